@@ -1,0 +1,212 @@
+#include "common/StrUtil.h"
+
+#include <cstring>
+
+#include "framework/Cp932.h"
+
+size_t CStrUtil::CharLength(std::string_view s, size_t i) {
+    return (kor::IsSjisLeadByte(static_cast<unsigned char>(s[i])) && i + 1 < s.size()) ? 2 : 1;
+}
+
+size_t CStrUtil::Find(std::string_view s, std::string_view needle, size_t from) {
+    if (needle.empty()) return std::string_view::npos;
+    for (size_t i = from; i + needle.size() <= s.size(); i += CharLength(s, i)) {
+        if (s.compare(i, needle.size(), needle) == 0) return i;
+    }
+    return std::string_view::npos;
+}
+
+int CStrUtil::PadLeft(char* buffer, const char* fill, int width) {
+    if (!buffer || !fill || !*fill) return 0;
+    const size_t fillLen = std::strlen(fill);
+    std::string text = buffer;
+    size_t count = 0;
+    while (text.size() + (count + 1) * fillLen <= static_cast<size_t>(width)) ++count;
+    if (count == 0) return 1;
+    std::string padded;
+    padded.reserve(text.size() + count * fillLen);
+    for (size_t i = 0; i < count; ++i) padded += fill;
+    padded += text;
+    std::memcpy(buffer, padded.c_str(), padded.size() + 1);
+    return 1;
+}
+
+namespace {
+
+// End of the text once every trailing character equal to ch (and every zero byte) is dropped.
+size_t TrimmedEnd(std::string_view s, std::string_view ch) {
+    size_t end = 0;
+    for (size_t i = 0; i < s.size();) {
+        const size_t len = CStrUtil::CharLength(s, i);
+        const std::string_view c = s.substr(i, len);
+        if (c != ch && !(len == 1 && c[0] == '\0')) end = i + len;
+        i += len;
+    }
+    return end;
+}
+
+size_t TrimmedBegin(std::string_view s, std::string_view ch) {
+    size_t i = 0;
+    while (i < s.size() && s.substr(i, CStrUtil::CharLength(s, i)) == ch) i += CStrUtil::CharLength(s, i);
+    return i;
+}
+
+}  // namespace
+
+std::string CStrUtil::TrimRight(std::string_view s, std::string_view ch) {
+    return std::string(s.substr(0, TrimmedEnd(s, ch)));
+}
+
+std::string CStrUtil::TrimLeft(std::string_view s, std::string_view ch) {
+    return std::string(s.substr(TrimmedBegin(s, ch)));
+}
+
+void CStrUtil::TrimRightBuf(char* buffer, char ch) {
+    if (!buffer || ch == 0) return;
+    const std::string_view s(buffer);
+    const size_t end = TrimmedEnd(s, std::string_view(&ch, 1));
+    std::memset(buffer + end, 0, s.size() - end);
+}
+
+void CStrUtil::TrimLeftBuf(char* buffer, char ch) {
+    if (!buffer || ch == 0) return;
+    const std::string_view s(buffer);
+    const size_t begin = TrimmedBegin(s, std::string_view(&ch, 1));
+    if (begin == 0 || begin == s.size()) return;
+    std::memmove(buffer, buffer + begin, s.size() - begin + 1);
+}
+
+void CStrUtil::TrimRightStr(std::string& s, char ch) {
+    if (ch == 0) return;
+    s.resize(TrimmedEnd(s, std::string_view(&ch, 1)));
+}
+
+void CStrUtil::TrimLeftStr(std::string& s, char ch) {
+    if (ch == 0) return;
+    const size_t begin = TrimmedBegin(s, std::string_view(&ch, 1));
+    if (begin != s.size()) s.erase(0, begin);
+}
+
+std::string CStrUtil::GetField(std::string_view line, int n, std::string_view delimiter,
+                               int* found) {
+    if (found) *found = 0;
+    if (delimiter.empty() || n < 0) return {};
+    size_t pos = 0;
+    for (int i = 0; i < n; ++i) {
+        const size_t d = Find(line, delimiter, pos);
+        if (d == std::string_view::npos) return {};
+        pos = d + delimiter.size();
+    }
+    const size_t end = Find(line, delimiter, pos);
+    if (found) *found = 1;
+    return std::string(line.substr(pos, end == std::string_view::npos ? line.size() - pos : end - pos));
+}
+
+std::string CStrUtil::GetQuotedField(std::string_view line, int n, std::string_view delimiter,
+                                     std::string_view quote, int* found) {
+    if (found) *found = 0;
+    if (delimiter.empty() || quote.empty() || n < 0) return {};
+    std::string_view r = line;
+    for (int i = 0;; ++i) {
+        const size_t q = Find(r, quote);
+        size_t d = Find(r, delimiter);
+        if (d == std::string_view::npos) {
+            if (i < n) return {};
+            if (q == std::string_view::npos) {
+                if (found) *found = 1;
+                return std::string(r);
+            }
+            d = r.size();
+        }
+        bool quoted = (q == 0);
+        size_t close = std::string_view::npos;
+        if (quoted) {
+            close = Find(r, quote, quote.size());
+            if (close == std::string_view::npos) {
+                quoted = false;
+            } else {
+                const size_t after = close + quote.size();
+                const bool endsField =
+                    after == r.size() || r.compare(after, delimiter.size(), delimiter) == 0;
+                if (!endsField) quoted = false;
+            }
+        }
+        if (quoted) {
+            const size_t after = close + quote.size();
+            if (i == n) {
+                if (found) *found = 1;
+                return std::string(r.substr(quote.size(), close - quote.size()));
+            }
+            if (after + delimiter.size() > r.size()) return {};
+            r = r.substr(after + delimiter.size());
+        } else {
+            if (i == n) {
+                if (found) *found = 1;
+                return std::string(r.substr(0, d));
+            }
+            r = r.substr(std::min(r.size(), d + delimiter.size()));
+        }
+    }
+}
+
+int CStrUtil::CountDelimiters(std::string_view text, std::string_view delimiter) {
+    int count = 0;
+    for (size_t pos = Find(text, delimiter); pos != std::string_view::npos;
+         pos = Find(text, delimiter, pos + delimiter.size())) {
+        ++count;
+    }
+    return count;
+}
+
+int CStrUtil::CountCharInBuf(const char* buffer, char ch, int length) {
+    if (!buffer || length <= 0) return 0;
+    const std::string_view s(buffer, strnlen(buffer, static_cast<size_t>(length)));
+    int count = 0;
+    for (size_t i = 0; i < s.size(); i += CharLength(s, i)) {
+        if (CharLength(s, i) == 1 && s[i] == ch) ++count;
+    }
+    return count;
+}
+
+int CStrUtil::CutMbcs(std::string_view s, std::string& out, int n) {
+    if (n < 0) n = 0;
+    if (static_cast<size_t>(n) >= s.size()) {
+        out.assign(s);
+        return 0;
+    }
+    size_t end = 0;
+    while (end < s.size()) {
+        const size_t len = CharLength(s, end);
+        if (end + len > static_cast<size_t>(n)) break;
+        end += len;
+    }
+    out.assign(s.substr(0, end));
+    return static_cast<int>(s.size() - end);
+}
+
+void CStrUtil::CopyToBuffer(std::string_view s, char* buffer, int width) {
+    if (!buffer || width <= 0) return;
+    std::memset(buffer, 0, static_cast<size_t>(width));
+    if (s.size() >= static_cast<size_t>(width)) {
+        std::string cut;
+        CutMbcs(s, cut, width);
+        std::memcpy(buffer, cut.data(), cut.size());
+    } else {
+        std::memcpy(buffer, s.data(), s.size());
+    }
+}
+
+void CStrUtil::RemoveChar(char* buffer, char ch) {
+    if (!buffer || ch == 0) return;
+    const std::string_view s(buffer);
+    size_t out = 0;
+    for (size_t i = 0; i < s.size();) {
+        const size_t len = CharLength(s, i);
+        if (!(len == 1 && s[i] == ch)) {
+            std::memmove(buffer + out, buffer + i, len);
+            out += len;
+        }
+        i += len;
+    }
+    buffer[out] = '\0';
+}

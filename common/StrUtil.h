@@ -1,0 +1,53 @@
+#pragma once
+// Padding, trimming, field splitting and byte-width cutting of Shift-JIS text. Every search
+// steps over double-byte characters as units, so a second byte that happens to equal a
+// delimiter, a quote or the searched character is never taken for it. Lengths are bytes.
+#include <string>
+#include <string_view>
+
+class CStrUtil {
+public:
+    virtual ~CStrUtil() = default;
+
+    // Right-aligns the zero-terminated text in buffer to width by putting fill in front as
+    // often as the result stays within width. The buffer needs width + 1 bytes. Returns 1;
+    // 0 (and nothing changed) when buffer or fill is absent or fill is empty.
+    static int PadLeft(char* buffer, const char* fill, int width);
+
+    static void TrimRightStr(std::string& s, char ch);
+    static void TrimLeftStr(std::string& s, char ch);
+    static std::string TrimRight(std::string_view s, std::string_view ch);
+    static std::string TrimLeft(std::string_view s, std::string_view ch);
+    // Trailing ch become zero bytes; an all-ch text becomes empty.
+    static void TrimRightBuf(char* buffer, char ch);
+    // Leading ch are removed; an all-ch text is left as it is.
+    static void TrimLeftBuf(char* buffer, char ch);
+
+    // Field n (from 0) of a line split by delimiter, without quoting. found (when given) is 1
+    // when the line has that field, else 0 and the result is empty.
+    static std::string GetField(std::string_view line, int n, std::string_view delimiter,
+                                int* found = nullptr);
+    // As GetField, but a field may be enclosed in quote; delimiters inside a closed quoted
+    // field do not split it. A doubled quote is no escape.
+    static std::string GetQuotedField(std::string_view line, int n, std::string_view delimiter,
+                                      std::string_view quote, int* found = nullptr);
+
+    // Non-overlapping occurrences of delimiter in text.
+    static int CountDelimiters(std::string_view text, std::string_view delimiter);
+    // Occurrences of ch in the first length bytes of a zero-terminated buffer.
+    static int CountCharInBuf(const char* buffer, char ch, int length);
+
+    // Zeroes width bytes of buffer and copies s into it, cut to width bytes without splitting a
+    // double-byte character. Zero-terminated only when s is shorter than width.
+    static void CopyToBuffer(std::string_view s, char* buffer, int width);
+    // out = s cut to at most n bytes on a character boundary; returns the bytes dropped.
+    static int CutMbcs(std::string_view s, std::string& out, int n);
+    // Removes every ch from a zero-terminated buffer.
+    static void RemoveChar(char* buffer, char ch);
+
+    // Byte length of the character that starts at s[i] (2 for a lead byte with a second byte).
+    static size_t CharLength(std::string_view s, size_t i);
+    // Position of needle in s at or after from (a character boundary), on character
+    // boundaries only; npos when absent.
+    static size_t Find(std::string_view s, std::string_view needle, size_t from = 0);
+};

@@ -1,0 +1,67 @@
+#include "TestPaths.h"
+
+#include <windows.h>
+
+#include "framework/Cp932.h"
+#include "framework/UniqueHandle.h"
+
+namespace kortest {
+
+std::string FixturePath(const std::string& relative) {
+    return std::string(KOR_FIXTURE_DIR) + "\\" + relative;
+}
+
+namespace {
+
+void RemoveTree(const std::wstring& dir) {
+    WIN32_FIND_DATAW fd;
+    HANDLE h = FindFirstFileW((dir + L"\\*").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = fd.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring full = dir + L"\\" + name;
+            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(full);
+            } else {
+                SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(full.c_str());
+            }
+        } while (FindNextFileW(h, &fd));
+        FindClose(h);
+    }
+    RemoveDirectoryW(dir.c_str());
+}
+
+}  // namespace
+
+std::string ScratchDir(const std::string& name) {
+    const std::string dir = std::string(KOR_SCRATCH_DIR) + "\\" + name;
+    const std::wstring wdir = kor::ToWide(dir);
+    RemoveTree(wdir);
+    CreateDirectoryW(kor::ToWide(KOR_SCRATCH_DIR).c_str(), nullptr);
+    CreateDirectoryW(wdir.c_str(), nullptr);
+    return dir + "\\";
+}
+
+std::string ReadBytes(const std::string& path) {
+    kor::UniqueFile f(CreateFileW(kor::ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                  nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!f) return {};
+    std::string out;
+    char buf[65536];
+    DWORD got = 0;
+    while (ReadFile(f.get(), buf, sizeof buf, &got, nullptr) && got > 0) out.append(buf, got);
+    return out;
+}
+
+bool WriteBytes(const std::string& path, const std::string& bytes) {
+    kor::UniqueFile f(CreateFileW(kor::ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                  CREATE_ALWAYS, 0, nullptr));
+    if (!f) return false;
+    DWORD put = 0;
+    return WriteFile(f.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr) &&
+           put == bytes.size();
+}
+
+}  // namespace kortest

@@ -1,0 +1,20 @@
+#pragma once
+// Where tests find their fixture files and write their scratch files (Windows paths).
+#include <string>
+
+namespace kortest {
+
+// Full path of a file under tests/fixtures, e.g. FixturePath("transfer\\comma.csv").
+std::string FixturePath(const std::string& relative);
+
+// A new, empty folder for one test (removed and made again on each call), with a
+// trailing backslash.
+std::string ScratchDir(const std::string& name);
+
+// Whole contents of a file as bytes; empty when it cannot be read.
+std::string ReadBytes(const std::string& path);
+
+// Writes bytes to a file, replacing it; false on failure.
+bool WriteBytes(const std::string& path, const std::string& bytes);
+
+}  // namespace kortest

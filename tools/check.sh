@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the 64-bit and the 32-bit programs and runs every test
+# under Wine in Xvfb. Exit status non-zero when anything fails.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+cd "$top"
+start=$(date +%s)
+
+bash tools/setup.sh
+
+build_arch() {
+    local arch=$1
+    cmake -S . -B "build/$arch" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="cmake/toolchain-$arch-w64-mingw32.cmake" >/dev/null
+    cmake --build "build/$arch"
+}
+build_arch x86_64
+build_arch i686
+
+export KOR_BUILD="$top/build/x86_64"
+. tools/wine-env.sh
+KOR_XVFB_PID=
+cleanup() {
+    for b in build/x86_64 build/i686; do WINEPREFIX="$top/$b/wineprefix" kor_wine_stop; done
+    [ -n "$KOR_XVFB_PID" ] && kill "$KOR_XVFB_PID" 2>/dev/null || true
+}
+trap cleanup EXIT
+kor_xvfb
+
+status=0
+run_tests() {
+    local arch=$1
+    export KOR_BUILD="$top/build/$arch"
+    . tools/wine-env.sh
+    kor_wine_prefix
+    kor_wine_warm
+    (cd "$KOR_BUILD" && ctest --no-tests=error --output-on-failure -j "$(nproc)") || status=1
+    kor_wine_stop
+}
+
+run_tests x86_64
+if kor_wine32_available; then
+    run_tests i686
+else
+    echo "check: the 32-bit tests were NOT run: wine32 is not installed" >&2
+fi
+
+echo "check: finished in $(( $(date +%s) - start )) s"
+exit $status

@@ -1,0 +1,38 @@
+# Sourced by the scripts that run the programs under Wine. Needs KOR_BUILD (a build folder).
+export WINEPREFIX="$KOR_BUILD/wineprefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export LC_ALL=ja_JP.UTF-8
+
+kor_wine32_available() { [ -x /usr/lib/wine/wine ]; }
+
+# Creates the build folder's Wine prefix once; windows are unmanaged (no window manager runs,
+# and a managed window costs seconds when it is destroyed).
+kor_wine_prefix() {
+    if [ ! -f "$WINEPREFIX/.kor-ready" ]; then
+        rm -rf "$WINEPREFIX"
+        wineboot -i >/dev/null 2>&1
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+        wineserver -w
+        touch "$WINEPREFIX/.kor-ready"
+    fi
+}
+
+# Starts a Wine process that lives for the whole run (see tests/support/keepalive.cpp).
+kor_wine_warm() {
+    wine "$KOR_BUILD/tests/wine_keepalive.exe" </dev/null >/dev/null 2>&1 &
+    sleep 1
+}
+
+kor_wine_stop() { wineserver -k 2>/dev/null || true; }
+
+# Starts Xvfb on a free display unless one is given.
+kor_xvfb() {
+    if [ -z "${DISPLAY:-}" ]; then
+        local fifo; fifo=$(mktemp -u); mkfifo "$fifo"
+        Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+        KOR_XVFB_PID=$!
+        local n; read -r n <"$fifo"; rm -f "$fifo"
+        export DISPLAY=":$n"
+    fi
+}
