@@ -8,7 +8,9 @@ bool InExtra(unsigned char c, const char* extra) {
     return extra && c != 0 && std::strchr(extra, static_cast<char>(c)) != nullptr;
 }
 
-bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(unsigned char c) {
+    return c >= '0' && c <= '9';
+}
 
 }  // namespace
 

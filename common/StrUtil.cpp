@@ -47,7 +47,8 @@ size_t TrimmedEnd(std::string_view s, std::string_view ch) {
 
 size_t TrimmedBegin(std::string_view s, std::string_view ch) {
     size_t i = 0;
-    while (i < s.size() && s.substr(i, CStrUtil::CharLength(s, i)) == ch) i += CStrUtil::CharLength(s, i);
+    while (i < s.size() && s.substr(i, CStrUtil::CharLength(s, i)) == ch)
+        i += CStrUtil::CharLength(s, i);
     return i;
 }
 
@@ -99,7 +100,8 @@ std::string CStrUtil::GetField(std::string_view line, int n, std::string_view de
     }
     const size_t end = Find(line, delimiter, pos);
     if (found) *found = 1;
-    return std::string(line.substr(pos, end == std::string_view::npos ? line.size() - pos : end - pos));
+    return std::string(
+        line.substr(pos, end == std::string_view::npos ? line.size() - pos : end - pos));
 }
 
 std::string CStrUtil::GetQuotedField(std::string_view line, int n, std::string_view delimiter,

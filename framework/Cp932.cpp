@@ -10,8 +10,8 @@ constexpr UINT kCodePage = 932;
 
 std::wstring ToWide(std::string_view cp932) {
     if (cp932.empty()) return {};
-    const int n = MultiByteToWideChar(kCodePage, 0, cp932.data(), static_cast<int>(cp932.size()),
-                                      nullptr, 0);
+    const int n =
+        MultiByteToWideChar(kCodePage, 0, cp932.data(), static_cast<int>(cp932.size()), nullptr, 0);
     std::wstring out(static_cast<size_t>(n), L'\0');
     MultiByteToWideChar(kCodePage, 0, cp932.data(), static_cast<int>(cp932.size()), out.data(), n);
     return out;

@@ -4,6 +4,8 @@
 
 namespace kor::handle_traits {
 
-void Printer::Close(Handle h) noexcept { ClosePrinter(h); }
+void Printer::Close(Handle h) noexcept {
+    ClosePrinter(h);
+}
 
 }  // namespace kor::handle_traits

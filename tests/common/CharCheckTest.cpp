@@ -12,7 +12,9 @@ struct CharCase {
     bool kanaAlnum;
     bool digits;
 };
-void PrintTo(const CharCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+void PrintTo(const CharCase& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
 
 class CharCheckTest : public testing::TestWithParam<CharCase> {};
 
@@ -27,11 +29,11 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, CharCheckTest,
     testing::Values(CharCase{"", nullptr, true, false}, CharCase{"0123456789", nullptr, true, true},
                     CharCase{"ABCxyz", nullptr, true, false},
-                    CharCase{"ｦｱﾝﾞﾟ", nullptr, true, false},      // 0xA6..0xDF
-                    CharCase{"\xA5", nullptr, false, false},        // half-width middle dot
-                    CharCase{"\xA1", nullptr, false, false},        // half-width full stop
-                    CharCase{"ｱ ｲ", nullptr, false, false},         // a space is not allowed...
-                    CharCase{"ｱ ｲ", " ", true, false},              // ...unless it is extra
+                    CharCase{"ｦｱﾝﾞﾟ", nullptr, true, false},  // 0xA6..0xDF
+                    CharCase{"\xA5", nullptr, false, false},  // half-width middle dot
+                    CharCase{"\xA1", nullptr, false, false},  // half-width full stop
+                    CharCase{"ｱ ｲ", nullptr, false, false},   // a space is not allowed...
+                    CharCase{"ｱ ｲ", " ", true, false},        // ...unless it is extra
                     CharCase{"12-3", "-", true, true}, CharCase{"ア", nullptr, false, false},
                     CharCase{"１", nullptr, false, false}));
 

@@ -13,7 +13,9 @@ struct FieldCase {
     int found;
 };
 
-void PrintTo(const FieldCase& c, std::ostream* os) { *os << c.line << " [" << c.n << "]"; }
+void PrintTo(const FieldCase& c, std::ostream* os) {
+    *os << c.line << " [" << c.n << "]";
+}
 
 class GetFieldTest : public testing::TestWithParam<FieldCase> {};
 
@@ -24,17 +26,14 @@ TEST_P(GetFieldTest, SplitsWithoutQuotes) {
     EXPECT_EQ(found, c.found);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, GetFieldTest,
-                         testing::Values(FieldCase{"a,b,,d", 0, "a", 1},
-                                         FieldCase{"a,b,,d", 1, "b", 1},
-                                         FieldCase{"a,b,,d", 2, "", 1},
-                                         FieldCase{"a,b,,d", 3, "d", 1},
-                                         FieldCase{"a,b,,d", 4, "", 0},
-                                         FieldCase{"", 0, "", 1},
-                                         FieldCase{"\"x,y\",z", 0, "\"x", 1},
-                                         // "ソ" is 83 5C and "表" 95 5C; "\x83\x7C" ends in '|'
-                                         FieldCase{"ソ,表", 1, "表", 1},
-                                         FieldCase{"\x83\x2C,b", 0, "\x83\x2C", 1}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, GetFieldTest,
+    testing::Values(FieldCase{"a,b,,d", 0, "a", 1}, FieldCase{"a,b,,d", 1, "b", 1},
+                    FieldCase{"a,b,,d", 2, "", 1}, FieldCase{"a,b,,d", 3, "d", 1},
+                    FieldCase{"a,b,,d", 4, "", 0}, FieldCase{"", 0, "", 1},
+                    FieldCase{"\"x,y\",z", 0, "\"x", 1},
+                    // "ソ" is 83 5C and "表" 95 5C; "\x83\x7C" ends in '|'
+                    FieldCase{"ソ,表", 1, "表", 1}, FieldCase{"\x83\x2C,b", 0, "\x83\x2C", 1}));
 
 TEST(GetField, SecondByteIsNeverADelimiter) {
     // 0x83 0x5C is one character; with "\" as the delimiter it must not split.
@@ -56,21 +55,21 @@ TEST_P(GetQuotedFieldTest, Splits) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, GetQuotedFieldTest,
-    testing::Values(
-        FieldCase{"\"x,y\",z", 0, "x,y", 1}, FieldCase{"\"x,y\",z", 1, "z", 1},
-        FieldCase{"\"x,y\",z", 2, "", 0},
-        // a quote followed by something else: taken as unquoted, quotes kept
-        FieldCase{"\"x\"y,z", 0, "\"x\"y", 1}, FieldCase{"\"x\"y,z", 1, "z", 1},
-        // a quoted field that is the last one: there is nothing behind it
-        FieldCase{"a,\"b\"", 1, "b", 1}, FieldCase{"a,\"b\"", 2, "", 0},
-        // unclosed quote: the field runs to the end of the line, quote kept
-        FieldCase{"a,\"bc", 1, "\"bc", 1}, FieldCase{"\"ab,c", 0, "\"ab", 1},
-        FieldCase{"\"ab,c", 1, "c", 1},
-        // a doubled quote is no escape: the first closing quote ends the field
-        FieldCase{"\"a\"\"b\",c", 0, "\"a\"\"b\"", 1}, FieldCase{"plain", 0, "plain", 1},
-        FieldCase{"a,,c", 1, "", 1}, FieldCase{"a,", 1, "", 1}, FieldCase{"\"\",x", 0, "", 1},
-        FieldCase{"\"ソ,表\",\"\x83\x7C\"", 0, "ソ,表", 1},
-        FieldCase{"\"ソ,表\",\"\x83\x7C\"", 1, "\x83\x7C", 1}));
+    testing::Values(FieldCase{"\"x,y\",z", 0, "x,y", 1}, FieldCase{"\"x,y\",z", 1, "z", 1},
+                    FieldCase{"\"x,y\",z", 2, "", 0},
+                    // a quote followed by something else: taken as unquoted, quotes kept
+                    FieldCase{"\"x\"y,z", 0, "\"x\"y", 1}, FieldCase{"\"x\"y,z", 1, "z", 1},
+                    // a quoted field that is the last one: there is nothing behind it
+                    FieldCase{"a,\"b\"", 1, "b", 1}, FieldCase{"a,\"b\"", 2, "", 0},
+                    // unclosed quote: the field runs to the end of the line, quote kept
+                    FieldCase{"a,\"bc", 1, "\"bc", 1}, FieldCase{"\"ab,c", 0, "\"ab", 1},
+                    FieldCase{"\"ab,c", 1, "c", 1},
+                    // a doubled quote is no escape: the first closing quote ends the field
+                    FieldCase{"\"a\"\"b\",c", 0, "\"a\"\"b\"", 1},
+                    FieldCase{"plain", 0, "plain", 1}, FieldCase{"a,,c", 1, "", 1},
+                    FieldCase{"a,", 1, "", 1}, FieldCase{"\"\",x", 0, "", 1},
+                    FieldCase{"\"ソ,表\",\"\x83\x7C\"", 0, "ソ,表", 1},
+                    FieldCase{"\"ソ,表\",\"\x83\x7C\"", 1, "\x83\x7C", 1}));
 
 TEST(GetQuotedField, TabDelimiter) {
     EXPECT_EQ(CStrUtil::GetQuotedField("\"a\tb\"\tc", 0, "\t", "\""), "a\tb");
@@ -97,7 +96,9 @@ struct CutCase {
     const char* out;
     int dropped;
 };
-void PrintTo(const CutCase& c, std::ostream* os) { *os << c.s << " n=" << c.n; }
+void PrintTo(const CutCase& c, std::ostream* os) {
+    *os << c.s << " n=" << c.n;
+}
 
 class CutMbcsTest : public testing::TestWithParam<CutCase> {};
 
@@ -113,8 +114,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, CutMbcsTest,
                                          CutCase{"abcソd", 5, "abcソ", 1},
                                          CutCase{"abcソd", 6, "abcソd", 0},
                                          CutCase{"abcソd", 60, "abcソd", 0},
-                                         CutCase{"ｶﾅｶﾅ", 3, "ｶﾅｶ", 1},
-                                         CutCase{"表", 1, "", 2}, CutCase{"ab", 0, "", 2}));
+                                         CutCase{"ｶﾅｶﾅ", 3, "ｶﾅｶ", 1}, CutCase{"表", 1, "", 2},
+                                         CutCase{"ab", 0, "", 2}));
 
 TEST(CopyToBuffer, CutsToWidthAndTerminatesShortText) {
     char buf[6];

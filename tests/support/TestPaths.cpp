@@ -45,8 +45,8 @@ std::string ScratchDir(const std::string& name) {
 }
 
 std::string ReadBytes(const std::string& path) {
-    kor::UniqueFile f(CreateFileW(kor::ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
-                                  nullptr, OPEN_EXISTING, 0, nullptr));
+    kor::UniqueFile f(CreateFileW(kor::ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, 0, nullptr));
     if (!f) return {};
     std::string out;
     char buf[65536];

@@ -1,0 +1,67 @@
+#include "transfer/PatternBase.h"
+
+#include <cstdlib>
+
+#include "common/StrUtil.h"
+
+namespace xf {
+
+CPatternBase::FieldRef CPatternBase::Ref(int i) {
+    switch (i) {
+        case 0:
+            return {kindCode, 2};
+        case 1:
+            return {kindName, 8};
+        case 2:
+            return {fileClass, 2};
+        case 3:
+            return {name, kNameWidth};
+        case 28:
+            return {zeroCheck, 1};
+        case 29:
+            return {blankCheck, 1};
+        case 30:
+            return {dataFormat, 1};
+        case 31:
+            return {recordLength, 4};
+        case 32:
+            return {ordinaryCode, 20};
+        case 33:
+            return {checkingCode, 20};
+        case 34:
+            return {savingsCode, 20};
+        case 35:
+            return {otherCode, 20};
+        case 36:
+            return {outputLengthCode, 1};
+        case 37:
+            return {lineBreakCode, 1};
+        case 38:
+            return {titleRows, 2};
+        case 39:
+            return {dataRow, 2};
+        default:
+            return {nullptr, 0};
+    }
+}
+
+std::string CPatternBase::GetField(int i) const {
+    if (i >= 4 && i <= 27) return GetItemField(i);
+    const FieldRef ref = const_cast<CPatternBase*>(this)->Ref(i);
+    return ref.text ? std::string(ref.text) : std::string();
+}
+
+void CPatternBase::SetField(int i, std::string_view value) {
+    if (i >= 4 && i <= 27) {
+        SetItemField(i, value);
+        return;
+    }
+    const FieldRef ref = Ref(i);
+    if (ref.text) CStrUtil::CopyToBuffer(value, ref.text, ref.width);
+}
+
+int CPatternBase::ToInt(const char* text) {
+    return text ? std::atoi(text) : 0;
+}
+
+}  // namespace xf
