@@ -2,6 +2,8 @@
 // Whole-file reads and writes with small result codes, and path questions (syntax, drive kind,
 // free space). Paths are CP932 text; they are converted for the W API inside.
 #include <windows.h>
+// winbase.h keeps a 16-bit era macro of this name that would swallow our member.
+#undef GetFreeSpace
 
 #include <string>
 #include <string_view>
@@ -21,7 +23,7 @@ public:
 
     // The whole file; data is filled only with result 0.
     int ReadAll(std::string& data) const;
-    // At most n bytes from the start; data is filled only with result 0.
+    // At most n bytes from the start; data is filled only with result 0 (12 when reading fails).
     int ReadHead(std::string& data, size_t n) const;
     // Replaces the file with data in one step: on any failure the old file is untouched.
     int WriteAll(std::string_view data) const;
@@ -31,8 +33,10 @@ public:
     // unknown kind, -2 no such drive, -3 no medium, -4 write protected, -5 unformatted,
     // -6 other removable failure.
     static int CheckOutputDrive(std::string_view path, BOOL writeTest);
-    // Free bytes on the path's drive, at most 0x40000000.
+    // Free bytes on the path's drive, at most 0x40000000; 0 when the drive cannot be asked.
     static DWORD GetFreeSpace(std::string_view path);
+    // The drive code of a removable drive from the environment's answer (ready) and status.
+    static int RemovableDriveCode(BOOL ready, int status);
 
     const std::string& Path() const { return m_path; }
 

@@ -65,6 +65,19 @@ struct GdiObject {
     static void Close(Handle h) noexcept { DeleteObject(h); }
 };
 
+// FindFirstFileW's search handles, INVALID_HANDLE_VALUE when absent.
+struct FindHandle {
+    using Handle = HANDLE;
+    static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
+    static void Close(Handle h) noexcept { FindClose(h); }
+};
+
+struct RegKey {
+    using Handle = HKEY;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { RegCloseKey(h); }
+};
+
 struct Printer {
     using Handle = HANDLE;
     static Handle Invalid() noexcept { return nullptr; }
@@ -86,6 +99,8 @@ using UniqueBrush = UniqueHandle<handle_traits::GdiObject<HBRUSH>>;
 using UniqueBitmap = UniqueHandle<handle_traits::GdiObject<HBITMAP>>;
 using UniqueEnhMetaFile = UniqueHandle<handle_traits::NullInvalid<HENHMETAFILE, DeleteEnhMetaFile>>;
 using UniquePrinter = UniqueHandle<handle_traits::Printer>;
+using UniqueFind = UniqueHandle<handle_traits::FindHandle>;
+using UniqueRegKey = UniqueHandle<handle_traits::RegKey>;
 
 // Selects a GDI object into a DC for one scope and puts the previous one back.
 class ScopedSelect {

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "framework/Cp932.h"
 #include "framework/UniqueHandle.h"
 
@@ -62,6 +64,29 @@ bool WriteBytes(const std::string& path, const std::string& bytes) {
     DWORD put = 0;
     return WriteFile(f.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr) &&
            put == bytes.size();
+}
+
+std::vector<std::string> FolderEntries(const std::string& dir) {
+    std::vector<std::string> names;
+    const std::wstring pattern =
+        kor::ToWide(dir) + (!dir.empty() && dir.back() == '\\' ? L"*" : L"\\*");
+    WIN32_FIND_DATAW fd;
+    kor::UniqueFind find(FindFirstFileW(pattern.c_str(), &fd));
+    if (!find) return names;
+    do {
+        const std::wstring name = fd.cFileName;
+        if (name != L"." && name != L"..") names.push_back(kor::ToCp932(name));
+    } while (FindNextFileW(find.get(), &fd));
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+char MissingDriveLetter() {
+    const DWORD drives = GetLogicalDrives();
+    for (int i = 25; i >= 0; --i) {
+        if (!(drives & (1u << i))) return static_cast<char>('A' + i);
+    }
+    return '\0';
 }
 
 }  // namespace kortest

@@ -1,6 +1,7 @@
 #pragma once
 // Where tests find their fixture files and write their scratch files (Windows paths).
 #include <string>
+#include <vector>
 
 namespace kortest {
 
@@ -16,5 +17,11 @@ std::string ReadBytes(const std::string& path);
 
 // Writes bytes to a file, replacing it; false on failure.
 bool WriteBytes(const std::string& path, const std::string& bytes);
+
+// Names in a folder (without "." and ".."), sorted.
+std::vector<std::string> FolderEntries(const std::string& dir);
+
+// A drive letter that this machine does not have.
+char MissingDriveLetter();
 
 }  // namespace kortest
