@@ -67,15 +67,16 @@ void GridEditor::Show(const RECT& rc, const std::wstring& text, int byteLimit) {
     m_limit = byteLimit > 0 ? byteLimit : 0;
     // A UTF-16 unit is at least one byte in CP932, so the byte limit bounds the units too.
     SendMessageW(edit, EM_LIMITTEXT, static_cast<WPARAM>(m_limit), 0);
+    SendMessageW(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(2, 2));
+    // Sized before the text goes in: an EDIT without width scrolls its text out of sight.
+    SetWindowPos(edit, HWND_TOP, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, 0);
     m_reverting = true;
     SetWindowTextW(edit, text.c_str());
     m_reverting = false;
     m_lastGood = text;
     m_lastSelStart = m_lastSelEnd = static_cast<DWORD>(text.size());
     SendMessageW(edit, EM_SETSEL, text.size(), text.size());
-    SendMessageW(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(2, 2));
-    SetWindowPos(edit, HWND_TOP, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
-                 SWP_SHOWWINDOW);
+    ShowWindow(edit, SW_SHOW);
     SetFocus(edit);
 }
 
