@@ -218,3 +218,35 @@ TEST(GridEdit, HandleNotifyTakesOnlyItsOwnGridsNotifications) {
 }
 
 }  // namespace
+
+namespace {
+
+// As in a running screen: posted keys pass the dialog manager (IsDialogMessage) and
+// TranslateMessage before they reach the grid or its editor.
+TEST(GridEditDialog, EnterAndEscapeReachTheGridNotTheDialog) {
+    GridTestHost host;
+    host.Fill(5, 5);
+    host.Grid().SetRow(2);
+    host.Grid().SetCol(1);
+    SetFocus(host.GridWindow());
+    PostMessageW(host.GridWindow(), WM_KEYDOWN, VK_RETURN, 0);
+    host.Pump();
+    ASSERT_TRUE(host.EditorShown());
+    PostMessageW(host.Editor(), WM_CHAR, L'あ', 0);
+    PostMessageW(host.Editor(), WM_KEYDOWN, VK_ESCAPE, 0);
+    host.Pump();
+    EXPECT_FALSE(host.EditorShown());
+    EXPECT_TRUE(IsWindow(host.Dialog()));
+    EXPECT_EQ(host.Grid().TextMatrix(2, 1), "r2c1");
+    PostMessageW(host.GridWindow(), WM_KEYDOWN, VK_RETURN, 0);
+    host.Pump();
+    PostMessageW(host.Editor(), WM_CHAR, L'あ', 0);
+    PostMessageW(host.Editor(), WM_KEYDOWN, VK_RETURN, 0);
+    host.Pump();
+    EXPECT_FALSE(host.EditorShown());
+    EXPECT_EQ(host.Grid().TextMatrix(2, 1), "r2c1あ");
+    ASSERT_EQ(host.events.size(), 3u);
+    EXPECT_FALSE(host.events.back().before);
+}
+
+}  // namespace

@@ -13,8 +13,9 @@ GridTestHost::GridTestHost() {
                                       nullptr, DialogProc, reinterpret_cast<LPARAM>(this)));
     if (!m_dialog) return;
     m_grid.AttachDlgItem(m_dialog.get(), IDC_GRID);
-    ShowWindow(m_dialog.get(), SW_SHOW);
-    SetForegroundWindow(m_dialog.get());
+    // Shown without taking the foreground: test programs run side by side on one display,
+    // and one that activated its window would take the focus from another's open edit.
+    ShowWindow(m_dialog.get(), SW_SHOWNA);
     SetFocus(GridWindow());
     Pump();
 }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "GridTestHost.h"
+#include "framework/GridClass.h"
+#include "framework/UniqueHandle.h"
 
 namespace {
 
@@ -206,6 +208,26 @@ TEST(VSFlexGrid, WrapperOfADestroyedGridDoesNothing) {
     copy.SetTextMatrix(1, 1, "x");
     EXPECT_EQ(copy.Rows(), 0);
     EXPECT_EQ(copy.TextMatrix(1, 1), "");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(VSFlexGrid, OutsideADialogTheGridUsesNinePointMsGothic) {
+    ASSERT_TRUE(kor::RegisterGridClass());
+    ASSERT_TRUE(kor::RegisterGridClass());  // again: still registered
+    kor::UniqueWindow grid(CreateWindowExW(0, kor::kGridClassName, L"", WS_POPUP, 0, 0, 300, 200,
+                                           nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+    ASSERT_TRUE(grid);
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(grid.get(), WM_GETFONT, 0, 0));
+    ASSERT_TRUE(font);
+    LOGFONTW lf{};
+    ASSERT_TRUE(GetObjectW(font, sizeof lf, &lf));
+    EXPECT_STREQ(lf.lfFaceName, L"ＭＳ ゴシック");
+    kor::UniqueDC dc(CreateCompatibleDC(nullptr));
+    EXPECT_EQ(lf.lfHeight, -MulDiv(9, GetDeviceCaps(dc.get(), LOGPIXELSY), 72));
+    EXPECT_TRUE(CVSFlexGrid(grid.get()).IsBound());
 }
 
 }  // namespace
