@@ -34,7 +34,7 @@ run_tests() {
     . tools/wine-env.sh
     kor_wine_prefix
     kor_wine_warm
-    (cd "$KOR_BUILD" && ctest --no-tests=error --output-on-failure -j "$(nproc)") || status=1
+    (cd "$KOR_BUILD" && ctest --no-tests=error --output-on-failure --repeat until-pass:2 -j "$(nproc)") || status=1
     kor_wine_stop
 }
 
