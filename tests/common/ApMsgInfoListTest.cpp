@@ -11,7 +11,6 @@
 
 namespace {
 
-using kortest::ScratchDir;
 using kortest::WriteBytes;
 
 constexpr DWORD kBadLine = 0x80000002;
@@ -28,14 +27,8 @@ std::string LineOfBytes(size_t n) {
     return Line("7", "0", "16", std::string(n - frame.size(), 'a'));
 }
 
-// Each test writes into a folder of its own: CTest runs the tests of this program side by side.
 std::string WriteMaster(const std::string& name, const std::string& content) {
-    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-    std::string folder = std::string(test->test_suite_name()) + "_" + test->name() + "_" + name;
-    for (char& ch : folder) {
-        if (ch == '/') ch = '_';
-    }
-    const std::string path = ScratchDir(folder) + "mstKORXF001.ini";
+    const std::string path = kortest::ScratchDirOfTest(name) + "mstKORXF001.ini";
     EXPECT_TRUE(WriteBytes(path, content));
     return path;
 }
@@ -82,7 +75,7 @@ TEST(LoadMaster, PathErrorsLeaveTheTableAsItWas) {
     CApMsgInfoList table;
     ASSERT_EQ(table.Load(WriteMaster("Errors", kOk1 + kOk2)), 0u);
     EXPECT_EQ(table.Load(""), 0x80000001u);
-    EXPECT_EQ(table.Load(ScratchDir("ApMsgInfoList_Missing") + "none.ini"), 0x8000000Bu);
+    EXPECT_EQ(table.Load(kortest::ScratchDirOfTest() + "none.ini"), 0x8000000Bu);
     EXPECT_EQ(table.Count(), 2u);
 }
 
