@@ -37,7 +37,8 @@ public:
 protected:
     BOOL InitInstance() override {
         if (fail) throw std::runtime_error("start-up failed");
-        WNDCLASSEXW wc{sizeof wc};
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof wc;
         progressClassKnown = GetClassInfoExW(nullptr, L"msctls_progress32", &wc) != FALSE;
         MainScreen screen(*this);
         mainResult = RunMainDialog(screen);

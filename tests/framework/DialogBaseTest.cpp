@@ -278,7 +278,9 @@ TEST_P(CtlColorTest, BrushAndTextBackground) {
     ASSERT_EQ(GetObjectW(brush, sizeof lb, &lb), static_cast<int>(sizeof lb));
     EXPECT_EQ(lb.lbColor, c.brush);
     EXPECT_EQ(GetBkMode(dc.get()) == TRANSPARENT, c.transparent);
-    if (!c.transparent) EXPECT_EQ(GetBkColor(dc.get()), c.brush);
+    if (!c.transparent) {
+        EXPECT_EQ(GetBkColor(dc.get()), c.brush);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
