@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <exception>
 
 #include "common/FileAccess.h"
 #include "common/StrUtil.h"
@@ -154,10 +155,15 @@ int CConvertEngine::ReadFile(const std::string& path) {
 
     m_progressShown = ShowProgress(kReadingTitle, nullptr) != 0;
     SetRange(0, kMaxDataLines + 1);
-    int result = LoadLines(path);
-    SetRange(0, static_cast<int>(m_lines.size()) + 1);
-    if (m_progressShown && PumpMessages() != 0) result = kReadCancelled;
-    if (result == kReadOk) result = ConvertLines();
+    int result = kReadOk;
+    try {
+        result = LoadLines(path);
+        SetRange(0, static_cast<int>(m_lines.size()) + 1);
+        if (m_progressShown && PumpMessages() != 0) result = kReadCancelled;
+        if (result == kReadOk) result = ConvertLines();
+    } catch (const std::exception&) {
+        result = kReadFailed;  // no memory for the records: the read could not be done
+    }
     if (result != kReadOk) m_dataSet.reset();
     CloseProgress();
     m_progressShown = false;

@@ -143,9 +143,10 @@ class FixedBreakTest : public testing::TestWithParam<const char*> {};
 
 TEST_P(FixedBreakTest, ReadsTheSameRecords) {
     const std::string name = std::string("fixed") + std::to_string(std::strlen(GetParam()));
-    const std::string path = std::string(GetParam()) == "fixture"
-                                 ? Fixture("fixed-crlf.dat")
-                                 : ScratchFile(name, FixedWithBreak(GetParam()));
+    // The reader opens its file for itself alone: parallel tests read copies of the fixture.
+    const std::string path = ScratchFile(name, std::string(GetParam()) == "fixture"
+                                                   ? kortest::ReadBytes(Fixture("fixed-crlf.dat"))
+                                                   : FixedWithBreak(GetParam()));
     CConvertEngine engine;
     const CFixedPattern pattern = Fixed100();
     const CPatternEntry entry = Entry(kKindGeneral, 3);
@@ -171,6 +172,8 @@ TEST_P(FixedBreakTest, ReadsTheSameRecords) {
 
 INSTANTIATE_TEST_SUITE_P(Breaks, FixedBreakTest,
                          testing::Values("fixture", "\r\n", "\n", "\r", ""));
+
+const std::string kTwoRecords = std::string(100, '1') + "\r\n" + std::string(100, '1') + "\r\n";
 
 // Record length of the pattern, file content, result.
 struct FixedFaultCase {
@@ -201,11 +204,11 @@ TEST_P(FixedFaultTest, RefusesTheFile) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, FixedFaultTest,
     testing::Values(
-        FixedFaultCase{"record length 0", "0", FixedWithBreak("\r\n"), kReadBadRecordLength},
-        FixedFaultCase{"no record length", "", FixedWithBreak("\r\n"), kReadBadRecordLength},
+        FixedFaultCase{"record length 0", "0", kTwoRecords, kReadBadRecordLength},
+        FixedFaultCase{"no record length", "", kTwoRecords, kReadBadRecordLength},
         FixedFaultCase{"above 4000", "4001", std::string(4001, '1'), kReadBadRecordLength},
         FixedFaultCase{"shorter than one record", "100", std::string(99, '1'), kReadBadRecordSize},
-        FixedFaultCase{"a byte too many", "100", FixedWithBreak("\r\n") + "1", kReadBadRecordSize},
+        FixedFaultCase{"a byte too many", "100", kTwoRecords + "1", kReadBadRecordSize},
         FixedFaultCase{"a record one byte short", "100",
                        std::string(99, '1') + "\r\n" + std::string(101, '1') + "\r\n",
                        kReadBadRecordSize},
