@@ -65,17 +65,13 @@ inline CPatternEntry Entry(int kind, int fileClass) {
     return e;
 }
 
-// A file of the current test in its own scratch folder (tests run in parallel).
+// A file in the current test's own scratch folder (tests run side by side).
 inline std::string ScratchFile(const std::string& name, const std::string& bytes) {
+    static const testing::TestInfo* owner = nullptr;
     static std::string dir;
-    static std::string owner;
-    const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-    std::string test = std::string(info->test_suite_name()) + "_" + info->name();
-    for (char& c : test) {
-        if (c == '/') c = '_';
-    }
+    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
     if (owner != test) {
-        dir = kortest::ScratchDir("engine_" + test);
+        dir = kortest::ScratchDirOfTest();
         owner = test;
     }
     const std::string path = dir + name;
