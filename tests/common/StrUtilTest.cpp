@@ -106,7 +106,9 @@ TEST(SplitQuotedFields, AgreesWithGetQuotedField) {
             const std::string expected = CStrUtil::GetQuotedField(line, n, ",", "\"", &found);
             const bool has = n < static_cast<int>(fields.size());
             EXPECT_EQ(found, has ? 1 : 0) << line << " [" << n << "]";
-            if (has) EXPECT_EQ(fields[n], expected) << line << " [" << n << "]";
+            if (has) {
+                EXPECT_EQ(fields[n], expected) << line << " [" << n << "]";
+            }
         }
     }
     std::vector<std::string_view> fields;
