@@ -132,6 +132,26 @@ TEST(ConvertEngine, SpaceFileBelowTwoTitleLines) {
     EXPECT_EQ(read.set->totalText, "75000");
 }
 
+// An empty bank or branch code passes only while both names are there and not in error.
+TEST(ConvertEngine, EmptyCodesNeedValidNames) {
+    const CDelimPattern pattern = Delim(1, kAllInOrder);
+    const std::string rest = "1,1234567,ﾀﾛｳ,100,,,,\r\n";
+    const std::string text = ",ﾐｽﾞﾎ,,ﾎﾝﾃﾝ," + rest +             // names there: valid
+                             ",,,ﾎﾝﾃﾝ," + rest +                 // no bank name
+                             ",ﾐｽﾞﾎ,,," + rest +                 // no branch name
+                             ",銀行,,ﾎﾝﾃﾝ," + rest +             // bank name in error
+                             ",ｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀ,,ﾎﾝﾃﾝ," + rest;  // only too long: 18
+    const ReadOutcome read = ReadDelim(pattern, kKindGeneral, ScratchFile("in.csv", text));
+    ASSERT_EQ(read.result, kReadOk);
+    ASSERT_EQ(read.set->details.size(), 5u);
+    const int expected[] = {kResultValid, kResultError, kResultError, kResultError, kResultValid};
+    for (size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(read.set->details[i]->bankCode.result, expected[i]) << i;
+        EXPECT_EQ(read.set->details[i]->branchCode.result, expected[i]) << i;
+        EXPECT_STREQ(read.set->details[i]->bankCode.text, "") << i;
+    }
+}
+
 // The records of fixed-crlf.dat with another line break (and without the end-of-file byte).
 std::string FixedWithBreak(const std::string& lineBreak) {
     std::string bytes = kortest::ReadBytes(Fixture("fixed-crlf.dat"));
