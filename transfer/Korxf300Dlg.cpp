@@ -559,6 +559,8 @@ void CKorxf300Dlg::OnBtnFileRead() {
             if (engine.HasWarnings()) ShowMessage(97, "", "");
             m_dataSet->errorFree = 0;
         }
+        // The records can be corrected, but not written as they are.
+        if (engine.HasTotalOverflow()) ShowMessage(112);
         m_dataSet->outputDone = 0;
         SetActionAllowed(IDC_XF300_CORRECT, true);
         SetActionAllowed(IDC_XF300_OUTPUT_DATA, true);
@@ -609,7 +611,7 @@ void CKorxf300Dlg::ShowReadFailure(int result, int faultLine) {
             ShowMessage(53);
             break;
         case xf::kReadLineTooLong:
-            ShowMessage(112, std::to_string(faultLine).c_str());
+            ShowMessage(111, std::to_string(faultLine).c_str());
             break;
         case xf::kReadBadRecordLength:
             ShowMessage(113);
@@ -765,7 +767,7 @@ void CKorxf300Dlg::OnBtnOutput() {
         m_dataSet->outputTime = Now();
     } else {
         if (result == xf::CTransferWriter::kTotalsTooLarge) {
-            ShowMessage(111);
+            ShowMessage(112);
         } else {
             ShowFixedBox(kOutputFailed, MB_OK | MB_ICONERROR);
         }

@@ -276,11 +276,13 @@ TEST_F(OutputTest, TotalsBeyondTheTrailerAreRefusedWithTheirOwnMessage) {
         lines += "0005,ﾐｽﾞﾎ,001,ﾎﾝﾃﾝ,普通,1234567,ﾔﾏﾀﾞ ﾀﾛｳ,9999999999,C001,\r\n";
     ReadFile(kortest::kGeneralComma, kortest::kGeneralRequester, "in.csv", lines);
     ASSERT_NE(screen->DataSet(), nullptr);
-    TakeShown();
+    EXPECT_EQ(TakeShown(),
+              (std::vector<std::string>{Message(24, "読込"), Message(67, "読込", "変換後ファイル"),
+                                        Message(112)}));
     output = folder + "out.txt";
     SetText(IDC_XF300_OUTPUT, output);
     Click(IDC_XF300_OUTPUT_DATA);
-    EXPECT_EQ(TakeShown(), (std::vector<std::string>{Message(24, "出力"), Message(111)}));
+    EXPECT_EQ(TakeShown(), (std::vector<std::string>{Message(24, "出力"), Message(112)}));
     EXPECT_FALSE(OutputExists());
     EXPECT_EQ(screen->DataSet()->outputDone, 0);
     EXPECT_FALSE(screen->IsActionAllowed(IDC_XF300_CHECK));

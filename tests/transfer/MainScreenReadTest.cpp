@@ -206,7 +206,7 @@ const ReaderCase kReaderCases[] = {
      "0005,ﾐｽﾞﾎ,001,ﾎﾝﾃﾝ,普通,1234567,ﾔﾏﾀﾞ ﾀﾛｳ,0,C001,\r\n", false, "", 81, nullptr},
     {"EmptyFile", kortest::kGeneralComma, "", false, "", 53, nullptr},
     {"LineTooLong", kortest::kGeneralComma,
-     std::string(kortest::kTwoTransfers) + std::string(4001, '1') + "\r\n", false, "", 112, "3"},
+     std::string(kortest::kTwoTransfers) + std::string(4001, '1') + "\r\n", false, "", 111, "3"},
     {"PatternWithoutRecordLength", kortest::kFixedWithoutLength, std::string(35, '1'), false, "",
      113, nullptr},
 };
