@@ -70,7 +70,7 @@ void MainScreenTest::SetUp() {
     const std::string master = ReadBytes(KOR_XF_MESSAGE_MASTER_PATH);
     ASSERT_FALSE(master.empty()) << KOR_XF_MESSAGE_MASTER_PATH;
     ASSERT_TRUE(WriteBytes(folder + "mstKORXF001.ini", master));
-    ASSERT_EQ(m_messages.Load(KOR_XF_MESSAGE_MASTER_PATH), 0u);
+    ASSERT_EQ(m_messages.Load(folder + "mstKORXF001.ini"), 0u);
     WriteMaster("mstKORXF301.ini", kFixturePatternLines);
     WriteMaster("mstKORXF302.ini", kFixtureRequesterLines);
     screen = std::make_unique<CKorxf300Dlg>(folder);

@@ -134,7 +134,9 @@ TEST_P(ReadCheckTest, StopsAtTheFirstFailureWithItsMessageAndFocus) {
     script.Answer(IDCANCEL);
     Click(IDC_XF300_READ);
     EXPECT_EQ(TakeShown(), std::vector<std::string>{Message(c.message, c.word)});
-    if (c.focus != 0) EXPECT_EQ(GetFocus(), Item(c.focus));
+    if (c.focus != 0) {
+        EXPECT_EQ(GetFocus(), Item(c.focus));
+    }
     EXPECT_EQ(screen->FieldInError(), c.fieldInError);
     EXPECT_EQ(screen->DataSet(), nullptr);
     EXPECT_FALSE(Enabled(IDC_XF300_OUTPUT_DATA));
@@ -199,7 +201,9 @@ std::string Lines(int count, const std::string& line) {
 const ReaderCase kReaderCases[] = {
     {"CannotOpen", kortest::kGeneralComma, kortest::kTwoTransfers, true,
      "読み込みオープンエラー　　", 0, nullptr},
-    {"NoLineBreak", kortest::kGeneralComma, "0005,ﾐｽﾞﾎ,001", false, "", 9, "振込明細"},
+    // Line feeds alone (a file from another system) make no lines.
+    {"NoCrLf", kortest::kGeneralComma, "0005,ﾐｽﾞﾎ,001\n0009,ﾐﾂｲｽﾐﾄﾓ,210\n", false, "", 9,
+     "振込明細"},
     {"TooManyLines", kortest::kGeneralComma, Lines(50001, "1"), false, "", 6, nullptr},
     {"RecordsDoNotDivide", kortest::kGeneralFixed, std::string(36, '1'), false, "", 91, nullptr},
     {"NoRecordKept", kortest::kGeneralZeroSkips,
@@ -308,7 +312,7 @@ TEST_F(MainScreenTest, AReadWithErrorsSaysSoAndStillAllowsCorrection) {
 TEST_F(MainScreenTest, AReadWithWarningsAddsTheWarningMessage) {
     Open();
     ReadFile(kortest::kGeneralComma, kortest::kGeneralRequester, "in.csv",
-             "0005,ﾐｽﾞﾎ,001,ﾎﾝﾃﾝ,普通,1234567,ﾔﾏﾀﾞ ﾀﾛｳ ﾀﾛｳ ﾀﾛｳ ﾀﾛｳ ﾀﾛｳ,15000,C001,\r\n");
+             "0005,ﾐｽﾞﾎ,001,ﾎﾝﾃﾝ,普通,1234567,ﾔﾏﾀﾞ ﾀﾛｳ ﾀﾛｳ ﾀﾛｳ ﾀﾛｳ ﾀﾛｳ ﾀﾛｳ ﾀﾛｳ,15000,C001,\r\n");
     EXPECT_EQ(TakeShown(),
               (std::vector<std::string>{Message(24, "読込"), Message(68, "読込", "変換後ファイル"),
                                         Message(97, "", "")}));

@@ -1,5 +1,8 @@
 // The main screen's start (masters, lists, first state), its browse buttons and its closing.
 #include <gtest/gtest.h>
+#include <windows.h>
+// After windows.h.
+#include <commdlg.h>
 
 #include <optional>
 #include <string>
