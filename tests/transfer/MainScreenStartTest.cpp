@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 // After windows.h.
+#include <commctrl.h>
 #include <commdlg.h>
 
 #include <optional>
@@ -127,6 +128,33 @@ TEST_F(MainScreenTest, TheSystemMenuOpensTheAboutBox) {
     wchar_t text[128] = {};
     ASSERT_GT(GetMenuStringW(menu, 16, text, 128, MF_BYCOMMAND), 0);
     EXPECT_STREQ(text, L"Korxf300 のﾊﾞｰｼﾞｮﾝ情報(&A)...");
+}
+
+TEST_F(MainScreenTest, TheRequesterTipShowsTheRequesterChosenWhenItAppears) {
+    Open();
+    const HWND tip = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr);
+    HWND own = nullptr;
+    for (HWND w = tip; w; w = FindWindowExW(nullptr, w, TOOLTIPS_CLASSW, nullptr)) {
+        if (GetWindow(w, GW_OWNER) == Hwnd()) own = w;
+    }
+    ASSERT_NE(own, nullptr);
+    EXPECT_EQ(SendMessageW(own, TTM_GETTOOLCOUNT, 0, 0), 1);
+
+    // What the tip asks for when it is about to show.
+    const auto tipText = [&] {
+        NMTTDISPINFOW info{};
+        info.hdr.hwndFrom = own;
+        info.hdr.idFrom = reinterpret_cast<UINT_PTR>(Item(IDC_XF300_REQUESTER_LIST));
+        info.hdr.code = TTN_GETDISPINFOW;
+        SendMessageW(Hwnd(), WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
+        return info.lpszText ? kor::ToCp932(info.lpszText) : std::string();
+    };
+    std::string text = tipText();
+    EXPECT_EQ(text.substr(0, text.find('\n')), "振込依頼人名(ｶﾅ)　ﾃｽﾄｼｮｳｼﾞ(ｶ");
+    Select(IDC_XF300_REQUESTER_LIST, kortest::kOtherAccountRequester);
+    text = tipText();
+    EXPECT_NE(text.find("科目　　　　　　　その他"), std::string::npos) << text;
+    EXPECT_NE(text.find("区分　　　　　　　なし"), std::string::npos) << text;
 }
 
 // --- Browsing ----------------------------------------------------------------------------------
