@@ -15,7 +15,8 @@ namespace {
 
 constexpr char kErrorCaption[] = "エラー";
 constexpr char kImportToolRunning[] = "送信パターン情報取込ツール起動中は実行できません。";
-constexpr char kGridMissing[] = "処理に必要なファイルが破損しています。再インストールして下さい。<A>";
+constexpr char kGridMissing[] =
+    "処理に必要なファイルが破損しています。再インストールして下さい。<A>";
 
 }  // namespace
 

@@ -135,9 +135,9 @@ int CKorxf300Dlg::ShowFixedBox(const char* text, UINT style) {
 BOOL CKorxf300Dlg::OnInitDialog() {
     SetItemText(IDC_XF300_VERSION, kVersion);
     AddAboutItem();
-    m_icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
-                                           MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, 0, 0,
-                                           LR_DEFAULTSIZE | LR_SHARED));
+    m_icon =
+        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME),
+                                      IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
     if (m_icon) SetIcon(m_icon);
 
     // The settings screens are not part of the program yet.
@@ -206,8 +206,7 @@ bool CKorxf300Dlg::LoadMasters() {
             break;
         case 0:
             if (KindOf(requesterPath) == PathKind::kMissing) break;
-            kor::ShowMessageBox(GetSafeHwnd(), kMasterBroken, kErrorCaption,
-                                MB_OK | MB_ICONERROR);
+            kor::ShowMessageBox(GetSafeHwnd(), kMasterBroken, kErrorCaption, MB_OK | MB_ICONERROR);
             return false;
         default:  // out of memory, said already
             return false;

@@ -98,7 +98,7 @@ private:
     bool m_outputAllowed = false;
     bool m_checkAllowed = false;
 
-    HICON m_icon = nullptr;  // shared resource icon, never destroyed
+    HICON m_icon = nullptr;    // shared resource icon, never destroyed
     HWND m_tooltip = nullptr;  // owned by the screen's window
     kor::UniqueFont m_tooltipFont;
     std::wstring m_tipText;

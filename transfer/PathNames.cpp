@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-
 #include "common/StrUtil.h"
 #include "common/WidePath.h"
 #include "framework/Cp932.h"
@@ -23,8 +22,8 @@ std::wstring ResolvedPath(std::string_view name) {
     if (path.empty()) return path;
     std::wstring full(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD n = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()),
-                                         full.data(), nullptr);
+        const DWORD n =
+            GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
         if (n == 0) return path;
         if (n < full.size()) {
             full.resize(n);
@@ -50,10 +49,9 @@ struct FileIdentity {
 
 // The identity of an existing file or folder; false when it cannot be opened.
 bool IdentityOf(const std::wstring& path, FileIdentity& id) {
-    const kor::UniqueFile file(CreateFileW(path.c_str(), 0,
-                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                           nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
-                                           nullptr));
+    const kor::UniqueFile file(
+        CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!file) return false;
     BY_HANDLE_FILE_INFORMATION info{};
     if (!GetFileInformationByHandle(file.get(), &info)) return false;

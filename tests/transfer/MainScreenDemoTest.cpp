@@ -51,8 +51,12 @@ TEST_F(MainScreenDemo, TheDemoFileReadsCleanAndIsWritten) {
     EXPECT_EQ(TakeShown(), (std::vector<std::string>{Message(24, "出力"), Message(75)}));
     const std::string file = kortest::ReadBytes(folder + "demo-transfers_out.txt");
     ASSERT_EQ(file.size(), 122 * (records + 3) + 1);
-    EXPECT_EQ(file.substr(0, 14), "1210" "0000012345");
-    EXPECT_EQ(file.substr(122 * (records + 1), 7), "8" "000004");
+    EXPECT_EQ(file.substr(0, 14),
+              "1210"
+              "0000012345");
+    EXPECT_EQ(file.substr(122 * (records + 1), 7),
+              "8"
+              "000004");
 }
 
 }  // namespace

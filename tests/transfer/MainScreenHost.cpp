@@ -18,16 +18,17 @@ std::string CommaPattern(const char* kind, const char* kindName, const char* nam
         const std::string column = item < 10 ? std::to_string(item) : "";
         line += ",\"" + column + "\",\"\"";
     }
-    line += std::string(",\"") + zeroCheck + "\",\"1\",\"0\",\"\",\"普通\",\"当座\",\"貯蓄\",\"その他\",\"" +
-            lengthCode + "\",\"" + lineBreak + "\",\"0\",\"1\"";
+    line += std::string(",\"") + zeroCheck +
+            "\",\"1\",\"0\",\"\",\"普通\",\"当座\",\"貯蓄\",\"その他\",\"" + lengthCode + "\",\"" +
+            lineBreak + "\",\"0\",\"1\"";
     return line;
 }
 
 std::string FixedPattern(const char* name, const char* recordLength) {
     // start, length of the twelve items; bank and branch names, codes and EDI not taken.
-    const char* const positions[12][2] = {{"1", "4"},  {"", ""},    {"5", "3"},   {"", ""},
-                                          {"8", "1"},  {"9", "7"},  {"16", "10"}, {"26", "10"},
-                                          {"", ""},    {"", ""},    {"", ""},     {"", ""}};
+    const char* const positions[12][2] = {{"1", "4"}, {"", ""},   {"5", "3"},   {"", ""},
+                                          {"8", "1"}, {"9", "7"}, {"16", "10"}, {"26", "10"},
+                                          {"", ""},   {"", ""},   {"", ""},     {"", ""}};
     std::string line = std::string("\"01\",\"総合振込\",\"3\",\"") + name + "\"";
     for (const auto& p : positions) line += std::string(",\"") + p[0] + "\",\"" + p[1] + "\"";
     line += std::string(",\"1\",\"1\",\"0\",\"") + recordLength +

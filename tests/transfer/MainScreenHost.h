@@ -19,18 +19,18 @@ namespace kortest {
 
 // The patterns of the fixture's pattern master, by position.
 enum FixturePattern {
-    kGeneralComma = 0,   // general, comma, items in columns 0-9, 120-byte records with CR LF
-    kSalaryComma,        // salary/bonus, comma, the same columns, 126-byte records without
-    kGeneralFixed,       // general, fixed length of 35 bytes
-    kGeneralZeroSkips,   // general, comma, a line with an amount of 0 is left out
-    kFixedWithoutLength, // general, fixed length with no record length
+    kGeneralComma = 0,    // general, comma, items in columns 0-9, 120-byte records with CR LF
+    kSalaryComma,         // salary/bonus, comma, the same columns, 126-byte records without
+    kGeneralFixed,        // general, fixed length of 35 bytes
+    kGeneralZeroSkips,    // general, comma, a line with an amount of 0 is left out
+    kFixedWithoutLength,  // general, fixed length with no record length
 };
 
 // The requesters of the fixture's requester master, by position.
 enum FixtureRequester {
-    kGeneralRequester = 0,  // transfer kind 1, account type 1
-    kSalaryRequester,       // transfer kind 2, account type 1
-    kOtherAccountRequester, // no fixed kind, account type 9
+    kGeneralRequester = 0,   // transfer kind 1, account type 1
+    kSalaryRequester,        // transfer kind 2, account type 1
+    kOtherAccountRequester,  // no fixed kind, account type 9
 };
 
 extern const std::vector<std::string> kFixturePatternLines;

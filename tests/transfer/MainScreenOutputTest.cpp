@@ -33,9 +33,9 @@ std::string ExpectedGeneralFile() {
     return Record({"1", "21", "0", "0000012345", Field("ﾃｽﾄｼｮｳｼﾞ(ｶ", 40), "03", "15", "0998",
                    Field("ｶｴﾃﾞｷﾞﾝｺｳﾎﾝﾃﾝ", 15), "001", Field("ﾎﾝﾃﾝ", 15), "1", "1234567"},
                   120, true) +
-           Record({"2", "0005", Field("ﾐｽﾞﾎ", 15), "001", Field("ﾎﾝﾃﾝ", 15), "0000", "1",
-                   "1234567", Field("ﾔﾏﾀﾞ ﾀﾛｳ", 30), "0000015000", "0", Field("C001", 10),
-                   Field("", 10), "7", " "},
+           Record({"2", "0005", Field("ﾐｽﾞﾎ", 15), "001", Field("ﾎﾝﾃﾝ", 15), "0000", "1", "1234567",
+                   Field("ﾔﾏﾀﾞ ﾀﾛｳ", 30), "0000015000", "0", Field("C001", 10), Field("", 10), "7",
+                   " "},
                   120, true) +
            Record({"2", "0009", Field("ﾐﾂｲｽﾐﾄﾓ", 15), "210", Field("ｼﾌﾞﾔ", 15), "0000", "2",
                    "7654321", Field("ｶ)ｻｸﾗｼｮｳｶｲ", 30), "0000320000", "0", Field("C002", 10),
@@ -91,7 +91,9 @@ TEST_F(OutputTest, ABonusFileOf126ByteRecordsWithoutLineBreaks) {
     Click(IDC_XF300_OUTPUT_DATA);
     const std::string file = kortest::ReadBytes(folder + "bonus.txt");
     ASSERT_EQ(file.size(), 126u * 5 + 1);
-    EXPECT_EQ(file.substr(0, 14), "1120" "0000054321");
+    EXPECT_EQ(file.substr(0, 14),
+              "1120"
+              "0000054321");
     EXPECT_EQ(file.find("\r\n"), std::string::npos);
     EXPECT_EQ(file.substr(126 * 4, 1), "9");
     EXPECT_EQ(file.back(), '\x1A');
@@ -116,7 +118,8 @@ public:
 const ChangeCase kChanges[] = {
     {"Month", [](SettingsChangeTest& t) { t.SelectDate(4, 15); }},
     {"Day", [](SettingsChangeTest& t) { t.SelectDate(3, 16); }},
-    {"Pattern", [](SettingsChangeTest& t) { t.Select(IDC_XF300_PATTERN, kortest::kGeneralZeroSkips); }},
+    {"Pattern",
+     [](SettingsChangeTest& t) { t.Select(IDC_XF300_PATTERN, kortest::kGeneralZeroSkips); }},
     {"Requester",
      [](SettingsChangeTest& t) {
          t.Select(IDC_XF300_REQUESTER_LIST, kortest::kOtherAccountRequester);
@@ -141,7 +144,8 @@ INSTANTIATE_TEST_SUITE_P(MainScreen, SettingsChangeTest, testing::ValuesIn(kChan
                              return std::string(info.param.name);
                          });
 
-// --- The output path ------------------------------------------------------------------------------
+// --- The output path
+// ------------------------------------------------------------------------------
 
 struct PathCase {
     const char* name;
@@ -173,8 +177,8 @@ const PathCase kPaths[] = {
     {"NoFileName", [](auto& f, auto&) { return f; }, 54, "変換後ファイル名", nullptr},
     {"NoDrive", [](auto&, auto&) { return std::string("out.txt"); }, 106, nullptr, nullptr},
     {"NoSuchDrive",
-     [](auto&, auto&) { return std::string(1, kortest::MissingDriveLetter()) + ":\\out.txt"; },
-     106, nullptr, nullptr},
+     [](auto&, auto&) { return std::string(1, kortest::MissingDriveLetter()) + ":\\out.txt"; }, 106,
+     nullptr, nullptr},
     {"NoSuchFolder", [](auto& f, auto&) { return f + "none\\out.txt"; }, 23, nullptr, nullptr},
     {"AFolder",
      [](auto& f, auto&) {
@@ -238,7 +242,8 @@ TEST_F(OutputTest, CancellingTheQuestionWritesNothing) {
     EXPECT_EQ(screen->DataSet()->outputDone, 0);
 }
 
-// --- The records ------------------------------------------------------------------------------------
+// --- The records
+// ------------------------------------------------------------------------------------
 
 TEST_F(OutputTest, ADataSetWhoseRecordsAreAllDeletedHasNothingToWrite) {
     ReadGeneral();
@@ -288,7 +293,8 @@ TEST_F(OutputTest, TotalsBeyondTheTrailerAreRefusedWithTheirOwnMessage) {
     EXPECT_FALSE(screen->IsActionAllowed(IDC_XF300_CHECK));
 }
 
-// --- The buttons over a run ---------------------------------------------------------------------------
+// --- The buttons over a run
+// ---------------------------------------------------------------------------
 
 TEST_F(OutputTest, TheCheckIsAllowedAfterAnOutputUntilAFailedOutputOrTheNextRead) {
     ReadGeneral();
@@ -300,8 +306,8 @@ TEST_F(OutputTest, TheCheckIsAllowedAfterAnOutputUntilAFailedOutputOrTheNextRead
     screen->DataSet()->outputLengthCode = 9;
     SetText(IDC_XF300_OUTPUT, folder + "second.txt");
     Click(IDC_XF300_OUTPUT_DATA);
-    EXPECT_EQ(TakeShown(), (std::vector<std::string>{Message(24, "出力"),
-                                                     "振込データ出力に失敗しました。"}));
+    EXPECT_EQ(TakeShown(),
+              (std::vector<std::string>{Message(24, "出力"), "振込データ出力に失敗しました。"}));
     EXPECT_EQ(script.Shown().back().style & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
     EXPECT_FALSE(screen->IsActionAllowed(IDC_XF300_CHECK));
     EXPECT_EQ(kortest::ReadBytes(folder + "second.txt"), "");

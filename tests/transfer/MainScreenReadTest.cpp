@@ -51,11 +51,9 @@ std::string ExistingInput(ReadCheckTest& t, char separator) {
 }
 
 const CheckCase kChecks[] = {
-    {"NoRequester",
-     [](ReadCheckTest& t) { t.WriteMaster("mstKORXF302.ini", {}); },
+    {"NoRequester", [](ReadCheckTest& t) { t.WriteMaster("mstKORXF302.ini", {}); },
      [](ReadCheckTest& t) { return ExistingInput(t, '\\'); }, 38, "依頼人情報", 0, 0},
-    {"NoPattern",
-     [](ReadCheckTest& t) { t.WriteMaster("mstKORXF301.ini", {}); },
+    {"NoPattern", [](ReadCheckTest& t) { t.WriteMaster("mstKORXF301.ini", {}); },
      [](ReadCheckTest& t) { return ExistingInput(t, '\\'); }, 11, "データ変換パターン",
      IDC_XF300_PATTERN, 0},
     {"NoMonth", NoChange,
@@ -88,23 +86,19 @@ const CheckCase kChecks[] = {
      "変換前ファイル名", IDC_XF300_INPUT, IDC_XF300_INPUT},
     {"NoFolder", NoChange, [](ReadCheckTest&) { return std::string("in.csv"); }, 54,
      "変換前ファイル名", IDC_XF300_INPUT, IDC_XF300_INPUT},
-    {"NoFileName", NoChange,
-     [](ReadCheckTest& t) { return t.folder; }, 54,
-     "変換前ファイル名", IDC_XF300_INPUT, IDC_XF300_INPUT},
-    {"BadCharacter", NoChange,
-     [](ReadCheckTest& t) { return t.folder + "a*b.csv"; }, 22,
-     nullptr, IDC_XF300_INPUT, IDC_XF300_INPUT},
+    {"NoFileName", NoChange, [](ReadCheckTest& t) { return t.folder; }, 54, "変換前ファイル名",
+     IDC_XF300_INPUT, IDC_XF300_INPUT},
+    {"BadCharacter", NoChange, [](ReadCheckTest& t) { return t.folder + "a*b.csv"; }, 22, nullptr,
+     IDC_XF300_INPUT, IDC_XF300_INPUT},
     {"NoSuchDrive", NoChange,
      [](ReadCheckTest&) {
          return std::string(1, kortest::MissingDriveLetter()) + ":\\data\\in.csv";
      },
      106, nullptr, IDC_XF300_INPUT, IDC_XF300_INPUT},
-    {"NoSuchFolder", NoChange,
-     [](ReadCheckTest& t) { return t.folder + "none\\in.csv"; },
-     23, nullptr, IDC_XF300_INPUT, IDC_XF300_INPUT},
-    {"NoSuchFile", NoChange,
-     [](ReadCheckTest& t) { return t.folder + "none.csv"; }, 5,
+    {"NoSuchFolder", NoChange, [](ReadCheckTest& t) { return t.folder + "none\\in.csv"; }, 23,
      nullptr, IDC_XF300_INPUT, IDC_XF300_INPUT},
+    {"NoSuchFile", NoChange, [](ReadCheckTest& t) { return t.folder + "none.csv"; }, 5, nullptr,
+     IDC_XF300_INPUT, IDC_XF300_INPUT},
     {"AFolder", NoChange,
      [](ReadCheckTest& t) {
          const std::string sub = t.folder + "sub";
@@ -120,8 +114,8 @@ const CheckCase kChecks[] = {
          return ExistingInput(t, '\\');
      },
      24, "読込", 0, 0},
-    {"SlashSeparators", NoChange, [](ReadCheckTest& t) { return " " + ExistingInput(t, '/'); },
-     24, "読込", 0, 0},
+    {"SlashSeparators", NoChange, [](ReadCheckTest& t) { return " " + ExistingInput(t, '/'); }, 24,
+     "読込", 0, 0},
     {"FullWidthBlankInFront", NoChange,
      [](ReadCheckTest& t) { return "　" + ExistingInput(t, '\\'); }, 24, "読込", 0, 0},
 };
@@ -158,7 +152,8 @@ TEST_F(MainScreenTest, AFieldInErrorTurnsBackOnceTheInputPasses) {
     EXPECT_EQ(screen->FieldInError(), 0);
 }
 
-// --- The pattern against the requester ------------------------------------------------------------
+// --- The pattern against the requester
+// ------------------------------------------------------------
 
 TEST_F(MainScreenTest, ASalaryPatternRefusesARequesterWithAnOtherAccount) {
     Open();
@@ -183,8 +178,8 @@ struct ReaderCase {
     const char* name;
     int pattern;
     std::string bytes;
-    bool holdOpen;          // another program has the file open, alone
-    std::string expected;   // a fixed text, or empty for the message below
+    bool holdOpen;         // another program has the file open, alone
+    std::string expected;  // a fixed text, or empty for the message below
     int message;
     const char* word;
 };
@@ -251,8 +246,8 @@ INSTANTIATE_TEST_SUITE_P(MainScreen, ReaderResultTest, testing::ValuesIn(kReader
 TEST_F(MainScreenTest, AReadWithoutErrorsFillsTheDataSetAndAllowsCorrectionAndOutput) {
     Open();
     SelectDate(3, 15);
-    const std::string path = ReadFile(kortest::kGeneralComma, kortest::kGeneralRequester,
-                                      "in.csv", kortest::kTwoTransfers);
+    const std::string path = ReadFile(kortest::kGeneralComma, kortest::kGeneralRequester, "in.csv",
+                                      kortest::kTwoTransfers);
     EXPECT_EQ(TakeShown(), (std::vector<std::string>{Message(24, "読込"),
                                                      Message(67, "読込", "変換後ファイル")}));
     const xf::CDataSet* data = screen->DataSet();
@@ -322,8 +317,7 @@ TEST_F(MainScreenTest, AReadWithWarningsAddsTheWarningMessage) {
 
 TEST_F(MainScreenTest, CancellingTheQuestionKeepsTheDataSetOfTheLastRead) {
     Open();
-    ReadFile(kortest::kGeneralComma, kortest::kGeneralRequester, "in.csv",
-             kortest::kTwoTransfers);
+    ReadFile(kortest::kGeneralComma, kortest::kGeneralRequester, "in.csv", kortest::kTwoTransfers);
     const xf::CDataSet* first = screen->DataSet();
     ASSERT_NE(first, nullptr);
     TakeShown();

@@ -104,12 +104,8 @@ TEST_F(SameFileTest, NamesThatTheSystemResolvesToTheInputAreTheSameFile) {
         if (ch == '\\') ch = '/';
     }
     const std::string same[] = {
-        input,
-        dir + "INPUT.CSV",
-        dir + "input.csv",
-        slashed,
-        dir + "sub\\..\\Input.csv",
-        dir + ".\\Input.csv",
+        input,   dir + "INPUT.CSV",          dir + "input.csv",
+        slashed, dir + "sub\\..\\Input.csv", dir + ".\\Input.csv",
     };
     for (const std::string& name : same) EXPECT_TRUE(xf::IsSameFile(name, input)) << name;
 }
@@ -117,11 +113,7 @@ TEST_F(SameFileTest, NamesThatTheSystemResolvesToTheInputAreTheSameFile) {
 TEST_F(SameFileTest, OtherNamesAreOtherFiles) {
     ASSERT_TRUE(kortest::WriteBytes(dir + "Input.txt", "other\r\n"));
     const std::string other[] = {
-        dir + "Input.txt",
-        dir + "Input.csv.out",
-        dir + "sub\\Input.csv",
-        dir + "sub",
-        "",
+        dir + "Input.txt", dir + "Input.csv.out", dir + "sub\\Input.csv", dir + "sub", "",
     };
     for (const std::string& name : other) EXPECT_FALSE(xf::IsSameFile(name, input)) << name;
 }
@@ -141,8 +133,12 @@ TEST(OutputSize, SlotTimesRecordsAndThreeFrameRecords) {
         std::uint64_t size;
     };
     const Case cases[] = {
-        {1, 1, 1, 122 * 4},     {1, 0, 1, 120 * 4},         {2, 1, 10, 128 * 13},
-        {2, 0, 10, 126 * 13},   {3, 1, 2, 130 * 5},         {3, 0, 0, 128 * 3},
+        {1, 1, 1, 122 * 4},
+        {1, 0, 1, 120 * 4},
+        {2, 1, 10, 128 * 13},
+        {2, 0, 10, 126 * 13},
+        {3, 1, 2, 130 * 5},
+        {3, 0, 0, 128 * 3},
         {3, 1, 50000, 130 * 50003ull},
         {0, 1, 1, 130 * 4},  // a code no screen stores: the longest record
         {7, 0, 1, 128 * 4},
@@ -190,9 +186,12 @@ TEST(RequesterTip, AccountTypeAndKindTexts) {
         const char* kind;
     };
     const Case cases[] = {
-        {"1", "普通預金", "総合振込"}, {"2", "当座預金", "給与賞与振込"},
-        {"4", "貯蓄預金", "なし"},     {"9", "その他", "なし"},
-        {"3", "", "なし"},             {"", "", "なし"},
+        {"1", "普通預金", "総合振込"},
+        {"2", "当座預金", "給与賞与振込"},
+        {"4", "貯蓄預金", "なし"},
+        {"9", "その他", "なし"},
+        {"3", "", "なし"},
+        {"", "", "なし"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(xf::AccountTypeText(c.code), c.accountType) << c.code;

@@ -105,8 +105,7 @@ TEST_F(MainScreenTest, StartsWithTheListsFilledAndTheDataButtonsOff) {
     }
     for (int id : {IDC_XF300_FIXED_PATTERN, IDC_XF300_DELIM_PATTERN, IDC_XF300_REQUESTER})
         EXPECT_FALSE(Enabled(id)) << id;
-    for (int id : {IDC_XF300_READ, IDC_XF300_EXIT, IDC_XF300_BROWSE_INPUT,
-                   IDC_XF300_BROWSE_OUTPUT})
+    for (int id : {IDC_XF300_READ, IDC_XF300_EXIT, IDC_XF300_BROWSE_INPUT, IDC_XF300_BROWSE_OUTPUT})
         EXPECT_TRUE(Enabled(id)) << id;
 }
 
@@ -172,8 +171,7 @@ TEST_F(MainScreenTest, BrowseInputAsksForATextFileAndTakesTheChosenPath) {
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_FALSE(asked[0].save);
     EXPECT_EQ(asked[0].owner, Hwnd());
-    EXPECT_EQ(asked[0].filter,
-              "ﾃｷｽﾄﾌｧｲﾙ (*.txt *.csv)|*.csv;*.txt|すべてのﾌｧｲﾙ (*.*)|*.*||");
+    EXPECT_EQ(asked[0].filter, "ﾃｷｽﾄﾌｧｲﾙ (*.txt *.csv)|*.csv;*.txt|すべてのﾌｧｲﾙ (*.*)|*.*||");
     EXPECT_EQ(asked[0].defaultExt, "csv;txt");
     EXPECT_EQ(asked[0].flags, static_cast<DWORD>(OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT));
     EXPECT_EQ(Text(IDC_XF300_INPUT), "Z:\\data\\顧客.csv");

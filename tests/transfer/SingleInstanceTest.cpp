@@ -15,8 +15,8 @@ namespace {
 // Names no other test program uses.
 std::wstring TestName(const wchar_t* what) {
     const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-    return L"KorTest_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
-           kor::ToWide(test->name()) + L"_" + what;
+    return L"KorTest_" + std::to_wstring(GetCurrentProcessId()) + L"_" + kor::ToWide(test->name()) +
+           L"_" + what;
 }
 
 bool Exists(const std::wstring& name) {
@@ -49,8 +49,7 @@ TEST(SingleInstance, AnInstanceWhileTheImportToolRunsIsRefused) {
     const std::wstring own = TestName(L"own"), import = TestName(L"import");
     const kor::UniqueKernelHandle first(CreateMutexW(nullptr, TRUE, own.c_str()));
     const kor::UniqueKernelHandle tool(CreateMutexW(nullptr, TRUE, import.c_str()));
-    EXPECT_EQ(xf::DecideStart(own.c_str(), import.c_str()),
-              xf::StartDecision::kImportToolRunning);
+    EXPECT_EQ(xf::DecideStart(own.c_str(), import.c_str()), xf::StartDecision::kImportToolRunning);
 }
 
 // --- The real program, twice ---------------------------------------------------------------------
