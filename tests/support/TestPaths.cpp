@@ -1,5 +1,6 @@
 #include "TestPaths.h"
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <algorithm>
@@ -44,6 +45,16 @@ std::string ScratchDir(const std::string& name) {
     CreateDirectoryW(kor::ToWide(KOR_SCRATCH_DIR).c_str(), nullptr);
     CreateDirectoryW(wdir.c_str(), nullptr);
     return dir + "\\";
+}
+
+std::string ScratchDirOfTest(const std::string& suffix) {
+    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = test ? std::string(test->test_suite_name()) + "_" + test->name() : "NoTest";
+    if (!suffix.empty()) name += "_" + suffix;
+    for (char& ch : name) {
+        if (ch == '/') ch = '_';
+    }
+    return ScratchDir(name);
 }
 
 std::string ReadBytes(const std::string& path) {

@@ -11,6 +11,9 @@ std::string FixturePath(const std::string& relative);
 // A new, empty folder for one test (removed and made again on each call), with a
 // trailing backslash.
 std::string ScratchDir(const std::string& name);
+// ScratchDir named after the running test (CTest runs tests side by side, each in its own
+// process), with an optional suffix.
+std::string ScratchDirOfTest(const std::string& suffix = "");
 
 // Whole contents of a file as bytes; empty when it cannot be read.
 std::string ReadBytes(const std::string& path);

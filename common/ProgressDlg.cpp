@@ -1,0 +1,93 @@
+#include "common/ProgressDlg.h"
+
+#include <string>
+
+#include "common/ApMsgInfoList.h"
+#include "resources/common/ProgressDlgRes.h"
+
+namespace {
+// The title of the print jobs; their abort question is another one.
+constexpr char kPrintingTitle[] = "印刷中です．．．";
+}  // namespace
+
+CProgressDlg::CProgressDlg(CApMsgInfoList* messages, HWND parent)
+    : CDialogBase(IDD_PROGRESS, parent), m_messages(messages) {}
+
+CProgressDlg::~CProgressDlg() {
+    if (!GetSafeHwnd()) return;
+    // The owner first, so that it is the window activated when this one goes.
+    if (m_owner) EnableWindow(m_owner, TRUE);
+    ShowWindow(GetSafeHwnd(), SW_HIDE);
+    DestroyWindow();
+}
+
+int CProgressDlg::Create(HWND parent) {
+    HWND owner = parent ? GetAncestor(parent, GA_ROOT) : nullptr;
+    if (owner && IsWindowEnabled(owner)) {
+        EnableWindow(owner, FALSE);
+        m_owner = owner;
+    }
+    if (!CDialogBase::Create(owner)) {
+        if (m_owner) EnableWindow(m_owner, TRUE);
+        m_owner = nullptr;
+        return 0;
+    }
+    ShowWindow(GetSafeHwnd(), SW_SHOW);
+    return 1;
+}
+
+BOOL CProgressDlg::OnInitDialog() {
+    m_cancel = 0;
+    SetIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_PROGRAM_ICON)));
+    SetTexts(nullptr, nullptr);
+    FocusItem(IDC_PROGRESS_ABORT);
+    return FALSE;
+}
+
+void CProgressDlg::SetTexts(const char* title, const char* subLine) {
+    SetItemText(IDC_PROGRESS_TITLE, title ? title : "");
+    SetItemText(IDC_PROGRESS_SUBLINE, subLine ? subLine : "");
+}
+
+int CProgressDlg::PumpMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            // Not ours to take: the loop that runs the program ends on it.
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (!GetSafeHwnd() || !IsDialogMessageW(GetSafeHwnd(), &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+    return m_cancel;
+}
+
+int CProgressDlg::ShowMessage(int id, const char* word1, const char* word2, const char* word3,
+                              const char* word4, const char* word5) {
+    if (!m_messages) return IDCANCEL;
+    return m_messages->ShowMessage(GetSafeHwnd(), id, word1, word2, word3, word4, word5);
+}
+
+void CProgressDlg::DisableCancel() {
+    EnableItem(IDC_PROGRESS_ABORT, false);
+}
+
+bool CProgressDlg::OnCommand(int id, int code, HWND) {
+    if (id != IDC_PROGRESS_ABORT || code != BN_CLICKED) return false;
+    OnBtnAbort();
+    return true;
+}
+
+void CProgressDlg::OnBtnAbort() {
+    // Without a message table there is no question to ask: the press itself is the answer.
+    if (!m_messages) {
+        m_cancel = 1;
+        return;
+    }
+    const int answer = GetItemText(IDC_PROGRESS_TITLE) == kPrintingTitle ? ShowMessage(26)
+                                                                         : ShowMessage(25, "読込");
+    if (answer == IDOK) m_cancel = 1;
+}
