@@ -15,7 +15,10 @@ std::vector<std::string> CMasterText::SplitLines(std::string_view text) {
     for (size_t end; (end = CStrUtil::Find(text, kLineEnd, begin)) != std::string_view::npos;
          begin = end + kLineEnd.size())
         lines.emplace_back(text.substr(begin, end - begin));
-    if (begin < text.size()) lines.emplace_back(text.substr(begin));
+    // A last line without CR LF counts unless it holds only blanks, line-end bytes or the end
+    // byte 0x1A that old editors put after the text.
+    const std::string_view rest = text.substr(begin);
+    if (rest.find_first_not_of(" \t\r\n\x1A") != std::string_view::npos) lines.emplace_back(rest);
     return lines;
 }
 

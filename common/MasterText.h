@@ -11,7 +11,7 @@ public:
     virtual ~CMasterText() = default;
 
     // The lines of a master file's text, without their CR LF. A last line that lacks its
-    // CR LF is a line too, unless it is empty.
+    // CR LF is a line too, unless it holds nothing but blanks, line-end bytes and 0x1A.
     static std::vector<std::string> SplitLines(std::string_view text);
     // Every line followed by CR LF.
     static std::string JoinLines(std::span<const std::string> lines);

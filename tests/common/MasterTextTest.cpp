@@ -14,6 +14,9 @@ TEST(MasterText, SplitLinesKeepsALastLineWithoutLineEnd) {
     EXPECT_EQ(CMasterText::SplitLines("a\r\nb\r\n"), (Lines{"a", "b"}));
     EXPECT_EQ(CMasterText::SplitLines("a\r\nb"), (Lines{"a", "b"}));
     EXPECT_EQ(CMasterText::SplitLines("a\r\n\r\nb\r\n"), (Lines{"a", "", "b"}));
+    // Nothing but an end byte or blanks after the last line end is no line.
+    EXPECT_EQ(CMasterText::SplitLines("a\r\n\x1A"), Lines{"a"});
+    EXPECT_EQ(CMasterText::SplitLines("a\r\n \n"), Lines{"a"});
     // A bare LF is no line end.
     EXPECT_EQ(CMasterText::SplitLines("a\nb\r\n"), (Lines{"a\nb"}));
 }
