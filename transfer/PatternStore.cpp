@@ -17,7 +17,6 @@ int CPatternStore::Load(const std::string& path) {
         const std::vector<std::string> lines = CMasterText::SplitLines(text);
         const int n = static_cast<int>(lines.size());
         ClearList();
-        m_complete = false;
         ShowProgress("メモリー展開中", "");
         DisableCancel();
         SetRange(0, n + 1);
@@ -33,7 +32,7 @@ int CPatternStore::Load(const std::string& path) {
             ShowProgress("メモリー展開中", subLine);
             Step(i);
         }
-        m_complete = true;
+        m_matchesFile = true;
     } catch (const std::exception&) {
         CloseProgress();
         return 0;  // no memory for the master
@@ -84,7 +83,7 @@ int CPatternStore::SaveDelim(int index, const CDelimPattern& pattern) {
 }
 
 int CPatternStore::Replace(int index, const std::string& line) {
-    if (!m_complete || !IsPatternLine(line)) return 0;
+    if (!m_matchesFile || !IsPatternLine(line)) return 0;
     if (index >= 0 && static_cast<size_t>(index) >= m_lines.size()) return 0;
     try {
         const size_t at = index < 0 ? m_lines.size() : static_cast<size_t>(index);
@@ -110,7 +109,7 @@ int CPatternStore::Replace(int index, const std::string& line) {
 }
 
 int CPatternStore::Delete(int index) {
-    if (!m_complete || index < 0 || static_cast<size_t>(index) >= m_lines.size()) return 0;
+    if (!m_matchesFile || index < 0 || static_cast<size_t>(index) >= m_lines.size()) return 0;
     try {
         std::vector<std::string> lines = m_lines;
         lines.erase(lines.begin() + index);
@@ -128,6 +127,7 @@ int CPatternStore::Delete(int index) {
 void CPatternStore::ClearList() {
     m_lines.clear();
     m_entries.clear();
+    m_matchesFile = false;
 }
 
 bool CPatternStore::WriteLines(const std::vector<std::string>& lines) const {

@@ -51,7 +51,7 @@ public:
 
     // Store a pattern: index below 0 adds it at the end, otherwise it replaces line index.
     // 1 stored and written; 0 nothing changed (bad index, a field a line cannot carry, a store
-    // whose load stopped early, or the file could not be written).
+    // that does not hold the whole file, or the file could not be written).
     int SaveFixed(int index, const CFixedPattern& pattern);
     int SaveDelim(int index, const CDelimPattern& pattern);
     // Puts line (a stored line of 40 or 36 fields) at index (below 0: at the end) and rewrites
@@ -60,7 +60,7 @@ public:
     // Removes line index and rewrites the file: 1, or 0 with nothing changed.
     int Delete(int index);
 
-    // Empties lines and entries.
+    // Empties lines and entries; changes are refused until the next load.
     void ClearList();
 
 private:
@@ -72,7 +72,9 @@ private:
     CPatternObList m_entries;
     std::unique_ptr<CFixedPattern> m_fixed;
     std::unique_ptr<CDelimPattern> m_delim;
-    bool m_complete = true;  // false after a load stopped at a bad line
+    // False while memory does not hold the whole file (a load stopped at a bad line, or the
+    // list was emptied): every change is refused, so that no stored line is lost.
+    bool m_matchesFile = true;
 };
 
 }  // namespace xf

@@ -36,6 +36,7 @@ int CRequesterStore::Load(const std::string& path) {
             Step(j);
         }
         m_lines = std::move(lines);
+        m_matchesFile = true;
     } catch (const std::exception& e) {
         CloseProgress();
         ShowOutOfMemory(e.what());
@@ -47,7 +48,7 @@ int CRequesterStore::Load(const std::string& path) {
 
 int CRequesterStore::Update(int index, const CRequesterInfo& requester, int mode) {
     const bool append = mode == kAppend;
-    if (!append && !IsPosition(index)) return 0;
+    if (!m_matchesFile || (!append && !IsPosition(index))) return 0;
     const auto line = FormatRequesterLine(requester);
     if (!line) return 0;
     try {
@@ -82,7 +83,7 @@ int CRequesterStore::Update(int index, const CRequesterInfo& requester, int mode
 }
 
 int CRequesterStore::Delete(int index) {
-    if (!IsPosition(index)) return 0;
+    if (!m_matchesFile || !IsPosition(index)) return 0;
     try {
         const size_t line = m_lineOf[index];
         std::vector<std::string> lines = m_lines;
@@ -104,6 +105,7 @@ void CRequesterStore::ClearList() {
     m_requesters.clear();
     m_lineOf.clear();
     m_lines.clear();
+    m_matchesFile = false;
 }
 
 bool CRequesterStore::WriteLines(const std::vector<std::string>& lines) {

@@ -37,13 +37,14 @@ public:
     // mode kAppend adds requester at the end (its index field set to index); any other mode
     // replaces the requester at list position index with every field of requester but its
     // index. Rewrites the file: 1 done; 0 nothing changed (bad position, a field a line cannot
-    // carry, the file could not be written, or out of memory after a message box).
+    // carry, a store that does not hold the whole file, the file could not be written, or out
+    // of memory after a message box).
     int Update(int index, const CRequesterInfo& requester, int mode);
     // Removes the requester at list position index and rewrites the file: 1, or 0 with nothing
     // changed.
     int Delete(int index);
 
-    // Empties the requesters and the lines.
+    // Empties the requesters and the lines; changes are refused until the next load.
     void ClearList();
 
 private:
@@ -58,6 +59,9 @@ private:
     std::vector<std::string> m_lines;
     CRequesterObList m_requesters;
     std::vector<size_t> m_lineOf;  // for each requester, the index of its line
+    // False while memory does not hold the whole file (the list was emptied, or a load ran out
+    // of memory): every change is refused, so that no stored line is lost.
+    bool m_matchesFile = true;
 };
 
 }  // namespace xf

@@ -267,6 +267,18 @@ TEST_F(PatternStoreTest, ALoadStoppedAtABadLineRefusesChanges) {
     EXPECT_EQ(store.SaveFixed(-1, p), 1);
 }
 
+TEST_F(PatternStoreTest, AnEmptiedListRefusesChangesUntilTheNextLoad) {
+    const std::string text = PatternLine("01", "3", "A") + "\r\n";
+    ASSERT_EQ(LoadFrom(text), 1);
+    xf::CFixedPattern p = *store.GetFixedPattern(0);
+    store.ClearList();
+    EXPECT_TRUE(store.GetList().empty());
+    EXPECT_EQ(store.SaveFixed(-1, p), 0);
+    EXPECT_EQ(ReadBytes(path), text);
+    ASSERT_EQ(store.Load(path), 1);
+    EXPECT_EQ(store.SaveFixed(-1, p), 1);
+}
+
 TEST_F(PatternStoreTest, AMissingMasterIsCreatedByTheFirstSave) {
     EXPECT_EQ(store.Load(path), 0);
     xf::CFixedPattern p;

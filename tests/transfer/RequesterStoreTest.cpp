@@ -171,6 +171,22 @@ TEST_F(RequesterStoreTest, AFieldThatALineCannotCarryIsRefused) {
     EXPECT_EQ(ReadBytes(path), Full("甲") + "\r\n");
 }
 
+TEST_F(RequesterStoreTest, AnEmptiedListRefusesChangesUntilTheNextLoad) {
+    ASSERT_EQ(LoadFrom(Full("甲") + "\r\n"), 1);
+    store.ClearList();
+    EXPECT_EQ(store.Update(0, Requester("ｼﾝｷ", "新規"), CRequesterStore::kAppend), 0);
+    EXPECT_EQ(ReadBytes(path), Full("甲") + "\r\n");
+    ASSERT_EQ(store.Load(path), 1);
+    EXPECT_EQ(store.Update(1, Requester("ｼﾝｷ", "新規"), CRequesterStore::kAppend), 1);
+}
+
+TEST_F(RequesterStoreTest, AMissingMasterIsCreatedByTheFirstUpdate) {
+    EXPECT_EQ(store.Load(path), 0);
+    const CRequesterInfo r = Requester("ｼﾝｷ", "新規");
+    ASSERT_EQ(store.Update(0, r, CRequesterStore::kAppend), 1);
+    EXPECT_EQ(ReadBytes(path), *xf::FormatRequesterLine(r) + "\r\n");
+}
+
 TEST_F(RequesterStoreTest, FailedWritesChangeNothing) {
     const std::string text = Full("甲") + "\r\n" + Full("乙") + "\r\n";
     struct Case {
