@@ -93,19 +93,8 @@ public:
     }
     // The visible top-level windows of the process.
     std::vector<HWND> VisibleWindows() const {
-        struct Search {
-            DWORD id;
-            std::vector<HWND> found;
-        } search{m_id, {}};
-        EnumWindows(
-            [](HWND hwnd, LPARAM lp) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(lp);
-                DWORD pid = 0;
-                GetWindowThreadProcessId(hwnd, &pid);
-                if (pid == s->id && IsWindowVisible(hwnd)) s->found.push_back(hwnd);
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
+        Search search{m_id, {}};
+        EnumWindows(AddIfVisible, reinterpret_cast<LPARAM>(&search));
         return search.found;
     }
     // The first visible window of the process whose caption is caption, waiting up to ms.
@@ -123,6 +112,18 @@ public:
     }
 
 private:
+    struct Search {
+        DWORD id;
+        std::vector<HWND> found;
+    };
+    static BOOL CALLBACK AddIfVisible(HWND hwnd, LPARAM lp) {
+        auto* search = reinterpret_cast<Search*>(lp);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(hwnd, &pid);
+        if (pid == search->id && IsWindowVisible(hwnd)) search->found.push_back(hwnd);
+        return TRUE;
+    }
+
     kor::UniqueKernelHandle m_process;
     DWORD m_id = 0;
 };
