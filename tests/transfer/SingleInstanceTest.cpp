@@ -59,6 +59,10 @@ public:
     explicit Process(const std::wstring& exe) {
         STARTUPINFOW si{};
         si.cb = sizeof si;
+        // Without taking the foreground from the test programs beside it, where the system
+        // honours it.
+        si.dwFlags = STARTF_USESHOWWINDOW;
+        si.wShowWindow = SW_SHOWNOACTIVATE;
         PROCESS_INFORMATION pi{};
         std::wstring commandLine = L"\"" + exe + L"\"";
         if (CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
