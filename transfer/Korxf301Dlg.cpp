@@ -191,7 +191,7 @@ void CKorxf301Dlg::GoToFirstError() {
     for (int row = 1; row < m_grid.Rows(); ++row) {
         for (int col = CGridHelper::kFirstItemCol; col < CGridHelper::kColumnCount; ++col) {
             if (!IsYellow(row, col)) continue;
-            SetFocus(m_grid.GetSafeHwnd());
+            FocusItem(IDC_XF301_GRID);
             m_grid.SetRow(row);
             m_grid.SetCol(col);
             m_grid.ShowCell(row, col);
