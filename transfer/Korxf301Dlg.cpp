@@ -26,11 +26,6 @@ CKorxf301Dlg::CKorxf301Dlg(HICON icon, CDataSet* dataSet, CApMsgInfoList* messag
       m_messages(messages),
       m_helpPath(std::move(helpPath)) {}
 
-int CKorxf301Dlg::GetFieldErrorFlag(const CDetailRecord& record, int col) {
-    const int kind = col - CGridHelper::kFirstItemCol;
-    return kind >= 0 && kind < kItemCount ? *record.Item(kind).result : 0;
-}
-
 BOOL CKorxf301Dlg::OnInitDialog() {
     SetScreenLabels(0, {}, IDC_XF301_VERSION, kScreenVersion);
     if (m_icon) SetIcon(m_icon);

@@ -24,10 +24,6 @@ public:
     // An edit changed a cell since the last update or change of view.
     bool IsModified() const { return m_modified; }
 
-    // The result code of the item shown in grid column col (3..14) of record; 0 for the other
-    // columns.
-    static int GetFieldErrorFlag(const CDetailRecord& record, int col);
-
 protected:
     BOOL OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;
