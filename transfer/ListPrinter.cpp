@@ -59,7 +59,7 @@ constexpr int kNoItem = -1;
 
 // The items of the code columns: a general transfer with EDI information shows only that;
 // otherwise customer code 1 and the requester number (customer code 2 when there is none).
-// Salary and bonus transfers show the two customer codes.
+// Salary and bonus transfers show the two customer codes. Error marks follow the items shown.
 void CodeItems(const CDetailRecord& r, int transferType, int (&items)[2]) {
     if (transferType != kKindGeneral) {
         items[0] = kCustomerCode1;
