@@ -8,6 +8,7 @@
 #include "transfer/ConvertEngine.h"
 #include "transfer/CorrectionRules.h"
 #include "transfer/GridHelper.h"
+#include "transfer/ListPrinter.h"
 #include "transfer/RecordCorrection.h"
 #include "transfer/ScreenVersion.h"
 
@@ -43,6 +44,9 @@ bool CKorxf301Dlg::OnCommand(int id, int code, HWND) {
             return true;
         case IDC_XF301_UPDATE:
             OnBtnUpdate();
+            return true;
+        case IDC_XF301_ERROR_LIST:
+            OnBtnErrorList();
             return true;
         case IDC_XF301_VIEW_ALL:
         case IDC_XF301_VIEW_ERRORS:
@@ -143,6 +147,12 @@ void CKorxf301Dlg::OnBtnUpdate() {
         ShowMessage(72);
     }
     GoToFirstError();
+}
+
+// The list printer asks for a printer (76), for records (39) and the number of pages (27).
+void CKorxf301Dlg::OnBtnErrorList() {
+    if (m_dataSet && m_messages)
+        CListPrinter::PrintErrorList(*m_dataSet, *m_messages, GetSafeHwnd());
 }
 
 void CKorxf301Dlg::FillGrid(int view) {

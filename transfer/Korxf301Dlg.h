@@ -40,6 +40,7 @@ private:
 
     void OnBtnBack();
     void OnBtnUpdate();
+    void OnBtnErrorList();
     void OnRadioView(int id);
     void OnGridBeforeEdit(int row, int col, bool& cancel);
     void OnGridAfterEdit(int row, int col);

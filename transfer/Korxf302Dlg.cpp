@@ -4,6 +4,7 @@
 
 #include "resources/transfer/Korxf302DlgRes.h"
 #include "transfer/GridHelper.h"
+#include "transfer/ListPrinter.h"
 #include "transfer/RecordOrder.h"
 #include "transfer/ScreenVersion.h"
 
@@ -38,6 +39,12 @@ bool CKorxf302Dlg::OnCommand(int id, int code, HWND) {
         case IDC_XF302_BACK:
             if (code == BN_CLICKED) OnBtnBack();
             return true;
+        case IDC_XF302_PRINT_LIST:
+            if (code == BN_CLICKED) OnBtnPrintList();
+            return true;
+        case IDC_XF302_PRINT_TOTALS:
+            if (code == BN_CLICKED) OnBtnPrintTotals();
+            return true;
         case IDC_XF302_SORT_ORDER:
             if (code == CBN_SELCHANGE) OnSelchangeSortOrder();
             return true;
@@ -52,6 +59,17 @@ void CKorxf302Dlg::OnClose() {
 
 void CKorxf302Dlg::OnBtnBack() {
     CloseRestoringOrder();
+}
+
+// The list printer asks for a printer (76), for records (39) and the number of pages (27).
+void CKorxf302Dlg::OnBtnPrintList() {
+    if (m_dataSet && m_messages)
+        CListPrinter::PrintResultList(*m_dataSet, *m_messages, GetSafeHwnd());
+}
+
+void CKorxf302Dlg::OnBtnPrintTotals() {
+    if (m_dataSet && m_messages)
+        CListPrinter::PrintTotalsSheet(*m_dataSet, *m_messages, GetSafeHwnd());
 }
 
 void CKorxf302Dlg::OnSelchangeSortOrder() {

@@ -27,6 +27,8 @@ protected:
 
 private:
     void OnBtnBack();
+    void OnBtnPrintList();
+    void OnBtnPrintTotals();
     void OnSelchangeSortOrder();
     // Sorts the data set's records by key (RecordOrder.h).
     void SortRecords(int key);

@@ -1,10 +1,9 @@
-// Sort keys of the check screen and the counts behind the print questions.
+// Sort keys of the check screen.
 #include "transfer/RecordOrder.h"
 
 #include <gtest/gtest.h>
 
 #include "SampleData.h"
-#include "transfer/ListCounts.h"
 
 namespace {
 
@@ -65,24 +64,6 @@ TEST(RecordOrder, SortKeepsTheOrderOfEqualKeysAndSerialOrderRestoresTheList) {
     EXPECT_EQ(Serials(*set), (std::vector<int>{3, 5, 2, 4, 1}));
     xf::SortRecords(set->details, xf::kOrderSerial);
     EXPECT_EQ(Serials(*set), (std::vector<int>{1, 2, 3, 4, 5}));
-}
-
-TEST(ListCounts, DeletedRecordsNeverCountAndFlagsDecideTheList) {
-    auto set = xftest::ValidDataSet(6);
-    SetItem(xftest::Record(*set, 0), xf::kBankCode, "x", xf::kResultError);
-    SetItem(xftest::Record(*set, 1), xf::kAccountName, "x", xf::kResultWarning);
-    SetItem(xftest::Record(*set, 2), xf::kBankCode, "x", xf::kResultError);
-    xftest::Record(*set, 2).deleteFlag = 1;
-    xftest::Record(*set, 3).deleteFlag = 1;
-    xftest::Record(*set, 4).amount.result = 16;  // no flag
-    EXPECT_EQ(xf::CountResultListRecords(*set), 2);
-    EXPECT_EQ(xf::CountErrorListRecords(*set), 2);
-}
-
-TEST(ListCounts, ThirtyRecordsAPage) {
-    const std::pair<int, int> cases[] = {{0, 0},  {1, 1},  {29, 1}, {30, 1},
-                                         {31, 2}, {60, 2}, {61, 3}, {50000, 1667}};
-    for (const auto& [records, pages] : cases) EXPECT_EQ(xf::ListPageCount(records), pages);
 }
 
 }  // namespace
