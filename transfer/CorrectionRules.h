@@ -8,6 +8,10 @@
 
 namespace xf {
 
+// Bit 0x10 of an item's result code (a too long item has it): updates leave the item as it is
+// until the user edits its cell, which clears the bit.
+inline constexpr int kResultUntouched = 0x10;
+
 // May the cell be edited? The delete box only in a row with a yellow item cell (a record with a
 // flagged item); any other cell only when it is yellow itself.
 bool MayEditCell(int col, bool cellYellow, bool rowHasYellowItem);

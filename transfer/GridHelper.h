@@ -59,10 +59,6 @@ public:
     // "1234567" -> "1,234,567"; an empty text stays empty.
     static std::string FormatThousands(std::string_view text);
 
-    bool IsColumnHidden(int col) const {
-        return col >= 0 && col < kColumnCount && m_hidden[static_cast<size_t>(col)];
-    }
-
 private:
     void SetColumnFlags();
 

@@ -16,7 +16,6 @@ namespace xf {
 
 namespace {
 constexpr int kAmountCol = CGridHelper::kFirstItemCol + kAmount;
-constexpr int kUntouchedBit = 0x10;
 }  // namespace
 
 CKorxf301Dlg::CKorxf301Dlg(HICON icon, CDataSet* dataSet, CApMsgInfoList* messages,
@@ -110,7 +109,7 @@ void CKorxf301Dlg::OnGridAfterEdit(int row, int col) {
     }
     CDetailRecord* record = RecordOfRow(row);
     const int kind = col - CGridHelper::kFirstItemCol;
-    if (record && kind >= 0 && kind < kItemCount) *record->Item(kind).result &= ~kUntouchedBit;
+    if (record && kind >= 0 && kind < kItemCount) *record->Item(kind).result &= ~kResultUntouched;
 }
 
 void CKorxf301Dlg::OnBtnUpdate() {

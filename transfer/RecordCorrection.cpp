@@ -6,11 +6,6 @@
 
 namespace xf {
 
-namespace {
-// Bit of a result code set while an item was stored and not edited since.
-constexpr int kUntouchedBit = 0x10;
-}  // namespace
-
 void SetUpItemChecks(CConvertEngine& engine, const CDataSet& dataSet) {
     engine.SetConvertInfo(dataSet.zeroOption, dataSet.blankOption, dataSet.ordinaryCode,
                           dataSet.checkingCode, dataSet.savingsCode, dataSet.otherCode);
@@ -31,7 +26,7 @@ void ApplyCorrectionRow(CConvertEngine& engine, CDetailRecord& record, const Cor
         const ItemRef item = record.Item(kind);
         std::string text = row.texts[static_cast<size_t>(kind)];
         if (kind == kAmount) text = RemoveCommas(text);
-        if ((*item.result & kUntouchedBit) || !(*item.result & 0x0F)) {
+        if ((*item.result & kResultUntouched) || !(*item.result & 0x0F)) {
             if (isName && text.empty()) namesMissing = 1;
             continue;
         }
