@@ -147,19 +147,22 @@ TEST_F(Korxf302Test, SortingByAccountNameShowsTheRowsInThatOrder) {
 }
 
 // Run modally: the back button ends the run with 1.
+CKorxf302Dlg* g_running = nullptr;
+
+void CALLBACK PressBack(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    if (g_running) PostMessageW(g_running->Item(IDC_XF302_BACK), BM_CLICK, 0, 0);
+}
+
 TEST_F(Korxf302Test, TheBackButtonEndsAModalRunWithOne) {
     dataSet = CheckedDataSet();
     dataSet->sortOrder = xf::kOrderAccountName;
     xf::SortRecords(dataSet->details, xf::kOrderAccountName);
     CKorxf302Dlg modal(nullptr, dataSet.get(), messages.get(), "");
-    static CKorxf302Dlg* running = nullptr;
-    running = &modal;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR id, DWORD) {
-        KillTimer(nullptr, id);
-        PostMessageW(running->Item(IDC_XF302_BACK), BM_CLICK, 0, 0);
-    });
-    ASSERT_NE(timer, 0u);
+    g_running = &modal;
+    ASSERT_NE(SetTimer(nullptr, 0, 10, PressBack), 0u);
     EXPECT_EQ(modal.DoModal(), 1);
+    g_running = nullptr;
     EXPECT_EQ(Serials(), (std::vector<int>{1, 2, 3, 4, 5}));
     EXPECT_EQ(dataSet->sortOrder, xf::kOrderSerial);
 }

@@ -84,7 +84,9 @@ TEST_P(ScreenPrintTest, AsksAndPrints) {
     EXPECT_EQ(shown, c.shown);
     if (c.pages == 0) {
         EXPECT_TRUE(printer.Jobs().empty());
-        if (!c.hasPrinter) EXPECT_TRUE(printer.Calls().empty());
+        if (!c.hasPrinter) {
+            EXPECT_TRUE(printer.Calls().empty());
+        }
     } else {
         ASSERT_EQ(printer.Jobs().size(), 1u);
         EXPECT_EQ(printer.Jobs()[0].pages.size(), c.pages);
