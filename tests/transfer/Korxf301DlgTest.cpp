@@ -308,6 +308,14 @@ void EditBankCode(CKorxf301Dlg& d) {
     SendMessageW(control->EditorWindow(), WM_KEYDOWN, VK_RETURN, 0);
 }
 
+// Marks the first row's record deleted: a change of the check state alone.
+void MarkDeleted(CKorxf301Dlg& d) {
+    CVSFlexGrid& g = d.Grid();
+    g.SetRow(1);
+    g.SetCol(kDelete);
+    SendMessageW(g.GetSafeHwnd(), WM_KEYDOWN, VK_SPACE, 0);
+}
+
 void PressBack(CKorxf301Dlg& d) {
     d.Button(IDC_XF301_BACK).Click();
 }
@@ -321,6 +329,13 @@ TEST_F(Korxf301Modal, BackAfterAnEditAsks55AndClosesOnlyOnOk) {
     script.Answer(IDCANCEL);
     script.Answer(IDOK);
     EXPECT_EQ(Run({EditBankCode, PressBack, PressBack}), 1);
+    EXPECT_EQ(Shown(), (std::vector<std::string>{"#55", "#55"}));
+}
+
+TEST_F(Korxf301Modal, BackAfterMarkingARecordDeletedAsks55) {
+    script.Answer(IDCANCEL);
+    script.Answer(IDOK);
+    EXPECT_EQ(Run({MarkDeleted, PressBack, PressBack}), 1);
     EXPECT_EQ(Shown(), (std::vector<std::string>{"#55", "#55"}));
 }
 
