@@ -16,10 +16,13 @@
 #include "framework/Cp932.h"
 #include "framework/FileDialogSeam.h"
 #include "framework/MessageSeam.h"
+#include "framework/WaitCursor.h"
 #include "resources/transfer/Korxf300DlgRes.h"
 #include "transfer/AboutDlg.h"
 #include "transfer/ConvertEngine.h"
 #include "transfer/ConvertRules.h"
+#include "transfer/Korxf301Dlg.h"
+#include "transfer/Korxf302Dlg.h"
 #include "transfer/OutputSize.h"
 #include "transfer/PathNames.h"
 #include "transfer/RequesterTip.h"
@@ -66,18 +69,6 @@ std::int64_t Now() {
     return static_cast<std::int64_t>(std::time(nullptr));
 }
 
-// Shows the wait cursor for one scope.
-class WaitCursor {
-public:
-    WaitCursor() : m_previous(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {}
-    ~WaitCursor() { SetCursor(m_previous); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-private:
-    HCURSOR m_previous;
-};
-
 }  // namespace
 
 CKorxf300Dlg::CKorxf300Dlg(std::string programFolder, HWND parent)
@@ -104,8 +95,7 @@ void CKorxf300Dlg::SetActionAllowed(int id, bool allowed) {
     switch (id) {
         case IDC_XF300_CORRECT:
             m_correctAllowed = allowed;
-            // The correction screen is not part of the program yet: its button stays off.
-            EnableItem(id, false);
+            EnableItem(id, allowed);
             break;
         case IDC_XF300_OUTPUT_DATA:
             m_outputAllowed = allowed;
@@ -113,8 +103,7 @@ void CKorxf300Dlg::SetActionAllowed(int id, bool allowed) {
             break;
         case IDC_XF300_CHECK:
             m_checkAllowed = allowed;
-            // The check screen is not part of the program yet: its button stays off.
-            EnableItem(id, false);
+            EnableItem(id, allowed);
             break;
         default:
             break;
@@ -341,6 +330,12 @@ bool CKorxf300Dlg::OnCommand(int id, int code, HWND /*control*/) {
         case IDC_XF300_OUTPUT_DATA:
             OnBtnOutput();
             return true;
+        case IDC_XF300_CORRECT:
+            OnBtnCorrect();
+            return true;
+        case IDC_XF300_CHECK:
+            OnBtnCheck();
+            return true;
         default:
             return false;
     }
@@ -395,6 +390,27 @@ void CKorxf300Dlg::OnBtnExit() {
 
 void CKorxf300Dlg::AskToClose() {
     if (ShowMessage(1) != IDCANCEL) EndDialog(IDOK);
+}
+
+// --- Correction and check --------------------------------------------------------------------
+
+void CKorxf300Dlg::OnBtnCorrect() {
+    if (!m_dataSet) return;
+    {
+        kor::CWaitCursor wait;
+        xf::CKorxf301Dlg correction(m_icon, m_dataSet.get(), &m_messages, m_helpPath,
+                                    GetSafeHwnd());
+        correction.DoModal();
+    }
+    // An update on the correction screen makes the written file out of date.
+    if (!m_dataSet->outputDone) SetActionAllowed(IDC_XF300_CHECK, false);
+}
+
+void CKorxf300Dlg::OnBtnCheck() {
+    if (!m_dataSet) return;
+    kor::CWaitCursor wait;
+    xf::CKorxf302Dlg check(m_icon, m_dataSet.get(), &m_messages, m_helpPath, GetSafeHwnd());
+    check.DoModal();
 }
 
 // --- Browsing ----------------------------------------------------------------------------------
@@ -741,7 +757,7 @@ BOOL CKorxf300Dlg::CheckOutputPath(std::uint64_t& size, const std::string& path)
 
 void CKorxf300Dlg::OnBtnOutput() {
     if (!m_dataSet) return;
-    const WaitCursor wait;
+    const kor::CWaitCursor wait;
     std::string typed;
     CStrUtil::CutMbcs(GetItemText(IDC_XF300_OUTPUT), typed, MAX_PATH - 1);
     // The output goes on with the data as read.

@@ -60,6 +60,8 @@ private:
     void OnBtnBrowseOutput();
     void OnBtnFileRead();
     void OnBtnOutput();
+    void OnBtnCorrect();
+    void OnBtnCheck();
 
     BOOL ValidateBeforeRead();
     // Fills the data set of a successful read with the screen's choices.

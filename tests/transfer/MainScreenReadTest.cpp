@@ -273,8 +273,7 @@ TEST_F(MainScreenTest, AReadWithoutErrorsFillsTheDataSetAndAllowsCorrectionAndOu
     EXPECT_TRUE(screen->IsActionAllowed(IDC_XF300_OUTPUT_DATA));
     EXPECT_FALSE(screen->IsActionAllowed(IDC_XF300_CHECK));
     EXPECT_TRUE(Enabled(IDC_XF300_OUTPUT_DATA));
-    // The correction and check screens are not part of the program yet.
-    EXPECT_FALSE(Enabled(IDC_XF300_CORRECT));
+    EXPECT_TRUE(Enabled(IDC_XF300_CORRECT));
     EXPECT_FALSE(Enabled(IDC_XF300_CHECK));
 }
 
