@@ -6,16 +6,6 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 
-if [ -z "${DISPLAY:-}" ]; then
-    cat >&2 <<'TXT'
-run-demo: no X display (DISPLAY is not set).
-  Run this command from a terminal of a desktop session, or start a virtual display first, e.g.
-      Xvfb :7 -screen 0 1280x1024x24 &  DISPLAY=:7 bash tools/run-demo.sh
-  and look at it with a VNC viewer (x11vnc -display :7) or take screenshots (import -display :7).
-TXT
-    exit 2
-fi
-
 KOR_NO_WINE32=${KOR_NO_WINE32:-1} bash tools/setup.sh
 build=build/x86_64
 [ -f "$build/build.ninja" ] || cmake -S . -B "$build" -G Ninja \
@@ -34,6 +24,17 @@ src=resources/demo/transfer
 [ -f "$demo/mstKORXF301.ini" ] || to_cp932 "$src/mstKORXF301.utf8" "$demo/mstKORXF301.ini"
 [ -f "$demo/mstKORXF302.ini" ] || to_cp932 "$src/mstKORXF302.utf8" "$demo/mstKORXF302.ini"
 to_cp932 "$src/demo-transfers.csv.utf8" "$demo/demo-transfers.csv"
+
+if [ -z "${DISPLAY:-}" ]; then
+    cat >&2 <<'TXT'
+run-demo: the demo folder is ready in build/x86_64/demo/Korxf300, but there is no X display
+  (DISPLAY is not set) to show the tool on.
+  Run this command from a terminal of a desktop session, or start a virtual display first, e.g.
+      Xvfb :7 -screen 0 1280x1024x24 &  DISPLAY=:7 bash tools/run-demo.sh
+  and look at it with a VNC viewer (x11vnc -display :7) or take screenshots (import -display :7).
+TXT
+    exit 2
+fi
 
 export KOR_BUILD="$top/$build"
 . tools/wine-env.sh
