@@ -151,6 +151,34 @@ std::string CStrUtil::GetQuotedField(std::string_view line, int n, std::string_v
     }
 }
 
+void CStrUtil::SplitQuotedFields(std::string_view line, std::string_view delimiter,
+                                 std::string_view quote, std::vector<std::string_view>& fields) {
+    fields.clear();
+    if (delimiter.empty() || quote.empty()) return;
+    std::string_view r = line;
+    for (;;) {
+        size_t d = Find(r, delimiter);
+        const bool last = d == std::string_view::npos;
+        if (last) d = r.size();
+        // Only a field that starts with the quote can be quoted; a quote further in is text.
+        if (r.substr(0, quote.size()) == quote) {
+            const size_t close = Find(r, quote, quote.size());
+            if (close != std::string_view::npos) {
+                const size_t after = close + quote.size();
+                if (after == r.size() || r.compare(after, delimiter.size(), delimiter) == 0) {
+                    fields.push_back(r.substr(quote.size(), close - quote.size()));
+                    if (after + delimiter.size() > r.size()) return;
+                    r = r.substr(after + delimiter.size());
+                    continue;
+                }
+            }
+        }
+        fields.push_back(r.substr(0, d));
+        if (last) return;
+        r = r.substr(d + delimiter.size());
+    }
+}
+
 int CStrUtil::CountDelimiters(std::string_view text, std::string_view delimiter) {
     int count = 0;
     for (size_t pos = Find(text, delimiter); pos != std::string_view::npos;

@@ -4,6 +4,7 @@
 // delimiter, a quote or the searched character is never taken for it. Lengths are bytes.
 #include <string>
 #include <string_view>
+#include <vector>
 
 class CStrUtil {
 public:
@@ -31,6 +32,10 @@ public:
     // field do not split it. A doubled quote is no escape.
     static std::string GetQuotedField(std::string_view line, int n, std::string_view delimiter,
                                       std::string_view quote, int* found = nullptr);
+    // Every field of a line in one pass, as GetQuotedField finds them: fields[n] is the text of
+    // field n, and a line has exactly fields.size() fields. The views point into line.
+    static void SplitQuotedFields(std::string_view line, std::string_view delimiter,
+                                  std::string_view quote, std::vector<std::string_view>& fields);
 
     // Non-overlapping occurrences of delimiter in text.
     static int CountDelimiters(std::string_view text, std::string_view delimiter);

@@ -37,6 +37,10 @@ public:
     std::optional<std::int64_t> outputTime;  // seconds since 1970 of the last output
     int outputLengthCode = 0;                // 1, 2, 3 = 120, 126, 128 bytes
     int lineBreak = 0;                       // 1 = CR LF after every output record
+    // 1 when the counted records or their sum went beyond what the trailer record can carry
+    // (6 and 12 digits): the count and total texts then hold the caps and no file may be
+    // written.
+    int totalsOverflow = 0;
 };
 
 }  // namespace xf

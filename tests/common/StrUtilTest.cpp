@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -74,6 +76,44 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(GetQuotedField, TabDelimiter) {
     EXPECT_EQ(CStrUtil::GetQuotedField("\"a\tb\"\tc", 0, "\t", "\""), "a\tb");
     EXPECT_EQ(CStrUtil::GetQuotedField("\"a\tb\"\tc", 1, "\t", "\""), "c");
+}
+
+// The one-pass split must give every field exactly as the field-by-field search does.
+TEST(SplitQuotedFields, AgreesWithGetQuotedField) {
+    const char* const lines[] = {"",
+                                 "plain",
+                                 "a,b,,d",
+                                 "a,",
+                                 ",",
+                                 "\"x,y\",z",
+                                 "\"x\"y,z",
+                                 "a,\"b\"",
+                                 "a,\"b\",",
+                                 "a,\"bc",
+                                 "\"ab,c",
+                                 "\"a\"\"b\",c",
+                                 "\"\",x",
+                                 "\"",
+                                 "\"\"",
+                                 "x\"y\",\"z",
+                                 "\"ソ,表\",\"\x83\x7C\"",
+                                 "ソ,表,\x83\x2C,b"};
+    for (const char* line : lines) {
+        std::vector<std::string_view> fields;
+        CStrUtil::SplitQuotedFields(line, ",", "\"", fields);
+        for (int n = 0; n < static_cast<int>(fields.size()) + 3; ++n) {
+            int found = -1;
+            const std::string expected = CStrUtil::GetQuotedField(line, n, ",", "\"", &found);
+            const bool has = n < static_cast<int>(fields.size());
+            EXPECT_EQ(found, has ? 1 : 0) << line << " [" << n << "]";
+            if (has) {
+                EXPECT_EQ(fields[n], expected) << line << " [" << n << "]";
+            }
+        }
+    }
+    std::vector<std::string_view> fields;
+    CStrUtil::SplitQuotedFields("\"a b\" c  d", " ", "\"", fields);
+    EXPECT_EQ(fields, (std::vector<std::string_view>{"a b", "c", "", "d"}));
 }
 
 TEST(CountDelimiters, CountsOnlyEndedLines) {

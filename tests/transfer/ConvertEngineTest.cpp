@@ -1,0 +1,280 @@
+// Reading customer files end to end: files of every shape through the engine into data sets.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "EngineTestSupport.h"
+#include "support/TestPaths.h"
+
+namespace {
+
+using namespace enginetest;
+using namespace xf;
+
+std::string Fixture(const char* name) {
+    return kortest::FixturePath(std::string("transfer\\") + name);
+}
+
+TEST(ConvertEngine, CommaFileOfGeneralTransfers) {
+    CConvertEngine engine;
+    const CDelimPattern pattern = Delim(1, kAllInOrder, "2");
+    const CPatternEntry entry = Entry(kKindGeneral, 1);
+    CRequesterInfo requester;
+    std::strcpy(requester.name, "ｶ)ｲﾗｲﾆﾝ");
+    engine.SetPattern(nullptr, &pattern, &entry, &requester);
+    const ReadOutcome read = Read(engine, Fixture("general.csv"));
+    ASSERT_EQ(read.result, kReadOk);
+    ASSERT_TRUE(read.set);
+    const CDataSet& set = *read.set;
+    ASSERT_EQ(set.details.size(), 4u);
+    ASSERT_TRUE(set.requester);
+    EXPECT_STREQ(set.requester->name, "ｶ)ｲﾗｲﾆﾝ");
+
+    // Padded codes, the mapped account type, the amount without its separator; no EDI
+    // information and no requester number: both customer codes stay.
+    const CDetailRecord& a = *set.details[0];
+    EXPECT_EQ(a.serial, 1);
+    EXPECT_STREQ(a.bankCode.text, "0001");
+    EXPECT_STREQ(a.bankName.text, "ﾐｽﾞﾎ");
+    EXPECT_STREQ(a.branchCode.text, "001");
+    EXPECT_STREQ(a.accountType.text, "1");
+    EXPECT_STREQ(a.accountNumber.text, "0001234");
+    EXPECT_STREQ(a.accountName.text, "ﾔﾏﾀﾞ ﾀﾛｳ");
+    EXPECT_STREQ(a.amount.text, "0000001000");
+    EXPECT_STREQ(a.customerCode1.text, "C001");
+    EXPECT_STREQ(a.customerCode2.text, "C002");
+    EXPECT_EQ(a.identification, ' ');
+    EXPECT_FALSE(a.HasFieldError());
+
+    // EDI information: 'Y', the customer codes and the requester number go.
+    const CDetailRecord& b = *set.details[1];
+    EXPECT_STREQ(b.bankName.text, "ﾐﾂﾋﾞｼ");
+    EXPECT_STREQ(b.accountType.text, "2");
+    EXPECT_STREQ(b.ediInfo.text, "EDI-1");
+    EXPECT_EQ(b.identification, 'Y');
+    EXPECT_STREQ(b.customerCode1.text, "");
+    EXPECT_STREQ(b.customerCode2.text, "");
+    EXPECT_STREQ(b.requesterNumber.text, "");
+
+    // A requester number: 'X', zero-filled; customer code 2 goes, code 1 stays.
+    const CDetailRecord& c = *set.details[2];
+    EXPECT_STREQ(c.accountType.text, "4");
+    EXPECT_STREQ(c.accountName.text, "ｽｽﾞｷ ﾊﾅｺ");
+    EXPECT_EQ(c.identification, 'X');
+    EXPECT_STREQ(c.requesterNumber.text, "0000000055");
+    EXPECT_STREQ(c.customerCode1.text, "C3");
+    EXPECT_STREQ(c.customerCode2.text, "");
+
+    // The last line has no CR LF and is followed by the end-of-file byte: read like the others,
+    // kept with its two errors but not counted.
+    const CDetailRecord& d = *set.details[3];
+    EXPECT_EQ(d.serial, 4);
+    EXPECT_STREQ(d.accountName.text, "山田");
+    EXPECT_EQ(d.accountName.result, kResultError);
+    EXPECT_EQ(d.amount.result, kResultError);
+    EXPECT_STREQ(d.requesterNumber.text, "");
+    EXPECT_EQ(d.requesterNumber.result, kResultValid);
+
+    EXPECT_EQ(engine.GetCountText(), "3");
+    EXPECT_EQ(engine.GetTotalAmountText(), "26300");
+    EXPECT_EQ(set.countText, "3");
+    EXPECT_EQ(set.totalText, "26300");
+    EXPECT_EQ(set.totalsOverflow, 0);
+    EXPECT_EQ(engine.GetErrorCount(), 2);
+    EXPECT_EQ(engine.HasWarnings(), 0);
+    EXPECT_EQ(set.ordinaryCode, "ﾌﾂｳ");
+    EXPECT_EQ(set.otherCode, "ｿﾉﾀ");
+}
+
+TEST(ConvertEngine, TabFileOfSalaryTransfersPassesOverItsHeading) {
+    // Data row 1 with data format "1": the file's first line is a heading.
+    CDelimPattern pattern = Delim(2, {{kAccountName, 0},
+                                      {kAmount, 1},
+                                      {kBankCode, 2},
+                                      {kBankName, 3},
+                                      {kBranchCode, 4},
+                                      {kBranchName, 5},
+                                      {kAccountType, 6},
+                                      {kAccountNumber, 7}});
+    pattern.SetField(30, "1");
+    const ReadOutcome read = ReadDelim(pattern, kKindSalaryBonus, Fixture("salary.tsv"));
+    ASSERT_EQ(read.result, kReadOk);
+    ASSERT_EQ(read.set->details.size(), 2u);
+    const CDetailRecord& a = *read.set->details[0];
+    EXPECT_STREQ(a.accountName.text, "ﾔﾏﾀﾞ ﾀﾛｳ");
+    EXPECT_STREQ(a.amount.text, "0000250000");
+    EXPECT_EQ(a.identification, 0);
+    EXPECT_FALSE(a.HasFieldError());
+    // Account type 4 is no salary account; the quoted amount loses its quotes.
+    const CDetailRecord& b = *read.set->details[1];
+    EXPECT_EQ(b.accountType.result, kResultError);
+    EXPECT_STREQ(b.amount.text, "0000300000");
+    EXPECT_EQ(read.set->countText, "1");
+    EXPECT_EQ(read.set->totalText, "250000");
+}
+
+TEST(ConvertEngine, SpaceFileBelowTwoTitleLines) {
+    const CDelimPattern pattern = Delim(4,
+                                        {{kBankCode, 0},
+                                         {kBranchCode, 1},
+                                         {kAccountType, 2},
+                                         {kAccountNumber, 3},
+                                         {kAccountName, 4},
+                                         {kAmount, 5}},
+                                        "3");
+    const ReadOutcome read = ReadDelim(pattern, kKindGeneral, Fixture("space.txt"));
+    ASSERT_EQ(read.result, kReadOk);
+    ASSERT_EQ(read.set->details.size(), 2u);
+    EXPECT_STREQ(read.set->details[0]->accountName.text, "ﾔﾏﾀﾞ ﾀﾛｳ");
+    EXPECT_STREQ(read.set->details[1]->accountName.text, "ﾀﾅｶ");
+    EXPECT_EQ(read.set->countText, "2");
+    EXPECT_EQ(read.set->totalText, "75000");
+}
+
+// An empty bank or branch code passes only while both names are there and not in error.
+TEST(ConvertEngine, EmptyCodesNeedValidNames) {
+    const CDelimPattern pattern = Delim(1, kAllInOrder);
+    const std::string rest = "1,1234567,ﾀﾛｳ,100,,,,\r\n";
+    const std::string text = ",ﾐｽﾞﾎ,,ﾎﾝﾃﾝ," + rest +             // names there: valid
+                             ",,,ﾎﾝﾃﾝ," + rest +                 // no bank name
+                             ",ﾐｽﾞﾎ,,," + rest +                 // no branch name
+                             ",銀行,,ﾎﾝﾃﾝ," + rest +             // bank name in error
+                             ",ｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀ,,ﾎﾝﾃﾝ," + rest;  // only too long: 18
+    const ReadOutcome read = ReadDelim(pattern, kKindGeneral, ScratchFile("in.csv", text));
+    ASSERT_EQ(read.result, kReadOk);
+    ASSERT_EQ(read.set->details.size(), 5u);
+    const int expected[] = {kResultValid, kResultError, kResultError, kResultError, kResultValid};
+    for (size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(read.set->details[i]->bankCode.result, expected[i]) << i;
+        EXPECT_EQ(read.set->details[i]->branchCode.result, expected[i]) << i;
+        EXPECT_STREQ(read.set->details[i]->bankCode.text, "") << i;
+    }
+}
+
+// The records of fixed-crlf.dat with another line break (and without the end-of-file byte).
+std::string FixedWithBreak(const std::string& lineBreak) {
+    std::string bytes = kortest::ReadBytes(Fixture("fixed-crlf.dat"));
+    EXPECT_EQ(bytes.size(), 2 * 102u + 1);
+    return bytes.substr(0, 100) + lineBreak + bytes.substr(102, 100) + lineBreak;
+}
+
+class FixedBreakTest : public testing::TestWithParam<const char*> {};
+
+TEST_P(FixedBreakTest, ReadsTheSameRecords) {
+    const std::string name = std::string("fixed") + std::to_string(std::strlen(GetParam()));
+    // The reader opens its file for itself alone: parallel tests read copies of the fixture.
+    const std::string path = ScratchFile(name, std::string(GetParam()) == "fixture"
+                                                   ? kortest::ReadBytes(Fixture("fixed-crlf.dat"))
+                                                   : FixedWithBreak(GetParam()));
+    CConvertEngine engine;
+    const CFixedPattern pattern = Fixed100();
+    const CPatternEntry entry = Entry(kKindGeneral, 3);
+    engine.SetPattern(&pattern, nullptr, &entry, nullptr);
+    const ReadOutcome read = Read(engine, path);
+    ASSERT_EQ(read.result, kReadOk);
+    ASSERT_EQ(read.set->details.size(), 2u);
+    const CDetailRecord& a = *read.set->details[0];
+    EXPECT_STREQ(a.bankName.text, "ﾐｽﾞﾎ");
+    EXPECT_STREQ(a.branchName.text, "ﾎﾝﾃﾝ");
+    EXPECT_STREQ(a.accountName.text, "ﾔﾏﾀﾞ ﾀﾛｳ");
+    EXPECT_STREQ(a.customerCode1.text, "K001");
+    EXPECT_EQ(a.identification, ' ');
+    const CDetailRecord& b = *read.set->details[1];
+    EXPECT_STREQ(b.amount.text, "0000000800");
+    EXPECT_STREQ(b.requesterNumber.text, "0000000077");
+    EXPECT_EQ(b.identification, 'X');
+    EXPECT_FALSE(a.HasFieldError());
+    EXPECT_FALSE(b.HasFieldError());
+    EXPECT_EQ(read.set->countText, "2");
+    EXPECT_EQ(read.set->totalText, "12800");
+}
+
+INSTANTIATE_TEST_SUITE_P(Breaks, FixedBreakTest,
+                         testing::Values("fixture", "\r\n", "\n", "\r", ""));
+
+const std::string kTwoRecords = std::string(100, '1') + "\r\n" + std::string(100, '1') + "\r\n";
+
+// Record length of the pattern, file content, result.
+struct FixedFaultCase {
+    const char* note;
+    const char* recordLength;
+    std::string bytes;
+    int result;
+};
+
+void PrintTo(const FixedFaultCase& c, std::ostream* os) {
+    *os << c.note;
+}
+
+class FixedFaultTest : public testing::TestWithParam<FixedFaultCase> {};
+
+TEST_P(FixedFaultTest, RefusesTheFile) {
+    const FixedFaultCase& c = GetParam();
+    CFixedPattern pattern = Fixed100();
+    pattern.SetField(31, c.recordLength);
+    CConvertEngine engine;
+    const CPatternEntry entry = Entry(kKindGeneral, 3);
+    engine.SetPattern(&pattern, nullptr, &entry, nullptr);
+    const ReadOutcome read = Read(engine, ScratchFile("in.dat", c.bytes));
+    EXPECT_EQ(read.result, c.result);
+    EXPECT_FALSE(read.set);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FixedFaultTest,
+    testing::Values(
+        FixedFaultCase{"record length 0", "0", kTwoRecords, kReadBadRecordLength},
+        FixedFaultCase{"no record length", "", kTwoRecords, kReadBadRecordLength},
+        FixedFaultCase{"above 4000", "4001", std::string(4001, '1'), kReadBadRecordLength},
+        FixedFaultCase{"shorter than one record", "100", std::string(99, '1'), kReadBadRecordSize},
+        FixedFaultCase{"a byte too many", "100", kTwoRecords + "1", kReadBadRecordSize},
+        FixedFaultCase{"a record one byte short", "100",
+                       std::string(99, '1') + "\r\n" + std::string(101, '1') + "\r\n",
+                       kReadBadRecordSize},
+        FixedFaultCase{"only the end-of-file byte", "100", "\x1A", kReadBadRecordSize},
+        FixedFaultCase{"empty", "100", "", kReadEmptyFile}));
+
+struct SampleCase {
+    const char* note;
+    std::string bytes;
+    int lineNumber;
+    int status;
+    std::string line;
+};
+
+void PrintTo(const SampleCase& c, std::ostream* os) {
+    *os << c.note;
+}
+
+class SampleLineTest : public testing::TestWithParam<SampleCase> {};
+
+TEST_P(SampleLineTest, ReadsOneLineOfTheHead) {
+    const SampleCase& c = GetParam();
+    const CConvertEngine engine;
+    int status = -1;
+    EXPECT_EQ(engine.ReadSampleLine(ScratchFile("sample.csv", c.bytes), &status, c.lineNumber),
+              c.line);
+    EXPECT_EQ(status, c.status);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SampleLineTest,
+    testing::Values(SampleCase{"first", "a,b\r\nc,d\r\ne", 1, 0, "a,b"},
+                    SampleCase{"second", "a,b\r\nc,d\r\ne", 2, 0, "c,d"},
+                    SampleCase{"last without CR LF", "a,b\r\nc,d\r\ne", 3, 0, "e"},
+                    SampleCase{"beyond the end", "a,b\r\nc,d\r\n", 3, 0, ""},
+                    SampleCase{"end-of-file byte", "a,b\r\n\x1A", 2, 0, ""},
+                    SampleCase{"no CR LF", "a,b\nc,d\n", 1, CConvertEngine::kSampleNoLineBreak, ""},
+                    SampleCase{"line cut at 4000 bytes", "a\r\n" + std::string(5000, 'x'), 2, 0,
+                               ""},
+                    SampleCase{"empty file", "", 1, CConvertEngine::kSampleNoLineBreak, ""}));
+
+TEST(SampleLine, FileThatCannotBeOpened) {
+    const CConvertEngine engine;
+    int status = -1;
+    EXPECT_EQ(engine.ReadSampleLine(ScratchFile("x", "") + "missing", &status, 1), "");
+    EXPECT_EQ(status, 11);
+}
+
+}  // namespace

@@ -1,0 +1,101 @@
+#include "transfer/LineCutter.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "transfer/ReadResult.h"
+
+namespace {
+
+using xf::CutFixedRecords;
+using xf::CutSeparatedLines;
+using Lines = std::vector<std::string>;
+
+struct CutCase {
+    const char* note;
+    std::string text;
+    int size;  // line limit, or record length
+    int result;
+    Lines pieces;
+    int faultLine;
+};
+
+void PrintTo(const CutCase& c, std::ostream* os) {
+    *os << c.note;
+}
+
+Lines Strings(const std::vector<std::string_view>& views) {
+    return Lines(views.begin(), views.end());
+}
+
+const std::string k4000(4000, 'x');
+const std::string k4001(4001, 'x');
+
+class SeparatedCutTest : public testing::TestWithParam<CutCase> {};
+
+TEST_P(SeparatedCutTest, Cuts) {
+    const CutCase& c = GetParam();
+    std::vector<std::string_view> lines{"stale"};
+    int fault = 0;
+    EXPECT_EQ(CutSeparatedLines(c.text, c.size, lines, &fault), c.result);
+    EXPECT_EQ(Strings(lines), c.pieces);
+    EXPECT_EQ(fault, c.faultLine);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SeparatedCutTest,
+    testing::Values(CutCase{"CR LF lines", "a\r\nb\r\n", 10, 0, {"a", "b"}, 0},
+                    CutCase{"last line without CR LF", "a\r\nb", 10, 0, {"a", "b"}, 0},
+                    CutCase{"empty line kept", "a\r\n\r\nb\r\n", 10, 0, {"a", "", "b"}, 0},
+                    CutCase{"one line, no break", "a,b", 10, 0, {"a,b"}, 0},
+                    CutCase{"LF only", "a\nb\n", 10, xf::kReadNoLines, {}, 0},
+                    CutCase{"CR only", "a\rb\r", 10, xf::kReadNoLines, {}, 0},
+                    CutCase{"stray CR stays in its line", "a\rb\r\nc\r\n", 10, 0, {"a\rb", "c"}, 0},
+                    CutCase{"stray LF stays in its line", "a\r\nb\nc\r\n", 10, 0, {"a", "b\nc"}, 0},
+                    CutCase{"CR at the end", "a\r\nb\r", 10, 0, {"a", "b\r"}, 0},
+                    CutCase{"at the limit", "a\r\nb\r\nc", 3, 0, {"a", "b", "c"}, 0},
+                    CutCase{"above the limit", "a\r\nb\r\nc", 2, xf::kReadTooManyLines, {}, 0},
+                    CutCase{"final CR LF is no line", "a\r\nb\r\n", 2, 0, {"a", "b"}, 0},
+                    CutCase{"4000 bytes", k4000 + "\r\n", 10, 0, {k4000}, 0},
+                    CutCase{
+                        "4001 bytes", "a\r\n" + k4001 + "\r\nb", 10, xf::kReadLineTooLong, {}, 2},
+                    CutCase{"4001 bytes at the end", k4001, 10, xf::kReadLineTooLong, {}, 1}));
+
+class FixedCutTest : public testing::TestWithParam<CutCase> {};
+
+TEST_P(FixedCutTest, Cuts) {
+    const CutCase& c = GetParam();
+    std::vector<std::string_view> records{"stale"};
+    int fault = 0;
+    EXPECT_EQ(CutFixedRecords(c.text, c.size, 3, records, &fault), c.result);
+    EXPECT_EQ(Strings(records), c.pieces);
+    EXPECT_EQ(fault, c.faultLine);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FixedCutTest,
+    testing::Values(
+        CutCase{"no break", "AAABBB", 3, 0, {"AAA", "BBB"}, 0},
+        CutCase{"LF", "AAA\nBBB\n", 3, 0, {"AAA", "BBB"}, 0},
+        CutCase{"CR LF", "AAA\r\nBBB\r\n", 3, 0, {"AAA", "BBB"}, 0},
+        CutCase{"CR", "AAA\rBBB\r", 3, 0, {"AAA", "BBB"}, 0},
+        CutCase{"one record exactly", "AAA", 3, 0, {"AAA"}, 0},
+        CutCase{"shorter than a record", "AA", 3, xf::kReadBadRecordSize, {}, 0},
+        CutCase{"not a multiple", "AAA\r\nBBBB\r\n", 3, xf::kReadBadRecordSize, {}, 0},
+        CutCase{"LF inside a record", "AAA\nB\nC\n", 3, xf::kReadBadRecordSize, {}, 2},
+        CutCase{"another break", "AAA\rBBBX", 3, xf::kReadBadRecordSize, {}, 2},
+        CutCase{"LF as last data byte", "AA\nBB\n", 3, 0, {"AA\n", "BB\n"}, 0},
+        CutCase{"record length 0", "AAA", 0, xf::kReadBadRecordLength, {}, 0},
+        CutCase{"record length 4001", k4001, 4001, xf::kReadBadRecordLength, {}, 0},
+        CutCase{"record length 4000", k4000 + "\r\n" + k4000 + "\r\n", 4000, 0, {k4000, k4000}, 0},
+        CutCase{"above the limit", "AAAABBBBCCCCDDDD", 4, xf::kReadTooManyLines, {}, 0},
+        CutCase{"above the limit, not a multiple",
+                "AAAABBBBCCCCDDDDE",
+                4,
+                xf::kReadTooManyLines,
+                {},
+                0}));
+
+}  // namespace

@@ -1,0 +1,27 @@
+#pragma once
+// Cuts the whole text of a customer file, in one pass, into the lines of a separated file or
+// the records of a fixed-length file. The pieces are views into the text; nothing is dropped
+// without a result code saying so.
+#include <string_view>
+#include <vector>
+
+namespace xf {
+
+// Lines end with CR LF; the text after the last CR LF is a line too. A CR or LF not part of
+// a CR LF stays in its line as a byte of data. Results: 0; kReadNoLines when the text holds
+// no CR LF but a lone CR or LF (line breaks of another system); kReadTooManyLines above
+// lineLimit lines; kReadLineTooLong for a line above kMaxLineBytes (faultLine, when given, is
+// then its number from 1).
+int CutSeparatedLines(std::string_view text, int lineLimit, std::vector<std::string_view>& lines,
+                      int* faultLine = nullptr);
+
+// Records of recordLength bytes, each followed by the line break that follows the first one
+// (LF, CR LF, CR or none); the pieces hold the record bytes without their line break.
+// Results: 0; kReadBadRecordLength for a length below 1 or above kMaxLineBytes;
+// kReadTooManyLines above recordLimit records; kReadBadRecordSize when the text is not a whole
+// number of records, or a record holds a LF before its end or lacks the line break of the
+// first (faultLine is then its number from 1).
+int CutFixedRecords(std::string_view text, int recordLength, int recordLimit,
+                    std::vector<std::string_view>& records, int* faultLine = nullptr);
+
+}  // namespace xf
