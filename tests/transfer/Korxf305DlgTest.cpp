@@ -72,6 +72,7 @@ protected:
     }
 
     std::string folder, path;
+    kortest::MessageScript unexpected;  // answers any box that a test does not script
     xftest::TaggedMessages messages;
     xf::CRequesterStore store;
     xf::CKorxf305Dlg screen{kor::kScreenColor, nullptr, &messages, "", nullptr};
