@@ -1,0 +1,65 @@
+#include "common/MasterText.h"
+
+#include "common/StrUtil.h"
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kSeparator = "\",\"";
+
+}  // namespace
+
+std::vector<std::string> CMasterText::SplitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    size_t begin = 0;
+    for (size_t end; (end = CStrUtil::Find(text, kLineEnd, begin)) != std::string_view::npos;
+         begin = end + kLineEnd.size())
+        lines.emplace_back(text.substr(begin, end - begin));
+    // A last line without CR LF counts unless it holds only blanks, line-end bytes or the end
+    // byte 0x1A that old editors put after the text.
+    const std::string_view rest = text.substr(begin);
+    if (rest.find_first_not_of(" \t\r\n\x1A") != std::string_view::npos) lines.emplace_back(rest);
+    return lines;
+}
+
+std::string CMasterText::JoinLines(std::span<const std::string> lines) {
+    size_t size = 0;
+    for (const std::string& line : lines) size += line.size() + kLineEnd.size();
+    std::string text;
+    text.reserve(size);
+    for (const std::string& line : lines) {
+        text += line;
+        text += kLineEnd;
+    }
+    return text;
+}
+
+int CMasterText::CountSeparators(std::string_view line) {
+    return CStrUtil::CountDelimiters(line, kSeparator);
+}
+
+std::vector<std::string> CMasterText::SplitFields(std::string_view line) {
+    if (!line.empty() && line.front() == '"') line.remove_prefix(1);
+    if (!line.empty() && line.back() == '"') line.remove_suffix(1);
+    std::vector<std::string> fields;
+    size_t begin = 0;
+    for (size_t end; (end = CStrUtil::Find(line, kSeparator, begin)) != std::string_view::npos;
+         begin = end + kSeparator.size())
+        fields.emplace_back(line.substr(begin, end - begin));
+    fields.emplace_back(line.substr(begin));
+    return fields;
+}
+
+std::string CMasterText::FormatFields(std::span<const std::string> fields) {
+    std::string line = "\"";
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (i) line += kSeparator;
+        line += fields[i];
+    }
+    line += '"';
+    return line;
+}
+
+bool CMasterText::IsStorable(std::string_view field) {
+    return field.find_first_of("\"\r\n") == std::string_view::npos;
+}

@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# Benchmark of one conversion through the console harness (tools/convert): generates 50,000
+# realistic general transfers as a comma-separated file (about 150 bytes a line) and as a
+# fixed-length file of the same data, a pattern master with a pattern for each and a requester
+# master, then converts both files (three runs each) and prints the harness's figures.
+# Usage: bash tools/bench-convert.sh [LINES]   (64-bit build; files in build/x86_64/bench)
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+cd "$top"
+lines=${1:-50000}
+
+build=build/x86_64
+[ -f "$build/build.ninja" ] || cmake -S . -B "$build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-x86_64-w64-mingw32.cmake >/dev/null
+cmake --build "$build" --target convert >/dev/null
+bench="$build/bench"
+mkdir -p "$bench"
+
+# Everything is written as CP932 (Shift-JIS) with CR LF, as the customers' files and the
+# masters are.
+perl - "$bench" "$lines" <<'PERL'
+use strict;
+use warnings;
+use utf8;
+use Encode qw(encode);
+my ($dir, $lines) = @ARGV;
+srand(20261210);
+my @kana = split //, 'ｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀﾁﾂﾃﾄﾅﾆﾇﾈﾉﾊﾋﾌﾍﾎﾏﾐﾑﾒﾓﾔﾕﾖﾗﾘﾙﾚﾛﾜﾝ';
+my @alnum = ('A' .. 'Z', '0' .. '9');
+sub pick { my ($set, $n) = @_; join '', map { $set->[int rand @$set] } 1 .. $n }
+sub digits { my $n = shift; join '', map { int rand 10 } 1 .. $n }
+sub name { my $n = shift; my $s = pick(\@kana, int($n / 2)) . ' ' . pick(\@kana, $n - int($n / 2) - 1); $s }
+sub commas { my $n = shift; 1 while $n =~ s/^(\d+)(\d{3})/$1,$2/; $n }
+sub put { my ($path, $text) = @_; open my $f, '>:raw', $path or die "$path: $!"; print $f encode('cp932', $text); close $f }
+my @types = ('普通', '当座', '貯蓄');
+# Items in reading order, with the fixed-length widths.
+my @width = (4, 15, 3, 15, 4, 7, 30, 10, 10, 10, 20, 10);
+my ($csv, $dat) = ('', '');
+for my $i (1 .. $lines) {
+    my @item = (digits(4), name(8 + int rand 8), digits(3), name(6 + int rand 10),
+                $types[int rand 3], digits(7), name(14 + int rand 17), 1 + int rand 2000000,
+                pick(\@alnum, 10), pick(\@alnum, 10), '', '');
+    if ($i % 3) { $item[10] = pick(\@alnum, 12 + int rand 9) } else { $item[11] = digits(10) }
+    my @quoted = @item;
+    $quoted[7] = commas($item[7]);  # "1,234,567"
+    $csv .= join(',', map { "\"$_\"" } @quoted) . "\r\n";
+    my $record = '';
+    for my $k (0 .. 11) {
+        my $bytes = length encode('cp932', $item[$k]);
+        $record .= $k == 7 ? sprintf('%010d', $item[7]) : $item[$k] . (' ' x ($width[$k] - $bytes));
+    }
+    $dat .= $record . "\r\n";
+}
+put("$dir/bench.csv", $csv);
+put("$dir/bench.dat", $dat);
+# Pattern master: a comma-separated pattern (item k in column k) and a fixed-length one.
+# Zero and blank amounts are errors; data format 2 (no title line); 120-byte records, CR LF.
+my @options = ('1', '1', '2', '', '普通', '当座', '貯蓄', 'その他', '1', '1', '0', '1');
+my @csvFields = ('01', '総合振込', '1', 'BENCH CSV', (map { ($_, "列$_") } 0 .. 11), @options);
+my ($start, @fixedItems) = (1);
+for my $k (0 .. 11) { push @fixedItems, $start, $width[$k]; $start += $width[$k] }
+my @fixedOptions = @options;
+$fixedOptions[3] = $start - 1;
+my @fixedFields = ('01', '総合振込', '3', 'BENCH FIXED', @fixedItems, @fixedOptions);
+put("$dir/mstKORXF301.ini", join('', map { '"' . join('","', @$_) . "\"\r\n" } \@csvFields, \@fixedFields));
+put("$dir/mstKORXF302.ini", '"' . join('","', 'ﾍﾞﾝﾁｼｮｳｼﾞ(ｶ', '001', 'ﾎﾝﾃﾝ', '1', '1234567', 'BENCH', '0000012345', '1') . "\"\r\n");
+PERL
+echo "bench: $lines lines; comma-separated $(stat -c %s "$bench/bench.csv") bytes" \
+     "($(( $(stat -c %s "$bench/bench.csv") / lines )) a line), fixed-length $(stat -c %s "$bench/bench.dat") bytes"
+
+export KOR_BUILD="$top/$build"
+. tools/wine-env.sh
+KOR_XVFB_PID=
+trap 'kor_wine_stop; [ -n "$KOR_XVFB_PID" ] && kill "$KOR_XVFB_PID" 2>/dev/null || true' EXIT
+kor_xvfb
+kor_wine_prefix
+exe="$top/$build/programs/tools/convert.exe"
+cd "$bench"
+for input in bench.csv bench.dat; do
+    pattern="BENCH CSV"
+    [ "$input" = bench.dat ] && pattern="BENCH FIXED"
+    for run in 1 2 3; do
+        # One line a run: the harness's figures (see README, "Console harness").
+        wine "$exe" mstKORXF301.ini "$pattern" mstKORXF302.ini BENCH 12 10 salary \
+            "$input" "$input.out" | tr -d '\r' |
+            awk -v name="$input" -v run="$run" '{ v[$1] = $2 }
+                END { printf "%-9s run %d: stage %s, result %s, %s records, total %s, %s in error, read %s ms, write %s ms\n",
+                      name, run, v["stage"], v["result"], v["count"], v["total"], v["errors"],
+                      v["read_ms"], v["write_ms"] }'
+    done
+done

@@ -1,0 +1,116 @@
+#include "transfer/PatternLine.h"
+
+#include <vector>
+
+#include "common/MasterText.h"
+
+namespace xf {
+
+namespace {
+
+constexpr int kFileClassField = 2;
+constexpr int kOutputLengthField = 36;
+constexpr int kLineBreakField = 37;
+constexpr int kFixedFileClass = 3;
+
+// The fields of a stored line, always 40 (the missing ones of an older line empty).
+std::vector<std::string> FieldsOf(std::string_view line) {
+    std::vector<std::string> fields = CMasterText::SplitFields(line);
+    fields.resize(kPatternLineFields);
+    return fields;
+}
+
+// Fields 0 to 37, then 38 and 39 when the line has output options (field 36 or 37 set). A line
+// without them (written before they existed) gets 120-byte records with line breaks; false
+// then, and the caller sets the title rows and the data row.
+bool CopyFields(const std::vector<std::string>& fields, CPatternBase& pattern) {
+    for (int i = 0; i <= kLineBreakField; ++i) pattern.SetField(i, fields[i]);
+    if (!fields[kOutputLengthField].empty() || !fields[kLineBreakField].empty()) {
+        pattern.SetField(38, fields[38]);
+        pattern.SetField(39, fields[39]);
+        return true;
+    }
+    pattern.SetField(kOutputLengthField, "1");
+    pattern.SetField(kLineBreakField, "1");
+    return false;
+}
+
+}  // namespace
+
+bool IsPatternLine(std::string_view line) {
+    const int separators = CMasterText::CountSeparators(line);
+    return separators == kPatternLineFields - 1 || separators == kOldPatternLineFields - 1;
+}
+
+CPatternEntry PatternEntryOf(std::string_view line, int index) {
+    const std::vector<std::string> fields = FieldsOf(line);
+    CPatternEntry entry;
+    entry.kind = CPatternBase::ToInt(fields[0].c_str());
+    entry.fileClass = CPatternBase::ToInt(fields[kFileClassField].c_str());
+    entry.name = fields[3];
+    entry.index = index;
+    return entry;
+}
+
+bool ParsePatternLine(std::string_view line, CFixedPattern& pattern) {
+    const std::vector<std::string> fields = FieldsOf(line);
+    if (CPatternBase::ToInt(fields[kFileClassField].c_str()) != kFixedFileClass) return false;
+    CFixedPattern parsed;
+    if (!CopyFields(fields, parsed)) {
+        parsed.SetField(38, "1");
+        parsed.SetField(39, "2");
+    }
+    pattern = parsed;
+    return true;
+}
+
+bool ParsePatternLine(std::string_view line, CDelimPattern& pattern) {
+    const std::vector<std::string> fields = FieldsOf(line);
+    if (CPatternBase::ToInt(fields[kFileClassField].c_str()) == kFixedFileClass) return false;
+    CDelimPattern parsed;
+    if (!CopyFields(fields, parsed)) {
+        const bool noTitle = std::string_view(parsed.dataFormat) == "2";
+        parsed.SetField(38, noTitle ? "0" : "1");
+        parsed.SetField(39, noTitle ? "1" : "2");
+    }
+    pattern = parsed;
+    return true;
+}
+
+std::optional<std::string> FormatPatternLine(const CPatternBase& pattern) {
+    std::vector<std::string> fields;
+    fields.reserve(kPatternLineFields);
+    for (int i = 0; i < kPatternLineFields; ++i) {
+        fields.push_back(pattern.GetField(i));
+        if (!CMasterText::IsStorable(fields.back())) return std::nullopt;
+    }
+    return CMasterText::FormatFields(fields);
+}
+
+int CheckFixedPositions(const CFixedPattern& pattern, int* item) {
+    const auto checked = [&](int kind) {
+        return !(kItems[kind].optionalInFixed && pattern.items[kind].start[0] == '\0');
+    };
+    const int recordLength = pattern.RecordLength();
+    for (int k = 0; k < kItemCount; ++k) {
+        if (!checked(k)) continue;
+        const int s = pattern.Start(k);
+        const int e = s + pattern.Length(k) - 1;
+        if (e > recordLength) {
+            if (item) *item = k + 1;
+            return kItemBeyondRecord;
+        }
+        for (int j = k + 1; j < kItemCount; ++j) {
+            if (!checked(j)) continue;
+            const int a = pattern.Start(j);
+            const int b = a + pattern.Length(j) - 1;
+            if (s <= b && a <= e) {
+                if (item) *item = j + 1;
+                return j + 1;
+            }
+        }
+    }
+    return kPositionsConsistent;
+}
+
+}  // namespace xf
