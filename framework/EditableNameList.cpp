@@ -25,6 +25,9 @@ private:
 void CEditableNameList::Attach(HWND combo, Owner* owner) {
     m_combo = CComboView(combo);
     m_owner = owner;
+    m_current.clear();
+    m_provisional = false;
+    m_provisionalName.clear();
 }
 
 void CEditableNameList::Fill(const std::vector<Item>& items) {
@@ -121,9 +124,8 @@ void CEditableNameList::OnSelChange() {
     } else if (m_current.empty()) {
         AcceptChoice(chosen);
     } else {
-        const bool noRealChange = m_provisional
-                                      ? chosen == LastIndex()
-                                      : chosen < 0 || chosen == Find(m_current);
+        const bool noRealChange =
+            m_provisional ? chosen == LastIndex() : chosen < 0 || chosen == Find(m_current);
         if (noRealChange || m_owner->AskDiscardForChoice() != IDOK) {
             UndoChoice();
         } else {

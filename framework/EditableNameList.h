@@ -44,6 +44,7 @@ public:
     };
 
     CEditableNameList() = default;
+    // Takes the combo box of a screen being opened; the list starts without a current name.
     void Attach(HWND combo, Owner* owner);
 
     // Replaces the items, selects none and forgets any provisional item. The current name stays.
@@ -78,10 +79,10 @@ private:
 
     CComboView m_combo;
     Owner* m_owner = nullptr;
-    std::string m_current;           // the name the screen regards as being edited
-    bool m_provisional = false;      // the list holds a provisional item
-    std::string m_provisionalName;   // a provisional item to drop at the next opening
-    bool m_busy = false;             // the list is changing its own combo box
+    std::string m_current;          // the name the screen regards as being edited
+    bool m_provisional = false;     // the list holds a provisional item
+    std::string m_provisionalName;  // a provisional item to drop at the next opening
+    bool m_busy = false;            // the list is changing its own combo box
 };
 
 }  // namespace kor

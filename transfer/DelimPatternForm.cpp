@@ -80,7 +80,8 @@ FormFault ValidateDelimForm(const DelimPatternForm& form) {
     for (int i = 0; i < 4; ++i) {
         const std::string& text = form.accountTypes[i];
         if (text.size() > static_cast<size_t>(kAccountTypeWidth))
-            return Fault(48, F::AccountTypeField(i), "変換前科目", std::to_string(kAccountTypeWidth));
+            return Fault(48, F::AccountTypeField(i), "変換前科目",
+                         std::to_string(kAccountTypeWidth));
         if (!CCharCheck::HasNoQuoteOrComma(text)) return Fault(108, F::AccountTypeField(i));
     }
     if (form.titlePosition >= form.dataPosition + 1) return Fault(102, F::kDataRow);
@@ -149,8 +150,8 @@ bool IsDelimPatternModified(const DelimPatternForm& form, const CDelimPattern* r
         return false;
     }
     if (form.titlePosition != reference->TitleRows() ||
-        form.dataPosition + 1 != reference->DataRow() ||
-        KindCode(form) != reference->GetField(0) || SeparatorCode(form) != reference->GetField(2) ||
+        form.dataPosition + 1 != reference->DataRow() || KindCode(form) != reference->GetField(0) ||
+        SeparatorCode(form) != reference->GetField(2) ||
         CheckCode(form.zeroCheck) != reference->GetField(28) ||
         CheckCode(form.blankCheck) != reference->GetField(29) ||
         OutputCode(form) != reference->GetField(36) ||

@@ -17,18 +17,12 @@ struct DelimItemName {
     const char* shortName;  // its name when it is required and unassigned; null when optional
 };
 inline constexpr DelimItemName kDelimItemNames[kItemCount] = {
-    {"金融機関コード  (必須) ：", "金融機関コード"},
-    {"金融機関名(ｶﾅ)  (任意) ：", nullptr},
-    {"支店コード      (必須) ：", "支店コード"},
-    {"支店名(ｶﾅ)      (任意) ：", nullptr},
-    {"科目コード      (必須) ：", "科目コード"},
-    {"口座番号        (必須) ：", "口座番号"},
-    {"口座名(ｶﾅ)      (必須) ：", "口座名(ｶﾅ)"},
-    {"振込金額        (必須) ：", "振込金額"},
-    {"振込先コード１  (任意) ：", nullptr},
-    {"振込先コード２  (任意) ：", nullptr},
-    {"ＥＤＩ情報      (任意) ：", nullptr},
-    {"振込依頼人番号  (任意) ：", nullptr},
+    {"金融機関コード  (必須) ：", "金融機関コード"}, {"金融機関名(ｶﾅ)  (任意) ：", nullptr},
+    {"支店コード      (必須) ：", "支店コード"},     {"支店名(ｶﾅ)      (任意) ：", nullptr},
+    {"科目コード      (必須) ：", "科目コード"},     {"口座番号        (必須) ：", "口座番号"},
+    {"口座名(ｶﾅ)      (必須) ：", "口座名(ｶﾅ)"},     {"振込金額        (必須) ：", "振込金額"},
+    {"振込先コード１  (任意) ：", nullptr},          {"振込先コード２  (任意) ：", nullptr},
+    {"ＥＤＩ情報      (任意) ：", nullptr},          {"振込依頼人番号  (任意) ：", nullptr},
 };
 
 struct DelimPatternForm {

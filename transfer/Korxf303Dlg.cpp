@@ -123,7 +123,8 @@ FixedPatternForm CKorxf303Dlg::ReadForm() const {
     }
     form.zeroCheck = Button(IDC_XF303_ZERO_SKIP).IsChecked() ? 2 : 1;
     form.blankCheck = Button(IDC_XF303_BLANK_SKIP).IsChecked() ? 2 : 1;
-    for (int i = 0; i < 4; ++i) form.accountTypes[i] = GetItemText(IDC_XF303_ACCOUNT_TYPE_FIRST + i);
+    for (int i = 0; i < 4; ++i)
+        form.accountTypes[i] = GetItemText(IDC_XF303_ACCOUNT_TYPE_FIRST + i);
     switch (CheckedRadio(IDC_XF303_OUTPUT_120, IDC_XF303_OUTPUT_128)) {
         case IDC_XF303_OUTPUT_126:
             form.outputLength = 2;
@@ -258,13 +259,15 @@ void CKorxf303Dlg::OnBtnUpdate() {
     int item = 0;
     const int positions = m_store->CheckFixedPositions(pattern, &item);
     if (positions != 0 && item >= 1 && item <= kItemCount) {
-        ShowFault(FormFault{positions == 17 ? 15 : 14, {}, {}, FixedPatternForm::StartField(item - 1)});
+        ShowFault(
+            FormFault{positions == 17 ? 15 : 14, {}, {}, FixedPatternForm::StartField(item - 1)});
         InvalidateRect(GetSafeHwnd(), nullptr, TRUE);
         return;
     }
     const std::string name = pattern.name;
     if (m_store->Find(name, -1) == 1) {
-        ShowFault(FormFault{100, "「ＣＳＶ・ＴＡＢ・スペースパターン」", {}, FixedPatternForm::kName});
+        ShowFault(
+            FormFault{100, "「ＣＳＶ・ＴＡＢ・スペースパターン」", {}, FixedPatternForm::kName});
         InvalidateRect(GetSafeHwnd(), nullptr, TRUE);
         return;
     }

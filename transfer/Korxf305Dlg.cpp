@@ -40,8 +40,8 @@ int ControlOf(int field) {
 
 }  // namespace
 
-CKorxf305Dlg::CKorxf305Dlg(COLORREF, HICON icon, CApMsgInfoList* messages,
-                           std::string helpPath, HWND parent)
+CKorxf305Dlg::CKorxf305Dlg(COLORREF, HICON icon, CApMsgInfoList* messages, std::string helpPath,
+                           HWND parent)
     : CDialogBase(IDD_KORXF305, parent),
       m_icon(icon),
       m_messages(messages),
@@ -105,10 +105,8 @@ void CKorxf305Dlg::ClearEdits() {
 
 void CKorxf305Dlg::ShowSelectedRequester() {
     ClearEdits();
-    if (m_store && m_selected >= 0 &&
-        static_cast<size_t>(m_selected) < m_store->GetList().size()) {
-        for (int id = IDC_XF305_GENERAL; id <= IDC_XF305_NO_KIND; ++id)
-            Button(id).SetCheck(false);
+    if (m_store && m_selected >= 0 && static_cast<size_t>(m_selected) < m_store->GetList().size()) {
+        for (int id = IDC_XF305_GENERAL; id <= IDC_XF305_NO_KIND; ++id) Button(id).SetCheck(false);
         ShowForm(FromRequester(*m_store->GetList()[static_cast<size_t>(m_selected)]));
     }
     SetFieldInError(0);
@@ -167,8 +165,7 @@ void CKorxf305Dlg::UpdateButtonStates() {
     const kor::CComboView combo = Combo(IDC_XF305_DESCRIPTION);
     const int selection = combo.GetCurSel();
     EnableItem(IDC_XF305_DELETE, selection >= 0 && !m_descriptions.HasProvisional() &&
-                                     combo.GetLBText(selection) == text &&
-                                     selection == m_selected);
+                                     combo.GetLBText(selection) == text && selection == m_selected);
 }
 
 bool CKorxf305Dlg::IsModified(const std::string& description) {

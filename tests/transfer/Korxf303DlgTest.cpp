@@ -189,8 +189,8 @@ INSTANTIATE_TEST_SUITE_P(
                   nullptr, nullptr, StartId(7)},
         CheckCase{"RecordLength4001", [](auto& f) { f.recordLength = "4001"; }, 101,
                   "変換前データレコード長", "4000 byte", IDC_XF303_RECORD_LENGTH},
-        CheckCase{"OptionalStart5Length0", [](auto& f) { f.start[1] = "5", f.length[1] = "0"; },
-                  82, nullptr, nullptr, LengthId(1)},
+        CheckCase{"OptionalStart5Length0", [](auto& f) { f.start[1] = "5", f.length[1] = "0"; }, 82,
+                  nullptr, nullptr, LengthId(1)},
         CheckCase{"LengthAboveMaximum", [](auto& f) { f.length[5] = "8"; }, 48, "口座番号", "7",
                   LengthId(5)},
         CheckCase{"OverlapReportsTheLaterItem", [](auto& f) { f.start[2] = "4"; }, 14, nullptr,
@@ -331,19 +331,19 @@ void ChooseFirst(xf::CKorxf303Dlg& screen, HWND dialog) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Xf303LeaveTest,
-    testing::Values(
-        LeaveCase{"Cleared", [](auto&, HWND) {}, {}, {}, IDOK},
-        LeaveCase{"StoredPatternUnchanged", ChooseFirst, {}, {}, IDOK},
-        LeaveCase{"TypedNameOnlyDeclined", TypeNew, {IDCANCEL}, {80}, xftest::kStillOpen},
-        LeaveCase{"TypedNameOnlyAccepted", TypeNew, {IDOK}, {80}, IDOK},
-        LeaveCase{"StoredPatternChanged",
-                  [](auto& screen, HWND dialog) {
-                      ChooseFirst(screen, dialog);
-                      screen.Button(IDC_XF303_BLANK_SKIP).Click();
-                  },
-                  {IDCANCEL},
-                  {80},
-                  xftest::kStillOpen}),
+    testing::Values(LeaveCase{"Cleared", [](auto&, HWND) {}, {}, {}, IDOK},
+                    LeaveCase{"StoredPatternUnchanged", ChooseFirst, {}, {}, IDOK},
+                    LeaveCase{
+                        "TypedNameOnlyDeclined", TypeNew, {IDCANCEL}, {80}, xftest::kStillOpen},
+                    LeaveCase{"TypedNameOnlyAccepted", TypeNew, {IDOK}, {80}, IDOK},
+                    LeaveCase{"StoredPatternChanged",
+                              [](auto& screen, HWND dialog) {
+                                  ChooseFirst(screen, dialog);
+                                  screen.Button(IDC_XF303_BLANK_SKIP).Click();
+                              },
+                              {IDCANCEL},
+                              {80},
+                              xftest::kStillOpen}),
     [](const testing::TestParamInfo<LeaveCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -158,19 +158,18 @@ TEST_P(Xf305CheckTest, MessageAndFocus) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, Xf305CheckTest,
     testing::Values(
-        CheckCase{"FullWidthInName", "name", IDC_XF305_NAME, "ｶﾅ漢字", 18, nullptr,
-                  IDC_XF305_NAME},
+        CheckCase{"FullWidthInName", "name", IDC_XF305_NAME, "ｶﾅ漢字", 18, nullptr, IDC_XF305_NAME},
         CheckCase{"EmptyAccountNumberStaysEmpty", "number", IDC_XF305_ACCOUNT_NUMBER, "", 10,
                   "口座番号", IDC_XF305_ACCOUNT_NUMBER},
         CheckCase{"LetterInRequesterCode", "code", IDC_XF305_REQUESTER_CODE, "12A", 18, nullptr,
                   IDC_XF305_REQUESTER_CODE},
         CheckCase{"EmptyBranchCode", "branch", IDC_XF305_BRANCH_CODE, "", 10, "支店コード",
                   IDC_XF305_BRANCH_CODE},
-        CheckCase{"CommaInDescription", "description", IDC_XF305_DESCRIPTION, "a,b", 108,
-                  nullptr, IDC_XF305_DESCRIPTION},
+        CheckCase{"CommaInDescription", "description", IDC_XF305_DESCRIPTION, "a,b", 108, nullptr,
+                  IDC_XF305_DESCRIPTION},
         // An empty branch name and an empty requester code pass: the new one is asked for.
-        CheckCase{"EmptyBranchNameIsAccepted", "branch name", IDC_XF305_BRANCH_NAME, "", 3,
-                  nullptr, 0}),
+        CheckCase{"EmptyBranchNameIsAccepted", "branch name", IDC_XF305_BRANCH_NAME, "", 3, nullptr,
+                  0}),
     [](const testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
 
 TEST_F(Xf305Test, ANewDescriptionIsAppendedAfterMessage3) {
@@ -281,9 +280,9 @@ TEST_F(Xf305Test, ChoosingAnotherRequesterOverChangesAsks109AndDecliningKeepsThe
 
 struct LeaveCase {
     const char* name;
-    int chosen;             // requester shown first, -1 none
-    const wchar_t* typed;   // description typed afterwards, null for none
-    const char* newName;    // requester name set afterwards, null for none
+    int chosen;            // requester shown first, -1 none
+    const wchar_t* typed;  // description typed afterwards, null for none
+    const char* newName;   // requester name set afterwards, null for none
     std::vector<int> answers;
     Ids messages;
     INT_PTR result;
@@ -310,11 +309,12 @@ TEST_P(Xf305LeaveTest, QuestionAndResult) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Xf305LeaveTest,
-    testing::Values(LeaveCase{"Unchanged", 0, nullptr, nullptr, {}, {}, IDOK},
-                    LeaveCase{"NothingShown", -1, nullptr, nullptr, {}, {}, IDOK},
-                    LeaveCase{"NewDescriptionDeclined", -1, L"新規", nullptr, {IDCANCEL}, {55},
-                              xftest::kStillOpen},
-                    LeaveCase{"ChangedAccepted", 1, nullptr, "ｶﾜｯﾀ", {IDOK}, {55}, IDOK}),
+    testing::Values(
+        LeaveCase{"Unchanged", 0, nullptr, nullptr, {}, {}, IDOK},
+        LeaveCase{"NothingShown", -1, nullptr, nullptr, {}, {}, IDOK},
+        LeaveCase{
+            "NewDescriptionDeclined", -1, L"新規", nullptr, {IDCANCEL}, {55}, xftest::kStillOpen},
+        LeaveCase{"ChangedAccepted", 1, nullptr, "ｶﾜｯﾀ", {IDOK}, {55}, IDOK}),
     [](const testing::TestParamInfo<LeaveCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
