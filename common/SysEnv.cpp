@@ -2,7 +2,6 @@
 
 #include <htmlhelp.h>
 #include <io.h>
-#include <winspool.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -10,6 +9,7 @@
 #include "common/WidePath.h"
 #include "framework/Cp932.h"
 #include "framework/GridClass.h"
+#include "framework/PrinterSeam.h"
 
 namespace {
 
@@ -221,9 +221,7 @@ BOOL CSysEnv::IsGridControlInstalled() const {
 }
 
 BOOL CSysEnv::IsPrinterAvailable() const {
-    DWORD size = 0;
-    if (GetDefaultPrinterW(nullptr, &size)) return TRUE;
-    return GetLastError() == ERROR_INSUFFICIENT_BUFFER && size > 0;
+    return kor::HasDefaultPrinter() ? TRUE : FALSE;
 }
 
 BOOL CSysEnv::IsNtfs(std::string_view path) {

@@ -112,6 +112,9 @@ public:
     ScopedSelect(const ScopedSelect&) = delete;
     ScopedSelect& operator=(const ScopedSelect&) = delete;
 
+    // The object that was selected before (nullptr when the selection failed).
+    HGDIOBJ Previous() const noexcept { return m_old; }
+
 private:
     HDC m_dc;
     HGDIOBJ m_old;

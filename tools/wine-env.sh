@@ -13,9 +13,16 @@ kor_wine_prefix() {
         rm -rf "$WINEPREFIX"
         wineboot -i >/dev/null 2>&1
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+        kor_wine_mincho
         wineserver -w
         touch "$WINEPREFIX/.kor-ready"
     fi
+}
+
+# The printed lists use "ＭＳ 明朝"; without this Wine draws it in a Gothic face.
+kor_wine_mincho() {
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ 明朝' /d IPAMincho /f \
+        >/dev/null 2>&1
 }
 
 # Starts a Wine process that lives for the whole run (see tests/support/keepalive.cpp).

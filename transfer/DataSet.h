@@ -33,7 +33,10 @@ public:
     std::string checkingCode;
     std::string savingsCode;
     std::string otherCode;
-    int patternIndex = -1;                   // position of the pattern in the main screen's list
+    int patternIndex = -1;  // position of the pattern in the main screen's list
+    // Order of the details while the check screen shows them: 0 serial, 1 account number,
+    // 2 account name.
+    int sortOrder = 0;
     std::optional<std::int64_t> outputTime;  // seconds since 1970 of the last output
     int outputLengthCode = 0;                // 1, 2, 3 = 120, 126, 128 bytes
     int lineBreak = 0;                       // 1 = CR LF after every output record

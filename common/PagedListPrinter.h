@@ -1,0 +1,87 @@
+#pragma once
+// What the list printers of the tools share: the set-up of a list job (default printer, A4
+// landscape, document name), the page loop with its progress window and cancel, the layout
+// unit of columns and lines, the fonts and rules, the totals and record-count lines and the
+// number formatting. Each tool supplies its page header, its columns and its error marks.
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "common/PrinterDevice.h"
+
+class CPagedListPrinter : public CPrinterDevice {
+public:
+    static constexpr int kRecordsPerPage = 30;
+
+    // The layout unit of a page. A column is the width of "0" in the 9-point body font; a
+    // line its height; the gap between lines 40 % of a line, truncated.
+    struct Metrics {
+        int charW = 0;
+        int lineH = 0;
+        int Gap() const { return lineH * 4 / 10; }
+        int Step() const { return lineH + Gap(); }
+        int X(int column) const { return column * charW; }
+    };
+
+    // A text at a column of the current line.
+    struct Cell {
+        int column;
+        std::string text;
+    };
+
+    using CPrinterDevice::CPrinterDevice;
+
+    // "," between groups of three characters counted from the right; the text is not checked
+    // for digits.
+    static std::string FormatThousands(std::string_view text);
+    static std::string FormatNumber(std::string text) { return FormatThousands(text); }
+    // The text without its leading "0" (empty for zeros only).
+    static std::string StripLeadingZeros(std::string_view text);
+    // Pages for records at kRecordsPerPage a page.
+    static int PageCount(int records);
+    // The low four bits of a result code: its error and warning flags.
+    static int ErrorBits(int code) { return code & 0xF; }
+    // "*" for a result code with flags, else " ".
+    static const char* ErrorMark(int code) { return ErrorBits(code) ? "*" : " "; }
+    // printf into a CP932 string.
+    static std::string Printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
+    // Local date and time of seconds since 1970.
+    static SYSTEMTIME LocalTimeOf(std::int64_t seconds);
+
+protected:
+    // How a page ended: whether it was the document's last, and the progress position.
+    struct PageEnd {
+        bool last;
+        int position;
+    };
+    using PagePrinter = std::function<PageEnd(int page)>;
+
+    // Opens the default printer, A4 landscape, and the job; false when the printer cannot be
+    // opened or the job cannot be started.
+    bool BeginList();
+    // Prints pages 1, 2, ... until one is the last, each between StartPage and EndPage, then
+    // closes the job: TRUE when it closed. With progressRange >= 0 the progress window
+    // ("印刷中です．．．", 0 to progressRange) follows the pages, and a cancel there stops the
+    // run at once with TRUE, the job abandoned.
+    BOOL PrintPages(int progressRange, const PagePrinter& printPage);
+
+    // The list font of that many points ("ＭＳ 明朝") for this printer.
+    [[nodiscard]] CSelection SelectListFont(int points);
+    // The layout unit in the selected (9-point body) font.
+    Metrics MeasureColumns();
+    void PrintCells(const Metrics& m, int y, std::initializer_list<Cell> cells);
+    template <typename Cells>
+    void PrintCells(const Metrics& m, int y, const Cells& cells) {
+        for (const Cell& cell : cells) TextAt(m.X(cell.column), y, cell.text);
+    }
+    // A dotted rule across the page (columns 0 to 195).
+    void PrintRule(const Metrics& m, int y);
+    // The closing line of a result list and of a totals sheet.
+    void PrintTotalsLine(const Metrics& m, int y, std::string_view count, std::string_view total);
+    // The closing line of an error list.
+    void PrintCountLine(const Metrics& m, int y, int count);
+};

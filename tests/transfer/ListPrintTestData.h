@@ -1,0 +1,69 @@
+#pragma once
+// Data sets for the list printing tests: a requester, a transfer date, an output time and
+// error-free records that differ only in their serial numbers.
+#include <windows.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "transfer/DataSet.h"
+
+namespace kortest {
+
+template <int W>
+void Set(xf::CItemText<W>& item, const char* text, int code = 0) {
+    std::strncpy(item.text, text, W);
+    item.text[W] = '\0';
+    item.result = code;
+}
+
+inline std::unique_ptr<xf::CDetailRecord> MakeRecord(int serial) {
+    auto r = std::make_unique<xf::CDetailRecord>();
+    r->serial = serial;
+    Set(r->bankCode, "0005");
+    Set(r->bankName, "ｷﾞﾝｺｳA");
+    Set(r->branchCode, "123");
+    Set(r->branchName, "ｼﾃﾝB");
+    Set(r->accountType, "1");
+    Set(r->accountNumber, "7654321");
+    Set(r->accountName, "ﾔﾏﾀﾞ ﾀﾛｳ");
+    Set(r->amount, "0000001234");
+    Set(r->customerCode1, "C1");
+    Set(r->customerCode2, "C2");
+    return r;
+}
+
+// Seconds since 1970 of a local date and time.
+inline long long LocalSeconds(WORD year, WORD month, WORD day, WORD hour, WORD minute,
+                              WORD second) {
+    SYSTEMTIME local = {year, month, 0, day, hour, minute, second, 0};
+    SYSTEMTIME utc = {};
+    TzSpecificLocalTimeToSystemTime(nullptr, &local, &utc);
+    FILETIME file = {};
+    SystemTimeToFileTime(&utc, &file);
+    const ULONGLONG ticks = static_cast<ULONGLONG>(file.dwHighDateTime) << 32 | file.dwLowDateTime;
+    return static_cast<long long>(ticks / 10000000ULL) - 11644473600LL;
+}
+
+// records error-free records with serials 1..records.
+inline std::unique_ptr<xf::CDataSet> MakeData(int records, int transferKind = xf::kKindGeneral) {
+    auto d = std::make_unique<xf::CDataSet>();
+    d->requester = std::make_unique<xf::CRequesterInfo>();
+    std::strcpy(d->requester->name, "ｶ)ﾃｽﾄｼｮｳｼﾞ");
+    std::strcpy(d->requester->branchCode, "001");
+    std::strcpy(d->requester->branchName, "ﾎﾝﾃﾝ");
+    std::strcpy(d->requester->accountType, "2");
+    std::strcpy(d->requester->accountNumber, "1234567");
+    std::strcpy(d->requester->requesterCode, "1234567890");
+    d->transferKind = transferKind;
+    d->month = "1";
+    d->day = "5";
+    d->countText = std::to_string(records);
+    d->totalText = std::to_string(1234LL * records);
+    d->outputTime = LocalSeconds(2026, 3, 4, 5, 6, 7);
+    for (int i = 1; i <= records; ++i) d->details.push_back(MakeRecord(i));
+    return d;
+}
+
+}  // namespace kortest

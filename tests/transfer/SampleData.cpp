@@ -1,0 +1,88 @@
+#include "SampleData.h"
+
+#include <cstring>
+
+#include "framework/GridClass.h"
+#include "support/TestPaths.h"
+
+namespace xftest {
+
+void SetItem(xf::CDetailRecord& record, int kind, const std::string& text, int result) {
+    const xf::ItemRef item = record.Item(kind);
+    std::memset(item.text, 0, static_cast<size_t>(item.width) + 1);
+    text.copy(item.text, static_cast<size_t>(item.width));
+    *item.result = result;
+}
+
+std::unique_ptr<xf::CDetailRecord> ValidRecord(int serial) {
+    auto r = std::make_unique<xf::CDetailRecord>();
+    r->serial = serial;
+    SetItem(*r, xf::kBankCode, "0001", 0);
+    SetItem(*r, xf::kBankName, "ｶｴﾃﾞｷﾞﾝｺｳ", 0);
+    SetItem(*r, xf::kBranchCode, "001", 0);
+    SetItem(*r, xf::kBranchName, "ﾎﾝﾃﾝ", 0);
+    SetItem(*r, xf::kAccountType, "1", 0);
+    SetItem(*r, xf::kAccountNumber, "1234567", 0);
+    SetItem(*r, xf::kAccountName, "ﾔﾏﾀﾞ ﾀﾛｳ", 0);
+    SetItem(*r, xf::kAmount, std::to_string(1000 + serial), 0);
+    return r;
+}
+
+std::unique_ptr<xf::CDataSet> ValidDataSet(int count, int transferKind) {
+    auto set = std::make_unique<xf::CDataSet>();
+    set->requester = std::make_unique<xf::CRequesterInfo>();
+    set->transferKind = transferKind;
+    set->zeroOption = 1;
+    set->blankOption = 1;
+    set->ordinaryCode = "1";
+    set->checkingCode = "2";
+    set->savingsCode = "4";
+    set->otherCode = "9";
+    set->month = "4";
+    set->day = "25";
+    for (int i = 1; i <= count; ++i) set->details.push_back(ValidRecord(i));
+    return set;
+}
+
+xf::CDetailRecord& Record(xf::CDataSet& set, int index) {
+    return *set.details.at(static_cast<size_t>(index));
+}
+
+GridWindow::GridWindow() {
+    kor::RegisterGridClass();
+    m_window.reset(CreateWindowExW(0, kor::kGridClassName, L"", WS_POPUP, 0, 0, 600, 300, nullptr,
+                                   nullptr, GetModuleHandleW(nullptr), nullptr));
+    m_grid.Attach(m_window.get());
+}
+
+}  // namespace xftest
+
+namespace xftest {
+
+std::unique_ptr<CApMsgInfoList> ScreenMessages() {
+    struct Entry {
+        int id, type, icon;
+    };
+    const Entry entries[] = {{3, 1, 32},  {9, 0, 16},  {27, 1, 32}, {39, 0, 48},
+                             {55, 1, 32}, {72, 0, 64}, {73, 0, 48}, {76, 0, 16}};
+    std::string master;
+    for (const Entry& e : entries) {
+        const std::string id = std::to_string(e.id);
+        master += "\"" + id + "\",\"" + std::to_string(e.type) + "\",\"" + std::to_string(e.icon) +
+                  "\",\"#" + id + (e.id == 27 || e.id == 9 ? "[%s]" : "") + "\"\r\n";
+    }
+    const std::string path = kortest::ScratchDirOfTest() + "mstKORXF001.ini";
+    auto messages = std::make_unique<CApMsgInfoList>();
+    if (!kortest::WriteBytes(path, master) || messages->Load(path) != 0) return nullptr;
+    return messages;
+}
+
+void Pump() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+}  // namespace xftest

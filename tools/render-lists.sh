@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Renders the result list, the error list and the totals sheet of a sample data set into PNG
+# files (and the metafiles they come from), for a person to look at the printed pages:
+#     bash tools/render-lists.sh [OUTPUT-FOLDER]      (default build/x86_64/lists)
+# Needs a 64-bit build (tools/dev-test.sh or tools/check.sh) and ImageMagick's convert.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+cd "$top"
+build=build/x86_64
+out=$(realpath -m "${1:-$build/lists}")
+[ -f "$build/build.ninja" ] || cmake -S . -B "$build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-x86_64-w64-mingw32.cmake >/dev/null
+cmake --build "$build" --target render_lists >/dev/null
+export KOR_BUILD="$top/$build"
+. tools/wine-env.sh
+KOR_XVFB_PID=
+trap 'kor_wine_stop; [ -n "$KOR_XVFB_PID" ] && kill "$KOR_XVFB_PID" 2>/dev/null || true' EXIT
+kor_xvfb
+kor_wine_prefix
+kor_wine_mincho
+rm -rf "$out"
+mkdir -p "$out"
+wine "$KOR_BUILD/tools/render_lists.exe" "Z:${out//\//\\}"
+for bmp in "$out"/*.bmp; do
+    convert "$bmp" "${bmp%.bmp}.png"
+    rm "$bmp"
+done
+ls "$out"/*.png

@@ -1,0 +1,68 @@
+#pragma once
+// The three printed documents of a data set, one job each on the default printer, A4
+// landscape: the result list (records without error or warning, then the totals), the error
+// list (records with any result code, "*" before each faulty item, then their number) and the
+// totals sheet (header and totals only). 30 records a page.
+#include <windows.h>
+
+#include <string>
+
+#include "common/PagedListPrinter.h"
+#include "transfer/DataSet.h"
+
+class CApMsgInfoList;
+
+namespace xf {
+
+class CListPrinter : public CPagedListPrinter {
+public:
+    enum Kind { kTotalsSheet = 0, kResultList = 1, kErrorList = 2 };
+
+    // How a print button ended; the button's messages have been shown.
+    enum class Outcome {
+        kPrinted,         // printed, or cancelled by the user while printing
+        kNoPrinter,       // message 76: no default printer
+        kNothingToPrint,  // message 39
+        kDeclined,        // the user answered Cancel to message 27 (the number of pages)
+        kFailed,          // the printer could not be opened or the job not started
+    };
+
+    using CPagedListPrinter::CPagedListPrinter;
+
+    // The print buttons: the check screen's list and totals buttons, the correction screen's
+    // error-list button. Each checks for a default printer (76), for something to print (39),
+    // asks message 27 with the number of pages and prints on OK; messages are owned by
+    // parent, which is disabled while the progress window is shown.
+    static Outcome PrintResultList(const CDataSet& data, CApMsgInfoList& messages, HWND parent);
+    static Outcome PrintTotalsSheet(const CDataSet& data, CApMsgInfoList& messages, HWND parent);
+    static Outcome PrintErrorList(const CDataSet& data, CApMsgInfoList& messages, HWND parent);
+
+    // Prints one document. FALSE when the kind is unknown, the printer cannot be opened, the
+    // job cannot be started or the data set has no record; TRUE when the job was closed or
+    // the user cancelled.
+    BOOL Run(int kind, const CDataSet& data);
+
+    // The page header; fills the layout unit and returns the y below the header.
+    int PrintHeader(int kind, int page, int pageCount, const CDataSet& data, Metrics& m);
+    // The column headings and the next records of the list from position, until the page
+    // holds its 30 records; counter counts the printed records plus one.
+    void PrintRows(int kind, int transferType, int& counter, int& y, const Metrics& m,
+                   const CDetailObList& list, CDetailObList::const_iterator& position);
+    void PrintTotals(int y, const Metrics& m, const CDataSet& data);
+    void PrintRecordCount(int count, int y, const Metrics& m);
+    void PrintErrorMarks(int transferType, int y, const Metrics& m, const CDetailRecord& record);
+
+    // 1 "ﾌﾂｳ", 2 "ﾄｳｻﾞ"; general transfers also 4 "ﾁｮﾁｸ", 9 "ｿﾉﾀ"; else empty.
+    static std::string GetAccountTypeName(int code, int transferType);
+    static bool HasAnyCode(const CDetailRecord& record);
+    static bool HasError(const CDetailRecord& record);
+    // Whether the document of that kind lists the record.
+    static bool IsListed(int kind, const CDetailRecord& record);
+    static int CountListed(int kind, const CDataSet& data);
+
+private:
+    static Outcome PrintButton(int kind, const CDataSet& data, CApMsgInfoList& messages,
+                               HWND parent);
+};
+
+}  // namespace xf

@@ -1,0 +1,19 @@
+#pragma once
+// Orders of a data set's detail records: the check screen may show them by account number or
+// by account name and always hands the data set back in serial order.
+#include "transfer/DetailRecord.h"
+
+namespace xf {
+
+inline constexpr int kOrderSerial = 0;
+inline constexpr int kOrderAccountNumber = 1;
+inline constexpr int kOrderAccountName = 2;
+
+// True when a's key is smaller than b's: the serial number as a number, the account number or
+// the account name byte by byte as unsigned bytes (a prefix is smaller). Unknown orders: never.
+bool RecordKeyLess(const CDetailRecord& a, const CDetailRecord& b, int order);
+
+// Reorders the list in place by the key of order; records with equal keys keep their order.
+void SortRecords(CDetailObList& records, int order);
+
+}  // namespace xf
