@@ -5,12 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "ScreenSupport.h"
 #include "framework/App.h"
 #include "framework/Cp932.h"
+#include "framework/FileDialogSeam.h"
 #include "resources/transfer/Korxf304DlgRes.h"
 #include "support/MessageScript.h"
 #include "support/TestPaths.h"
@@ -235,6 +237,34 @@ TEST_F(Xf304Test, DefiningAssignsTheFieldAndRedefiningAsksFirst) {
     xftest::Click(hwnd, IDC_XF304_DEFINE);
     ASSERT_EQ(script.Shown().size(), 1u);
     EXPECT_EQ(script.Shown()[0].text, "リストが未選択");
+}
+
+TEST_F(Xf304Test, BrowsingPutsTheChosenFileIntoThePathField) {
+    Open();
+    kor::FileDialogRequest asked;
+    const std::string chosen = Sample("x\r\n");
+    const kor::FileDialogHandler previous =
+        kor::SetFileDialogHandler([&](const kor::FileDialogRequest& request) {
+            asked = request;
+            return std::optional<std::string>(chosen);
+        });
+    xftest::Click(hwnd, IDC_XF304_BROWSE);
+    kor::SetFileDialogHandler(previous);
+    EXPECT_FALSE(asked.save);
+    EXPECT_EQ(asked.filter, "ﾃｷｽﾄﾌｧｲﾙ (*.txt *.csv)|*.csv;*.txt|すべてのﾌｧｲﾙ (*.*)|*.*||");
+    EXPECT_EQ(asked.defaultExt, "csv;txt");
+    EXPECT_EQ(screen.GetItemText(IDC_XF304_SAMPLE_PATH), chosen);
+}
+
+TEST_F(Xf304Test, CancellingAllAssignmentsLeavesEveryItemUndefined) {
+    Open();
+    AssignRequired();
+    ASSERT_EQ(screen.Items()[7].column, 7);
+    xftest::Click(hwnd, IDC_XF304_CANCEL_ALL);
+    for (const xf::CFieldItem& item : screen.Items()) EXPECT_EQ(item.column, -1);
+    const Lines items = ListLines(IDC_XF304_ITEM_LIST);
+    ASSERT_EQ(items.size(), 12u);
+    EXPECT_EQ(items[7], "振込金額        (必須) ：未定義");
 }
 
 TEST_F(Xf304Test, UpdateChecksInOrder) {
