@@ -12,6 +12,7 @@
 #include "framework/Cp932.h"
 #include "transfer/ConvertEngine.h"
 #include "transfer/ConvertRules.h"
+#include "transfer/PathNames.h"
 #include "transfer/PatternStore.h"
 #include "transfer/RequesterStore.h"
 #include "transfer/TransferWriter.h"
@@ -126,7 +127,7 @@ int Convert(const std::string (&arg)[9]) {
     // Output.
     report.stage = "check";
     if (!CFileAccess::IsValidPathName(output)) return stop(22);
-    if (output == data->inputFileName) return stop(70);
+    if (xf::IsSameFile(output, data->inputFileName)) return stop(70);
     if (const int refused = xf::CheckRecordsForOutput(*data)) return stop(refused);
     report.stage = "write";
     xf::CTransferWriter writer;

@@ -1,0 +1,170 @@
+#include "MainScreenHost.h"
+
+#include <utility>
+
+#include "framework/App.h"
+#include "framework/Cp932.h"
+#include "framework/GridClass.h"
+#include "support/TestPaths.h"
+
+namespace kortest {
+
+namespace {
+
+std::string CommaPattern(const char* kind, const char* kindName, const char* name,
+                         const char* zeroCheck, const char* lengthCode, const char* lineBreak) {
+    std::string line = std::string("\"") + kind + "\",\"" + kindName + "\",\"1\",\"" + name + "\"";
+    for (int item = 0; item < 12; ++item) {
+        const std::string column = item < 10 ? std::to_string(item) : "";
+        line += ",\"" + column + "\",\"\"";
+    }
+    line += std::string(",\"") + zeroCheck +
+            "\",\"1\",\"0\",\"\",\"普通\",\"当座\",\"貯蓄\",\"その他\",\"" + lengthCode + "\",\"" +
+            lineBreak + "\",\"0\",\"1\"";
+    return line;
+}
+
+std::string FixedPattern(const char* name, const char* recordLength) {
+    // start, length of the twelve items; bank and branch names, codes and EDI not taken.
+    const char* const positions[12][2] = {{"1", "4"}, {"", ""},   {"5", "3"},   {"", ""},
+                                          {"8", "1"}, {"9", "7"}, {"16", "10"}, {"26", "10"},
+                                          {"", ""},   {"", ""},   {"", ""},     {"", ""}};
+    std::string line = std::string("\"01\",\"総合振込\",\"3\",\"") + name + "\"";
+    for (const auto& p : positions) line += std::string(",\"") + p[0] + "\",\"" + p[1] + "\"";
+    line += std::string(",\"1\",\"1\",\"0\",\"") + recordLength +
+            "\",\"1\",\"2\",\"4\",\"9\",\"3\",\"1\",\"0\",\"1\"";
+    return line;
+}
+
+std::function<void()> g_modalStep;
+
+void CALLBACK RunModalStep(HWND, UINT, UINT_PTR id, DWORD) {
+    if (!g_modalStep) return;
+    KillTimer(nullptr, id);
+    std::exchange(g_modalStep, nullptr)();
+}
+
+}  // namespace
+
+const std::vector<std::string> kFixturePatternLines = {
+    CommaPattern("01", "総合振込", "総合カンマ", "1", "1", "1"),
+    CommaPattern("02", "給与振込", "給与カンマ", "1", "2", "0"),
+    FixedPattern("総合固定長", "35"),
+    CommaPattern("01", "総合振込", "総合ゼロ除外", "2", "1", "1"),
+    FixedPattern("長さなし", ""),
+};
+
+const std::vector<std::string> kFixtureRequesterLines = {
+    "\"ﾃｽﾄｼｮｳｼﾞ(ｶ\",\"001\",\"ﾎﾝﾃﾝ\",\"1\",\"1234567\",\"テスト商事　総合\",\"0000012345\",\"1\"",
+    "\"ﾃｽﾄｷﾕｳﾖ\",\"002\",\"ｼﾃﾝ\",\"1\",\"7654321\",\"テスト商事　給与\",\"0000054321\",\"2\"",
+    "\"ｿﾉﾀ\",\"003\",\"ｿﾉﾀｼﾃﾝ\",\"9\",\"1111111\",\"その他口座\",\"0000011111\",\"\"",
+};
+
+const char kTwoTransfers[] =
+    "0005,ﾐｽﾞﾎ,001,ﾎﾝﾃﾝ,普通,1234567,ﾔﾏﾀﾞ ﾀﾛｳ,15000,C001,\r\n"
+    "0009,ﾐﾂｲｽﾐﾄﾓ,210,ｼﾌﾞﾔ,当座,7654321,ｶ)ｻｸﾗｼｮｳｶｲ,320000,C002,C002B\r\n";
+
+void MainScreenTest::SetUp() {
+    kor::InitCommonControlClasses();
+    kor::RegisterGridClass();
+    folder = ScratchDirOfTest();
+    const std::string master = ReadBytes(KOR_XF_MESSAGE_MASTER_PATH);
+    ASSERT_FALSE(master.empty()) << KOR_XF_MESSAGE_MASTER_PATH;
+    ASSERT_TRUE(WriteBytes(folder + "mstKORXF001.ini", master));
+    ASSERT_EQ(m_messages.Load(folder + "mstKORXF001.ini"), 0u);
+    WriteMaster("mstKORXF301.ini", kFixturePatternLines);
+    WriteMaster("mstKORXF302.ini", kFixtureRequesterLines);
+    screen = std::make_unique<CKorxf300Dlg>(folder);
+}
+
+void MainScreenTest::TearDown() {
+    screen.reset();
+}
+
+void MainScreenTest::WriteMaster(const std::string& name,
+                                 const std::vector<std::string>& lines) const {
+    std::string bytes;
+    for (const std::string& line : lines) bytes += line + "\r\n";
+    ASSERT_TRUE(WriteBytes(folder + name, bytes));
+}
+
+std::string MainScreenTest::WriteFile(const std::string& name, const std::string& bytes) const {
+    const std::string path = folder + name;
+    EXPECT_TRUE(WriteBytes(path, bytes)) << path;
+    return path;
+}
+
+void MainScreenTest::Open() {
+    ASSERT_TRUE(screen->Create());
+    // Test programs run side by side on one display: none takes the foreground.
+    ShowWindow(Hwnd(), SW_SHOWNA);
+    // Its focus is looked at.
+    ActivationGuard::Allow(Hwnd());
+}
+
+INT_PTR MainScreenTest::RunModal(std::function<void(HWND)> step) {
+    CKorxf300Dlg* dialog = screen.get();
+    std::function<void()> wait;
+    wait = [dialog, step, &wait] {
+        const HWND hwnd = dialog->GetSafeHwnd();
+        if (hwnd && IsWindowVisible(hwnd)) {
+            step(hwnd);
+        } else {
+            g_modalStep = wait;  // not shown yet: try again on the next tick
+            SetTimer(nullptr, 0, 10, RunModalStep);
+        }
+    };
+    g_modalStep = wait;
+    SetTimer(nullptr, 0, 10, RunModalStep);
+    const INT_PTR result = screen->DoModal();
+    g_modalStep = nullptr;
+    return result;
+}
+
+void MainScreenTest::Click(int id) const {
+    SendMessageW(Item(id), BM_CLICK, 0, 0);
+}
+
+void MainScreenTest::Select(int comboId, int index) const {
+    SendMessageW(Item(comboId), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(Hwnd(), WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(Item(comboId)));
+}
+
+void MainScreenTest::SelectDate(int month, int day) const {
+    Select(IDC_XF300_MONTH, month - 1);
+    Select(IDC_XF300_DAY, day - 1);
+}
+
+void MainScreenTest::SetText(int id, const std::string& text) const {
+    SetWindowTextW(Item(id), kor::ToWide(text).c_str());
+}
+
+std::string MainScreenTest::Text(int id) const {
+    wchar_t text[1024] = {};
+    GetWindowTextW(Item(id), text, 1024);
+    return kor::ToCp932(text);
+}
+
+std::string MainScreenTest::Message(int id, const char* word1, const char* word2) {
+    return m_messages.FormatMessage(id, word1, word2);
+}
+
+std::vector<std::string> MainScreenTest::TakeShown() {
+    std::vector<std::string> texts;
+    const std::vector<kor::MessageBoxRequest>& shown = script.Shown();
+    for (; m_taken < shown.size(); ++m_taken) texts.push_back(shown[m_taken].text);
+    return texts;
+}
+
+std::string MainScreenTest::ReadFile(int pattern, int requester, const std::string& name,
+                                     const std::string& bytes) {
+    const std::string path = WriteFile(name, bytes);
+    Select(IDC_XF300_PATTERN, pattern);
+    Select(IDC_XF300_REQUESTER_LIST, requester);
+    SetText(IDC_XF300_INPUT, path);
+    Click(IDC_XF300_READ);
+    return path;
+}
+
+}  // namespace kortest

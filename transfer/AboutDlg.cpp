@@ -1,0 +1,5 @@
+#include "transfer/AboutDlg.h"
+
+#include "resources/transfer/Korxf300DlgRes.h"
+
+CAboutDlg::CAboutDlg(HWND parent) : CDialogBase(IDD_ABOUTBOX, parent) {}

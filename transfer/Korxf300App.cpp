@@ -1,0 +1,69 @@
+#include "transfer/Korxf300App.h"
+
+#include <cstring>
+
+#include "common/StrUtil.h"
+#include "common/SysEnv.h"
+#include "framework/Cp932.h"
+#include "framework/GridClass.h"
+#include "framework/MessageSeam.h"
+#include "transfer/Korxf300Dlg.h"
+#include "transfer/PathNames.h"
+#include "transfer/SingleInstance.h"
+
+namespace {
+
+constexpr char kErrorCaption[] = "エラー";
+constexpr char kImportToolRunning[] = "送信パターン情報取込ツール起動中は実行できません。";
+constexpr char kGridMissing[] =
+    "処理に必要なファイルが破損しています。再インストールして下さい。<A>";
+
+}  // namespace
+
+std::string CKorxf300App::GetModuleFolder(HINSTANCE instance) {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(instance, path.data(), static_cast<DWORD>(path.size()));
+        if (n == 0) return {};
+        if (n < path.size()) {
+            path.resize(n);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    std::string root, folder, file;
+    xf::SplitPath(kor::ToCp932(path), root, folder, file);
+    return folder;
+}
+
+int CKorxf300App::GetModuleFolderBuf(HINSTANCE instance, char* buffer, size_t size) {
+    if (!buffer || size == 0) return 1;
+    std::memset(buffer, 0, size);
+    std::string cut;
+    CStrUtil::CutMbcs(GetModuleFolder(instance), cut, static_cast<int>(size - 1));
+    std::memcpy(buffer, cut.data(), cut.size());
+    return 1;
+}
+
+BOOL CKorxf300App::InitInstance() {
+    kor::RegisterGridClass();
+
+    switch (xf::DecideStart()) {
+        case xf::StartDecision::kRun:
+            break;
+        case xf::StartDecision::kImportToolRunning:
+            kor::ShowMessageBox(nullptr, kImportToolRunning, kErrorCaption, MB_OK | MB_ICONERROR);
+            return FALSE;
+        case xf::StartDecision::kEndSilently:
+            return FALSE;
+    }
+
+    m_programFolder = GetModuleFolder(Instance());
+    CKorxf300Dlg dialog(m_programFolder);
+    if (!CSysEnv::Instance().IsGridControlInstalled()) {
+        kor::ShowMessageBox(nullptr, kGridMissing, kErrorCaption, MB_OK | MB_ICONERROR);
+        return FALSE;
+    }
+    RunMainDialog(dialog);
+    return FALSE;
+}

@@ -1,0 +1,28 @@
+#pragma once
+// The application object of Korxf300: decides whether this instance may run, finds the program
+// folder, makes sure the grid control is there and runs the main screen; the program ends when
+// the main screen closes.
+#include <windows.h>
+
+#include <string>
+
+#include "framework/App.h"
+
+class CKorxf300App : public kor::CApp {
+public:
+    // The drive and folder of the module's file ("C:\Program Files\Korxf300\"), ending in a
+    // backslash; empty when the path has no drive.
+    static std::string GetModuleFolder(HINSTANCE instance);
+    // Zeroes buffer (size bytes) and copies the module folder into it, cut to size - 1 bytes
+    // on a character boundary; returns 1.
+    static int GetModuleFolderBuf(HINSTANCE instance, char* buffer, size_t size);
+
+    const std::string& ProgramFolder() const { return m_programFolder; }
+
+protected:
+    // Runs the whole program; always FALSE.
+    BOOL InitInstance() override;
+
+private:
+    std::string m_programFolder;
+};

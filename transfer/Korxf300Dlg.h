@@ -1,0 +1,105 @@
+#pragma once
+// Main screen XF300: the user picks a requester, a conversion pattern, the transfer date and the
+// input and output files, reads the customer file into a data set and writes the transfer file.
+// The screen owns the message table, both masters and the current data set for the whole run.
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "common/ApMsgInfoList.h"
+#include "framework/DialogBase.h"
+#include "framework/UniqueHandle.h"
+#include "transfer/DataSet.h"
+#include "transfer/PatternStore.h"
+#include "transfer/RequesterStore.h"
+
+class CKorxf300Dlg : public kor::CDialogBase {
+public:
+    // programFolder: where the masters are, ending in a backslash.
+    explicit CKorxf300Dlg(std::string programFolder, HWND parent = nullptr);
+    ~CKorxf300Dlg() override;
+
+    // The data set of the last successful read, or null; it stays the screen's.
+    xf::CDataSet* DataSet() const { return m_dataSet.get(); }
+    // Whether the enabling rules allow the correction (1010), output (1012) or check (1011)
+    // button now, whether or not the button's screen is part of the program yet.
+    bool IsActionAllowed(int id) const;
+
+protected:
+    BOOL OnInitDialog() override;
+    bool OnCommand(int id, int code, HWND control) override;
+    void OnClose() override;
+    bool OnSysCommand(UINT command, LPARAM lp) override;
+    bool OnNotify(int id, NMHDR* header) override;
+    void OnDestroy() override;
+    bool OnOtherMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override;
+
+private:
+    // The message-by-id operation of this screen: the pressed button.
+    int ShowMessage(int id, const char* word1 = nullptr, const char* word2 = nullptr,
+                    const char* word3 = nullptr, const char* word4 = nullptr,
+                    const char* word5 = nullptr);
+    // A box of a text fixed in the program, with the program's name as its caption.
+    int ShowFixedBox(const char* text, UINT style);
+
+    // Initialisation steps; false when the screen has to end.
+    bool LoadMasters();
+    void AddAboutItem();
+    void CreateTooltip();
+
+    void FillPatternCombo();
+    void FillRequesterCombo();
+    void UpdateRequesterSelection();
+    void OnSelchangePattern();
+    void OnSelchangeRequester() { UpdateRequesterSelection(); }
+
+    void OnBtnExit();
+    void OnBtnBrowseInput();
+    void OnBtnBrowseOutput();
+    void OnBtnFileRead();
+    void OnBtnOutput();
+
+    BOOL ValidateBeforeRead();
+    // Fills the data set of a successful read with the screen's choices.
+    void CompleteDataSet(const xf::CPatternEntry& entry, const xf::CFixedPattern* fixed,
+                         const xf::CDelimPattern* delim, const std::string& inputName);
+    void ShowReadFailure(int result, int faultLine);
+    int HaveSettingsChanged() const;
+    BOOL CheckOutputPath(std::uint64_t& size, const std::string& path);
+    // The path checks of CheckOutputPath (empty path to overwriting); FALSE after a message.
+    BOOL CheckOutputName(const std::string& path);
+    // The room on the output drive for size bytes; FALSE after a message.
+    BOOL CheckFreeSpace(std::uint64_t size, const std::string& path);
+    // Asks message 1 and ends the screen unless the answer is Cancel.
+    void AskToClose();
+
+    // Applies the enabling rules of the data buttons (correction, output, check).
+    void SetActionAllowed(int id, bool allowed);
+    // FALSE after making id the edit in error and giving it the focus.
+    BOOL FailInput(int id);
+
+    std::string m_programFolder;
+    std::string m_helpPath;
+    CApMsgInfoList m_messages;
+    xf::CPatternStore m_patterns;
+    xf::CRequesterStore m_requesters;
+    std::unique_ptr<xf::CDataSet> m_dataSet;
+    const xf::CRequesterInfo* m_requester = nullptr;  // in m_requesters, or null
+
+    // Selections kept across a refill of the lists.
+    int m_patternIndex = -1;
+    std::string m_patternName;
+    int m_requesterIndex = -1;
+    std::string m_requesterDescription;
+
+    bool m_correctAllowed = false;
+    bool m_outputAllowed = false;
+    bool m_checkAllowed = false;
+
+    HICON m_icon = nullptr;    // shared resource icon, never destroyed
+    HWND m_tooltip = nullptr;  // owned by the screen's window
+    kor::UniqueFont m_tooltipFont;
+    std::wstring m_tipText;
+};
