@@ -1,0 +1,72 @@
+#pragma once
+// The fixed-length pattern screen's form as text, its checks before a save (those that need
+// only the form), and its mapping onto a fixed-length pattern.
+#include <string>
+
+#include "transfer/FixedPattern.h"
+#include "transfer/FormFault.h"
+#include "transfer/TransferItems.h"
+
+namespace xf {
+
+// What the screen knows of each item: its longest length, the digits of its length field and
+// its names in the messages of the presence check and of the length check.
+struct FixedItemRule {
+    int maxLength;
+    int lengthDigits;
+    const char* presenceName;
+    const char* lengthName;
+    bool required;
+};
+inline constexpr FixedItemRule kFixedItemRules[kItemCount] = {
+    {4, 1, "金融機関コード", "金融機関コード", true},
+    {15, 2, "金融機関名(ｶﾅ)", "金融機関名(ｶﾅ)", false},
+    {3, 1, "支店コード", "支店コード", true},
+    {15, 2, "支店名(ｶﾅ)", "支店名(ｶﾅ)", false},
+    {20, 2, "科目コード", "科目コード", true},
+    {7, 1, "口座番号", "口座番号", true},
+    {30, 2, "口座名(ｶﾅ)", "口座名(ｶﾅ)", true},
+    {10, 2, "振込金額", "振込金額", true},
+    {10, 2, "振込先コード1", "振込先コード１", false},
+    {10, 2, "振込先コード2", "振込先コード２", false},
+    {20, 2, "EDI情報", "EDI情報", false},
+    {10, 2, "振込依頼人番号", "振込依頼人番号", false},
+};
+
+struct FixedPatternForm {
+    // Fields of a fault: the name, the record length, the start and length of item k, the
+    // account-type text i (codes 1, 2, 4, 9).
+    enum Field { kNone = 0, kName = 1, kRecordLength = 2 };
+    static constexpr int StartField(int k) { return 10 + k; }
+    static constexpr int LengthField(int k) { return 30 + k; }
+    static constexpr int AccountTypeField(int i) { return 50 + i; }
+
+    bool general = true;  // else salary/bonus
+    std::string name;
+    std::string recordLength;
+    std::string start[kItemCount];
+    std::string length[kItemCount];
+    int zeroCheck = 1;   // 1 error, 2 skip
+    int blankCheck = 1;  // 1 error, 2 skip
+    std::string accountTypes[4];
+    int outputLength = 1;  // 1 120, 2 126, 3 128 bytes
+    int lineBreak = 1;     // 1 with, 0 without
+
+    // Items the pattern carries: all twelve for a general transfer, ten otherwise.
+    int ItemCount() const { return general ? kItemCount : kEdiInfo; }
+};
+
+// The first failing check of the name, the presence of every field, the start positions and the
+// lengths, in the screen's order; no fault when all pass.
+FormFault CheckFixedPatternForm(const FixedPatternForm& form);
+
+// The pattern the form stores.
+CFixedPattern ToFixedPattern(const FixedPatternForm& form);
+// Fills form from a stored pattern; an output length code other than 1 to 3 leaves the form's.
+void LoadFixedPattern(const CFixedPattern& pattern, FixedPatternForm& form);
+
+// True when the form, as it would be stored, differs from reference, or, without a reference,
+// from a cleared form.
+bool IsFixedPatternModified(const FixedPatternForm& form, const CFixedPattern* reference);
+
+}  // namespace xf

@@ -1,0 +1,123 @@
+#include "transfer/RequesterForm.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "common/CharCheck.h"
+#include "common/StrUtil.h"
+
+namespace xf {
+
+namespace {
+
+bool IsKana(const std::string& text) {
+    return CCharCheck::IsKanaAlnum(text.c_str(), static_cast<int>(text.size()), kKanaExtraChars);
+}
+
+bool IsDigits(const std::string& text) {
+    return CCharCheck::IsDigits(text.c_str(), static_cast<int>(text.size()));
+}
+
+FormFault Fault(int message, RequesterForm::Field field, std::string word = {}) {
+    return FormFault{message, std::move(word), {}, field};
+}
+
+std::string PadZeros(std::string_view text, size_t width) {
+    if (text.empty() || text.size() >= width) return std::string(text);
+    return std::string(width - text.size(), '0') + std::string(text);
+}
+
+template <size_t N>
+void Put(char (&field)[N], std::string_view text) {
+    CStrUtil::CopyToBuffer(text, field, static_cast<int>(N - 1));
+    field[N - 1] = '\0';
+}
+
+std::string AccountTypeText(int value) {
+    return value < 0 ? std::string("-1") : std::to_string(value);
+}
+
+}  // namespace
+
+FormFault CheckRequesterForm(const RequesterForm& form) {
+    using F = RequesterForm;
+    if (form.description.empty()) return Fault(10, F::kDescription, "振込依頼人登録内容の説明");
+    if (!CCharCheck::HasNoQuoteOrComma(form.description)) return Fault(108, F::kDescription);
+    if (form.name.empty()) return Fault(10, F::kName, "振込依頼人名（カナ）");
+    if (form.branchCode.empty()) return Fault(10, F::kBranchCode, "支店コード");
+    if (form.accountNumber.empty()) return Fault(10, F::kAccountNumber, "口座番号");
+    if (form.accountType < 0) return Fault(11, F::kAccountType, "科目");
+    if (!IsKana(form.name)) return Fault(18, F::kName);
+    if (!form.requesterCode.empty() && !IsDigits(form.requesterCode))
+        return Fault(18, F::kRequesterCode);
+    if (!IsDigits(form.branchCode)) return Fault(18, F::kBranchCode);
+    if (!IsKana(form.branchName)) return Fault(18, F::kBranchName);
+    if (!IsDigits(form.accountNumber)) return Fault(18, F::kAccountNumber);
+    return {};
+}
+
+std::string PadAccountNumber(std::string_view number) {
+    return PadZeros(number, 7);
+}
+
+std::string PadRequesterCode(std::string_view code) {
+    std::string text(code);
+    std::erase(text, ' ');
+    return PadZeros(text, 10);
+}
+
+CRequesterInfo ToRequester(const RequesterForm& form) {
+    CRequesterInfo r;
+    Put(r.description, form.description);
+    Put(r.name, form.name);
+    Put(r.requesterCode, form.requesterCode);
+    Put(r.branchCode, form.branchCode);
+    Put(r.branchName, form.branchName);
+    Put(r.accountType, form.accountType < 0 ? std::string() : std::to_string(form.accountType));
+    Put(r.accountNumber, form.accountNumber);
+    Put(r.transferKind, form.kind);
+    return r;
+}
+
+int AccountTypeIndex(std::string_view accountType) {
+    int index = 0;
+    for (const AccountTypeChoice& choice : kRequesterAccountTypes) {
+        if (std::string_view(choice.text).starts_with(accountType)) return index;
+        ++index;
+    }
+    return -1;
+}
+
+RequesterForm FromRequester(const CRequesterInfo& requester) {
+    RequesterForm form;
+    form.description = requester.description;
+    form.name = requester.name;
+    form.requesterCode = requester.requesterCode;
+    form.branchCode = requester.branchCode;
+    form.branchName = requester.branchName;
+    form.accountNumber = requester.accountNumber;
+    const int index = AccountTypeIndex(requester.accountType);
+    form.accountType = index < 0 ? -1 : kRequesterAccountTypes[index].value;
+    const std::string_view kind = requester.transferKind;
+    form.kind = kind == "1" || kind == "2" ? std::string(kind) : std::string();
+    return form;
+}
+
+bool IsRequesterModified(const RequesterForm& form, const CRequesterInfo* reference) {
+    if (!reference) {
+        return !form.name.empty() || !form.branchCode.empty() || !form.branchName.empty() ||
+               !form.accountNumber.empty() || !form.description.empty() ||
+               !form.requesterCode.empty() || form.accountType != 1 || !form.kind.empty();
+    }
+    const std::string_view storedType = reference->accountType;
+    return form.name != reference->name || form.branchCode != reference->branchCode ||
+           form.branchName != reference->branchName ||
+           form.accountNumber != reference->accountNumber ||
+           form.description != reference->description ||
+           form.requesterCode != reference->requesterCode ||
+           AccountTypeText(form.accountType) !=
+               (storedType.empty() ? std::string("-1") : std::string(storedType)) ||
+           form.kind != std::string_view(reference->transferKind);
+}
+
+}  // namespace xf

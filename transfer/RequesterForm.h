@@ -1,0 +1,65 @@
+#pragma once
+// The requester screen's form as text, its checks before a save, the padding of its number
+// fields and its mapping onto a requester record.
+#include <string>
+#include <string_view>
+
+#include "transfer/FormFault.h"
+#include "transfer/RequesterInfo.h"
+
+namespace xf {
+
+// The choices of the account-type list, in list order.
+struct AccountTypeChoice {
+    const char* text;
+    int value;
+};
+inline constexpr AccountTypeChoice kRequesterAccountTypes[] = {
+    {"1:普通預金", 1}, {"2:当座預金", 2}, {"9:その他", 9}};
+
+struct RequesterForm {
+    enum Field {
+        kNone = 0,
+        kDescription,
+        kName,
+        kRequesterCode,
+        kBranchCode,
+        kBranchName,
+        kAccountType,
+        kAccountNumber
+    };
+
+    std::string description;
+    std::string name;
+    std::string requesterCode;
+    std::string branchCode;
+    std::string branchName;
+    std::string accountNumber;
+    int accountType = 1;  // value of the chosen account type, -1 when none is chosen
+    std::string kind;     // "1" general, "2" salary/bonus, empty for none
+};
+
+// The characters besides digits, letters and half-width katakana that a kana field allows.
+inline constexpr char kKanaExtraChars[] = "\\｢｣()-/*&$,.@=%+;･ ";
+
+// The first failing check of a save, in the screen's order; no fault when all pass.
+FormFault CheckRequesterForm(const RequesterForm& form);
+
+// A non-empty account number padded on the left with "0" to 7 characters.
+std::string PadAccountNumber(std::string_view number);
+// A requester code without blanks, padded on the left with "0" to 10 characters when not empty.
+std::string PadRequesterCode(std::string_view code);
+
+// The record the form stores (each text cut to its field's width).
+CRequesterInfo ToRequester(const RequesterForm& form);
+// The form that shows a record.
+RequesterForm FromRequester(const CRequesterInfo& requester);
+// Index in kRequesterAccountTypes of the first choice whose text begins with the account-type
+// text, or -1.
+int AccountTypeIndex(std::string_view accountType);
+
+// True when the form differs from reference, or, without a reference, from an empty form
+// (account type 1, no kind).
+bool IsRequesterModified(const RequesterForm& form, const CRequesterInfo* reference);
+
+}  // namespace xf
