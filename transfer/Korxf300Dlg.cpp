@@ -23,6 +23,9 @@
 #include "transfer/ConvertRules.h"
 #include "transfer/Korxf301Dlg.h"
 #include "transfer/Korxf302Dlg.h"
+#include "transfer/Korxf303Dlg.h"
+#include "transfer/Korxf304Dlg.h"
+#include "transfer/Korxf305Dlg.h"
 #include "transfer/OutputSize.h"
 #include "transfer/PathNames.h"
 #include "transfer/RequesterTip.h"
@@ -78,38 +81,6 @@ CKorxf300Dlg::~CKorxf300Dlg() {
     DestroyWindow();
 }
 
-bool CKorxf300Dlg::IsActionAllowed(int id) const {
-    switch (id) {
-        case IDC_XF300_CORRECT:
-            return m_correctAllowed;
-        case IDC_XF300_OUTPUT_DATA:
-            return m_outputAllowed;
-        case IDC_XF300_CHECK:
-            return m_checkAllowed;
-        default:
-            return false;
-    }
-}
-
-void CKorxf300Dlg::SetActionAllowed(int id, bool allowed) {
-    switch (id) {
-        case IDC_XF300_CORRECT:
-            m_correctAllowed = allowed;
-            EnableItem(id, allowed);
-            break;
-        case IDC_XF300_OUTPUT_DATA:
-            m_outputAllowed = allowed;
-            EnableItem(id, allowed);
-            break;
-        case IDC_XF300_CHECK:
-            m_checkAllowed = allowed;
-            EnableItem(id, allowed);
-            break;
-        default:
-            break;
-    }
-}
-
 int CKorxf300Dlg::ShowMessage(int id, const char* word1, const char* word2, const char* word3,
                               const char* word4, const char* word5) {
     return m_messages.ShowMessage(GetSafeHwnd(), id, word1, word2, word3, word4, word5);
@@ -129,13 +100,9 @@ BOOL CKorxf300Dlg::OnInitDialog() {
                                       IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
     if (m_icon) SetIcon(m_icon);
 
-    // The settings screens are not part of the program yet.
-    EnableItem(IDC_XF300_FIXED_PATTERN, false);
-    EnableItem(IDC_XF300_DELIM_PATTERN, false);
-    EnableItem(IDC_XF300_REQUESTER, false);
-    SetActionAllowed(IDC_XF300_CORRECT, false);
-    SetActionAllowed(IDC_XF300_CHECK, false);
-    SetActionAllowed(IDC_XF300_OUTPUT_DATA, false);
+    EnableItem(IDC_XF300_CORRECT, false);
+    EnableItem(IDC_XF300_CHECK, false);
+    EnableItem(IDC_XF300_OUTPUT_DATA, false);
 
     if (!LoadMasters()) {
         // The screen closes as soon as it would be shown.
@@ -333,6 +300,15 @@ bool CKorxf300Dlg::OnCommand(int id, int code, HWND /*control*/) {
         case IDC_XF300_CORRECT:
             OnBtnCorrect();
             return true;
+        case IDC_XF300_FIXED_PATTERN:
+            OnBtnFixedPattern();
+            return true;
+        case IDC_XF300_DELIM_PATTERN:
+            OnBtnDelimPattern();
+            return true;
+        case IDC_XF300_REQUESTER:
+            OnBtnRequester();
+            return true;
         case IDC_XF300_CHECK:
             OnBtnCheck();
             return true;
@@ -392,6 +368,44 @@ void CKorxf300Dlg::AskToClose() {
     if (ShowMessage(1) != IDCANCEL) EndDialog(IDOK);
 }
 
+// --- Settings screens ---------------------------------------------------------------------------
+
+void CKorxf300Dlg::RememberPatternSelection() {
+    const kor::CComboView combo = Combo(IDC_XF300_PATTERN);
+    m_patternIndex = combo.GetCurSel();
+    m_patternName = m_patternIndex >= 0 ? combo.GetLBText(m_patternIndex) : std::string();
+}
+
+void CKorxf300Dlg::OnBtnFixedPattern() {
+    {
+        xf::CKorxf303Dlg settings(m_icon, &m_patterns, &m_messages, m_helpPath, GetSafeHwnd());
+        settings.DoModal();
+    }
+    RememberPatternSelection();
+    FillPatternCombo();
+}
+
+void CKorxf300Dlg::OnBtnDelimPattern() {
+    {
+        xf::CKorxf304Dlg settings(m_icon, GetSafeHwnd());
+        settings.SetContext(&m_patterns, &m_messages, m_helpPath);
+        settings.DoModal();
+    }
+    RememberPatternSelection();
+    FillPatternCombo();
+}
+
+void CKorxf300Dlg::OnBtnRequester() {
+    // The chosen requester lives in the store, which the screen may change.
+    m_requester = nullptr;
+    {
+        xf::CKorxf305Dlg settings(m_icon, &m_messages, m_helpPath, GetSafeHwnd());
+        settings.SetStore(&m_requesters);
+        settings.DoModal();
+    }
+    FillRequesterCombo();
+}
+
 // --- Correction and check --------------------------------------------------------------------
 
 void CKorxf300Dlg::OnBtnCorrect() {
@@ -403,7 +417,7 @@ void CKorxf300Dlg::OnBtnCorrect() {
         correction.DoModal();
     }
     // An update on the correction screen makes the written file out of date.
-    if (!m_dataSet->outputDone) SetActionAllowed(IDC_XF300_CHECK, false);
+    if (!m_dataSet->outputDone) EnableItem(IDC_XF300_CHECK, false);
 }
 
 void CKorxf300Dlg::OnBtnCheck() {
@@ -520,9 +534,9 @@ BOOL CKorxf300Dlg::ValidateBeforeRead() {
 }
 
 void CKorxf300Dlg::OnBtnFileRead() {
-    SetActionAllowed(IDC_XF300_CORRECT, false);
-    SetActionAllowed(IDC_XF300_CHECK, false);
-    SetActionAllowed(IDC_XF300_OUTPUT_DATA, false);
+    EnableItem(IDC_XF300_CORRECT, false);
+    EnableItem(IDC_XF300_CHECK, false);
+    EnableItem(IDC_XF300_OUTPUT_DATA, false);
     UpdateRequesterSelection();
     if (!ValidateBeforeRead()) return;
     if (ShowMessage(24, "読込") != IDOK) return;
@@ -577,9 +591,9 @@ void CKorxf300Dlg::OnBtnFileRead() {
         // The records can be corrected, but not written as they are.
         if (engine.HasTotalOverflow()) ShowMessage(112);
         m_dataSet->outputDone = 0;
-        SetActionAllowed(IDC_XF300_CORRECT, true);
-        SetActionAllowed(IDC_XF300_OUTPUT_DATA, true);
-        SetActionAllowed(IDC_XF300_CHECK, false);
+        EnableItem(IDC_XF300_CORRECT, true);
+        EnableItem(IDC_XF300_OUTPUT_DATA, true);
+        EnableItem(IDC_XF300_CHECK, false);
     } else {
         m_dataSet.reset();
         ShowReadFailure(result, engine.GetFaultLine());
@@ -777,7 +791,7 @@ void CKorxf300Dlg::OnBtnOutput() {
     const int result = writer.Run();
     if (result == xf::CTransferWriter::kWritten) {
         ShowMessage(75);
-        SetActionAllowed(IDC_XF300_CHECK, true);
+        EnableItem(IDC_XF300_CHECK, true);
         m_dataSet->outputDone = 1;
         m_dataSet->outputTime = Now();
     } else {
@@ -786,7 +800,7 @@ void CKorxf300Dlg::OnBtnOutput() {
         } else {
             ShowFixedBox(kOutputFailed, MB_OK | MB_ICONERROR);
         }
-        SetActionAllowed(IDC_XF300_CHECK, false);
+        EnableItem(IDC_XF300_CHECK, false);
     }
     RedrawWindow(GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }

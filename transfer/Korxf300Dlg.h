@@ -23,9 +23,6 @@ public:
 
     // The data set of the last successful read, or null; it stays the screen's.
     xf::CDataSet* DataSet() const { return m_dataSet.get(); }
-    // Whether the enabling rules allow the correction (1010), output (1012) or check (1011)
-    // button now, whether or not the button's screen is part of the program yet.
-    bool IsActionAllowed(int id) const;
 
 protected:
     BOOL OnInitDialog() override;
@@ -61,6 +58,11 @@ private:
     void OnBtnFileRead();
     void OnBtnOutput();
     void OnBtnCorrect();
+    void OnBtnFixedPattern();
+    void OnBtnDelimPattern();
+    void OnBtnRequester();
+    // Keeps the pattern list's choice (position and name) for the refill after a settings screen.
+    void RememberPatternSelection();
     void OnBtnCheck();
 
     BOOL ValidateBeforeRead();
@@ -77,8 +79,6 @@ private:
     // Asks message 1 and ends the screen unless the answer is Cancel.
     void AskToClose();
 
-    // Applies the enabling rules of the data buttons (correction, output, check).
-    void SetActionAllowed(int id, bool allowed);
     // FALSE after making id the edit in error and giving it the focus.
     BOOL FailInput(int id);
 
@@ -95,10 +95,6 @@ private:
     std::string m_patternName;
     int m_requesterIndex = -1;
     std::string m_requesterDescription;
-
-    bool m_correctAllowed = false;
-    bool m_outputAllowed = false;
-    bool m_checkAllowed = false;
 
     HICON m_icon = nullptr;    // shared resource icon, never destroyed
     HWND m_tooltip = nullptr;  // owned by the screen's window

@@ -43,7 +43,7 @@ HWND DirectChild(HWND dialog, HWND window) {
 
 }  // namespace
 
-CKorxf303Dlg::CKorxf303Dlg(COLORREF, HICON icon, CPatternStore* store, CApMsgInfoList* messages,
+CKorxf303Dlg::CKorxf303Dlg(HICON icon, CPatternStore* store, CApMsgInfoList* messages,
                            std::string helpPath, HWND parent)
     : CDialogBase(IDD_KORXF303, parent),
       m_icon(icon),

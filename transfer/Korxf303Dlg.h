@@ -18,9 +18,8 @@ class CPatternStore;
 class CKorxf303Dlg : public kor::CDialogBase, private kor::CEditableNameList::Owner {
 public:
     // Neither the store nor the message table is kept beyond the screen's life or freed by it.
-    // Every screen paints the one screen colour.
-    CKorxf303Dlg(COLORREF /*background*/, HICON icon, CPatternStore* store,
-                 CApMsgInfoList* messages, std::string helpPath, HWND parent);
+    CKorxf303Dlg(HICON icon, CPatternStore* store, CApMsgInfoList* messages, std::string helpPath,
+                 HWND parent);
 
     // The message of id with its words, as a box owned by the screen; the pressed button.
     int ShowMessage(int id, const char* word1 = nullptr, const char* word2 = nullptr,

@@ -57,7 +57,7 @@ DWORD Attributes(const std::string& path) {
 
 }  // namespace
 
-CKorxf304Dlg::CKorxf304Dlg(COLORREF, HICON icon, HWND parent)
+CKorxf304Dlg::CKorxf304Dlg(HICON icon, HWND parent)
     : CDialogBase(IDD_KORXF304, parent), m_icon(icon) {}
 
 void CKorxf304Dlg::SetContext(CPatternStore* store, CApMsgInfoList* messages,

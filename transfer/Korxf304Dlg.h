@@ -20,8 +20,7 @@ class CPatternStore;
 
 class CKorxf304Dlg : public kor::CDialogBase, private kor::CEditableNameList::Owner {
 public:
-    // Every screen paints the one screen colour.
-    CKorxf304Dlg(COLORREF /*background*/, HICON icon, HWND parent);
+    CKorxf304Dlg(HICON icon, HWND parent);
     // Before the run. Neither the store nor the message table is kept beyond the screen's life
     // or freed by it.
     void SetContext(CPatternStore* store, CApMsgInfoList* messages, std::string helpPath);

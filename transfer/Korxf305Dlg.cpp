@@ -40,8 +40,7 @@ int ControlOf(int field) {
 
 }  // namespace
 
-CKorxf305Dlg::CKorxf305Dlg(COLORREF, HICON icon, CApMsgInfoList* messages, std::string helpPath,
-                           HWND parent)
+CKorxf305Dlg::CKorxf305Dlg(HICON icon, CApMsgInfoList* messages, std::string helpPath, HWND parent)
     : CDialogBase(IDD_KORXF305, parent),
       m_icon(icon),
       m_messages(messages),

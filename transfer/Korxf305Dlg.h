@@ -20,9 +20,8 @@ class CRequesterStore;
 class CKorxf305Dlg : public kor::CDialogBase, private kor::CEditableNameList::Owner {
 public:
     // The store is handed over with SetStore before the run; none of the pointers is kept
-    // beyond the screen's life or freed by it. Every screen paints the one screen colour.
-    CKorxf305Dlg(COLORREF /*background*/, HICON icon, CApMsgInfoList* messages,
-                 std::string helpPath, HWND parent);
+    // beyond the screen's life or freed by it.
+    CKorxf305Dlg(HICON icon, CApMsgInfoList* messages, std::string helpPath, HWND parent);
     void SetStore(CRequesterStore* store) { m_store = store; }
 
     // The message of id with its words, as a box owned by the screen; the pressed button.

@@ -110,7 +110,7 @@ protected:
     kortest::MessageScript unexpected;  // answers any box that a test does not script
     xftest::TaggedMessages messages;
     xf::CPatternStore store;
-    xf::CKorxf303Dlg screen{kor::kScreenColor, nullptr, &store, &messages, "", nullptr};
+    xf::CKorxf303Dlg screen{nullptr, &store, &messages, "", nullptr};
     HWND hwnd = nullptr;
 };
 

@@ -99,7 +99,7 @@ protected:
     kortest::MessageScript unexpected;  // answers any box that a test does not script
     xftest::TaggedMessages messages;
     xf::CPatternStore store;
-    xf::CKorxf304Dlg screen{kor::kScreenColor, nullptr, nullptr};
+    xf::CKorxf304Dlg screen{nullptr, nullptr};
     HWND hwnd = nullptr;
 };
 

@@ -75,7 +75,7 @@ protected:
     kortest::MessageScript unexpected;  // answers any box that a test does not script
     xftest::TaggedMessages messages;
     xf::CRequesterStore store;
-    xf::CKorxf305Dlg screen{kor::kScreenColor, nullptr, &messages, "", nullptr};
+    xf::CKorxf305Dlg screen{nullptr, &messages, "", nullptr};
     HWND hwnd = nullptr;
 };
 

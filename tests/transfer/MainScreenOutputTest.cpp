@@ -72,8 +72,8 @@ TEST_F(OutputTest, WritesTheTransferFileOfTheReadByteForByte) {
     const xf::CDataSet* data = screen->DataSet();
     EXPECT_EQ(data->outputDone, 1);
     EXPECT_TRUE(data->outputTime.has_value());
-    EXPECT_TRUE(screen->IsActionAllowed(IDC_XF300_CHECK));
-    EXPECT_TRUE(screen->IsActionAllowed(IDC_XF300_OUTPUT_DATA));
+    EXPECT_TRUE(Enabled(IDC_XF300_CHECK));
+    EXPECT_TRUE(Enabled(IDC_XF300_OUTPUT_DATA));
     // Nothing but the output appeared beside the input.
     EXPECT_EQ(kortest::FolderEntries(folder),
               (std::vector<std::string>{"in.csv", "mstKORXF001.ini", "mstKORXF301.ini",
@@ -210,7 +210,7 @@ TEST_P(OutputPathTest, RefusesWithItsMessageAndMarksTheOutputName) {
     EXPECT_EQ(GetFocus(), Item(IDC_XF300_OUTPUT));
     EXPECT_EQ(kortest::ReadBytes(input), kortest::kTwoTransfers);
     EXPECT_EQ(screen->DataSet()->outputDone, 0);
-    EXPECT_FALSE(screen->IsActionAllowed(IDC_XF300_CHECK));
+    EXPECT_FALSE(Enabled(IDC_XF300_CHECK));
 }
 
 INSTANTIATE_TEST_SUITE_P(MainScreen, OutputPathTest, testing::ValuesIn(kPaths),
@@ -290,7 +290,7 @@ TEST_F(OutputTest, TotalsBeyondTheTrailerAreRefusedWithTheirOwnMessage) {
     EXPECT_EQ(TakeShown(), (std::vector<std::string>{Message(24, "出力"), Message(112)}));
     EXPECT_FALSE(OutputExists());
     EXPECT_EQ(screen->DataSet()->outputDone, 0);
-    EXPECT_FALSE(screen->IsActionAllowed(IDC_XF300_CHECK));
+    EXPECT_FALSE(Enabled(IDC_XF300_CHECK));
 }
 
 // --- The buttons over a run
@@ -299,7 +299,7 @@ TEST_F(OutputTest, TotalsBeyondTheTrailerAreRefusedWithTheirOwnMessage) {
 TEST_F(OutputTest, TheCheckIsAllowedAfterAnOutputUntilAFailedOutputOrTheNextRead) {
     ReadGeneral();
     Click(IDC_XF300_OUTPUT_DATA);
-    EXPECT_TRUE(screen->IsActionAllowed(IDC_XF300_CHECK));
+    EXPECT_TRUE(Enabled(IDC_XF300_CHECK));
     TakeShown();
 
     // A data set the writer has no layout for: the writer fails.
@@ -309,15 +309,15 @@ TEST_F(OutputTest, TheCheckIsAllowedAfterAnOutputUntilAFailedOutputOrTheNextRead
     EXPECT_EQ(TakeShown(),
               (std::vector<std::string>{Message(24, "出力"), "振込データ出力に失敗しました。"}));
     EXPECT_EQ(script.Shown().back().style & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
-    EXPECT_FALSE(screen->IsActionAllowed(IDC_XF300_CHECK));
+    EXPECT_FALSE(Enabled(IDC_XF300_CHECK));
     EXPECT_EQ(kortest::ReadBytes(folder + "second.txt"), "");
 
     screen->DataSet()->outputLengthCode = 1;
     Click(IDC_XF300_OUTPUT_DATA);
-    EXPECT_TRUE(screen->IsActionAllowed(IDC_XF300_CHECK));
+    EXPECT_TRUE(Enabled(IDC_XF300_CHECK));
     Click(IDC_XF300_READ);
-    EXPECT_FALSE(screen->IsActionAllowed(IDC_XF300_CHECK));
-    EXPECT_TRUE(screen->IsActionAllowed(IDC_XF300_OUTPUT_DATA));
+    EXPECT_FALSE(Enabled(IDC_XF300_CHECK));
+    EXPECT_TRUE(Enabled(IDC_XF300_OUTPUT_DATA));
     EXPECT_EQ(screen->DataSet()->outputDone, 0);
 }
 

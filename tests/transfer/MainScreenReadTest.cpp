@@ -230,10 +230,8 @@ TEST_P(ReaderResultTest, EachFailureHasItsMessageAndLeavesNoDataSet) {
     const std::string failure = c.expected.empty() ? Message(c.message, c.word) : c.expected;
     EXPECT_EQ(TakeShown(), (std::vector<std::string>{Message(24, "読込"), failure}));
     EXPECT_EQ(screen->DataSet(), nullptr);
-    for (int id : {IDC_XF300_CORRECT, IDC_XF300_OUTPUT_DATA, IDC_XF300_CHECK}) {
-        EXPECT_FALSE(screen->IsActionAllowed(id)) << id;
+    for (int id : {IDC_XF300_CORRECT, IDC_XF300_OUTPUT_DATA, IDC_XF300_CHECK})
         EXPECT_FALSE(Enabled(id)) << id;
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(MainScreen, ReaderResultTest, testing::ValuesIn(kReaderCases),
@@ -269,9 +267,9 @@ TEST_F(MainScreenTest, AReadWithoutErrorsFillsTheDataSetAndAllowsCorrectionAndOu
     ASSERT_NE(data->requester, nullptr);
     EXPECT_STREQ(data->requester->description, "テスト商事　総合");
 
-    EXPECT_TRUE(screen->IsActionAllowed(IDC_XF300_CORRECT));
-    EXPECT_TRUE(screen->IsActionAllowed(IDC_XF300_OUTPUT_DATA));
-    EXPECT_FALSE(screen->IsActionAllowed(IDC_XF300_CHECK));
+    EXPECT_TRUE(Enabled(IDC_XF300_CORRECT));
+    EXPECT_TRUE(Enabled(IDC_XF300_OUTPUT_DATA));
+    EXPECT_FALSE(Enabled(IDC_XF300_CHECK));
     EXPECT_TRUE(Enabled(IDC_XF300_OUTPUT_DATA));
     EXPECT_TRUE(Enabled(IDC_XF300_CORRECT));
     EXPECT_FALSE(Enabled(IDC_XF300_CHECK));
@@ -299,7 +297,7 @@ TEST_F(MainScreenTest, AReadWithErrorsSaysSoAndStillAllowsCorrection) {
                                                      Message(68, "読込", "変換後ファイル")}));
     ASSERT_NE(screen->DataSet(), nullptr);
     EXPECT_EQ(screen->DataSet()->errorFree, 0);
-    EXPECT_TRUE(screen->IsActionAllowed(IDC_XF300_CORRECT));
+    EXPECT_TRUE(Enabled(IDC_XF300_CORRECT));
     EXPECT_TRUE(Enabled(IDC_XF300_OUTPUT_DATA));
 }
 

@@ -2,50 +2,63 @@
 // the main screen's buttons follow what happened there.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "MainScreenHost.h"
+#include "ScreenSupport.h"
+#include "framework/Cp932.h"
 #include "resources/transfer/Korxf301DlgRes.h"
 #include "resources/transfer/Korxf302DlgRes.h"
+#include "resources/transfer/Korxf303DlgRes.h"
 
 namespace {
 
 using kortest::MainScreenTest;
 
-// While a screen of the main screen runs modally, a thread timer looks for the visible dialog
-// owned by the main screen and presses its back button.
-struct SubScreenCloser {
+// Presses a button of the main screen that runs another screen modally; inside its modal loop a
+// thread timer finds that screen (the visible dialog owned by the main screen holding the control
+// marker) and runs step on it. The number of screens found.
+struct SubScreen {
     static inline HWND owner = nullptr;
-    static inline int backId = 0;
-    static inline int opened = 0;
+    static inline int marker = 0;
+    static inline int found = 0;
+    static inline std::function<void(HWND)> step;
 
     static BOOL CALLBACK Find(HWND hwnd, LPARAM lp) {
         if (GetWindow(hwnd, GW_OWNER) == owner && IsWindowVisible(hwnd) &&
-            GetDlgItem(hwnd, backId)) {
+            GetDlgItem(hwnd, marker)) {
             *reinterpret_cast<HWND*>(lp) = hwnd;
             return FALSE;
         }
         return TRUE;
     }
-    static void CALLBACK Step(HWND, UINT, UINT_PTR id, DWORD) {
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
         HWND dialog = nullptr;
-        EnumThreadWindows(GetCurrentThreadId(), &SubScreenCloser::Find,
+        EnumThreadWindows(GetCurrentThreadId(), &SubScreen::Find,
                           reinterpret_cast<LPARAM>(&dialog));
         if (!dialog) return;
         KillTimer(nullptr, id);
-        ++opened;
-        PostMessageW(GetDlgItem(dialog, backId), BM_CLICK, 0, 0);
+        ++found;
+        step(dialog);
     }
-    // Presses the main screen's button and closes the screen it opens.
-    static void Run(HWND mainScreen, int button, int back) {
+    static int Run(HWND mainScreen, int button, int markerId, std::function<void(HWND)> onScreen) {
         owner = mainScreen;
-        backId = back;
-        opened = 0;
-        const UINT_PTR timer = SetTimer(nullptr, 0, 20, &SubScreenCloser::Step);
+        marker = markerId;
+        found = 0;
+        step = std::move(onScreen);
+        const UINT_PTR timer = SetTimer(nullptr, 0, 20, &SubScreen::Tick);
         SendMessageW(GetDlgItem(mainScreen, button), BM_CLICK, 0, 0);
         KillTimer(nullptr, timer);
+        return found;
     }
 };
+
+// A step that leaves the screen through its back button.
+std::function<void(HWND)> PressBack(int backId) {
+    return [backId](HWND dialog) { PostMessageW(GetDlgItem(dialog, backId), BM_CLICK, 0, 0); };
+}
 
 class SubScreenTest : public MainScreenTest {};
 
@@ -57,8 +70,8 @@ TEST_F(SubScreenTest, CorrectionAndCheckOpenWithTheDataSetOfTheRead) {
     EXPECT_TRUE(Enabled(IDC_XF300_CORRECT));
     EXPECT_FALSE(Enabled(IDC_XF300_CHECK));
 
-    SubScreenCloser::Run(Hwnd(), IDC_XF300_CORRECT, IDC_XF301_BACK);
-    EXPECT_EQ(SubScreenCloser::opened, 1);
+    EXPECT_EQ(SubScreen::Run(Hwnd(), IDC_XF300_CORRECT, IDC_XF301_BACK, PressBack(IDC_XF301_BACK)),
+              1);
     EXPECT_FALSE(Enabled(IDC_XF300_CHECK));  // nothing written yet
 
     SetText(IDC_XF300_OUTPUT, folder + "out.txt");
@@ -66,12 +79,61 @@ TEST_F(SubScreenTest, CorrectionAndCheckOpenWithTheDataSetOfTheRead) {
     ASSERT_EQ(screen->DataSet()->outputDone, 1);
     EXPECT_TRUE(Enabled(IDC_XF300_CHECK));
 
-    SubScreenCloser::Run(Hwnd(), IDC_XF300_CHECK, IDC_XF302_BACK);
-    EXPECT_EQ(SubScreenCloser::opened, 1);
+    EXPECT_EQ(SubScreen::Run(Hwnd(), IDC_XF300_CHECK, IDC_XF302_BACK, PressBack(IDC_XF302_BACK)),
+              1);
     // Leaving the correction screen without an update keeps a written file current.
-    SubScreenCloser::Run(Hwnd(), IDC_XF300_CORRECT, IDC_XF301_BACK);
-    EXPECT_EQ(SubScreenCloser::opened, 1);
+    EXPECT_EQ(SubScreen::Run(Hwnd(), IDC_XF300_CORRECT, IDC_XF301_BACK, PressBack(IDC_XF301_BACK)),
+              1);
     EXPECT_TRUE(Enabled(IDC_XF300_CHECK));
+}
+
+// A fixed-length pattern saved on its settings screen is listed on the main screen at once and
+// reads a customer file: the name, the record length and the positions of the required items.
+TEST_F(SubScreenTest, APatternSavedOnItsScreenIsListedAndReads) {
+    Open();
+    const int before = screen->Combo(IDC_XF300_PATTERN).GetCount();
+    const int found =
+        SubScreen::Run(Hwnd(), IDC_XF300_FIXED_PATTERN, IDC_XF303_UPDATE, [](HWND dialog) {
+            xftest::Type(GetDlgItem(dialog, IDC_XF303_NAME), L"新しい固定長");
+            SetDlgItemTextW(dialog, IDC_XF303_RECORD_LENGTH, L"35");
+            // Bank code, branch code, account type, account number, account name, amount.
+            const wchar_t* positions[][2] = {{L"1", L"4"},   {L"", L""},    {L"5", L"3"},
+                                             {L"", L""},     {L"8", L"1"},  {L"9", L"7"},
+                                             {L"16", L"10"}, {L"26", L"10"}};
+            for (int k = 0; k < 8; ++k) {
+                SetDlgItemTextW(dialog, IDC_XF303_ITEM_FIRST + 2 * k, positions[k][0]);
+                SetDlgItemTextW(dialog, IDC_XF303_ITEM_FIRST + 2 * k + 1, positions[k][1]);
+            }
+            SendMessageW(GetDlgItem(dialog, IDC_XF303_UPDATE), BM_CLICK, 0, 0);
+            PostMessageW(GetDlgItem(dialog, IDC_XF303_BACK), BM_CLICK, 0, 0);
+        });
+    ASSERT_EQ(found, 1);
+    const kor::CComboView patterns = screen->Combo(IDC_XF300_PATTERN);
+    ASSERT_EQ(patterns.GetCount(), before + 1);
+    EXPECT_EQ(patterns.GetLBText(before), "新しい固定長");
+    TakeShown();
+
+    SelectDate(3, 15);
+    const std::string record1 =
+        "0005"
+        "001"
+        "1"
+        "1234567"
+        "ﾔﾏﾀﾞ ﾀﾛｳ  "
+        "0000015000";
+    const std::string record2 =
+        "0009"
+        "210"
+        "2"
+        "7654321"
+        "ｽｽﾞｷ ﾊﾅｺ  "
+        "0000008800";
+    ReadFile(before, kortest::kGeneralRequester, "fixed.dat", record1 + "\r\n" + record2 + "\r\n");
+    ASSERT_NE(screen->DataSet(), nullptr);
+    EXPECT_EQ(TakeShown(), (std::vector<std::string>{Message(24, "読込"),
+                                                     Message(67, "読込", "変換後ファイル")}));
+    EXPECT_EQ(screen->DataSet()->details.size(), 2u);
+    EXPECT_EQ(screen->DataSet()->totalText, "23800");
 }
 
 }  // namespace
