@@ -12,6 +12,8 @@
 #include "resources/transfer/Korxf301DlgRes.h"
 #include "resources/transfer/Korxf302DlgRes.h"
 #include "resources/transfer/Korxf303DlgRes.h"
+#include "resources/transfer/Korxf304DlgRes.h"
+#include "resources/transfer/Korxf305DlgRes.h"
 
 namespace {
 
@@ -134,6 +136,78 @@ TEST_F(SubScreenTest, APatternSavedOnItsScreenIsListedAndReads) {
                                                      Message(67, "読込", "変換後ファイル")}));
     EXPECT_EQ(screen->DataSet()->details.size(), 2u);
     EXPECT_EQ(screen->DataSet()->totalText, "23800");
+}
+
+// A separated pattern defined on its settings screen from a sample of the customer file itself
+// reads that file from the main screen.
+TEST_F(SubScreenTest, ASeparatedPatternDefinedFromASampleReadsTheFile) {
+    Open();
+    const std::string input = WriteFile("in.csv", kortest::kTwoTransfers);
+    const int before = screen->Combo(IDC_XF300_PATTERN).GetCount();
+    const int found =
+        SubScreen::Run(Hwnd(), IDC_XF300_DELIM_PATTERN, IDC_XF304_DEFINE, [&input](HWND dialog) {
+            xftest::Type(GetDlgItem(dialog, IDC_XF304_NAME), L"新しいカンマ");
+            xftest::Notify(dialog, IDC_XF304_NAME, CBN_KILLFOCUS);
+            // No title line: the data start on line 1.
+            SendDlgItemMessageW(dialog, IDC_XF304_TITLE_ROWS, CB_SETCURSEL, 0, 0);
+            SendDlgItemMessageW(dialog, IDC_XF304_DATA_ROW, CB_SETCURSEL, 0, 0);
+            SetDlgItemTextW(dialog, IDC_XF304_ACCOUNT_TYPE_1, L"普通");
+            SetDlgItemTextW(dialog, IDC_XF304_ACCOUNT_TYPE_2, L"当座");
+            SetDlgItemTextW(dialog, IDC_XF304_SAMPLE_PATH, kor::ToWide(input).c_str());
+            xftest::Click(dialog, IDC_XF304_READ);
+            // Items 0 to 9 from the columns of the same numbers.
+            for (int k = 0; k < 10; ++k) {
+                SendDlgItemMessageW(dialog, IDC_XF304_SOURCE_LIST, LB_SETCURSEL, k, 0);
+                SendDlgItemMessageW(dialog, IDC_XF304_ITEM_LIST, LB_SETCURSEL, k, 0);
+                xftest::Click(dialog, IDC_XF304_DEFINE);
+            }
+            xftest::Click(dialog, IDC_XF304_UPDATE);
+            PostMessageW(GetDlgItem(dialog, IDC_XF304_BACK), BM_CLICK, 0, 0);
+        });
+    ASSERT_EQ(found, 1);
+    const kor::CComboView patterns = screen->Combo(IDC_XF300_PATTERN);
+    ASSERT_EQ(patterns.GetCount(), before + 1);
+    EXPECT_EQ(patterns.GetLBText(before), "新しいカンマ");
+    TakeShown();
+
+    SelectDate(3, 15);
+    Select(IDC_XF300_PATTERN, before);
+    Select(IDC_XF300_REQUESTER_LIST, kortest::kGeneralRequester);
+    SetText(IDC_XF300_INPUT, input);
+    Click(IDC_XF300_READ);
+    ASSERT_NE(screen->DataSet(), nullptr);
+    EXPECT_EQ(TakeShown(), (std::vector<std::string>{Message(24, "読込"),
+                                                     Message(67, "読込", "変換後ファイル")}));
+    EXPECT_EQ(screen->DataSet()->details.size(), 2u);
+    EXPECT_EQ(screen->DataSet()->totalText, "335000");
+}
+
+// A requester saved on its screen is listed on the main screen at once and heads a read.
+TEST_F(SubScreenTest, ARequesterSavedOnItsScreenIsListedAndUsedByTheRead) {
+    Open();
+    const int before = screen->Combo(IDC_XF300_REQUESTER_LIST).GetCount();
+    const int found =
+        SubScreen::Run(Hwnd(), IDC_XF300_REQUESTER, IDC_XF305_UPDATE, [](HWND dialog) {
+            xftest::Type(GetDlgItem(dialog, IDC_XF305_DESCRIPTION), L"新しい依頼人");
+            SetDlgItemTextW(dialog, IDC_XF305_NAME, L"ｼﾝｷ ｼﾖｳｼﾞ");
+            SetDlgItemTextW(dialog, IDC_XF305_BRANCH_CODE, L"003");
+            SetDlgItemTextW(dialog, IDC_XF305_ACCOUNT_NUMBER, L"0000001");
+            xftest::Click(dialog, IDC_XF305_GENERAL);
+            xftest::Click(dialog, IDC_XF305_UPDATE);
+            PostMessageW(GetDlgItem(dialog, IDC_XF305_BACK), BM_CLICK, 0, 0);
+        });
+    ASSERT_EQ(found, 1);
+    const kor::CComboView requesters = screen->Combo(IDC_XF300_REQUESTER_LIST);
+    ASSERT_EQ(requesters.GetCount(), before + 1);
+    EXPECT_EQ(requesters.GetLBText(before), "新しい依頼人");
+    TakeShown();
+
+    SelectDate(3, 15);
+    ReadFile(kortest::kGeneralComma, before, "in.csv", kortest::kTwoTransfers);
+    ASSERT_NE(screen->DataSet(), nullptr);
+    ASSERT_NE(screen->DataSet()->requester, nullptr);
+    EXPECT_STREQ(screen->DataSet()->requester->description, "新しい依頼人");
+    EXPECT_STREQ(screen->DataSet()->requester->name, "ｼﾝｷ ｼﾖｳｼﾞ");
 }
 
 }  // namespace
