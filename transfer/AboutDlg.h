@@ -11,4 +11,6 @@ protected:
     // A plain box: OK, Enter and Esc close it.
     void OnOK() override { EndDialog(IDOK); }
     void OnCancel() override { EndDialog(IDCANCEL); }
+    // The standard dialog colours, not those of the screens.
+    HBRUSH OnCtlColor(HDC, HWND, UINT) override { return nullptr; }
 };

@@ -31,9 +31,7 @@ std::string CKorxf300App::GetModuleFolder(HINSTANCE instance) {
         }
         path.resize(path.size() * 2);
     }
-    std::string root, folder, file;
-    xf::SplitPath(kor::ToCp932(path), root, folder, file);
-    return folder;
+    return xf::ProgramFolderOf(kor::ToCp932(path));
 }
 
 int CKorxf300App::GetModuleFolderBuf(HINSTANCE instance, char* buffer, size_t size) {

@@ -580,7 +580,11 @@ void CKorxf300Dlg::OnBtnFileRead() {
         CompleteDataSet(entry, fixed, delim, name);
         m_dataSet->countText = engine.GetCountText();
         m_dataSet->totalText = engine.GetTotalAmountText();
-        if (engine.GetErrorCount() == 0) {
+        if (engine.HasTotalOverflow()) {
+            // The records can be corrected (fewer of them fit), but not written as they are.
+            ShowMessage(112);
+            m_dataSet->errorFree = 0;
+        } else if (engine.GetErrorCount() == 0) {
             ShowMessage(67, "読込", "変換後ファイル");
             m_dataSet->errorFree = 1;
         } else {
@@ -588,8 +592,6 @@ void CKorxf300Dlg::OnBtnFileRead() {
             if (engine.HasWarnings()) ShowMessage(97, "", "");
             m_dataSet->errorFree = 0;
         }
-        // The records can be corrected, but not written as they are.
-        if (engine.HasTotalOverflow()) ShowMessage(112);
         m_dataSet->outputDone = 0;
         EnableItem(IDC_XF300_CORRECT, true);
         EnableItem(IDC_XF300_OUTPUT_DATA, true);

@@ -103,6 +103,16 @@ void SplitPath(std::string_view path, std::string& root, std::string& folder, st
     if (nameStart < rest.size()) file = kor::ToCp932(rest.substr(nameStart));
 }
 
+std::string ProgramFolderOf(std::string_view modulePath) {
+    std::string root, folder, file;
+    SplitPath(modulePath, root, folder, file);
+    if (folder.empty()) {
+        const size_t slash = LastBackslash(modulePath);
+        if (slash != std::string_view::npos) folder = std::string(modulePath.substr(0, slash + 1));
+    }
+    return folder;
+}
+
 std::string DefaultOutputName(std::string_view inputName) {
     const size_t slash = LastBackslash(inputName);
     const size_t nameStart = slash == std::string_view::npos ? 0 : slash + 1;

@@ -26,6 +26,11 @@ void SplitPath(std::string_view path, std::string& root, std::string& folder, st
 // name, followed by "_out.txt".
 std::string DefaultOutputName(std::string_view inputName);
 
+// The folder of a program file, ending in a backslash: drive and folder as SplitPath gives them,
+// or, for a program started from a network share (no drive letter), the path up to its last
+// backslash. Empty when the path has no folder.
+std::string ProgramFolderOf(std::string_view modulePath);
+
 // True when both names lead to the same file, as the system resolves them: full paths compared
 // without regard to letter case or to "/" against "\", or, when both exist, one file under two
 // names (a short 8.3 name, a link).

@@ -10,7 +10,9 @@ int CreateOwnedMutex(const wchar_t* name) {
     // The handles live as long as the process: holding the mutex is the whole point.
     static std::vector<kor::UniqueKernelHandle> held;
     const HANDLE handle = CreateMutexW(nullptr, TRUE, name);
-    const bool existed = GetLastError() == ERROR_ALREADY_EXISTS;
+    // A mutex of another user's session that we may not open exists all the same.
+    const DWORD error = GetLastError();
+    const bool existed = error == ERROR_ALREADY_EXISTS || (!handle && error == ERROR_ACCESS_DENIED);
     kor::UniqueKernelHandle mutex(handle);
     if (mutex) held.push_back(std::move(mutex));
     return existed ? 0 : 1;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "framework/Cp932.h"
+#include "transfer/PathNames.h"
 
 namespace {
 
@@ -19,6 +20,19 @@ TEST(Korxf300App, TheProgramFolderIsTheModulesDriveAndFolder) {
     EXPECT_EQ(folder, expected);
     ASSERT_GE(folder.size(), 3u);
     EXPECT_EQ(folder.substr(1, 2), ":\\");
+}
+
+TEST(Korxf300App, TheProgramFolderOfAPathOnADriveOrAShare) {
+    struct Case {
+        const char* module;
+        const char* folder;
+    } const cases[] = {
+        {"C:\\Program Files\\Ventrana\\Korxf300.exe", "C:\\Program Files\\Ventrana\\"},
+        {"D:\\Korxf300.exe", "D:\\"},
+        {"\\\\server\\share\\表計算\\Korxf300.exe", "\\\\server\\share\\表計算\\"},
+        {"Korxf300.exe", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(xf::ProgramFolderOf(c.module), c.folder) << c.module;
 }
 
 TEST(Korxf300App, TheFolderBufferIsZeroedAndCut) {
