@@ -116,7 +116,8 @@ void CKorxf301Dlg::OnBtnUpdate() {
     kor::CWaitCursor wait;
     if (ShowMessage(3, "読込", "変換後ファイル") != IDOK) return;
     m_modified = false;
-    if (!m_dataSet || m_grid.Rows() <= 1) {
+    // A grid down to its title row (an error view with no error left) still updates.
+    if (!m_dataSet || m_grid.Rows() < 1) {
         ShowMessage(9, "振込明細");
         return;
     }

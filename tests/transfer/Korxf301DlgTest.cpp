@@ -265,10 +265,13 @@ TEST_F(Korxf301Test, CancellingTheUpdateChangesNothing) {
     EXPECT_TRUE(screen->IsModified());
 }
 
-TEST_F(Korxf301Test, UpdatingAnEmptyGridGives9) {
-    Open(xftest::ValidDataSet(2));  // no error: the error view is empty
+TEST_F(Korxf301Test, UpdatingAnEmptyErrorViewChecksTheRecordsAgain) {
+    Open(xftest::ValidDataSet(2));  // no error: the error view shows only its title row
+    dataSet->outputDone = 1;
     Click(IDC_XF301_UPDATE);
-    EXPECT_EQ(Shown(), (std::vector<std::string>{"#3", "#9[振込明細]"}));
+    EXPECT_EQ(Shown(), (std::vector<std::string>{"#3", "#72"}));
+    EXPECT_EQ(dataSet->errorFree, 1);
+    EXPECT_EQ(dataSet->outputDone, 0);
 }
 
 // --- Leaving the screen (run modally) ---------------------------------------------------------
