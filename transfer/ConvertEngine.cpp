@@ -345,19 +345,27 @@ void CConvertEngine::AddToTotals(const CDetailRecord& record) {
 
 std::string CConvertEngine::ReadSampleLine(const std::string& path, int* status,
                                            int lineNumber) const {
+    // One byte beyond the head tells whether the file ends within it.
     std::string head;
-    int result = CFileAccess(path).ReadHead(head, kSampleBytes);
+    int result = CFileAccess(path).ReadHead(head, kSampleBytes + 1);
     std::string line;
     if (result == CFileAccess::kOk) {
+        const bool wholeFile = head.size() <= kSampleBytes;
+        if (wholeFile) {
+            if (head.size() > 1 && head.back() == kEndOfFile) head.pop_back();
+        } else {
+            // The line cut at the end of the head is shown as far as it goes, without half a
+            // character or the CR of a CR LF that the head cuts in two.
+            std::string cut;
+            CStrUtil::CutMbcs(head, cut, static_cast<int>(kSampleBytes));
+            head = std::move(cut);
+        }
         if (CStrUtil::Find(head, "\r\n") == std::string::npos) {
             result = kSampleNoLineBreak;
         } else {
-            // The text after the last CR LF is a whole line only when the file ended there.
-            const bool wholeFile = head.size() < kSampleBytes;
-            if (wholeFile && head.size() > 1 && head.back() == kEndOfFile) head.pop_back();
+            if (!wholeFile && head.back() == '\r') head.pop_back();
             std::vector<std::string_view> lines;
             CutSeparatedLines(head, kMaxDataLines, lines);
-            if (!wholeFile && head.compare(head.size() - 2, 2, "\r\n") != 0) lines.pop_back();
             if (lineNumber >= 1 && static_cast<size_t>(lineNumber) <= lines.size())
                 line.assign(lines[static_cast<size_t>(lineNumber) - 1]);
         }
