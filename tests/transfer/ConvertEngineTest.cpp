@@ -279,6 +279,7 @@ INSTANTIATE_TEST_SUITE_P(
                    std::string(3996, 'x')},
         SampleCase{"first CR LF across byte 4000", std::string(3999, 'x') + "\r\n", 1,
                    CConvertEngine::kSampleNoLineBreak, ""},
+        SampleCase{"blank tail", "a,b\r\n 　", 2, 0, ""},
         SampleCase{"empty file", "", 1, CConvertEngine::kSampleNoLineBreak, ""}));
 
 TEST(SampleLine, FileThatCannotBeOpened) {
