@@ -244,6 +244,9 @@ int CConvertEngine::ConvertLines() {
 
 std::unique_ptr<CDetailRecord> CConvertEngine::ConvertLine(size_t index) {
     const std::string_view line = m_lines[index];
+    // An empty line (spreadsheets end their files with one) or one of blanks holds nothing
+    // to lose: it makes no record.
+    if (!IsFixedLength() && HoldsNoData(line)) return nullptr;
     if (!IsFixedLength() && m_delim) {
         const char* separator = m_fileClass == 1 ? "," : m_fileClass == 4 ? " " : "\t";
         CStrUtil::SplitQuotedFields(line, separator, "\"", m_fields);

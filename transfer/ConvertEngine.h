@@ -81,7 +81,8 @@ public:
 private:
     int LoadLines(const std::string& path);
     int ConvertLines();
-    // Converts line index into a record; null when an amount option leaves the line out.
+    // Converts line index into a record; null when the line holds no data or an amount
+    // option leaves it out.
     std::unique_ptr<CDetailRecord> ConvertLine(size_t index);
     // The text of one item of the line; false when a separated line has too few columns.
     bool ExtractField(std::string_view line, int kind, std::string& text) const;
