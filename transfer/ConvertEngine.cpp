@@ -251,6 +251,9 @@ std::unique_ptr<CDetailRecord> CConvertEngine::ConvertLine(size_t index) {
         const char* separator = m_fileClass == 1 ? "," : m_fileClass == 4 ? " " : "\t";
         CStrUtil::SplitQuotedFields(line, separator, "\"", m_fields);
     }
+    // The amount options leave out a whole line, never a broken one.
+    const bool broken = std::ranges::any_of(
+        kExtractionOrder, [this](int kind) { return IsAlwaysPresent(kind) && !HasColumn(kind); });
 
     auto record = std::make_unique<CDetailRecord>();
     std::string text;
@@ -262,7 +265,7 @@ std::unique_ptr<CDetailRecord> CConvertEngine::ConvertLine(size_t index) {
 
         int skip = 0;
         int result = ValidateField(text, kind, m_transferKind, codesRequired, &skip);
-        if (skip) return nullptr;
+        if (skip && !broken) return nullptr;
         // A column the line does not have is no empty item: the line is broken.
         if (!present && IsAlwaysPresent(kind) && !HasErrorBits(result)) {
             result |= kResultError;
@@ -287,14 +290,19 @@ bool CConvertEngine::ExtractField(std::string_view line, int kind, std::string& 
         return true;
     }
     if (!m_delim || !m_delim->HasColumn(kind)) return true;
-    const int column = m_delim->ColumnOf(kind);
-    if (column < 0 || static_cast<size_t>(column) >= m_fields.size()) return false;
-    std::string_view field = m_fields[static_cast<size_t>(column)];
+    if (!HasColumn(kind)) return false;
+    std::string_view field = m_fields[static_cast<size_t>(m_delim->ColumnOf(kind))];
     // Quotes round a field that the split kept whole (a quote inside it) go as well.
     if (!field.empty() && field.front() == '"' && field.back() == '"')
         field = field.size() == 1 ? std::string_view() : field.substr(1, field.size() - 2);
     text.assign(field);
     return true;
+}
+
+bool CConvertEngine::HasColumn(int kind) const {
+    if (m_fixed || !m_delim || !m_delim->HasColumn(kind)) return true;
+    const int column = m_delim->ColumnOf(kind);
+    return column >= 0 && static_cast<size_t>(column) < m_fields.size();
 }
 
 void CConvertEngine::TrimFieldText(CDetailRecord& record, int kind, std::string& text,

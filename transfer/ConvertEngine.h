@@ -86,6 +86,8 @@ private:
     std::unique_ptr<CDetailRecord> ConvertLine(size_t index);
     // The text of one item of the line; false when a separated line has too few columns.
     bool ExtractField(std::string_view line, int kind, std::string& text) const;
+    // False when the separated line being converted ends before the item's column.
+    bool HasColumn(int kind) const;
     void TrimFieldText(CDetailRecord& record, int kind, std::string& text, int result) const;
     void ApplyIdentification(CDetailRecord& record);
     void AddToTotals(const CDetailRecord& record);

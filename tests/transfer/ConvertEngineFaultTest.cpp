@@ -184,6 +184,67 @@ TEST(ConvertEngineFaults, LineOfSeparatorsOrCutShortIsARecordInError) {
     EXPECT_EQ(read.set->countText, "1");
 }
 
+// The amount options leave out a whole line; a line that lacks a column every record needs is
+// a record in error whatever its amount.
+struct BrokenSkipCase {
+    const char* note;
+    const char* zeroCheck;
+    const char* blankCheck;
+    const char* line;
+    bool kept;
+    int amountResult;
+};
+
+void PrintTo(const BrokenSkipCase& c, std::ostream* os) {
+    *os << c.note;
+}
+
+class BrokenLineSkipTest : public testing::TestWithParam<BrokenSkipCase> {};
+
+TEST_P(BrokenLineSkipTest, KeepsBrokenLinesInError) {
+    const BrokenSkipCase& c = GetParam();
+    // The amount in column 3, before the names.
+    CDelimPattern pattern = Delim(1, {{kBankCode, 0},
+                                      {kBranchCode, 1},
+                                      {kAccountNumber, 2},
+                                      {kAmount, 3},
+                                      {kAccountType, 4},
+                                      {kBankName, 5},
+                                      {kBranchName, 6},
+                                      {kAccountName, 7}});
+    pattern.SetField(28, c.zeroCheck);
+    pattern.SetField(29, c.blankCheck);
+    CConvertEngine engine;
+    const CPatternEntry entry = Entry(kKindGeneral, 1);
+    engine.SetPattern(nullptr, &pattern, &entry, nullptr);
+    const ReadOutcome read = Read(engine, ScratchFile("in.csv", std::string(c.line) + "\r\n"));
+    if (!c.kept) {
+        EXPECT_EQ(read.result, kReadNoRecords);
+        EXPECT_EQ(engine.GetErrorCount(), 0);
+        return;
+    }
+    ASSERT_EQ(read.result, kReadOk);
+    ASSERT_EQ(read.set->details.size(), 1u);
+    const CDetailRecord& r = *read.set->details[0];
+    EXPECT_TRUE(r.HasFieldError());
+    EXPECT_EQ(r.amount.result, c.amountResult);
+    EXPECT_EQ(r.accountName.result, kResultError);
+    EXPECT_GT(engine.GetErrorCount(), 0);
+    EXPECT_EQ(read.set->countText, "0");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, BrokenLineSkipTest,
+                         testing::Values(BrokenSkipCase{"blank amount skips", "", "2",
+                                                        "1,1,1,,1,ﾐｽﾞﾎ,ﾎﾝﾃﾝ,ﾀﾛｳ", false, 0},
+                                         BrokenSkipCase{"zero amount skips", "2", "",
+                                                        "1,1,1,0,1,ﾐｽﾞﾎ,ﾎﾝﾃﾝ,ﾀﾛｳ", false, 0},
+                                         BrokenSkipCase{"amount column missing", "", "2", "1,1,1",
+                                                        true, kResultError},
+                                         BrokenSkipCase{"blank amount, later columns missing", "",
+                                                        "2", "1,1,1,,1", true, kResultValid},
+                                         BrokenSkipCase{"zero amount, later columns missing", "2",
+                                                        "", "1,1,1,0,1", true, kResultValid}));
+
 TEST(ConvertEngineFaults, MissingColumnsAreItemsInError) {
     // The bank code comes last: a line that ends before it must not pass with an empty code,
     // although an empty column there would (the bank is named).
