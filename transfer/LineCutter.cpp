@@ -54,7 +54,7 @@ int CutSeparatedLines(std::string_view text, int lineLimit, std::vector<std::str
     }
     if (count == 0 && (text.find('\r') != std::string_view::npos || HoldsLf(text)))
         return kReadNoLines;
-    // A last line without CR LF.
+    // The text after the last CR LF is a line when it holds data.
     const size_t textEnd = HoldsNoData(text.substr(lastEnd)) ? lastEnd : text.size();
     if (textEnd > lastEnd) ++count;
     if (count == 0) return kReadNoLines;
