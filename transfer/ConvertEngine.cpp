@@ -244,10 +244,16 @@ int CConvertEngine::ConvertLines() {
 
 std::unique_ptr<CDetailRecord> CConvertEngine::ConvertLine(size_t index) {
     const std::string_view line = m_lines[index];
+    // An empty line (spreadsheets end their files with one) or one of blanks holds nothing
+    // to lose: it makes no record.
+    if (!IsFixedLength() && HoldsNoData(line)) return nullptr;
     if (!IsFixedLength() && m_delim) {
         const char* separator = m_fileClass == 1 ? "," : m_fileClass == 4 ? " " : "\t";
         CStrUtil::SplitQuotedFields(line, separator, "\"", m_fields);
     }
+    // The amount options leave out a whole line, never a broken one.
+    const bool broken = std::ranges::any_of(
+        kExtractionOrder, [this](int kind) { return IsAlwaysPresent(kind) && !HasColumn(kind); });
 
     auto record = std::make_unique<CDetailRecord>();
     std::string text;
@@ -259,7 +265,7 @@ std::unique_ptr<CDetailRecord> CConvertEngine::ConvertLine(size_t index) {
 
         int skip = 0;
         int result = ValidateField(text, kind, m_transferKind, codesRequired, &skip);
-        if (skip) return nullptr;
+        if (skip && !broken) return nullptr;
         // A column the line does not have is no empty item: the line is broken.
         if (!present && IsAlwaysPresent(kind) && !HasErrorBits(result)) {
             result |= kResultError;
@@ -284,14 +290,19 @@ bool CConvertEngine::ExtractField(std::string_view line, int kind, std::string& 
         return true;
     }
     if (!m_delim || !m_delim->HasColumn(kind)) return true;
-    const int column = m_delim->ColumnOf(kind);
-    if (column < 0 || static_cast<size_t>(column) >= m_fields.size()) return false;
-    std::string_view field = m_fields[static_cast<size_t>(column)];
+    if (!HasColumn(kind)) return false;
+    std::string_view field = m_fields[static_cast<size_t>(m_delim->ColumnOf(kind))];
     // Quotes round a field that the split kept whole (a quote inside it) go as well.
     if (!field.empty() && field.front() == '"' && field.back() == '"')
         field = field.size() == 1 ? std::string_view() : field.substr(1, field.size() - 2);
     text.assign(field);
     return true;
+}
+
+bool CConvertEngine::HasColumn(int kind) const {
+    if (m_fixed || !m_delim || !m_delim->HasColumn(kind)) return true;
+    const int column = m_delim->ColumnOf(kind);
+    return column >= 0 && static_cast<size_t>(column) < m_fields.size();
 }
 
 void CConvertEngine::TrimFieldText(CDetailRecord& record, int kind, std::string& text,
@@ -345,19 +356,27 @@ void CConvertEngine::AddToTotals(const CDetailRecord& record) {
 
 std::string CConvertEngine::ReadSampleLine(const std::string& path, int* status,
                                            int lineNumber) const {
+    // One byte beyond the head tells whether the file ends within it.
     std::string head;
-    int result = CFileAccess(path).ReadHead(head, kSampleBytes);
+    int result = CFileAccess(path).ReadHead(head, kSampleBytes + 1);
     std::string line;
     if (result == CFileAccess::kOk) {
+        const bool wholeFile = head.size() <= kSampleBytes;
+        if (wholeFile) {
+            if (head.size() > 1 && head.back() == kEndOfFile) head.pop_back();
+        } else {
+            // The line cut at the end of the head is shown as far as it goes, without half a
+            // character or the CR of a CR LF that the head cuts in two.
+            std::string cut;
+            CStrUtil::CutMbcs(head, cut, static_cast<int>(kSampleBytes));
+            head = std::move(cut);
+        }
         if (CStrUtil::Find(head, "\r\n") == std::string::npos) {
             result = kSampleNoLineBreak;
         } else {
-            // The text after the last CR LF is a whole line only when the file ended there.
-            const bool wholeFile = head.size() < kSampleBytes;
-            if (wholeFile && head.size() > 1 && head.back() == kEndOfFile) head.pop_back();
+            if (!wholeFile && head.back() == '\r') head.pop_back();
             std::vector<std::string_view> lines;
             CutSeparatedLines(head, kMaxDataLines, lines);
-            if (!wholeFile && head.compare(head.size() - 2, 2, "\r\n") != 0) lines.pop_back();
             if (lineNumber >= 1 && static_cast<size_t>(lineNumber) <= lines.size())
                 line.assign(lines[static_cast<size_t>(lineNumber) - 1]);
         }

@@ -81,10 +81,13 @@ public:
 private:
     int LoadLines(const std::string& path);
     int ConvertLines();
-    // Converts line index into a record; null when an amount option leaves the line out.
+    // Converts line index into a record; null when the line holds no data or an amount
+    // option leaves it out.
     std::unique_ptr<CDetailRecord> ConvertLine(size_t index);
     // The text of one item of the line; false when a separated line has too few columns.
     bool ExtractField(std::string_view line, int kind, std::string& text) const;
+    // False when the separated line being converted ends before the item's column.
+    bool HasColumn(int kind) const;
     void TrimFieldText(CDetailRecord& record, int kind, std::string& text, int result) const;
     void ApplyIdentification(CDetailRecord& record);
     void AddToTotals(const CDetailRecord& record);

@@ -8,6 +8,9 @@ namespace xf {
 
 namespace {
 
+constexpr char kEndOfFile = '\x1A';
+constexpr std::string_view kFullWidthBlank = "\x81\x40";
+
 // Position of the next CR LF at or after from; npos when there is none. CR and LF are never
 // the second byte of a double-byte character, so a byte search is safe.
 size_t FindCrLf(std::string_view text, size_t from) {
@@ -27,6 +30,19 @@ bool HoldsLf(std::string_view bytes) {
 
 }  // namespace
 
+bool HoldsNoData(std::string_view text) {
+    for (size_t i = 0; i < text.size();) {
+        if (text[i] == ' ' || text[i] == kEndOfFile) {
+            ++i;
+        } else if (text.substr(i, 2) == kFullWidthBlank) {
+            i += 2;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
 int CutSeparatedLines(std::string_view text, int lineLimit, std::vector<std::string_view>& lines,
                       int* faultLine) {
     lines.clear();
@@ -38,13 +54,16 @@ int CutSeparatedLines(std::string_view text, int lineLimit, std::vector<std::str
     }
     if (count == 0 && (text.find('\r') != std::string_view::npos || HoldsLf(text)))
         return kReadNoLines;
-    if (lastEnd < text.size()) ++count;  // a last line without CR LF
+    // The text after the last CR LF is a line when it holds data.
+    const size_t textEnd = HoldsNoData(text.substr(lastEnd)) ? lastEnd : text.size();
+    if (textEnd > lastEnd) ++count;
+    if (count == 0) return kReadNoLines;
     if (count > static_cast<size_t>(lineLimit)) return kReadTooManyLines;
 
     lines.reserve(count);
-    for (size_t pos = 0; pos < text.size();) {
+    for (size_t pos = 0; pos < textEnd;) {
         const size_t at = FindCrLf(text, pos);
-        const size_t end = at == std::string_view::npos ? text.size() : at;
+        const size_t end = at == std::string_view::npos ? textEnd : at;
         if (end - pos > static_cast<size_t>(kMaxLineBytes)) {
             if (faultLine) *faultLine = static_cast<int>(lines.size()) + 1;
             lines.clear();

@@ -7,11 +7,16 @@
 
 namespace xf {
 
-// Lines end with CR LF; the text after the last CR LF is a line too. A CR or LF not part of
-// a CR LF stays in its line as a byte of data. Results: 0; kReadNoLines when the text holds
-// no CR LF but a lone CR or LF (line breaks of another system); kReadTooManyLines above
-// lineLimit lines; kReadLineTooLong for a line above kMaxLineBytes (faultLine, when given, is
-// then its number from 1).
+// True when the text holds nothing but half-width and full-width blanks and end-of-file bytes
+// 0x1A, or nothing at all: a line without data.
+bool HoldsNoData(std::string_view text);
+
+// Lines end with CR LF; the text after the last CR LF is a line too unless it holds no data
+// (the end byte or blanks an editor left behind). A CR or LF not part of a CR LF stays in its
+// line as a byte of data. Results: 0; kReadNoLines when the text holds no CR LF but a lone CR
+// or LF (line breaks of another system), or no line at all; kReadTooManyLines above lineLimit
+// lines; kReadLineTooLong for a line above kMaxLineBytes (faultLine, when given, is then its
+// number from 1).
 int CutSeparatedLines(std::string_view text, int lineLimit, std::vector<std::string_view>& lines,
                       int* faultLine = nullptr);
 

@@ -127,6 +127,124 @@ TEST(ConvertEngineFaults, SkippedLinesLeaveNoRecordAndNoErrors) {
     EXPECT_EQ(engine.GetErrorCount(), 0);
 }
 
+// Lines that hold no data between, after and instead of two good lines of 100.
+struct NoDataCase {
+    const char* note;
+    std::string text;
+    int result;
+    size_t records;  // all free of errors
+};
+
+void PrintTo(const NoDataCase& c, std::ostream* os) {
+    *os << c.note;
+}
+
+class NoDataLineTest : public testing::TestWithParam<NoDataCase> {};
+
+TEST_P(NoDataLineTest, MakesNoRecordAndNoError) {
+    const NoDataCase& c = GetParam();
+    CConvertEngine engine;
+    const CPatternEntry entry = Entry(kKindGeneral, 1);
+    engine.SetPattern(nullptr, &EightColumns(), &entry, nullptr);
+    const ReadOutcome read = Read(engine, ScratchFile("in.csv", c.text));
+    ASSERT_EQ(read.result, c.result);
+    EXPECT_EQ(engine.GetErrorCount(), 0);
+    if (c.records == 0) {
+        EXPECT_FALSE(read.set);
+        return;
+    }
+    ASSERT_EQ(read.set->details.size(), c.records);
+    for (const auto& record : read.set->details) EXPECT_FALSE(record->HasFieldError());
+    EXPECT_EQ(read.set->details.back()->serial, static_cast<int>(c.records));
+    EXPECT_EQ(read.set->countText, std::to_string(c.records));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, NoDataLineTest,
+    testing::Values(
+        NoDataCase{"empty line at the end", Lines(2) + "\r\n", kReadOk, 2},
+        NoDataCase{"empty lines between", Line("100") + "\r\n\r\n" + Line("100"), kReadOk, 2},
+        NoDataCase{"half-width blanks", Line("100") + "   \r\n" + Line("100"), kReadOk, 2},
+        NoDataCase{"full-width blanks", Line("100") + "　　\r\n" + Line("100"), kReadOk, 2},
+        NoDataCase{"blanks and end bytes", Lines(2) + " 　\x1A\x1A \r\n", kReadOk, 2},
+        NoDataCase{"blank tail without CR LF", Lines(2) + "\r\n 　\x1A", kReadOk, 2},
+        NoDataCase{"last line without CR LF",
+                   Lines(1) + "0001,ﾐｽﾞﾎ,001,ﾎﾝﾃﾝ,1,1234567,ﾔﾏﾀﾞ ﾀﾛｳ,100", kReadOk, 2},
+        NoDataCase{"only empty lines", "\r\n\r\n", kReadNoRecords, 0},
+        NoDataCase{"only blanks", "  　", kReadNoLines, 0},
+        NoDataCase{"only the end-of-file byte", "\x1A", kReadNoLines, 0}));
+
+TEST(ConvertEngineFaults, LineOfSeparatorsOrCutShortIsARecordInError) {
+    const ReadOutcome read = ReadText(EightColumns(), Line("100") + ",,,,,,,\r\n0001,ﾐｽﾞﾎ\r\n");
+    ASSERT_EQ(read.result, kReadOk);
+    ASSERT_EQ(read.set->details.size(), 3u);
+    EXPECT_TRUE(read.set->details[1]->HasFieldError());
+    EXPECT_TRUE(read.set->details[2]->HasFieldError());
+    EXPECT_EQ(read.set->details[2]->amount.result, kResultError);
+    EXPECT_EQ(read.set->countText, "1");
+}
+
+// The amount options leave out a whole line; a line that lacks a column every record needs is
+// a record in error whatever its amount.
+struct BrokenSkipCase {
+    const char* note;
+    const char* zeroCheck;
+    const char* blankCheck;
+    const char* line;
+    bool kept;
+    int amountResult;
+};
+
+void PrintTo(const BrokenSkipCase& c, std::ostream* os) {
+    *os << c.note;
+}
+
+class BrokenLineSkipTest : public testing::TestWithParam<BrokenSkipCase> {};
+
+TEST_P(BrokenLineSkipTest, KeepsBrokenLinesInError) {
+    const BrokenSkipCase& c = GetParam();
+    // The amount in column 3, before the names.
+    CDelimPattern pattern = Delim(1, {{kBankCode, 0},
+                                      {kBranchCode, 1},
+                                      {kAccountNumber, 2},
+                                      {kAmount, 3},
+                                      {kAccountType, 4},
+                                      {kBankName, 5},
+                                      {kBranchName, 6},
+                                      {kAccountName, 7}});
+    pattern.SetField(28, c.zeroCheck);
+    pattern.SetField(29, c.blankCheck);
+    CConvertEngine engine;
+    const CPatternEntry entry = Entry(kKindGeneral, 1);
+    engine.SetPattern(nullptr, &pattern, &entry, nullptr);
+    const ReadOutcome read = Read(engine, ScratchFile("in.csv", std::string(c.line) + "\r\n"));
+    if (!c.kept) {
+        EXPECT_EQ(read.result, kReadNoRecords);
+        EXPECT_EQ(engine.GetErrorCount(), 0);
+        return;
+    }
+    ASSERT_EQ(read.result, kReadOk);
+    ASSERT_EQ(read.set->details.size(), 1u);
+    const CDetailRecord& r = *read.set->details[0];
+    EXPECT_TRUE(r.HasFieldError());
+    EXPECT_EQ(r.amount.result, c.amountResult);
+    EXPECT_EQ(r.accountName.result, kResultError);
+    EXPECT_GT(engine.GetErrorCount(), 0);
+    EXPECT_EQ(read.set->countText, "0");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, BrokenLineSkipTest,
+                         testing::Values(BrokenSkipCase{"blank amount skips", "", "2",
+                                                        "1,1,1,,1,ﾐｽﾞﾎ,ﾎﾝﾃﾝ,ﾀﾛｳ", false, 0},
+                                         BrokenSkipCase{"zero amount skips", "2", "",
+                                                        "1,1,1,0,1,ﾐｽﾞﾎ,ﾎﾝﾃﾝ,ﾀﾛｳ", false, 0},
+                                         BrokenSkipCase{"amount column missing", "", "2", "1,1,1",
+                                                        true, kResultError},
+                                         BrokenSkipCase{"blank amount, later columns missing", "",
+                                                        "2", "1,1,1,,1", true, kResultValid},
+                                         BrokenSkipCase{"zero amount, later columns missing", "2",
+                                                        "", "1,1,1,0,1", true, kResultValid}));
+
 TEST(ConvertEngineFaults, MissingColumnsAreItemsInError) {
     // The bank code comes last: a line that ends before it must not pass with an empty code,
     // although an empty column there would (the bank is named).

@@ -260,15 +260,27 @@ TEST_P(SampleLineTest, ReadsOneLineOfTheHead) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SampleLineTest,
-    testing::Values(SampleCase{"first", "a,b\r\nc,d\r\ne", 1, 0, "a,b"},
-                    SampleCase{"second", "a,b\r\nc,d\r\ne", 2, 0, "c,d"},
-                    SampleCase{"last without CR LF", "a,b\r\nc,d\r\ne", 3, 0, "e"},
-                    SampleCase{"beyond the end", "a,b\r\nc,d\r\n", 3, 0, ""},
-                    SampleCase{"end-of-file byte", "a,b\r\n\x1A", 2, 0, ""},
-                    SampleCase{"no CR LF", "a,b\nc,d\n", 1, CConvertEngine::kSampleNoLineBreak, ""},
-                    SampleCase{"line cut at 4000 bytes", "a\r\n" + std::string(5000, 'x'), 2, 0,
-                               ""},
-                    SampleCase{"empty file", "", 1, CConvertEngine::kSampleNoLineBreak, ""}));
+    testing::Values(
+        SampleCase{"first", "a,b\r\nc,d\r\ne", 1, 0, "a,b"},
+        SampleCase{"second", "a,b\r\nc,d\r\ne", 2, 0, "c,d"},
+        SampleCase{"last without CR LF", "a,b\r\nc,d\r\ne", 3, 0, "e"},
+        SampleCase{"beyond the end", "a,b\r\nc,d\r\n", 3, 0, ""},
+        SampleCase{"end-of-file byte", "a,b\r\n\x1A", 2, 0, ""},
+        SampleCase{"no CR LF", "a,b\nc,d\n", 1, CConvertEngine::kSampleNoLineBreak, ""},
+        SampleCase{"line cut at 4000 bytes", "a\r\n" + std::string(5000, 'x'), 2, 0,
+                   std::string(3997, 'x')},
+        SampleCase{"4000 bytes without final CR LF", "a\r\n" + std::string(3997, 'x'), 2, 0,
+                   std::string(3997, 'x')},
+        SampleCase{"4000 bytes with the end byte", "a\r\n" + std::string(3996, 'x') + "\x1A", 2, 0,
+                   std::string(3996, 'x')},
+        SampleCase{"character across byte 4000", "a\r\n" + std::string(3996, 'x') + "山\r\n", 2, 0,
+                   std::string(3996, 'x')},
+        SampleCase{"CR LF across byte 4000", "a\r\n" + std::string(3996, 'x') + "\r\nb\r\n", 2, 0,
+                   std::string(3996, 'x')},
+        SampleCase{"first CR LF across byte 4000", std::string(3999, 'x') + "\r\n", 1,
+                   CConvertEngine::kSampleNoLineBreak, ""},
+        SampleCase{"blank tail", "a,b\r\n 　", 2, 0, ""},
+        SampleCase{"empty file", "", 1, CConvertEngine::kSampleNoLineBreak, ""}));
 
 TEST(SampleLine, FileThatCannotBeOpened) {
     const CConvertEngine engine;

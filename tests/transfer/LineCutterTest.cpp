@@ -46,22 +46,56 @@ TEST_P(SeparatedCutTest, Cuts) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SeparatedCutTest,
-    testing::Values(CutCase{"CR LF lines", "a\r\nb\r\n", 10, 0, {"a", "b"}, 0},
-                    CutCase{"last line without CR LF", "a\r\nb", 10, 0, {"a", "b"}, 0},
-                    CutCase{"empty line kept", "a\r\n\r\nb\r\n", 10, 0, {"a", "", "b"}, 0},
-                    CutCase{"one line, no break", "a,b", 10, 0, {"a,b"}, 0},
-                    CutCase{"LF only", "a\nb\n", 10, xf::kReadNoLines, {}, 0},
-                    CutCase{"CR only", "a\rb\r", 10, xf::kReadNoLines, {}, 0},
-                    CutCase{"stray CR stays in its line", "a\rb\r\nc\r\n", 10, 0, {"a\rb", "c"}, 0},
-                    CutCase{"stray LF stays in its line", "a\r\nb\nc\r\n", 10, 0, {"a", "b\nc"}, 0},
-                    CutCase{"CR at the end", "a\r\nb\r", 10, 0, {"a", "b\r"}, 0},
-                    CutCase{"at the limit", "a\r\nb\r\nc", 3, 0, {"a", "b", "c"}, 0},
-                    CutCase{"above the limit", "a\r\nb\r\nc", 2, xf::kReadTooManyLines, {}, 0},
-                    CutCase{"final CR LF is no line", "a\r\nb\r\n", 2, 0, {"a", "b"}, 0},
-                    CutCase{"4000 bytes", k4000 + "\r\n", 10, 0, {k4000}, 0},
-                    CutCase{
-                        "4001 bytes", "a\r\n" + k4001 + "\r\nb", 10, xf::kReadLineTooLong, {}, 2},
-                    CutCase{"4001 bytes at the end", k4001, 10, xf::kReadLineTooLong, {}, 1}));
+    testing::Values(
+        CutCase{"CR LF lines", "a\r\nb\r\n", 10, 0, {"a", "b"}, 0},
+        CutCase{"last line without CR LF", "a\r\nb", 10, 0, {"a", "b"}, 0},
+        CutCase{"empty line kept", "a\r\n\r\nb\r\n", 10, 0, {"a", "", "b"}, 0},
+        CutCase{"one line, no break", "a,b", 10, 0, {"a,b"}, 0},
+        CutCase{"LF only", "a\nb\n", 10, xf::kReadNoLines, {}, 0},
+        CutCase{"CR only", "a\rb\r", 10, xf::kReadNoLines, {}, 0},
+        CutCase{"stray CR stays in its line", "a\rb\r\nc\r\n", 10, 0, {"a\rb", "c"}, 0},
+        CutCase{"stray LF stays in its line", "a\r\nb\nc\r\n", 10, 0, {"a", "b\nc"}, 0},
+        CutCase{"CR at the end", "a\r\nb\r", 10, 0, {"a", "b\r"}, 0},
+        CutCase{"at the limit", "a\r\nb\r\nc", 3, 0, {"a", "b", "c"}, 0},
+        CutCase{"above the limit", "a\r\nb\r\nc", 2, xf::kReadTooManyLines, {}, 0},
+        CutCase{"final CR LF is no line", "a\r\nb\r\n", 2, 0, {"a", "b"}, 0},
+        CutCase{"4000 bytes", k4000 + "\r\n", 10, 0, {k4000}, 0},
+        CutCase{"4001 bytes", "a\r\n" + k4001 + "\r\nb", 10, xf::kReadLineTooLong, {}, 2},
+        CutCase{"4001 bytes at the end", k4001, 10, xf::kReadLineTooLong, {}, 1},
+        // A tail without data is no line; lines of blanks before a CR LF are
+        // lines (the reader passes over them).
+        CutCase{"blank tail", "a\r\n \x81\x40\x1A", 10, 0, {"a"}, 0},
+        CutCase{"tail of blanks and data", "a\r\n  b", 10, 0, {"a", "  b"}, 0},
+        CutCase{"blank lines kept", "a\r\n \r\n\x1A\r\nb", 10, 0, {"a", " ", "\x1A", "b"}, 0},
+        CutCase{"blank tail is not counted", "a\r\nb\r\n ", 2, 0, {"a", "b"}, 0},
+        CutCase{"blank tail above 4000 bytes", "a\r\n" + std::string(4001, ' '), 10, 0, {"a"}, 0},
+        CutCase{"only blanks", " \x81\x40 ", 10, xf::kReadNoLines, {}, 0},
+        CutCase{"only the end-of-file byte", "\x1A", 10, xf::kReadNoLines, {}, 0},
+        CutCase{"no text", "", 10, xf::kReadNoLines, {}, 0}));
+
+struct DataCase {
+    const char* text;
+    bool noData;
+};
+
+void PrintTo(const DataCase& c, std::ostream* os) {
+    *os << testing::PrintToString(std::string(c.text));
+}
+
+class HoldsNoDataTest : public testing::TestWithParam<DataCase> {};
+
+TEST_P(HoldsNoDataTest, TellsBlanksFromData) {
+    EXPECT_EQ(xf::HoldsNoData(GetParam().text), GetParam().noData);
+}
+
+// "\x81\x40" is the full-width blank; its bytes count only as that character.
+INSTANTIATE_TEST_SUITE_P(Cases, HoldsNoDataTest,
+                         testing::Values(DataCase{"", true}, DataCase{"   ", true},
+                                         DataCase{"\x81\x40\x81\x40", true},
+                                         DataCase{" \x1A\x81\x40 \x1A", true}, DataCase{",", false},
+                                         DataCase{"\t", false}, DataCase{" \r", false},
+                                         DataCase{"@", false}, DataCase{"\x81", false},
+                                         DataCase{"\x81\x81\x40", false}, DataCase{"  0", false}));
 
 class FixedCutTest : public testing::TestWithParam<CutCase> {};
 
