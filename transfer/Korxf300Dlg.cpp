@@ -29,12 +29,12 @@
 #include "transfer/OutputSize.h"
 #include "transfer/PathNames.h"
 #include "transfer/RequesterTip.h"
+#include "transfer/ScreenVersion.h"
 #include "transfer/TransferItems.h"
 #include "transfer/TransferWriter.h"
 
 namespace {
 
-constexpr char kVersion[] = "(Ver4.11)";
 constexpr char kProgramTitle[] = "Korxf300";
 constexpr char kErrorCaption[] = "エラー";
 constexpr char kMessageMasterBroken[] =
@@ -93,7 +93,7 @@ int CKorxf300Dlg::ShowFixedBox(const char* text, UINT style) {
 // --- Initialisation ------------------------------------------------------------------------------
 
 BOOL CKorxf300Dlg::OnInitDialog() {
-    SetItemText(IDC_XF300_VERSION, kVersion);
+    SetItemText(IDC_XF300_VERSION, xf::kScreenVersion);
     AddAboutItem();
     m_icon =
         static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME),

@@ -7,12 +7,12 @@
 #include "resources/transfer/Korxf303DlgRes.h"
 #include "transfer/PatternStore.h"
 #include "transfer/PlainMessage.h"
+#include "transfer/ScreenVersion.h"
 
 namespace xf {
 
 namespace {
 
-constexpr char kVersion[] = "(Ver4.11)";
 constexpr int kFixedFileClass = 3;
 
 constexpr int StartId(int k) {
@@ -59,7 +59,7 @@ int CKorxf303Dlg::ShowMessage(int id, const char* word1, const char* word2, cons
 
 BOOL CKorxf303Dlg::OnInitDialog() {
     if (m_icon) SetIcon(m_icon);
-    SetScreenLabels(0, "", IDC_XF303_VERSION, kVersion);
+    SetScreenLabels(0, "", IDC_XF303_VERSION, kScreenVersion);
     m_names.Attach(Item(IDC_XF303_NAME), this);
     Edit(IDC_XF303_RECORD_LENGTH).LimitText(4);
     for (int k = 0; k < kItemCount; ++k) {

@@ -18,12 +18,12 @@
 #include "transfer/ConvertEngine.h"
 #include "transfer/PatternStore.h"
 #include "transfer/PlainMessage.h"
+#include "transfer/ScreenVersion.h"
 
 namespace xf {
 
 namespace {
 
-constexpr char kVersion[] = "(Ver4.11)";
 constexpr int kFixedFileClass = 3;
 constexpr char kSampleLabel[] = "変換前ファイル名";
 constexpr char kNotSelected[] = "リストが未選択";
@@ -75,7 +75,7 @@ int CKorxf304Dlg::ShowMessage(int id, const char* word1, const char* word2, cons
 
 BOOL CKorxf304Dlg::OnInitDialog() {
     if (m_icon) SetIcon(m_icon);
-    SetScreenLabels(0, "", IDC_XF304_VERSION, kVersion);
+    SetScreenLabels(0, "", IDC_XF304_VERSION, kScreenVersion);
     m_names.Attach(Item(IDC_XF304_NAME), this);
     const kor::CComboView titles = Combo(IDC_XF304_TITLE_ROWS);
     titles.AddString("無し");
