@@ -16,6 +16,7 @@
 #include "framework/ListExtent.h"
 #include "resources/transfer/Korxf304DlgRes.h"
 #include "transfer/ConvertEngine.h"
+#include "transfer/PatternScreenSteps.h"
 #include "transfer/PatternStore.h"
 #include "transfer/PlainMessage.h"
 #include "transfer/ScreenVersion.h"
@@ -24,7 +25,6 @@ namespace xf {
 
 namespace {
 
-constexpr int kFixedFileClass = 3;
 constexpr char kSampleLabel[] = "変換前ファイル名";
 constexpr char kNotSelected[] = "リストが未選択";
 
@@ -113,15 +113,7 @@ void CKorxf304Dlg::ClearAll() {
 }
 
 void CKorxf304Dlg::FillPatternCombo() {
-    std::vector<kor::CEditableNameList::Item> items;
-    if (m_store) {
-        int position = 0;
-        for (const auto& entry : m_store->GetList()) {
-            if (entry->fileClass != kFixedFileClass) items.push_back({entry->name, position});
-            ++position;
-        }
-    }
-    m_names.Fill(items);
+    FillPatternNames(m_names, m_store, false);
 }
 
 bool CKorxf304Dlg::General() const {
@@ -469,15 +461,6 @@ void CKorxf304Dlg::ShowFault(const FormFault& fault) {
     FocusItem(control);
 }
 
-int CKorxf304Dlg::StoreIndexOf(const std::string& name) const {
-    if (!m_store) return -1;
-    const auto& list = m_store->GetList();
-    for (size_t i = 0; i < list.size(); ++i) {
-        if (list[i]->name == name) return static_cast<int>(i);
-    }
-    return -1;
-}
-
 void CKorxf304Dlg::OnBtnUpdate() {
     SetFieldInError(0);
     const DelimPatternForm form = ReadForm();
@@ -491,37 +474,21 @@ void CKorxf304Dlg::OnBtnUpdate() {
     }
     if (fault) {
         ShowFault(fault);
-    } else if (m_store) {
+    } else {
         const CDelimPattern pattern = ToDelimPattern(form);
-        const std::string name = pattern.name;
-        const bool stored = m_store->Find(name, -1) == 1;
-        if (ShowMessage(stored ? 16 : 3) != IDCANCEL) {
-            if (m_store->SaveDelim(stored ? StoreIndexOf(name) : -1, pattern) != 1) {
-                ShowMessage(104, "更新処理");
-            } else {
-                ShowMessage(110, "パターン情報", "「ファイル読込」");
-                m_names.SetCurrentName(name);
-                FillPatternCombo();
-                m_names.Select(name);
-                LoadSelectedPattern();
-            }
+        if (SavePatternAsked({GetSafeHwnd(), m_store, m_messages}, pattern)) {
+            const std::string name = pattern.name;
+            m_names.SetCurrentName(name);
+            FillPatternCombo();
+            m_names.Select(name);
+            LoadSelectedPattern();
         }
     }
     InvalidateRect(GetSafeHwnd(), nullptr, TRUE);
 }
 
 void CKorxf304Dlg::OnBtnDeletePattern() {
-    const int index = m_names.Find(m_names.Text());
-    const LPARAM position = index >= 0 ? Combo(IDC_XF304_NAME).GetItemData(index) : -1;
-    if (position < 0) {
-        ShowPlainMessage(GetSafeHwnd(), "変換パターンが未選択");
-        return;
-    }
-    if (ShowMessage(2) == IDCANCEL || !m_store) return;
-    if (m_store->Delete(static_cast<int>(position)) != 1) {
-        ShowMessage(104, "削除処理");
-        return;
-    }
+    if (!DeleteNamedPatternAsked({GetSafeHwnd(), m_store, m_messages}, m_names)) return;
     m_names.SetCurrentName({});
     FillPatternCombo();
     LoadSelectedPattern();
