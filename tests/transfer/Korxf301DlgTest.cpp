@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "SampleData.h"
+#include "ScreenSupport.h"
 #include "framework/App.h"
 #include "framework/Cp932.h"
 #include "framework/GridClass.h"
@@ -42,7 +43,7 @@ protected:
     void SetUp() override {
         kor::InitCommonControlClasses();
         kor::RegisterGridClass();
-        messages = xftest::ScreenMessages();
+        messages = std::make_unique<xftest::TaggedMessages>();
         ASSERT_TRUE(messages);
     }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "SampleData.h"
+#include "ScreenSupport.h"
 #include "framework/App.h"
 #include "framework/GridClass.h"
 #include "framework/MetafilePrinter.h"
@@ -59,7 +60,7 @@ protected:
     void SetUp() override {
         kor::InitCommonControlClasses();
         kor::RegisterGridClass();
-        messages = xftest::ScreenMessages();
+        messages = std::make_unique<xftest::TaggedMessages>();
         ASSERT_TRUE(messages);
     }
     std::unique_ptr<CApMsgInfoList> messages;
