@@ -8,14 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "GridScreenTest.h"
 #include "SampleData.h"
-#include "ScreenSupport.h"
-#include "framework/App.h"
 #include "framework/Cp932.h"
-#include "framework/GridClass.h"
 #include "framework/GridControl.h"
 #include "resources/transfer/Korxf301DlgRes.h"
-#include "support/MessageScript.h"
 
 namespace {
 
@@ -38,24 +35,8 @@ std::unique_ptr<xf::CDataSet> CorrectionDataSet() {
     return set;
 }
 
-class Korxf301Test : public testing::Test {
+class Korxf301Test : public xftest::GridScreenTest<CKorxf301Dlg> {
 protected:
-    void SetUp() override {
-        kor::InitCommonControlClasses();
-        kor::RegisterGridClass();
-        messages = std::make_unique<xftest::TaggedMessages>();
-        ASSERT_TRUE(messages);
-    }
-
-    void Open(std::unique_ptr<xf::CDataSet> set) {
-        dataSet = std::move(set);
-        screen = std::make_unique<CKorxf301Dlg>(nullptr, dataSet.get(), messages.get(),
-                                                "C:\\KorXF300.chm");
-        ASSERT_TRUE(screen->Create());
-        ShowWindow(screen->GetSafeHwnd(), SW_SHOWNA);
-        xftest::Pump();
-    }
-    CVSFlexGrid& grid() { return screen->Grid(); }
     HWND GridWindow() { return grid().GetSafeHwnd(); }
     HWND Editor() {
         const auto control = kor::GridControl::FromWindow(GridWindow()).lock();
@@ -85,11 +66,6 @@ protected:
     bool Yellow(int row, int col) {
         return static_cast<COLORREF>(grid().Cell(CVSFlexGrid::kCellBackColor, row, col)) == kYellow;
     }
-    std::vector<std::string> Column(int col) {
-        std::vector<std::string> texts;
-        for (int row = 1; row < grid().Rows(); ++row) texts.push_back(grid().TextMatrix(row, col));
-        return texts;
-    }
     std::vector<std::string> Shown() const {
         std::vector<std::string> texts;
         for (const auto& request : script.Shown()) texts.push_back(request.text);
@@ -97,11 +73,6 @@ protected:
     }
     void Click(int id) { screen->Button(id).Click(); }
     bool RadioChecked(int id) { return screen->Button(id).IsChecked(); }
-
-    kortest::MessageScript script;
-    std::unique_ptr<CApMsgInfoList> messages;
-    std::unique_ptr<xf::CDataSet> dataSet;
-    std::unique_ptr<CKorxf301Dlg> screen;
 };
 
 TEST_F(Korxf301Test, OpensOnTheErrorViewWithTheFlaggedRecords) {
