@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "FormCase.h"
 #include "ScreenSupport.h"
 #include "framework/App.h"
 #include "framework/Cp932.h"
@@ -150,17 +151,8 @@ TEST_F(Xf303Test, ChoosingAPatternShowsItAndEnablesDelete) {
     EXPECT_TRUE(screen.Window(IDC_XF303_ACCOUNT_TYPE_FIRST + 2).IsEnabled());
 }
 
-struct CheckCase {
-    const char* name;
-    std::function<void(FixedPatternForm&)> change;
-    int message;
-    const char* word1;
-    const char* word2;
-    int focus;
-};
-void PrintTo(const CheckCase& c, std::ostream* os) {
-    *os << c.name;
-}
+// The field of a case is the control that takes the focus.
+using CheckCase = xftest::FormCase<FixedPatternForm>;
 
 class Xf303CheckTest : public Xf303Test, public testing::WithParamInterface<CheckCase> {};
 
@@ -174,8 +166,8 @@ TEST_P(Xf303CheckTest, MessageAndFocus) {
     xftest::Click(hwnd, IDC_XF303_UPDATE);
     ASSERT_FALSE(script.Shown().empty());
     EXPECT_EQ(script.Shown()[0].text, messages.Text(c.message, c.word1, c.word2));
-    EXPECT_EQ(xftest::FocusedId(hwnd), c.focus);
-    EXPECT_EQ(screen.FieldInError(), c.focus);
+    EXPECT_EQ(xftest::FocusedId(hwnd), c.field);
+    EXPECT_EQ(screen.FieldInError(), c.field);
     EXPECT_EQ(StoredNames(), (Names{"固定A", "CSV1", "固定B"}));
 }
 
@@ -199,7 +191,7 @@ INSTANTIATE_TEST_SUITE_P(
                   nullptr, StartId(7)},
         CheckCase{"NameOfASeparatedPattern", [](auto& f) { f.name = "CSV1"; }, 100,
                   "「ＣＳＶ・ＴＡＢ・スペースパターン」", nullptr, IDC_XF303_NAME}),
-    [](const testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
+    xftest::CaseName<FixedPatternForm>);
 
 TEST_F(Xf303Test, RecordLength4000IsAcceptedAndANewNameAppendedAfterMessage3) {
     Open();
