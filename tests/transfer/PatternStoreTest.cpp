@@ -110,6 +110,16 @@ TEST_F(PatternStoreTest, FindAppliesTheShapeFilterToTheFirstOfTheName) {
         EXPECT_EQ(store.Find(c.name, c.filter), c.found) << c.name << " " << c.filter;
 }
 
+TEST_F(PatternStoreTest, IndexOfIsThePositionOfTheFirstOfTheNameOfEitherShape) {
+    ASSERT_EQ(LoadFrom(PatternLine("01", "3", "固定") + "\r\n" + PatternLine("01", "1", "同名") +
+                       "\r\n" + PatternLine("01", "3", "同名") + "\r\n"),
+              1);
+    EXPECT_EQ(store.IndexOf("固定"), 0);
+    EXPECT_EQ(store.IndexOf("同名"), 1);
+    EXPECT_EQ(store.IndexOf("同"), -1);
+    EXPECT_EQ(store.IndexOf(""), -1);
+}
+
 TEST_F(PatternStoreTest, ParsesByShapeAndKeepsTheCurrentPatternOnAMismatch) {
     ASSERT_EQ(
         LoadFrom(PatternLine("01", "3", "固定") + "\r\n" + PatternLine("02", "2", "TAB") + "\r\n"),
