@@ -8,10 +8,7 @@ top=$(cd "$(dirname "$0")/../.." && pwd)
 out=${1:-$top/build/main-screen.png}
 export KOR_BUILD="$top/build/x86_64"
 . "$top/tools/wine-env.sh"
-KOR_XVFB_PID=
-trap 'kor_wine_stop; [ -n "$KOR_XVFB_PID" ] && kill "$KOR_XVFB_PID" 2>/dev/null || true' EXIT
-kor_xvfb
-kor_wine_prefix
+kor_wine_session
 ready="$KOR_BUILD/scratch/main_screen_screenshot.ready"
 rm -f "$ready"
 KOR_SHOT_ABOUT=$([ "${2:-}" = about ] && echo 1 || echo 0) \
