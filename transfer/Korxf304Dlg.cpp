@@ -1,8 +1,6 @@
 #include "transfer/Korxf304Dlg.h"
 
 #include <windows.h>
-// After windows.h.
-#include <commdlg.h>
 
 #include <algorithm>
 #include <utility>
@@ -20,6 +18,7 @@
 #include "transfer/PatternStore.h"
 #include "transfer/PlainMessage.h"
 #include "transfer/ScreenVersion.h"
+#include "transfer/TextFileDialog.h"
 
 namespace xf {
 
@@ -309,12 +308,8 @@ bool CKorxf304Dlg::OnCommand(int id, int code, HWND) {
 }
 
 void CKorxf304Dlg::OnBtnBrowseSample() {
-    kor::FileDialogRequest request;
-    request.owner = GetSafeHwnd();
-    request.filter = "ﾃｷｽﾄﾌｧｲﾙ (*.txt *.csv)|*.csv;*.txt|すべてのﾌｧｲﾙ (*.*)|*.*||";
-    request.defaultExt = "csv;txt";
-    request.flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    if (const auto path = kor::ShowFileDialog(request)) SetItemText(IDC_XF304_SAMPLE_PATH, *path);
+    if (const auto path = kor::ShowFileDialog(TextFileDialog(GetSafeHwnd())))
+        SetItemText(IDC_XF304_SAMPLE_PATH, *path);
 }
 
 bool CKorxf304Dlg::CheckSamplePath(const std::string& path) {
