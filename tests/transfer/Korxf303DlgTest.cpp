@@ -11,11 +11,10 @@
 
 #include "FormCase.h"
 #include "ScreenSupport.h"
-#include "framework/App.h"
+#include "SettingsScreenTest.h"
 #include "framework/Cp932.h"
 #include "resources/transfer/Korxf303DlgRes.h"
 #include "support/MessageScript.h"
-#include "support/TestPaths.h"
 #include "transfer/PatternStore.h"
 
 namespace {
@@ -57,21 +56,10 @@ std::string Master() {
            xftest::PatternLine(xf::ToFixedPattern(salary));
 }
 
-class Xf303Test : public testing::Test {
+class Xf303Test : public xftest::SettingsScreenTest<xf::CPatternStore> {
 protected:
-    void SetUp() override {
-        kor::InitCommonControlClasses();
-        folder = kortest::ScratchDirOfTest() + "master\\";
-        CreateDirectoryW(kor::ToWide(folder).c_str(), nullptr);
-        path = folder + xf::CPatternStore::kFileName;
-        ASSERT_TRUE(kortest::WriteBytes(path, Master()));
-        ASSERT_EQ(store.Load(path), 1);
-    }
-    void Open() {
-        ASSERT_TRUE(screen.Create());
-        hwnd = screen.GetSafeHwnd();
-        xftest::ShowScreen(hwnd);
-    }
+    void SetUp() override { LoadMaster(Master()); }
+    void Open() { OpenScreen(screen); }
     void TypeName(const char* name) {
         xftest::Type(screen.Item(IDC_XF303_NAME), kor::ToWide(name).c_str());
     }
@@ -107,12 +95,7 @@ protected:
         IsDialogMessageW(hwnd, &msg);
     }
 
-    std::string folder, path;
-    kortest::MessageScript unexpected;  // answers any box that a test does not script
-    xftest::TaggedMessages messages;
-    xf::CPatternStore store;
     xf::CKorxf303Dlg screen{nullptr, &store, &messages, "", nullptr};
-    HWND hwnd = nullptr;
 };
 
 TEST_F(Xf303Test, OpensClearedWithTheFixedLengthPatternsListed) {
@@ -232,8 +215,7 @@ TEST_F(Xf303Test, AStoredNameIsOverwrittenAfterMessage16) {
 TEST_F(Xf303Test, AFailedWriteIsReportedAndNeverCalledASuccess) {
     Open();
     Fill(ValidForm("新規"));
-    DeleteFileW(kor::ToWide(path).c_str());
-    ASSERT_TRUE(RemoveDirectoryW(kor::ToWide(folder).c_str()));
+    BreakTheMasterFolder();
     kortest::MessageScript script({IDOK});
     xftest::Click(hwnd, IDC_XF303_UPDATE);
     EXPECT_EQ(MessageIds(script.Shown()), (Ids{3, 104}));
