@@ -7,6 +7,7 @@
 #include <string>
 
 #include "FormCase.h"
+#include "ValidForms.h"
 
 namespace {
 
@@ -14,16 +15,7 @@ using xf::FixedPatternForm;
 using F = FixedPatternForm;
 
 FixedPatternForm ValidForm() {
-    F f;
-    f.name = "固定A";
-    f.recordLength = "100";
-    const char* positions[][2] = {{"1", "4"}, {"", ""},   {"5", "3"},   {"", ""},
-                                  {"8", "1"}, {"9", "7"}, {"16", "30"}, {"46", "10"}};
-    for (int k = 0; k < 8; ++k) {
-        f.start[k] = positions[k][0];
-        f.length[k] = positions[k][1];
-    }
-    return f;
+    return xftest::ValidFixedForm("固定A");
 }
 
 using CheckCase = xftest::FormCase<F>;

@@ -12,6 +12,7 @@
 #include "FormCase.h"
 #include "ScreenSupport.h"
 #include "SettingsScreenTest.h"
+#include "ValidForms.h"
 #include "framework/Cp932.h"
 #include "resources/transfer/Korxf303DlgRes.h"
 #include "support/MessageScript.h"
@@ -31,29 +32,15 @@ constexpr int LengthId(int k) {
     return IDC_XF303_ITEM_FIRST + 2 * k + 1;
 }
 
-// Positions of the required items of a valid 100-byte record.
-FixedPatternForm ValidForm(const char* name) {
-    FixedPatternForm f;
-    f.name = name;
-    f.recordLength = "100";
-    const char* positions[][2] = {{"1", "4"}, {"", ""},   {"5", "3"},   {"", ""},
-                                  {"8", "1"}, {"9", "7"}, {"16", "30"}, {"46", "10"}};
-    for (int k = 0; k < 8; ++k) {
-        f.start[k] = positions[k][0];
-        f.length[k] = positions[k][1];
-    }
-    return f;
-}
-
 std::string Master() {
-    FixedPatternForm salary = ValidForm("固定B");
+    FixedPatternForm salary = xftest::ValidFixedForm("固定B");
     salary.general = false;
     xf::CDelimPattern csv;
     csv.SetField(0, "01");
     csv.SetField(2, "1");
     csv.SetField(3, "CSV1");
-    return xftest::PatternLine(xf::ToFixedPattern(ValidForm("固定A"))) + xftest::PatternLine(csv) +
-           xftest::PatternLine(xf::ToFixedPattern(salary));
+    return xftest::PatternLine(xf::ToFixedPattern(xftest::ValidFixedForm("固定A"))) +
+           xftest::PatternLine(csv) + xftest::PatternLine(xf::ToFixedPattern(salary));
 }
 
 class Xf303Test : public xftest::SettingsScreenTest<xf::CPatternStore> {
@@ -142,7 +129,7 @@ class Xf303CheckTest : public Xf303Test, public testing::WithParamInterface<Chec
 TEST_P(Xf303CheckTest, MessageAndFocus) {
     const CheckCase& c = GetParam();
     Open();
-    FixedPatternForm form = ValidForm("新規");
+    FixedPatternForm form = xftest::ValidFixedForm("新規");
     c.change(form);
     Fill(form);
     kortest::MessageScript script({IDCANCEL});
@@ -178,7 +165,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Xf303Test, RecordLength4000IsAcceptedAndANewNameAppendedAfterMessage3) {
     Open();
-    FixedPatternForm form = ValidForm("新規");
+    FixedPatternForm form = xftest::ValidFixedForm("新規");
     form.recordLength = "4000";
     Fill(form);
     screen.Button(IDC_XF303_NO_LINE_BREAK).Click();
@@ -214,7 +201,7 @@ TEST_F(Xf303Test, AStoredNameIsOverwrittenAfterMessage16) {
 
 TEST_F(Xf303Test, AFailedWriteIsReportedAndNeverCalledASuccess) {
     Open();
-    Fill(ValidForm("新規"));
+    Fill(xftest::ValidFixedForm("新規"));
     BreakTheMasterFolder();
     kortest::MessageScript script({IDOK});
     xftest::Click(hwnd, IDC_XF303_UPDATE);
