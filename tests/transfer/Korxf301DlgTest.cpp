@@ -247,28 +247,18 @@ TEST_F(Korxf301Test, UpdatingAnEmptyGridGives9) {
 
 class Korxf301Modal : public Korxf301Test {
 protected:
-    // Runs the screen modally; steps run one after another inside its modal loop.
+    // Runs the screen modally; steps run one after another inside its modal loop, the queued
+    // messages dispatched after each.
     INT_PTR Run(std::vector<std::function<void(CKorxf301Dlg&)>> steps) {
         dataSet = CorrectionDataSet();
         CKorxf301Dlg modal(nullptr, dataSet.get(), messages.get(), "");
-        running = &modal;
-        pending = std::move(steps);
-        SetTimer(nullptr, 0, 10, &Korxf301Modal::Step);
-        const INT_PTR result = modal.DoModal();
-        running = nullptr;
-        return result;
+        return xftest::RunModal(modal, [&](HWND) {
+            for (const auto& step : steps) {
+                step(modal);
+                xftest::Pump();
+            }
+        });
     }
-    static void CALLBACK Step(HWND, UINT, UINT_PTR id, DWORD) {
-        if (!running || pending.empty()) {
-            KillTimer(nullptr, id);
-            return;
-        }
-        auto step = std::move(pending.front());
-        pending.erase(pending.begin());
-        step(*running);
-    }
-    static inline CKorxf301Dlg* running = nullptr;
-    static inline std::vector<std::function<void(CKorxf301Dlg&)>> pending;
 };
 
 void EditBankCode(CKorxf301Dlg& d) {
