@@ -70,10 +70,7 @@ echo "bench: $lines lines; comma-separated $(stat -c %s "$bench/bench.csv") byte
 
 export KOR_BUILD="$top/$build"
 . tools/wine-env.sh
-KOR_XVFB_PID=
-trap 'kor_wine_stop; [ -n "$KOR_XVFB_PID" ] && kill "$KOR_XVFB_PID" 2>/dev/null || true' EXIT
-kor_xvfb
-kor_wine_prefix
+kor_wine_session
 exe="$top/$build/programs/tools/convert.exe"
 cd "$bench"
 for input in bench.csv bench.dat; do

@@ -9,9 +9,6 @@ cd "$top"
 cmake --build build/x86_64
 export KOR_BUILD="$top/build/x86_64"
 . tools/wine-env.sh
-KOR_XVFB_PID=
-trap 'kor_wine_stop; [ -n "$KOR_XVFB_PID" ] && kill "$KOR_XVFB_PID" 2>/dev/null || true' EXIT
-kor_xvfb
-kor_wine_prefix
+kor_wine_session
 kor_wine_warm
 cd "$KOR_BUILD" && ctest --no-tests=error --output-on-failure -j "$(nproc)" "$@"

@@ -13,10 +13,7 @@ out=$(realpath -m "${1:-$build/lists}")
 cmake --build "$build" --target render_lists >/dev/null
 export KOR_BUILD="$top/$build"
 . tools/wine-env.sh
-KOR_XVFB_PID=
-trap 'kor_wine_stop; [ -n "$KOR_XVFB_PID" ] && kill "$KOR_XVFB_PID" 2>/dev/null || true' EXIT
-kor_xvfb
-kor_wine_prefix
+kor_wine_session
 kor_wine_mincho
 rm -rf "$out"
 mkdir -p "$out"

@@ -43,3 +43,12 @@ kor_xvfb() {
         export DISPLAY=":$n"
     fi
 }
+
+# For a script's whole run: a private Xvfb unless a display is given and the build folder's
+# prefix; Wine and that Xvfb are stopped when the script exits (this sets its EXIT trap).
+kor_wine_session() {
+    KOR_XVFB_PID=
+    trap 'kor_wine_stop; [ -n "$KOR_XVFB_PID" ] && kill "$KOR_XVFB_PID" 2>/dev/null || true' EXIT
+    kor_xvfb
+    kor_wine_prefix
+}

@@ -2,7 +2,6 @@
 
 // After windows.h.
 #include <commctrl.h>
-#include <commdlg.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -29,12 +28,13 @@
 #include "transfer/OutputSize.h"
 #include "transfer/PathNames.h"
 #include "transfer/RequesterTip.h"
+#include "transfer/ScreenVersion.h"
+#include "transfer/TextFileDialog.h"
 #include "transfer/TransferItems.h"
 #include "transfer/TransferWriter.h"
 
 namespace {
 
-constexpr char kVersion[] = "(Ver4.11)";
 constexpr char kProgramTitle[] = "Korxf300";
 constexpr char kErrorCaption[] = "エラー";
 constexpr char kMessageMasterBroken[] =
@@ -47,9 +47,6 @@ constexpr char kOutputFailed[] = "振込データ出力に失敗しました。"
 
 constexpr char kMessageMasterName[] = "mstKORXF001.ini";
 constexpr char kHelpFileName[] = "KorXF300.chm";
-
-constexpr char kFileFilter[] = "ﾃｷｽﾄﾌｧｲﾙ (*.txt *.csv)|*.csv;*.txt|すべてのﾌｧｲﾙ (*.*)|*.*||";
-constexpr char kFileDefaultExt[] = "csv;txt";
 
 // System-menu commands 16..31 open the about box.
 constexpr UINT kAboutCommand = 0x0010;
@@ -93,7 +90,7 @@ int CKorxf300Dlg::ShowFixedBox(const char* text, UINT style) {
 // --- Initialisation ------------------------------------------------------------------------------
 
 BOOL CKorxf300Dlg::OnInitDialog() {
-    SetItemText(IDC_XF300_VERSION, kVersion);
+    SetItemText(IDC_XF300_VERSION, xf::kScreenVersion);
     AddAboutItem();
     m_icon =
         static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME),
@@ -430,22 +427,14 @@ void CKorxf300Dlg::OnBtnCheck() {
 // --- Browsing ----------------------------------------------------------------------------------
 
 void CKorxf300Dlg::OnBtnBrowseInput() {
-    kor::FileDialogRequest request;
-    request.owner = GetSafeHwnd();
-    request.filter = kFileFilter;
-    request.defaultExt = kFileDefaultExt;
-    request.flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    if (const std::optional<std::string> path = kor::ShowFileDialog(request))
+    if (const std::optional<std::string> path =
+            kor::ShowFileDialog(xf::TextFileDialog(GetSafeHwnd())))
         SetItemText(IDC_XF300_INPUT, *path);
 }
 
 void CKorxf300Dlg::OnBtnBrowseOutput() {
-    kor::FileDialogRequest request;
-    request.owner = GetSafeHwnd();
-    request.filter = kFileFilter;
-    request.defaultExt = kFileDefaultExt;
+    kor::FileDialogRequest request = xf::TextFileDialog(GetSafeHwnd());
     request.fileName = xf::DefaultOutputName(GetItemText(IDC_XF300_INPUT));
-    request.flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
     if (const std::optional<std::string> path = kor::ShowFileDialog(request))
         SetItemText(IDC_XF300_OUTPUT, *path);
 }

@@ -1,19 +1,17 @@
 #include "transfer/Korxf303Dlg.h"
 
 #include <utility>
-#include <vector>
 
 #include "common/ApMsgInfoList.h"
 #include "resources/transfer/Korxf303DlgRes.h"
+#include "transfer/PatternScreenSteps.h"
 #include "transfer/PatternStore.h"
 #include "transfer/PlainMessage.h"
+#include "transfer/ScreenVersion.h"
 
 namespace xf {
 
 namespace {
-
-constexpr char kVersion[] = "(Ver4.11)";
-constexpr int kFixedFileClass = 3;
 
 constexpr int StartId(int k) {
     return IDC_XF303_ITEM_FIRST + 2 * k;
@@ -59,7 +57,7 @@ int CKorxf303Dlg::ShowMessage(int id, const char* word1, const char* word2, cons
 
 BOOL CKorxf303Dlg::OnInitDialog() {
     if (m_icon) SetIcon(m_icon);
-    SetScreenLabels(0, "", IDC_XF303_VERSION, kVersion);
+    SetScreenLabels(0, "", IDC_XF303_VERSION, kScreenVersion);
     m_names.Attach(Item(IDC_XF303_NAME), this);
     Edit(IDC_XF303_RECORD_LENGTH).LimitText(4);
     for (int k = 0; k < kItemCount; ++k) {
@@ -82,15 +80,7 @@ void CKorxf303Dlg::ClearForm() {
 }
 
 void CKorxf303Dlg::FillPatternCombo() {
-    std::vector<kor::CEditableNameList::Item> items;
-    if (m_store) {
-        int position = 0;
-        for (const auto& entry : m_store->GetList()) {
-            if (entry->fileClass == kFixedFileClass) items.push_back({entry->name, position});
-            ++position;
-        }
-    }
-    m_names.Fill(items);
+    FillPatternNames(m_names, m_store, true);
 }
 
 void CKorxf303Dlg::ShowForm(const FixedPatternForm& form) {
@@ -228,24 +218,6 @@ void CKorxf303Dlg::ShowFault(const FormFault& fault) {
     FocusItem(control);
 }
 
-int CKorxf303Dlg::StoreIndexOf(const std::string& name) const {
-    if (!m_store) return -1;
-    const auto& list = m_store->GetList();
-    for (size_t i = 0; i < list.size(); ++i) {
-        if (list[i]->name == name) return static_cast<int>(i);
-    }
-    return -1;
-}
-
-bool CKorxf303Dlg::Save(int index, const CFixedPattern& pattern) {
-    if (m_store->SaveFixed(index, pattern) != 1) {
-        ShowMessage(104, "更新処理");
-        return false;
-    }
-    ShowMessage(110, "パターン情報", "「ファイル読込」");
-    return true;
-}
-
 void CKorxf303Dlg::OnBtnUpdate() {
     SetFieldInError(0);
     const FixedPatternForm form = ReadForm();
@@ -271,8 +243,7 @@ void CKorxf303Dlg::OnBtnUpdate() {
         InvalidateRect(GetSafeHwnd(), nullptr, TRUE);
         return;
     }
-    const bool stored = m_store->Find(name, 1) == 1;
-    if (ShowMessage(stored ? 16 : 3) == IDOK && Save(stored ? StoreIndexOf(name) : -1, pattern)) {
+    if (SavePatternAsked({GetSafeHwnd(), m_store, m_messages}, pattern)) {
         m_names.SetCurrentName(name);
         FillPatternCombo();
         m_names.Select(name);
@@ -283,17 +254,7 @@ void CKorxf303Dlg::OnBtnUpdate() {
 }
 
 void CKorxf303Dlg::OnBtnDeletePattern() {
-    const int index = m_names.Find(m_names.Text());
-    const LPARAM position = index >= 0 ? Combo(IDC_XF303_NAME).GetItemData(index) : -1;
-    if (position < 0) {
-        ShowPlainMessage(GetSafeHwnd(), "変換パターンが未選択");
-        return;
-    }
-    if (ShowMessage(2) == IDCANCEL || !m_store) return;
-    if (m_store->Delete(static_cast<int>(position)) != 1) {
-        ShowMessage(104, "削除処理");
-        return;
-    }
+    if (!DeleteNamedPatternAsked({GetSafeHwnd(), m_store, m_messages}, m_names)) return;
     m_names.SetCurrentName({});
     ClearForm();
 }

@@ -50,10 +50,6 @@ private:
     void OnBtnClear();
     void OnBtnBack();
     void ShowFault(const FormFault& fault);
-    // Saves the pattern at index (-1 appends) and shows the outcome; true when stored.
-    bool Save(int index, const CFixedPattern& pattern);
-    // Position in the store's list of the first pattern named name, or -1.
-    int StoreIndexOf(const std::string& name) const;
 
     // The name list's questions.
     bool IsFormModified(const std::string& name) override { return IsModified(name); }

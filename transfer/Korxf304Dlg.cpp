@@ -1,8 +1,6 @@
 #include "transfer/Korxf304Dlg.h"
 
 #include <windows.h>
-// After windows.h.
-#include <commdlg.h>
 
 #include <algorithm>
 #include <utility>
@@ -16,15 +14,16 @@
 #include "framework/ListExtent.h"
 #include "resources/transfer/Korxf304DlgRes.h"
 #include "transfer/ConvertEngine.h"
+#include "transfer/PatternScreenSteps.h"
 #include "transfer/PatternStore.h"
 #include "transfer/PlainMessage.h"
+#include "transfer/ScreenVersion.h"
+#include "transfer/TextFileDialog.h"
 
 namespace xf {
 
 namespace {
 
-constexpr char kVersion[] = "(Ver4.11)";
-constexpr int kFixedFileClass = 3;
 constexpr char kSampleLabel[] = "変換前ファイル名";
 constexpr char kNotSelected[] = "リストが未選択";
 
@@ -75,7 +74,7 @@ int CKorxf304Dlg::ShowMessage(int id, const char* word1, const char* word2, cons
 
 BOOL CKorxf304Dlg::OnInitDialog() {
     if (m_icon) SetIcon(m_icon);
-    SetScreenLabels(0, "", IDC_XF304_VERSION, kVersion);
+    SetScreenLabels(0, "", IDC_XF304_VERSION, kScreenVersion);
     m_names.Attach(Item(IDC_XF304_NAME), this);
     const kor::CComboView titles = Combo(IDC_XF304_TITLE_ROWS);
     titles.AddString("無し");
@@ -113,15 +112,7 @@ void CKorxf304Dlg::ClearAll() {
 }
 
 void CKorxf304Dlg::FillPatternCombo() {
-    std::vector<kor::CEditableNameList::Item> items;
-    if (m_store) {
-        int position = 0;
-        for (const auto& entry : m_store->GetList()) {
-            if (entry->fileClass != kFixedFileClass) items.push_back({entry->name, position});
-            ++position;
-        }
-    }
-    m_names.Fill(items);
+    FillPatternNames(m_names, m_store, false);
 }
 
 bool CKorxf304Dlg::General() const {
@@ -317,12 +308,8 @@ bool CKorxf304Dlg::OnCommand(int id, int code, HWND) {
 }
 
 void CKorxf304Dlg::OnBtnBrowseSample() {
-    kor::FileDialogRequest request;
-    request.owner = GetSafeHwnd();
-    request.filter = "ﾃｷｽﾄﾌｧｲﾙ (*.txt *.csv)|*.csv;*.txt|すべてのﾌｧｲﾙ (*.*)|*.*||";
-    request.defaultExt = "csv;txt";
-    request.flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    if (const auto path = kor::ShowFileDialog(request)) SetItemText(IDC_XF304_SAMPLE_PATH, *path);
+    if (const auto path = kor::ShowFileDialog(TextFileDialog(GetSafeHwnd())))
+        SetItemText(IDC_XF304_SAMPLE_PATH, *path);
 }
 
 bool CKorxf304Dlg::CheckSamplePath(const std::string& path) {
@@ -469,15 +456,6 @@ void CKorxf304Dlg::ShowFault(const FormFault& fault) {
     FocusItem(control);
 }
 
-int CKorxf304Dlg::StoreIndexOf(const std::string& name) const {
-    if (!m_store) return -1;
-    const auto& list = m_store->GetList();
-    for (size_t i = 0; i < list.size(); ++i) {
-        if (list[i]->name == name) return static_cast<int>(i);
-    }
-    return -1;
-}
-
 void CKorxf304Dlg::OnBtnUpdate() {
     SetFieldInError(0);
     const DelimPatternForm form = ReadForm();
@@ -491,37 +469,21 @@ void CKorxf304Dlg::OnBtnUpdate() {
     }
     if (fault) {
         ShowFault(fault);
-    } else if (m_store) {
+    } else {
         const CDelimPattern pattern = ToDelimPattern(form);
-        const std::string name = pattern.name;
-        const bool stored = m_store->Find(name, -1) == 1;
-        if (ShowMessage(stored ? 16 : 3) != IDCANCEL) {
-            if (m_store->SaveDelim(stored ? StoreIndexOf(name) : -1, pattern) != 1) {
-                ShowMessage(104, "更新処理");
-            } else {
-                ShowMessage(110, "パターン情報", "「ファイル読込」");
-                m_names.SetCurrentName(name);
-                FillPatternCombo();
-                m_names.Select(name);
-                LoadSelectedPattern();
-            }
+        if (SavePatternAsked({GetSafeHwnd(), m_store, m_messages}, pattern)) {
+            const std::string name = pattern.name;
+            m_names.SetCurrentName(name);
+            FillPatternCombo();
+            m_names.Select(name);
+            LoadSelectedPattern();
         }
     }
     InvalidateRect(GetSafeHwnd(), nullptr, TRUE);
 }
 
 void CKorxf304Dlg::OnBtnDeletePattern() {
-    const int index = m_names.Find(m_names.Text());
-    const LPARAM position = index >= 0 ? Combo(IDC_XF304_NAME).GetItemData(index) : -1;
-    if (position < 0) {
-        ShowPlainMessage(GetSafeHwnd(), "変換パターンが未選択");
-        return;
-    }
-    if (ShowMessage(2) == IDCANCEL || !m_store) return;
-    if (m_store->Delete(static_cast<int>(position)) != 1) {
-        ShowMessage(104, "削除処理");
-        return;
-    }
+    if (!DeleteNamedPatternAsked({GetSafeHwnd(), m_store, m_messages}, m_names)) return;
     m_names.SetCurrentName({});
     FillPatternCombo();
     LoadSelectedPattern();

@@ -64,7 +64,6 @@ private:
     void OnBtnDeletePattern();
     void ConfirmAndClose();
     void ShowFault(const FormFault& fault);
-    int StoreIndexOf(const std::string& name) const;
     bool General() const;
 
     // The name list's questions.

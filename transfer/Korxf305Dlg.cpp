@@ -7,12 +7,11 @@
 #include "common/ApMsgInfoList.h"
 #include "resources/transfer/Korxf305DlgRes.h"
 #include "transfer/RequesterStore.h"
+#include "transfer/ScreenVersion.h"
 
 namespace xf {
 
 namespace {
-
-constexpr char kVersion[] = "(Ver4.11)";
 
 constexpr int kEdits[] = {IDC_XF305_NAME, IDC_XF305_REQUESTER_CODE, IDC_XF305_BRANCH_CODE,
                           IDC_XF305_BRANCH_NAME, IDC_XF305_ACCOUNT_NUMBER};
@@ -60,7 +59,7 @@ BOOL CKorxf305Dlg::OnInitDialog() {
 }
 
 void CKorxf305Dlg::InitControls() {
-    SetScreenLabels(0, "", IDC_XF305_VERSION, kVersion);
+    SetScreenLabels(0, "", IDC_XF305_VERSION, kScreenVersion);
     SetFieldInError(0);
     Combo(IDC_XF305_DESCRIPTION).LimitText(74);
     Edit(IDC_XF305_NAME).LimitText(40);

@@ -52,6 +52,13 @@ int CPatternStore::Find(std::string_view name, int shapeFilter) const {
     return 0;
 }
 
+int CPatternStore::IndexOf(std::string_view name) const {
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        if (m_entries[i]->name == name) return static_cast<int>(i);
+    }
+    return -1;
+}
+
 const CFixedPattern* CPatternStore::GetFixedPattern(int index) {
     if (index < 0 || static_cast<size_t>(index) >= m_lines.size()) return nullptr;
     auto parsed = std::make_unique<CFixedPattern>();

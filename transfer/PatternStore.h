@@ -39,6 +39,8 @@ public:
     // 1 when the first pattern named name passes the shape filter (0 any shape, negative
     // separated, positive fixed length), else 0.
     int Find(std::string_view name, int shapeFilter) const;
+    // Position of the first pattern named name (of either shape), or -1.
+    int IndexOf(std::string_view name) const;
 
     // The pattern of line index parsed into the store's current pattern of that shape (valid
     // until the next parse of that shape); null when the index is outside the lines or the line

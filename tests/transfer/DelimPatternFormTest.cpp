@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "FormCase.h"
+
 namespace {
 
 using xf::DelimPatternForm;
@@ -73,29 +75,12 @@ F AssignedForm() {
     return f;
 }
 
-struct CheckCase {
-    const char* name;
-    std::function<void(F&)> change;
-    int message;
-    const char* word1;
-    const char* word2;
-    int field;
-};
-void PrintTo(const CheckCase& c, std::ostream* os) {
-    *os << c.name;
-}
+using CheckCase = xftest::FormCase<F>;
 
 class DelimCheckTest : public testing::TestWithParam<CheckCase> {};
 
 TEST_P(DelimCheckTest, FirstFault) {
-    const CheckCase& c = GetParam();
-    F form = AssignedForm();
-    c.change(form);
-    const xf::FormFault fault = xf::ValidateDelimForm(form);
-    EXPECT_EQ(fault.message, c.message);
-    EXPECT_EQ(fault.word1, c.word1);
-    EXPECT_EQ(fault.word2, c.word2);
-    EXPECT_EQ(fault.field, c.field);
+    xftest::ExpectFirstFault(GetParam(), AssignedForm(), xf::ValidateDelimForm);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -118,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "", "", F::kNone},
         CheckCase{"NoTitleDataRow1", [](F& f) { f.titlePosition = 0, f.dataPosition = 0; }, 0, "",
                   "", F::kNone}),
-    [](const testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
+    xftest::CaseName<F>);
 
 TEST(DelimPatternRecord, SalaryStoresNeitherItem11Nor12) {
     F form = AssignedForm();

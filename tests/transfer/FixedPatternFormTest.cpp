@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
+
+#include "FormCase.h"
+#include "ValidForms.h"
 
 namespace {
 
@@ -13,41 +15,15 @@ using xf::FixedPatternForm;
 using F = FixedPatternForm;
 
 FixedPatternForm ValidForm() {
-    F f;
-    f.name = "固定A";
-    f.recordLength = "100";
-    const char* positions[][2] = {{"1", "4"}, {"", ""},   {"5", "3"},   {"", ""},
-                                  {"8", "1"}, {"9", "7"}, {"16", "30"}, {"46", "10"}};
-    for (int k = 0; k < 8; ++k) {
-        f.start[k] = positions[k][0];
-        f.length[k] = positions[k][1];
-    }
-    return f;
+    return xftest::ValidFixedForm("固定A");
 }
 
-struct CheckCase {
-    const char* name;
-    std::function<void(F&)> change;
-    int message;
-    const char* word1;
-    const char* word2;
-    int field;
-};
-void PrintTo(const CheckCase& c, std::ostream* os) {
-    *os << c.name;
-}
+using CheckCase = xftest::FormCase<F>;
 
 class FixedCheckTest : public testing::TestWithParam<CheckCase> {};
 
 TEST_P(FixedCheckTest, FirstFault) {
-    const CheckCase& c = GetParam();
-    F form = ValidForm();
-    c.change(form);
-    const xf::FormFault fault = xf::CheckFixedPatternForm(form);
-    EXPECT_EQ(fault.message, c.message);
-    EXPECT_EQ(fault.word1, c.word1);
-    EXPECT_EQ(fault.word2, c.word2);
-    EXPECT_EQ(fault.field, c.field);
+    xftest::ExpectFirstFault(GetParam(), ValidForm(), xf::CheckFixedPatternForm);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -95,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"RecordLength4001", [](F& f) { f.recordLength = "4001"; }, 101,
                   "変換前データレコード長", "4000 byte", F::kRecordLength},
         CheckCase{"RecordLength4000", [](F& f) { f.recordLength = "4000"; }, 0, "", "", F::kNone}),
-    [](const testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
+    xftest::CaseName<F>);
 
 TEST(FixedPatternRecord, SalaryStoresNeitherItems11And12NorAccountTypes4And9) {
     F form = ValidForm();

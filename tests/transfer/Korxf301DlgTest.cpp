@@ -8,13 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "GridScreenTest.h"
 #include "SampleData.h"
-#include "framework/App.h"
 #include "framework/Cp932.h"
-#include "framework/GridClass.h"
 #include "framework/GridControl.h"
 #include "resources/transfer/Korxf301DlgRes.h"
-#include "support/MessageScript.h"
 
 namespace {
 
@@ -37,24 +35,8 @@ std::unique_ptr<xf::CDataSet> CorrectionDataSet() {
     return set;
 }
 
-class Korxf301Test : public testing::Test {
+class Korxf301Test : public xftest::GridScreenTest<CKorxf301Dlg> {
 protected:
-    void SetUp() override {
-        kor::InitCommonControlClasses();
-        kor::RegisterGridClass();
-        messages = xftest::ScreenMessages();
-        ASSERT_TRUE(messages);
-    }
-
-    void Open(std::unique_ptr<xf::CDataSet> set) {
-        dataSet = std::move(set);
-        screen = std::make_unique<CKorxf301Dlg>(nullptr, dataSet.get(), messages.get(),
-                                                "C:\\KorXF300.chm");
-        ASSERT_TRUE(screen->Create());
-        ShowWindow(screen->GetSafeHwnd(), SW_SHOWNA);
-        xftest::Pump();
-    }
-    CVSFlexGrid& grid() { return screen->Grid(); }
     HWND GridWindow() { return grid().GetSafeHwnd(); }
     HWND Editor() {
         const auto control = kor::GridControl::FromWindow(GridWindow()).lock();
@@ -84,11 +66,6 @@ protected:
     bool Yellow(int row, int col) {
         return static_cast<COLORREF>(grid().Cell(CVSFlexGrid::kCellBackColor, row, col)) == kYellow;
     }
-    std::vector<std::string> Column(int col) {
-        std::vector<std::string> texts;
-        for (int row = 1; row < grid().Rows(); ++row) texts.push_back(grid().TextMatrix(row, col));
-        return texts;
-    }
     std::vector<std::string> Shown() const {
         std::vector<std::string> texts;
         for (const auto& request : script.Shown()) texts.push_back(request.text);
@@ -96,11 +73,6 @@ protected:
     }
     void Click(int id) { screen->Button(id).Click(); }
     bool RadioChecked(int id) { return screen->Button(id).IsChecked(); }
-
-    kortest::MessageScript script;
-    std::unique_ptr<CApMsgInfoList> messages;
-    std::unique_ptr<xf::CDataSet> dataSet;
-    std::unique_ptr<CKorxf301Dlg> screen;
 };
 
 TEST_F(Korxf301Test, OpensOnTheErrorViewWithTheFlaggedRecords) {
@@ -278,28 +250,18 @@ TEST_F(Korxf301Test, UpdatingAnEmptyErrorViewChecksTheRecordsAgain) {
 
 class Korxf301Modal : public Korxf301Test {
 protected:
-    // Runs the screen modally; steps run one after another inside its modal loop.
+    // Runs the screen modally; steps run one after another inside its modal loop, the queued
+    // messages dispatched after each.
     INT_PTR Run(std::vector<std::function<void(CKorxf301Dlg&)>> steps) {
         dataSet = CorrectionDataSet();
         CKorxf301Dlg modal(nullptr, dataSet.get(), messages.get(), "");
-        running = &modal;
-        pending = std::move(steps);
-        SetTimer(nullptr, 0, 10, &Korxf301Modal::Step);
-        const INT_PTR result = modal.DoModal();
-        running = nullptr;
-        return result;
+        return xftest::RunModal(modal, [&](HWND) {
+            for (const auto& step : steps) {
+                step(modal);
+                xftest::Pump();
+            }
+        });
     }
-    static void CALLBACK Step(HWND, UINT, UINT_PTR id, DWORD) {
-        if (!running || pending.empty()) {
-            KillTimer(nullptr, id);
-            return;
-        }
-        auto step = std::move(pending.front());
-        pending.erase(pending.begin());
-        step(*running);
-    }
-    static inline CKorxf301Dlg* running = nullptr;
-    static inline std::vector<std::function<void(CKorxf301Dlg&)>> pending;
 };
 
 void EditBankCode(CKorxf301Dlg& d) {

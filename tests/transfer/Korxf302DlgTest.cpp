@@ -8,11 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "GridScreenTest.h"
 #include "SampleData.h"
-#include "framework/App.h"
-#include "framework/GridClass.h"
 #include "resources/transfer/Korxf302DlgRes.h"
-#include "support/MessageScript.h"
 #include "transfer/RecordOrder.h"
 
 namespace {
@@ -21,29 +19,8 @@ using xf::CKorxf302Dlg;
 using xftest::Record;
 using xftest::SetItem;
 
-class Korxf302Test : public testing::Test {
+class Korxf302Test : public xftest::GridScreenTest<CKorxf302Dlg> {
 protected:
-    void SetUp() override {
-        kor::InitCommonControlClasses();
-        kor::RegisterGridClass();
-        messages = xftest::ScreenMessages();
-        ASSERT_TRUE(messages);
-    }
-
-    void Open(std::unique_ptr<xf::CDataSet> set) {
-        dataSet = std::move(set);
-        screen = std::make_unique<CKorxf302Dlg>(nullptr, dataSet.get(), messages.get(),
-                                                "C:\\KorXF300.chm");
-        ASSERT_TRUE(screen->Create());
-        ShowWindow(screen->GetSafeHwnd(), SW_SHOWNA);
-        xftest::Pump();
-    }
-    CVSFlexGrid& grid() { return screen->Grid(); }
-    std::vector<std::string> Column(int col) {
-        std::vector<std::string> texts;
-        for (int row = 1; row < grid().Rows(); ++row) texts.push_back(grid().TextMatrix(row, col));
-        return texts;
-    }
     std::vector<int> Serials() const {
         std::vector<int> serials;
         for (const auto& r : dataSet->details) serials.push_back(r->serial);
@@ -55,11 +32,6 @@ protected:
                      MAKEWPARAM(IDC_XF302_SORT_ORDER, CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(screen->Item(IDC_XF302_SORT_ORDER)));
     }
-
-    kortest::MessageScript script;
-    std::unique_ptr<CApMsgInfoList> messages;
-    std::unique_ptr<xf::CDataSet> dataSet;
-    std::unique_ptr<CKorxf302Dlg> screen;
 };
 
 // Serials 1..5; 2 has an error and 4 a warning; account numbers fall with the serial.

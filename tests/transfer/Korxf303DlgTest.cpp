@@ -9,12 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "FormCase.h"
 #include "ScreenSupport.h"
-#include "framework/App.h"
+#include "SettingsScreenTest.h"
+#include "ValidForms.h"
 #include "framework/Cp932.h"
 #include "resources/transfer/Korxf303DlgRes.h"
 #include "support/MessageScript.h"
-#include "support/TestPaths.h"
 #include "transfer/PatternStore.h"
 
 namespace {
@@ -31,46 +32,21 @@ constexpr int LengthId(int k) {
     return IDC_XF303_ITEM_FIRST + 2 * k + 1;
 }
 
-// Positions of the required items of a valid 100-byte record.
-FixedPatternForm ValidForm(const char* name) {
-    FixedPatternForm f;
-    f.name = name;
-    f.recordLength = "100";
-    const char* positions[][2] = {{"1", "4"}, {"", ""},   {"5", "3"},   {"", ""},
-                                  {"8", "1"}, {"9", "7"}, {"16", "30"}, {"46", "10"}};
-    for (int k = 0; k < 8; ++k) {
-        f.start[k] = positions[k][0];
-        f.length[k] = positions[k][1];
-    }
-    return f;
-}
-
 std::string Master() {
-    FixedPatternForm salary = ValidForm("固定B");
+    FixedPatternForm salary = xftest::ValidFixedForm("固定B");
     salary.general = false;
     xf::CDelimPattern csv;
     csv.SetField(0, "01");
     csv.SetField(2, "1");
     csv.SetField(3, "CSV1");
-    return xftest::PatternLine(xf::ToFixedPattern(ValidForm("固定A"))) + xftest::PatternLine(csv) +
-           xftest::PatternLine(xf::ToFixedPattern(salary));
+    return xftest::PatternLine(xf::ToFixedPattern(xftest::ValidFixedForm("固定A"))) +
+           xftest::PatternLine(csv) + xftest::PatternLine(xf::ToFixedPattern(salary));
 }
 
-class Xf303Test : public testing::Test {
+class Xf303Test : public xftest::SettingsScreenTest<xf::CPatternStore> {
 protected:
-    void SetUp() override {
-        kor::InitCommonControlClasses();
-        folder = kortest::ScratchDirOfTest() + "master\\";
-        CreateDirectoryW(kor::ToWide(folder).c_str(), nullptr);
-        path = folder + xf::CPatternStore::kFileName;
-        ASSERT_TRUE(kortest::WriteBytes(path, Master()));
-        ASSERT_EQ(store.Load(path), 1);
-    }
-    void Open() {
-        ASSERT_TRUE(screen.Create());
-        hwnd = screen.GetSafeHwnd();
-        xftest::ShowScreen(hwnd);
-    }
+    void SetUp() override { LoadMaster(Master()); }
+    void Open() { OpenScreen(screen); }
     void TypeName(const char* name) {
         xftest::Type(screen.Item(IDC_XF303_NAME), kor::ToWide(name).c_str());
     }
@@ -106,12 +82,7 @@ protected:
         IsDialogMessageW(hwnd, &msg);
     }
 
-    std::string folder, path;
-    kortest::MessageScript unexpected;  // answers any box that a test does not script
-    xftest::TaggedMessages messages;
-    xf::CPatternStore store;
     xf::CKorxf303Dlg screen{nullptr, &store, &messages, "", nullptr};
-    HWND hwnd = nullptr;
 };
 
 TEST_F(Xf303Test, OpensClearedWithTheFixedLengthPatternsListed) {
@@ -150,32 +121,23 @@ TEST_F(Xf303Test, ChoosingAPatternShowsItAndEnablesDelete) {
     EXPECT_TRUE(screen.Window(IDC_XF303_ACCOUNT_TYPE_FIRST + 2).IsEnabled());
 }
 
-struct CheckCase {
-    const char* name;
-    std::function<void(FixedPatternForm&)> change;
-    int message;
-    const char* word1;
-    const char* word2;
-    int focus;
-};
-void PrintTo(const CheckCase& c, std::ostream* os) {
-    *os << c.name;
-}
+// The field of a case is the control that takes the focus.
+using CheckCase = xftest::FormCase<FixedPatternForm>;
 
 class Xf303CheckTest : public Xf303Test, public testing::WithParamInterface<CheckCase> {};
 
 TEST_P(Xf303CheckTest, MessageAndFocus) {
     const CheckCase& c = GetParam();
     Open();
-    FixedPatternForm form = ValidForm("新規");
+    FixedPatternForm form = xftest::ValidFixedForm("新規");
     c.change(form);
     Fill(form);
     kortest::MessageScript script({IDCANCEL});
     xftest::Click(hwnd, IDC_XF303_UPDATE);
     ASSERT_FALSE(script.Shown().empty());
     EXPECT_EQ(script.Shown()[0].text, messages.Text(c.message, c.word1, c.word2));
-    EXPECT_EQ(xftest::FocusedId(hwnd), c.focus);
-    EXPECT_EQ(screen.FieldInError(), c.focus);
+    EXPECT_EQ(xftest::FocusedId(hwnd), c.field);
+    EXPECT_EQ(screen.FieldInError(), c.field);
     EXPECT_EQ(StoredNames(), (Names{"固定A", "CSV1", "固定B"}));
 }
 
@@ -199,11 +161,11 @@ INSTANTIATE_TEST_SUITE_P(
                   nullptr, StartId(7)},
         CheckCase{"NameOfASeparatedPattern", [](auto& f) { f.name = "CSV1"; }, 100,
                   "「ＣＳＶ・ＴＡＢ・スペースパターン」", nullptr, IDC_XF303_NAME}),
-    [](const testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
+    xftest::CaseName<FixedPatternForm>);
 
 TEST_F(Xf303Test, RecordLength4000IsAcceptedAndANewNameAppendedAfterMessage3) {
     Open();
-    FixedPatternForm form = ValidForm("新規");
+    FixedPatternForm form = xftest::ValidFixedForm("新規");
     form.recordLength = "4000";
     Fill(form);
     screen.Button(IDC_XF303_NO_LINE_BREAK).Click();
@@ -239,9 +201,8 @@ TEST_F(Xf303Test, AStoredNameIsOverwrittenAfterMessage16) {
 
 TEST_F(Xf303Test, AFailedWriteIsReportedAndNeverCalledASuccess) {
     Open();
-    Fill(ValidForm("新規"));
-    DeleteFileW(kor::ToWide(path).c_str());
-    ASSERT_TRUE(RemoveDirectoryW(kor::ToWide(folder).c_str()));
+    Fill(xftest::ValidFixedForm("新規"));
+    BreakTheMasterFolder();
     kortest::MessageScript script({IDOK});
     xftest::Click(hwnd, IDC_XF303_UPDATE);
     EXPECT_EQ(MessageIds(script.Shown()), (Ids{3, 104}));

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "ScreenSupport.h"
-#include "framework/App.h"
+#include "SettingsScreenTest.h"
 #include "framework/Cp932.h"
 #include "framework/FileDialogSeam.h"
 #include "resources/transfer/Korxf304DlgRes.h"
@@ -44,23 +44,13 @@ std::string Master() {
     return xftest::PatternLine(csv) + xftest::PatternLine(fixed);
 }
 
-class Xf304Test : public testing::Test {
+class Xf304Test : public xftest::SettingsScreenTest<xf::CPatternStore> {
 protected:
     void SetUp() override {
-        kor::InitCommonControlClasses();
-        dir = kortest::ScratchDirOfTest();
-        folder = dir + "master\\";
-        CreateDirectoryW(kor::ToWide(folder).c_str(), nullptr);
-        path = folder + xf::CPatternStore::kFileName;
-        ASSERT_TRUE(kortest::WriteBytes(path, Master()));
-        ASSERT_EQ(store.Load(path), 1);
+        LoadMaster(Master());
         screen.SetContext(&store, &messages, "");
     }
-    void Open() {
-        ASSERT_TRUE(screen.Create());
-        hwnd = screen.GetSafeHwnd();
-        xftest::ShowScreen(hwnd);
-    }
+    void Open() { OpenScreen(screen); }
     std::string Sample(const std::string& bytes) {
         const std::string sample = dir + "sample.csv";
         EXPECT_TRUE(kortest::WriteBytes(sample, bytes));
@@ -95,12 +85,7 @@ protected:
         screen.Combo(IDC_XF304_DATA_ROW).SetCurSel(data);
     }
 
-    std::string dir, folder, path;
-    kortest::MessageScript unexpected;  // answers any box that a test does not script
-    xftest::TaggedMessages messages;
-    xf::CPatternStore store;
     xf::CKorxf304Dlg screen{nullptr, nullptr};
-    HWND hwnd = nullptr;
 };
 
 TEST_F(Xf304Test, OpensWithTheSeparatedPatternsAndEveryItemUndefined) {
@@ -354,8 +339,7 @@ TEST_F(Xf304Test, AFailedWriteIsReportedAndNeverCalledASuccess) {
     Open();
     TypeName("新規");
     AssignRequired();
-    DeleteFileW(kor::ToWide(path).c_str());
-    ASSERT_TRUE(RemoveDirectoryW(kor::ToWide(folder).c_str()));
+    BreakTheMasterFolder();
     kortest::MessageScript script({IDOK});
     xftest::Click(hwnd, IDC_XF304_UPDATE);
     EXPECT_EQ(MessageIds(script.Shown()), (Ids{3, 104}));

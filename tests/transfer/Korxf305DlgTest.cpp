@@ -13,11 +13,10 @@
 #include <vector>
 
 #include "ScreenSupport.h"
-#include "framework/App.h"
+#include "SettingsScreenTest.h"
 #include "framework/Cp932.h"
 #include "resources/transfer/Korxf305DlgRes.h"
 #include "support/MessageScript.h"
-#include "support/TestPaths.h"
 #include "transfer/RequesterStore.h"
 
 namespace {
@@ -29,22 +28,13 @@ const char kStored[] =
     "\"ｶ)ﾃｽﾄ\",\"001\",\"ﾎﾝﾃﾝ\",\"1\",\"0001234\",\"本社口座\",\"0000000123\",\"1\"\r\n"
     "\"ｶ)ﾃｽﾄ\",\"002\",\"ｼﾃﾝ\",\"2\",\"0007654\",\"支店口座\",\"\",\"\"\r\n";
 
-class Xf305Test : public testing::Test {
+class Xf305Test : public xftest::SettingsScreenTest<xf::CRequesterStore> {
 protected:
     void SetUp() override {
-        kor::InitCommonControlClasses();
-        folder = kortest::ScratchDirOfTest() + "master\\";
-        CreateDirectoryW(kor::ToWide(folder).c_str(), nullptr);
-        path = folder + xf::CRequesterStore::kFileName;
-        ASSERT_TRUE(kortest::WriteBytes(path, kStored));
-        ASSERT_EQ(store.Load(path), 1);
+        LoadMaster(kStored);
         screen.SetStore(&store);
     }
-    void Open() {
-        ASSERT_TRUE(screen.Create());
-        hwnd = screen.GetSafeHwnd();
-        xftest::ShowScreen(hwnd);
-    }
+    void Open() { OpenScreen(screen); }
     void Set(int id, const char* text) { screen.SetItemText(id, text); }
     std::string Get(int id) const { return screen.GetItemText(id); }
     // A form that passes every check, under a new description.
@@ -66,17 +56,8 @@ protected:
         for (const auto& r : fresh.GetList()) out.push_back(r->description);
         return out;
     }
-    void BreakTheMasterFolder() {
-        DeleteFileW(kor::ToWide(path).c_str());
-        ASSERT_TRUE(RemoveDirectoryW(kor::ToWide(folder).c_str()));
-    }
 
-    std::string folder, path;
-    kortest::MessageScript unexpected;  // answers any box that a test does not script
-    xftest::TaggedMessages messages;
-    xf::CRequesterStore store;
     xf::CKorxf305Dlg screen{nullptr, &messages, "", nullptr};
-    HWND hwnd = nullptr;
 };
 
 TEST_F(Xf305Test, OpensWithTheRequestersListedAndNoneShown) {

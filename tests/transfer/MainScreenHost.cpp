@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "ScreenSupport.h"
 #include "framework/App.h"
 #include "framework/Cp932.h"
 #include "framework/GridClass.h"
@@ -34,14 +35,6 @@ std::string FixedPattern(const char* name, const char* recordLength) {
     line += std::string(",\"1\",\"1\",\"0\",\"") + recordLength +
             "\",\"1\",\"2\",\"4\",\"9\",\"3\",\"1\",\"0\",\"1\"";
     return line;
-}
-
-std::function<void()> g_modalStep;
-
-void CALLBACK RunModalStep(HWND, UINT, UINT_PTR id, DWORD) {
-    if (!g_modalStep) return;
-    KillTimer(nullptr, id);
-    std::exchange(g_modalStep, nullptr)();
 }
 
 }  // namespace
@@ -103,22 +96,7 @@ void MainScreenTest::Open() {
 }
 
 INT_PTR MainScreenTest::RunModal(std::function<void(HWND)> step) {
-    CKorxf300Dlg* dialog = screen.get();
-    std::function<void()> wait;
-    wait = [dialog, step, &wait] {
-        const HWND hwnd = dialog->GetSafeHwnd();
-        if (hwnd && IsWindowVisible(hwnd)) {
-            step(hwnd);
-        } else {
-            g_modalStep = wait;  // not shown yet: try again on the next tick
-            SetTimer(nullptr, 0, 10, RunModalStep);
-        }
-    };
-    g_modalStep = wait;
-    SetTimer(nullptr, 0, 10, RunModalStep);
-    const INT_PTR result = screen->DoModal();
-    g_modalStep = nullptr;
-    return result;
+    return xftest::RunModal(*screen, std::move(step));
 }
 
 void MainScreenTest::Click(int id) const {

@@ -50,7 +50,7 @@ protected:
     // Creates the screen modeless and shows it without taking the foreground.
     void Open();
     // Runs the screen modally; step runs once inside its loop when the window is shown. The
-    // screen's result.
+    // screen's result (xftest::kStillOpen when step left it open).
     INT_PTR RunModal(std::function<void(HWND)> step);
 
     HWND Hwnd() const { return screen->GetSafeHwnd(); }

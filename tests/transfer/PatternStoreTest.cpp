@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "MasterStoreTest.h"
 #include "common/MasterText.h"
 #include "framework/Cp932.h"
 #include "support/TestPaths.h"
@@ -37,22 +38,7 @@ Names NamesOf(const CPatternStore& store) {
     return names;
 }
 
-class PatternStoreTest : public testing::Test {
-protected:
-    void SetUp() override {
-        dir = kortest::ScratchDir(std::string("PatternStore_") +
-                                  testing::UnitTest::GetInstance()->current_test_info()->name());
-        path = dir + CPatternStore::kFileName;
-    }
-    // Writes the master and loads it; the load's result.
-    int LoadFrom(const std::string& text) {
-        EXPECT_TRUE(WriteBytes(path, text));
-        return store.Load(path);
-    }
-
-    std::string dir, path;
-    CPatternStore store;
-};
+using PatternStoreTest = xftest::MasterStoreTest<CPatternStore>;
 
 TEST_F(PatternStoreTest, Loads) {
     const std::string a = PatternLine("01", "3", "固定A");
@@ -108,6 +94,16 @@ TEST_F(PatternStoreTest, FindAppliesTheShapeFilterToTheFirstOfTheName) {
                           {"固定", -1, 0}, {"固", 0, 0},    {"", 0, 0}};
     for (const Case& c : cases)
         EXPECT_EQ(store.Find(c.name, c.filter), c.found) << c.name << " " << c.filter;
+}
+
+TEST_F(PatternStoreTest, IndexOfIsThePositionOfTheFirstOfTheNameOfEitherShape) {
+    ASSERT_EQ(LoadFrom(PatternLine("01", "3", "固定") + "\r\n" + PatternLine("01", "1", "同名") +
+                       "\r\n" + PatternLine("01", "3", "同名") + "\r\n"),
+              1);
+    EXPECT_EQ(store.IndexOf("固定"), 0);
+    EXPECT_EQ(store.IndexOf("同名"), 1);
+    EXPECT_EQ(store.IndexOf("同"), -1);
+    EXPECT_EQ(store.IndexOf(""), -1);
 }
 
 TEST_F(PatternStoreTest, ParsesByShapeAndKeepsTheCurrentPatternOnAMismatch) {
@@ -216,20 +212,7 @@ TEST_F(PatternStoreTest, FailedWritesChangeNothing) {
     const std::string a = PatternLine("01", "3", "A");
     const std::string b = PatternLine("01", "1", "B");
     const std::string text = a + "\r\n" + b + "\r\n";
-    struct Case {
-        const char* name;
-        void (*block)(const std::wstring& path);
-    };
-    const Case cases[] = {
-        {"read-only master",
-         [](const std::wstring& p) { SetFileAttributesW(p.c_str(), FILE_ATTRIBUTE_READONLY); }},
-        {"folder in the master's place",
-         [](const std::wstring& p) {
-             DeleteFileW(p.c_str());
-             CreateDirectoryW(p.c_str(), nullptr);
-         }},
-    };
-    for (const Case& c : cases) {
+    for (const xftest::WriteBlock& c : xftest::kWriteBlocks) {
         SetUp();
         ASSERT_EQ(LoadFrom(text), 1);
         xf::CFixedPattern fixed = *store.GetFixedPattern(0);

@@ -4,8 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
+
+#include "FormCase.h"
 
 namespace {
 
@@ -22,64 +23,51 @@ RequesterForm ValidForm() {
     return f;
 }
 
-struct CheckCase {
-    const char* name;
-    std::function<void(RequesterForm&)> change;
-    int message;
-    const char* word;
-    RequesterForm::Field field;
-};
-void PrintTo(const CheckCase& c, std::ostream* os) {
-    *os << c.name;
-}
+// A fault of this form takes one word at most: word2 stays empty.
+using CheckCase = xftest::FormCase<RequesterForm>;
 
 class RequesterCheckTest : public testing::TestWithParam<CheckCase> {};
 
 TEST_P(RequesterCheckTest, FirstFault) {
-    const CheckCase& c = GetParam();
-    RequesterForm form = ValidForm();
-    c.change(form);
-    const xf::FormFault fault = xf::CheckRequesterForm(form);
-    EXPECT_EQ(fault.message, c.message);
-    EXPECT_EQ(fault.word1, c.word);
-    EXPECT_EQ(fault.field, c.field);
+    xftest::ExpectFirstFault(GetParam(), ValidForm(), xf::CheckRequesterForm);
 }
 
 using F = RequesterForm;
 INSTANTIATE_TEST_SUITE_P(
     Cases, RequesterCheckTest,
     testing::Values(
-        CheckCase{"Valid", [](F&) {}, 0, "", F::kNone},
+        CheckCase{"Valid", [](F&) {}, 0, "", "", F::kNone},
         CheckCase{"EmptyCodeAndBranchNameAreAccepted",
-                  [](F& f) { f.requesterCode.clear(), f.branchName.clear(); }, 0, "", F::kNone},
+                  [](F& f) { f.requesterCode.clear(), f.branchName.clear(); }, 0, "", "", F::kNone},
         CheckCase{"EveryListedSignInTheName",
-                  [](F& f) { f.name = "AZaz09ｱﾝﾞﾟ\\｢｣()-/*&$,.@=%+;･ "; }, 0, "", F::kNone},
+                  [](F& f) { f.name = "AZaz09ｱﾝﾞﾟ\\｢｣()-/*&$,.@=%+;･ "; }, 0, "", "", F::kNone},
         // Emptiness comes before every character check, whatever the order of the fields.
         CheckCase{"EmptyDescriptionFirst",
                   [](F& f) { f.description.clear(), f.name = "全角", f.accountNumber.clear(); }, 10,
-                  "振込依頼人登録内容の説明", F::kDescription},
-        CheckCase{"QuoteInDescription", [](F& f) { f.description = "a\"b"; }, 108, "",
+                  "振込依頼人登録内容の説明", "", F::kDescription},
+        CheckCase{"QuoteInDescription", [](F& f) { f.description = "a\"b"; }, 108, "", "",
                   F::kDescription},
-        CheckCase{"CommaInDescription", [](F& f) { f.description = "a,b"; }, 108, "",
+        CheckCase{"CommaInDescription", [](F& f) { f.description = "a,b"; }, 108, "", "",
                   F::kDescription},
         CheckCase{"EmptyName", [](F& f) { f.name.clear(), f.branchCode.clear(); }, 10,
-                  "振込依頼人名（カナ）", F::kName},
+                  "振込依頼人名（カナ）", "", F::kName},
         CheckCase{"EmptyBranchCode", [](F& f) { f.branchCode.clear(), f.name = "全角"; }, 10,
-                  "支店コード", F::kBranchCode},
+                  "支店コード", "", F::kBranchCode},
         CheckCase{"EmptyAccountNumber", [](F& f) { f.accountNumber.clear(), f.accountType = -1; },
-                  10, "口座番号", F::kAccountNumber},
+                  10, "口座番号", "", F::kAccountNumber},
         CheckCase{"NoAccountType", [](F& f) { f.accountType = -1, f.name = "全角"; }, 11, "科目",
-                  F::kAccountType},
+                  "", F::kAccountType},
         CheckCase{"FullWidthInName", [](F& f) { f.name = "ｶﾅ全角", f.branchCode = "x"; }, 18, "",
-                  F::kName},
-        CheckCase{"LetterInRequesterCode", [](F& f) { f.requesterCode = "12a"; }, 18, "",
+                  "", F::kName},
+        CheckCase{"LetterInRequesterCode", [](F& f) { f.requesterCode = "12a"; }, 18, "", "",
                   F::kRequesterCode},
-        CheckCase{"BlankInBranchCode", [](F& f) { f.branchCode = "0 1"; }, 18, "", F::kBranchCode},
-        CheckCase{"FullWidthInBranchName", [](F& f) { f.branchName = "本店"; }, 18, "",
+        CheckCase{"BlankInBranchCode", [](F& f) { f.branchCode = "0 1"; }, 18, "", "",
+                  F::kBranchCode},
+        CheckCase{"FullWidthInBranchName", [](F& f) { f.branchName = "本店"; }, 18, "", "",
                   F::kBranchName},
-        CheckCase{"SignInAccountNumber", [](F& f) { f.accountNumber = "123-4"; }, 18, "",
+        CheckCase{"SignInAccountNumber", [](F& f) { f.accountNumber = "123-4"; }, 18, "", "",
                   F::kAccountNumber}),
-    [](const testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
+    xftest::CaseName<RequesterForm>);
 
 TEST(RequesterPadding, AccountNumberAndRequesterCode) {
     EXPECT_EQ(xf::PadAccountNumber("123"), "0000123");

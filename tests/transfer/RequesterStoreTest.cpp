@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "MasterStoreTest.h"
 #include "common/MasterText.h"
 #include "common/StrUtil.h"
 #include "framework/Cp932.h"
@@ -46,21 +47,7 @@ CRequesterInfo Requester(const char* name, const char* description) {
     return r;
 }
 
-class RequesterStoreTest : public testing::Test {
-protected:
-    void SetUp() override {
-        dir = kortest::ScratchDir(std::string("RequesterStore_") +
-                                  testing::UnitTest::GetInstance()->current_test_info()->name());
-        path = dir + CRequesterStore::kFileName;
-    }
-    int LoadFrom(const std::string& text) {
-        EXPECT_TRUE(WriteBytes(path, text));
-        return store.Load(path);
-    }
-
-    std::string dir, path;
-    CRequesterStore store;
-};
+using RequesterStoreTest = xftest::MasterStoreTest<CRequesterStore>;
 
 TEST_F(RequesterStoreTest, Loads) {
     struct Case {
@@ -189,20 +176,7 @@ TEST_F(RequesterStoreTest, AMissingMasterIsCreatedByTheFirstUpdate) {
 
 TEST_F(RequesterStoreTest, FailedWritesChangeNothing) {
     const std::string text = Full("甲") + "\r\n" + Full("乙") + "\r\n";
-    struct Case {
-        const char* name;
-        void (*block)(const std::wstring& path);
-    };
-    const Case cases[] = {
-        {"read-only master",
-         [](const std::wstring& p) { SetFileAttributesW(p.c_str(), FILE_ATTRIBUTE_READONLY); }},
-        {"folder in the master's place",
-         [](const std::wstring& p) {
-             DeleteFileW(p.c_str());
-             CreateDirectoryW(p.c_str(), nullptr);
-         }},
-    };
-    for (const Case& c : cases) {
+    for (const xftest::WriteBlock& c : xftest::kWriteBlocks) {
         SetUp();
         ASSERT_EQ(LoadFrom(text), 1);
         c.block(kor::ToWide(path));

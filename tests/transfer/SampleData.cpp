@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "framework/GridClass.h"
-#include "support/TestPaths.h"
 
 namespace xftest {
 
@@ -53,36 +52,6 @@ GridWindow::GridWindow() {
     m_window.reset(CreateWindowExW(0, kor::kGridClassName, L"", WS_POPUP, 0, 0, 600, 300, nullptr,
                                    nullptr, GetModuleHandleW(nullptr), nullptr));
     m_grid.Attach(m_window.get());
-}
-
-}  // namespace xftest
-
-namespace xftest {
-
-std::unique_ptr<CApMsgInfoList> ScreenMessages() {
-    struct Entry {
-        int id, type, icon;
-    };
-    const Entry entries[] = {{3, 1, 32},  {9, 0, 16},  {27, 1, 32}, {39, 0, 48},
-                             {55, 1, 32}, {72, 0, 64}, {73, 0, 48}, {76, 0, 16}};
-    std::string master;
-    for (const Entry& e : entries) {
-        const std::string id = std::to_string(e.id);
-        master += "\"" + id + "\",\"" + std::to_string(e.type) + "\",\"" + std::to_string(e.icon) +
-                  "\",\"#" + id + (e.id == 27 || e.id == 9 ? "[%s]" : "") + "\"\r\n";
-    }
-    const std::string path = kortest::ScratchDirOfTest() + "mstKORXF001.ini";
-    auto messages = std::make_unique<CApMsgInfoList>();
-    if (!kortest::WriteBytes(path, master) || messages->Load(path) != 0) return nullptr;
-    return messages;
-}
-
-void Pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
 }
 
 }  // namespace xftest

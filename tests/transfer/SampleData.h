@@ -6,7 +6,6 @@
 #include <memory>
 #include <string>
 
-#include "common/ApMsgInfoList.h"
 #include "framework/UniqueHandle.h"
 #include "framework/VSFlexGrid.h"
 #include "transfer/DataSet.h"
@@ -32,16 +31,5 @@ private:
     kor::UniqueWindow m_window;
     CVSFlexGrid m_grid;
 };
-
-}  // namespace xftest
-
-namespace xftest {
-
-// A message table whose texts name their ids: message 27 with the word "2" shows "#27[2]".
-// Types and icons are those of the delivered master.
-std::unique_ptr<CApMsgInfoList> ScreenMessages();
-
-// Dispatches the queued messages of this thread.
-void Pump();
 
 }  // namespace xftest

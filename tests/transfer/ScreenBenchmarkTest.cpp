@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "SampleData.h"
+#include "ScreenSupport.h"
 #include "framework/App.h"
 #include "framework/GridClass.h"
 #include "resources/transfer/Korxf301DlgRes.h"
@@ -48,7 +49,7 @@ TEST(ScreenBenchmark, DISABLED_FiftyThousandRecords) {
     kor::InitCommonControlClasses();
     kor::RegisterGridClass();
     kortest::MessageScript script;
-    auto messages = xftest::ScreenMessages();
+    auto messages = std::make_unique<xftest::TaggedMessages>();
     ASSERT_TRUE(messages);
     auto some = BigDataSet(10);
     auto all = BigDataSet(1);

@@ -7,13 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "GridScreenTest.h"
 #include "SampleData.h"
-#include "framework/App.h"
-#include "framework/GridClass.h"
 #include "framework/MetafilePrinter.h"
 #include "resources/transfer/Korxf301DlgRes.h"
 #include "resources/transfer/Korxf302DlgRes.h"
-#include "support/MessageScript.h"
 #include "transfer/Korxf301Dlg.h"
 #include "transfer/Korxf302Dlg.h"
 
@@ -54,16 +52,8 @@ void PrintTo(const PrintCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class ScreenPrintTest : public testing::TestWithParam<PrintCase> {
-protected:
-    void SetUp() override {
-        kor::InitCommonControlClasses();
-        kor::RegisterGridClass();
-        messages = xftest::ScreenMessages();
-        ASSERT_TRUE(messages);
-    }
-    std::unique_ptr<CApMsgInfoList> messages;
-};
+class ScreenPrintTest : public xftest::GridScreenFixture,
+                        public testing::WithParamInterface<PrintCase> {};
 
 TEST_P(ScreenPrintTest, AsksAndPrints) {
     const PrintCase& c = GetParam();

@@ -19,8 +19,12 @@ TaggedMessages::TaggedMessages() {
         size_t text = line.find("\",\"");
         text = line.find("\",\"", text + 3);
         text = line.find("\",\"", text + 3) + 3;
-        tagged += line.substr(0, text) + "#" + line.substr(1, id_end - 1) + "#" +
-                  line.substr(text) + "\r\n";
+        std::string words;
+        // '%' is never a byte of a double-byte character.
+        for (size_t at = line.find("%s", text); at != std::string::npos;
+             at = line.find("%s", at + 2))
+            words += "[%s]";
+        tagged += line.substr(0, text) + "#" + line.substr(1, id_end - 1) + words + "\"\r\n";
         begin = end + 2;
     }
     const std::string path = kortest::ScratchDirOfTest("messages") + "mstKORXF001.ini";
@@ -33,7 +37,7 @@ std::string TaggedMessages::Text(int id, const char* word1, const char* word2) {
 }
 
 int MessageId(const kor::MessageBoxRequest& request) {
-    if (request.text.size() < 3 || request.text[0] != '#') return 0;
+    if (request.text.size() < 2 || request.text[0] != '#') return 0;
     return std::atoi(request.text.c_str() + 1);
 }
 
@@ -99,6 +103,14 @@ INT_PTR RunModal(kor::CDialogBase& screen, std::function<void(HWND)> steps) {
 
 void ShowScreen(HWND screen) {
     ShowWindow(screen, SW_SHOWNA);
+}
+
+void Pump() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
 }
 
 std::string PatternLine(const xf::CPatternBase& pattern) {

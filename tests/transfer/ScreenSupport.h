@@ -1,7 +1,7 @@
 #pragma once
 // What the tests of the transfer tool's screens share: the delivered message master with each
-// text tagged by its id (so that a recorded box tells which message it was), simple control
-// actions, and master lines built from patterns.
+// text replaced by its id and words (so that a recorded box tells which message it was), simple
+// control actions, and master lines built from patterns.
 #include <windows.h>
 
 #include <functional>
@@ -15,7 +15,8 @@
 
 namespace xftest {
 
-// The delivered message master, every text starting with "#<id>#".
+// The delivered message master (its types and icons) with every text replaced by "#<id>" and a
+// "[%s]" for each word the text takes: message 27 with the word "2" shows "#27[2]".
 class TaggedMessages : public CApMsgInfoList {
 public:
     TaggedMessages();
@@ -43,6 +44,8 @@ INT_PTR RunModal(kor::CDialogBase& screen, std::function<void(HWND)> steps);
 
 // Shows a modeless screen without taking the foreground from other test programs.
 void ShowScreen(HWND screen);
+// Dispatches the queued messages of this thread.
+void Pump();
 
 // A pattern as one line of the pattern master (40 quoted fields), with CR LF.
 std::string PatternLine(const xf::CPatternBase& pattern);

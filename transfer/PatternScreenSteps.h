@@ -1,0 +1,40 @@
+#pragma once
+// The steps that the two pattern settings screens (fixed length and separated) take alike:
+// listing the stored patterns of their shape, saving the form's pattern after asking, and
+// deleting the pattern named in the name field after asking. Each outcome is shown in a box
+// owned by the screen.
+#include <windows.h>
+
+#include "framework/EditableNameList.h"
+
+class CApMsgInfoList;
+
+namespace xf {
+
+class CDelimPattern;
+class CFixedPattern;
+class CPatternStore;
+
+// The screen a step works for; neither the store nor the message table is owned.
+struct PatternScreen {
+    HWND owner = nullptr;
+    CPatternStore* store = nullptr;
+    CApMsgInfoList* messages = nullptr;
+
+    // The message of id with its words; IDCANCEL without a message table.
+    int ShowMessage(int id, const char* word1 = nullptr, const char* word2 = nullptr) const;
+};
+
+// Fills names with the stored patterns of one shape, each item's data its position in the store.
+void FillPatternNames(kor::CEditableNameList& names, const CPatternStore* store, bool fixedLength);
+
+// Asks before adding pattern or replacing the stored pattern of its name and shape, stores it and
+// reports the outcome: true when stored.
+bool SavePatternAsked(const PatternScreen& screen, const CFixedPattern& pattern);
+bool SavePatternAsked(const PatternScreen& screen, const CDelimPattern& pattern);
+
+// Deletes, after asking, the stored pattern whose item bears the name field's text: true when
+// deleted.
+bool DeleteNamedPatternAsked(const PatternScreen& screen, const kor::CEditableNameList& names);
+
+}  // namespace xf
