@@ -5,6 +5,7 @@
 
 #include "common/FileAccess.h"
 #include "common/MasterText.h"
+#include "common/StrUtil.h"
 #include "transfer/PatternLine.h"
 
 namespace xf {
@@ -14,9 +15,18 @@ int CPatternStore::Load(const std::string& path) {
     std::string text;
     if (CFileAccess(path).ReadAll(text) != CFileAccess::kOk) return 0;
     try {
-        const std::vector<std::string> lines = CMasterText::SplitLines(text);
-        const int n = static_cast<int>(lines.size());
+        std::vector<std::string> lines = CMasterText::SplitLines(text);
         ClearList();
+        // Text after the last CR LF that is no pattern (a note an editor left) is not read as
+        // a pattern, but it is written back after the patterns as it stands. A file without
+        // any CR LF is no master of ours and stops the load below.
+        const int lineEnds = CStrUtil::CountDelimiters(text, "\r\n");
+        if (lineEnds > 0 && lineEnds < static_cast<int>(lines.size()) &&
+            !IsPatternLine(lines.back())) {
+            m_tail = std::move(lines.back());
+            lines.pop_back();
+        }
+        const int n = static_cast<int>(lines.size());
         ShowProgress("メモリー展開中", "");
         DisableCancel();
         SetRange(0, n + 1);
@@ -133,12 +143,13 @@ int CPatternStore::Delete(int index) {
 
 void CPatternStore::ClearList() {
     m_lines.clear();
+    m_tail.clear();
     m_entries.clear();
     m_matchesFile = false;
 }
 
 bool CPatternStore::WriteLines(const std::vector<std::string>& lines) const {
-    return CFileAccess(m_path).WriteAll(CMasterText::JoinLines(lines)) == CFileAccess::kOk;
+    return CFileAccess(m_path).WriteAll(CMasterText::JoinLines(lines) + m_tail) == CFileAccess::kOk;
 }
 
 }  // namespace xf

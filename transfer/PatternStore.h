@@ -71,6 +71,7 @@ private:
 
     std::string m_path;
     std::vector<std::string> m_lines;
+    std::string m_tail;  // text after the last CR LF that is no pattern, kept as it is
     CPatternObList m_entries;
     std::unique_ptr<CFixedPattern> m_fixed;
     std::unique_ptr<CDelimPattern> m_delim;

@@ -56,6 +56,8 @@ TEST_F(PatternStoreTest, Loads) {
         {"last line without CR LF", a + "\r\n" + b, 1, {"固定A", "CSV B"}},
         {"bad line stops the load", a + "\r\n" + bad + "\r\n" + b + "\r\n", 0, {"固定A"}},
         {"LF only: one bad line", a + "\n" + b + "\n", 0, {}},
+        {"a note after the last CR LF", a + "\r\n" + "メモ", 1, {"固定A"}},
+        {"a broken pattern after the last CR LF", a + "\r\n" + bad, 1, {"固定A"}},
     };
     for (const Case& c : cases) {
         CPatternStore fresh;
@@ -164,6 +166,16 @@ TEST_F(PatternStoreTest, ALastLineWithoutLineEndIsKeptAtTheNextRewrite) {
     xf::CFixedPattern p = *store.GetFixedPattern(0);
     ASSERT_EQ(store.SaveFixed(0, p), 1);
     EXPECT_EQ(ReadBytes(path), a + "\r\n" + b + "\r\n");
+}
+
+TEST_F(PatternStoreTest, TextAfterTheLastLineEndThatIsNoPatternStaysBehindThePatterns) {
+    const std::string a = PatternLine("01", "3", "A");
+    const std::string b = PatternLine("01", "3", "B");
+    ASSERT_EQ(LoadFrom(a + "\r\n" + "メモ"), 1);
+    xf::CFixedPattern p = *store.GetFixedPattern(0);
+    p.SetField(3, "B");
+    ASSERT_EQ(store.SaveFixed(-1, p), 1);
+    EXPECT_EQ(ReadBytes(path), a + "\r\n" + b + "\r\n" + "メモ");
 }
 
 TEST_F(PatternStoreTest, DeleteRebuildsTheListFromTheLines) {
