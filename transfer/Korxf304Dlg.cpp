@@ -248,13 +248,15 @@ void CKorxf304Dlg::UpdateButtonStates() {
 }
 
 bool CKorxf304Dlg::IsModified(const std::string& name) {
+    DelimPatternForm form = ReadForm();
+    form.name = name;
     const int index = m_names.Find(name);
-    if (index < 0) return IsDelimPatternModified(ReadForm(), nullptr);
+    if (index < 0) return IsDelimPatternModified(form, nullptr);
     const LPARAM position = Combo(IDC_XF304_NAME).GetItemData(index);
     const CDelimPattern* reference =
         m_store && position >= 0 ? m_store->GetDelimPattern(static_cast<int>(position)) : nullptr;
     // A pattern that cannot be had counts as unchanged.
-    return reference && IsDelimPatternModified(ReadForm(), reference);
+    return reference && IsDelimPatternModified(form, reference);
 }
 
 void CKorxf304Dlg::LoadChosenItem() {

@@ -59,6 +59,8 @@ protected:
             screen.SetItemText(LengthId(k), f.length[k]);
         }
     }
+    // Presses the down arrow in the name field, as a user chooses the next item.
+    void PressDownInTheName() { SendMessageW(screen.Item(IDC_XF303_NAME), WM_KEYDOWN, VK_DOWN, 0); }
     void Choose(int index) {
         screen.Combo(IDC_XF303_NAME).SetCurSel(index);
         xftest::Notify(hwnd, IDC_XF303_NAME, CBN_SELCHANGE);
@@ -119,6 +121,32 @@ TEST_F(Xf303Test, ChoosingAPatternShowsItAndEnablesDelete) {
     EXPECT_TRUE(screen.Window(StartId(10)).IsEnabled());
     EXPECT_TRUE(screen.Window(LengthId(11)).IsEnabled());
     EXPECT_TRUE(screen.Window(IDC_XF303_ACCOUNT_TYPE_FIRST + 2).IsEnabled());
+}
+
+// The combo box tells of a user's choice before it shows the chosen name in its field; a
+// program's choice shows it first. The pattern shown and the delete button follow the choice
+// either way, and a choice from an unchanged pattern asks nothing.
+TEST_F(Xf303Test, ChoosingWithTheArrowKeyLoadsThePatternAndEnablesDelete) {
+    Open();
+    kortest::MessageScript script;
+    PressDownInTheName();
+    ASSERT_EQ(screen.Combo(IDC_XF303_NAME).GetCurSel(), 0);
+    EXPECT_EQ(screen.GetItemText(IDC_XF303_NAME), "固定A");
+    EXPECT_TRUE(screen.Button(IDC_XF303_GENERAL).IsChecked());
+    EXPECT_EQ(screen.GetItemText(StartId(6)), "16");
+    EXPECT_TRUE(screen.Window(IDC_XF303_UPDATE).IsEnabled());
+    EXPECT_TRUE(screen.Window(IDC_XF303_DELETE).IsEnabled());
+
+    PressDownInTheName();
+    ASSERT_EQ(screen.Combo(IDC_XF303_NAME).GetCurSel(), 1);
+    EXPECT_EQ(screen.GetItemText(IDC_XF303_NAME), "固定B");
+    EXPECT_TRUE(screen.Button(IDC_XF303_SALARY).IsChecked());
+    EXPECT_TRUE(screen.Window(IDC_XF303_DELETE).IsEnabled());
+
+    Choose(0);
+    EXPECT_TRUE(screen.Button(IDC_XF303_GENERAL).IsChecked());
+    EXPECT_TRUE(screen.Window(IDC_XF303_DELETE).IsEnabled());
+    EXPECT_TRUE(script.Shown().empty());
 }
 
 // The field of a case is the control that takes the focus.
