@@ -116,7 +116,7 @@ void CKorxf304Dlg::FillPatternCombo() {
 }
 
 bool CKorxf304Dlg::General() const {
-    return !Button(IDC_XF304_SALARY).IsChecked();
+    return Button(IDC_XF304_GENERAL).IsChecked();
 }
 
 void CKorxf304Dlg::SetKind(int kind) {

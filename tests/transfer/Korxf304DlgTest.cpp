@@ -367,6 +367,24 @@ TEST_F(Xf304Test, ChoosingAPatternShowsItAndDeletingItClearsTheScreen) {
     EXPECT_EQ(screen.Combo(IDC_XF304_DATA_ROW).GetCurSel(), 1);
 }
 
+TEST_F(Xf304Test, APatternOfNeitherKindListsTheItemsOfNoGeneralTransfer) {
+    xf::CDelimPattern odd;
+    odd.SetField(0, "09");
+    odd.SetField(2, "1");
+    odd.SetField(3, "区分外");
+    odd.SetField(36, "1");
+    odd.SetField(37, "1");
+    odd.SetField(38, "1");
+    odd.SetField(39, "2");
+    LoadMaster(xftest::PatternLine(odd));
+    Open();
+    screen.Combo(IDC_XF304_NAME).SetCurSel(0);
+    xftest::Notify(hwnd, IDC_XF304_NAME, CBN_SELCHANGE);
+    EXPECT_FALSE(screen.Button(IDC_XF304_GENERAL).IsChecked());
+    EXPECT_FALSE(screen.Button(IDC_XF304_SALARY).IsChecked());
+    EXPECT_EQ(ListLines(IDC_XF304_ITEM_LIST).size(), 10u);
+}
+
 TEST_F(Xf304Test, LeavingWithATypedNameAsks80) {
     kortest::MessageScript script({IDCANCEL});
     const INT_PTR result = xftest::RunModal(screen, [&](HWND dialog) {
