@@ -461,14 +461,11 @@ void CKorxf304Dlg::ShowFault(const FormFault& fault) {
 void CKorxf304Dlg::OnBtnUpdate() {
     SetFieldInError(0);
     const DelimPatternForm form = ReadForm();
-    FormFault fault;
-    if (form.name.empty()) {
-        fault = FormFault{10, "変換パターン", {}, DelimPatternForm::kName};
-    } else if (m_store && m_store->Find(form.name, 1) == 1) {
+    // The shape check runs on a name that is stored whole.
+    FormFault fault = CheckDelimPatternName(form);
+    if (!fault && m_store && m_store->Find(form.name, 1) == 1)
         fault = FormFault{100, "「固定長パターン」", {}, DelimPatternForm::kName};
-    } else {
-        fault = ValidateDelimForm(form);
-    }
+    if (!fault) fault = ValidateDelimForm(form);
     if (fault) {
         ShowFault(fault);
     } else {

@@ -58,6 +58,8 @@ protected:
             screen.SetItemText(StartId(k), f.start[k]);
             screen.SetItemText(LengthId(k), f.length[k]);
         }
+        for (int i = 0; i < 4; ++i)
+            screen.SetItemText(IDC_XF303_ACCOUNT_TYPE_FIRST + i, f.accountTypes[i]);
     }
     // Presses the down arrow in the name field, as a user chooses the next item.
     void PressDownInTheName() { SendMessageW(screen.Item(IDC_XF303_NAME), WM_KEYDOWN, VK_DOWN, 0); }
@@ -187,6 +189,10 @@ INSTANTIATE_TEST_SUITE_P(
                   nullptr, StartId(2)},
         CheckCase{"ItemBeyondTheRecord", [](auto& f) { f.recordLength = "50"; }, 15, nullptr,
                   nullptr, StartId(7)},
+        // Twenty characters fit the field, but not the 20 bytes that the pattern holds.
+        CheckCase{"FullWidthAccountType",
+                  [](auto& f) { f.accountTypes[0] = "普通預金普通預金普通預金普通預金普通預金"; },
+                  48, "変換前科目", "20", IDC_XF303_ACCOUNT_TYPE_FIRST},
         CheckCase{"NameOfASeparatedPattern", [](auto& f) { f.name = "CSV1"; }, 100,
                   "「ＣＳＶ・ＴＡＢ・スペースパターン」", nullptr, IDC_XF303_NAME}),
     xftest::CaseName<FixedPatternForm>);
