@@ -117,10 +117,18 @@ void CEditableNameList::OnKillFocus() {
 void CEditableNameList::OnSelChange() {
     if (m_busy || !m_owner) return;
     BusyScope busy(m_busy);
+    // A choice with the mouse or the arrow keys is notified before the combo box puts the
+    // chosen text into its field: it goes there now, so that the screen reads the field as it
+    // will stay.
     const int chosen = m_combo.GetCurSel();
+    if (chosen >= 0) m_combo.SetCurSel(chosen);
     if (!m_provisional && !m_owner->IsFormModified(m_current)) {
-        m_current = chosen >= 0 ? m_combo.GetLBText(chosen) : std::string();
-        m_owner->LoadChosenItem();
+        if (chosen >= 0) {
+            m_current = m_combo.GetLBText(chosen);
+            m_owner->LoadChosenItem();
+        } else {
+            m_combo.SetText(m_current);  // nothing chosen: the name being edited stays
+        }
     } else if (m_current.empty()) {
         AcceptChoice(chosen);
     } else {
@@ -136,7 +144,7 @@ void CEditableNameList::OnSelChange() {
 }
 
 void CEditableNameList::AcceptChoice(int chosen) {
-    m_current = chosen >= 0 ? m_combo.GetLBText(chosen) : std::string();
+    if (chosen >= 0) m_current = m_combo.GetLBText(chosen);
     if (m_provisional) {
         const int index = Find(m_current);
         if (index >= 0 && index != LastIndex()) RemoveProvisionalItem();

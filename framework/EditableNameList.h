@@ -27,8 +27,9 @@ public:
     class Owner {
     public:
         virtual ~Owner() = default;
-        // True when the form differs from what is stored under name (or from an empty form when
-        // name is stored nowhere).
+        // True when the form, with name in its name field, differs from what is stored under
+        // name (or from an empty form when name is stored nowhere). Asked while a choice is
+        // made, when the field may already show the chosen item.
         virtual bool IsFormModified(const std::string& name) = 0;
         // Shows the form of the item now selected in the list (nothing selected, or a
         // provisional item: the form may stay as it is).

@@ -9,7 +9,7 @@ namespace xf {
 
 namespace {
 
-constexpr int kAccountTypeWidth = 20;
+constexpr int kAccountTypeWidth = CPatternBase::kAccountTypeWidth;
 
 const char* SeparatorText(int separator) {
     switch (separator) {
@@ -68,6 +68,14 @@ std::vector<std::string> SampleSourceLines(std::string_view line, int separator)
 
 int SampleLineNumber(const DelimPatternForm& form) {
     return form.titlePosition != 0 ? form.titlePosition : form.dataPosition + 1;
+}
+
+FormFault CheckDelimPatternName(const DelimPatternForm& form) {
+    using F = DelimPatternForm;
+    if (form.name.empty()) return Fault(10, F::kName, "変換パターン");
+    if (form.name.size() > static_cast<size_t>(CPatternBase::kNameWidth))
+        return Fault(48, F::kName, "変換パターン名", "50");
+    return {};
 }
 
 FormFault ValidateDelimForm(const DelimPatternForm& form) {

@@ -66,6 +66,9 @@ std::vector<std::string> SampleSourceLines(std::string_view line, int separator)
 // is no title line.
 int SampleLineNumber(const DelimPatternForm& form);
 
+// The name's checks that come before any other: present, and short enough to be stored whole.
+FormFault CheckDelimPatternName(const DelimPatternForm& form);
+
 // The first failing check of the name, the required items, the account-type texts and the
 // rows, in the screen's order; no fault when all pass.
 FormFault ValidateDelimForm(const DelimPatternForm& form);

@@ -10,6 +10,7 @@ namespace {
 
 constexpr char kNameLabel[] = "変換パターン名";
 constexpr char kRecordLengthLabel[] = "変換前データレコード長";
+constexpr char kAccountTypeLabel[] = "変換前科目";
 
 // Pattern line fields compared by the change test besides the item positions.
 constexpr int kComparedFields[] = {0, 3, 31, 28, 29, 32, 33, 34, 35, 36, 37};
@@ -42,8 +43,13 @@ FormFault CheckPresence(const FixedPatternForm& form) {
         }
     }
     for (int i = 0; i < 4; ++i) {
-        if (!CCharCheck::HasNoQuoteOrComma(form.accountTypes[i]))
-            return Fault(108, F::AccountTypeField(i));
+        // Only a text that is stored can be too long: a salary pattern stores neither 4 nor 9.
+        const std::string& text = form.accountTypes[i];
+        if (i < form.AccountTypeCount() &&
+            text.size() > static_cast<size_t>(CPatternBase::kAccountTypeWidth))
+            return Fault(48, F::AccountTypeField(i), kAccountTypeLabel,
+                         std::to_string(CPatternBase::kAccountTypeWidth));
+        if (!CCharCheck::HasNoQuoteOrComma(text)) return Fault(108, F::AccountTypeField(i));
     }
     return {};
 }
@@ -95,8 +101,7 @@ CFixedPattern ToFixedPattern(const FixedPatternForm& form) {
     p.SetField(28, form.zeroCheck == 2 ? "2" : "1");
     p.SetField(29, form.blankCheck == 2 ? "2" : "1");
     p.SetField(31, form.recordLength);
-    const int accountTypes = form.general ? 4 : 2;
-    for (int i = 0; i < accountTypes; ++i) p.SetField(32 + i, form.accountTypes[i]);
+    for (int i = 0; i < form.AccountTypeCount(); ++i) p.SetField(32 + i, form.accountTypes[i]);
     p.SetField(36, std::to_string(form.outputLength));
     p.SetField(37, form.lineBreak == 1 ? "1" : "0");
     p.SetField(38, "1");

@@ -54,6 +54,9 @@ struct FixedPatternForm {
 
     // Items the pattern carries: all twelve for a general transfer, ten otherwise.
     int ItemCount() const { return general ? kItemCount : kEdiInfo; }
+    // Account-type texts the pattern carries: codes 1, 2, 4 and 9 for a general transfer, 1
+    // and 2 otherwise.
+    int AccountTypeCount() const { return general ? 4 : 2; }
 };
 
 // The first failing check of the name, the presence of every field, the start positions and the

@@ -154,7 +154,9 @@ bool CKorxf303Dlg::IsModified(const std::string& name) {
         const LPARAM position = Combo(IDC_XF303_NAME).GetItemData(index);
         if (position >= 0) reference = m_store->GetFixedPattern(static_cast<int>(position));
     }
-    return IsFixedPatternModified(ReadForm(), reference);
+    FixedPatternForm form = ReadForm();
+    form.name = name;
+    return IsFixedPatternModified(form, reference);
 }
 
 void CKorxf303Dlg::LoadSelectedPattern() {

@@ -26,8 +26,8 @@ public:
                     const char* word3 = nullptr, const char* word4 = nullptr,
                     const char* word5 = nullptr);
 
-    // True when the form differs from the fixed-length pattern listed under name (or from a
-    // cleared form when none is listed under it).
+    // True when the form, with name in its name field, differs from the fixed-length pattern
+    // listed under name (or from a cleared form when none is listed under it).
     bool IsModified(const std::string& name);
     FixedPatternForm ReadForm() const;
 

@@ -116,7 +116,7 @@ void CKorxf304Dlg::FillPatternCombo() {
 }
 
 bool CKorxf304Dlg::General() const {
-    return !Button(IDC_XF304_SALARY).IsChecked();
+    return Button(IDC_XF304_GENERAL).IsChecked();
 }
 
 void CKorxf304Dlg::SetKind(int kind) {
@@ -248,13 +248,15 @@ void CKorxf304Dlg::UpdateButtonStates() {
 }
 
 bool CKorxf304Dlg::IsModified(const std::string& name) {
+    DelimPatternForm form = ReadForm();
+    form.name = name;
     const int index = m_names.Find(name);
-    if (index < 0) return IsDelimPatternModified(ReadForm(), nullptr);
+    if (index < 0) return IsDelimPatternModified(form, nullptr);
     const LPARAM position = Combo(IDC_XF304_NAME).GetItemData(index);
     const CDelimPattern* reference =
         m_store && position >= 0 ? m_store->GetDelimPattern(static_cast<int>(position)) : nullptr;
     // A pattern that cannot be had counts as unchanged.
-    return reference && IsDelimPatternModified(ReadForm(), reference);
+    return reference && IsDelimPatternModified(form, reference);
 }
 
 void CKorxf304Dlg::LoadChosenItem() {
@@ -459,14 +461,11 @@ void CKorxf304Dlg::ShowFault(const FormFault& fault) {
 void CKorxf304Dlg::OnBtnUpdate() {
     SetFieldInError(0);
     const DelimPatternForm form = ReadForm();
-    FormFault fault;
-    if (form.name.empty()) {
-        fault = FormFault{10, "変換パターン", {}, DelimPatternForm::kName};
-    } else if (m_store && m_store->Find(form.name, 1) == 1) {
+    // The shape check runs on a name that is stored whole.
+    FormFault fault = CheckDelimPatternName(form);
+    if (!fault && m_store && m_store->Find(form.name, 1) == 1)
         fault = FormFault{100, "「固定長パターン」", {}, DelimPatternForm::kName};
-    } else {
-        fault = ValidateDelimForm(form);
-    }
+    if (!fault) fault = ValidateDelimForm(form);
     if (fault) {
         ShowFault(fault);
     } else {

@@ -30,8 +30,8 @@ public:
                     const char* word3 = nullptr, const char* word4 = nullptr,
                     const char* word5 = nullptr);
 
-    // True when the form differs from the separated pattern listed under name (or from a
-    // cleared form when no item of the list bears name).
+    // True when the form, with name in its name field, differs from the separated pattern
+    // listed under name (or from a cleared form when no item of the list bears name).
     bool IsModified(const std::string& name);
     DelimPatternForm ReadForm() const;
     const std::vector<CFieldItem>& Items() const { return m_items; }

@@ -175,7 +175,9 @@ bool CKorxf305Dlg::IsModified(const std::string& description) {
         if (position >= 0 && static_cast<size_t>(position) < list.size())
             reference = list[static_cast<size_t>(position)].get();
     }
-    return IsRequesterModified(ReadForm(), reference);
+    RequesterForm form = ReadForm();
+    form.description = description;
+    return IsRequesterModified(form, reference);
 }
 
 void CKorxf305Dlg::LoadChosenItem() {

@@ -29,8 +29,9 @@ public:
                     const char* word3 = nullptr, const char* word4 = nullptr,
                     const char* word5 = nullptr);
 
-    // True when the form differs from the requester listed under description (or from an empty
-    // form when none is listed under it, or while a provisional item exists).
+    // True when the form, with description in its description field, differs from the
+    // requester listed under description (or from an empty form when none is listed under it,
+    // or while a provisional item exists).
     bool IsModified(const std::string& description);
     // The form as text.
     RequesterForm ReadForm() const;

@@ -25,13 +25,13 @@ CPatternBase::FieldRef CPatternBase::Ref(int i) {
         case 31:
             return {recordLength, 4};
         case 32:
-            return {ordinaryCode, 20};
+            return {ordinaryCode, kAccountTypeWidth};
         case 33:
-            return {checkingCode, 20};
+            return {checkingCode, kAccountTypeWidth};
         case 34:
-            return {savingsCode, 20};
+            return {savingsCode, kAccountTypeWidth};
         case 35:
-            return {otherCode, 20};
+            return {otherCode, kAccountTypeWidth};
         case 36:
             return {outputLengthCode, 1};
         case 37:

@@ -11,6 +11,7 @@ class CPatternBase {
 public:
     static constexpr int kFieldCount = 40;
     static constexpr int kNameWidth = 74;
+    static constexpr int kAccountTypeWidth = 20;  // a customer's text for one account type
     static constexpr int kMaxRecordLength = 4000;
 
     virtual ~CPatternBase() = default;

@@ -18,8 +18,9 @@ bool IsDigits(const std::string& text) {
     return CCharCheck::IsDigits(text.c_str(), static_cast<int>(text.size()));
 }
 
-FormFault Fault(int message, RequesterForm::Field field, std::string word = {}) {
-    return FormFault{message, std::move(word), {}, field};
+FormFault Fault(int message, RequesterForm::Field field, std::string word1 = {},
+                std::string word2 = {}) {
+    return FormFault{message, std::move(word1), std::move(word2), field};
 }
 
 std::string PadZeros(std::string_view text, size_t width) {
@@ -41,6 +42,11 @@ std::string AccountTypeText(int value) {
 
 FormFault CheckRequesterForm(const RequesterForm& form) {
     using F = RequesterForm;
+    // The field takes 74 characters, which may be more bytes than the record holds.
+    constexpr size_t kDescriptionWidth = sizeof(CRequesterInfo::description) - 1;
+    if (form.description.size() > kDescriptionWidth)
+        return Fault(48, F::kDescription, "振込依頼人登録内容の説明",
+                     std::to_string(kDescriptionWidth));
     if (form.description.empty()) return Fault(10, F::kDescription, "振込依頼人登録内容の説明");
     if (!CCharCheck::HasNoQuoteOrComma(form.description)) return Fault(108, F::kDescription);
     if (form.name.empty()) return Fault(10, F::kName, "振込依頼人名（カナ）");

@@ -25,8 +25,13 @@ public:
     int questions = 0;
     std::vector<std::string> loads;  // the current name at each load
     int buttonUpdates = 0;
+    std::vector<std::string> askedNames;  // the name of each modification test
+    std::string textAtButtons;            // the field's text at the last button update
 
-    bool IsFormModified(const std::string&) override { return modified; }
+    bool IsFormModified(const std::string& name) override {
+        askedNames.push_back(name);
+        return modified;
+    }
     void LoadChosenItem() override { loads.push_back(list.CurrentName()); }
     int AskDiscardForChoice() override {
         ++questions;
@@ -35,7 +40,10 @@ public:
         answers.pop_front();
         return answer;
     }
-    void UpdateButtonStates() override { ++buttonUpdates; }
+    void UpdateButtonStates() override {
+        ++buttonUpdates;
+        textAtButtons = list.Text();
+    }
 
 protected:
     BOOL OnInitDialog() override {
@@ -251,6 +259,42 @@ TEST_F(EditableNameListTest, AChoiceWithAnEmptyCurrentNameIsAcceptedWithoutQuest
     EXPECT_EQ(dialog.questions, 0);
     EXPECT_EQ(dialog.loads, (Names{"C"}));
 }
+
+TEST_F(EditableNameListTest, NothingChosenKeepsTheCurrentNameAndLoadsNothing) {
+    Choose(1);
+    dialog.loads.clear();
+    Choose(-1);
+    EXPECT_EQ(dialog.list.CurrentName(), "B");
+    EXPECT_EQ(Text(), "B");
+    EXPECT_TRUE(dialog.loads.empty());
+    EXPECT_EQ(dialog.questions, 0);
+}
+
+// A user's choice is notified while the field still shows the previous name; a program's
+// CB_SETCURSEL has already put the chosen one there. Either way the form is tested under the
+// name being edited and the screen then reads the chosen name.
+class ChoiceOrderTest : public EditableNameListTest, public testing::WithParamInterface<bool> {};
+
+TEST_P(ChoiceOrderTest, TheScreenReadsTheChosenName) {
+    const bool fieldStillOld = GetParam();
+    Choose(0);
+    dialog.loads.clear();
+    dialog.askedNames.clear();
+    SendMessageW(combo, CB_SETCURSEL, 2, 0);
+    if (fieldStillOld) SetWindowTextW(combo, L"A");
+    Notify(CBN_SELCHANGE);
+    EXPECT_EQ(dialog.askedNames, (Names{"A"}));
+    EXPECT_EQ(dialog.questions, 0);
+    EXPECT_EQ(dialog.loads, (Names{"C"}));
+    EXPECT_EQ(dialog.list.SelectedData(), 2);
+    EXPECT_EQ(Text(), "C");
+    EXPECT_EQ(dialog.textAtButtons, "C");
+}
+
+INSTANTIATE_TEST_SUITE_P(Orders, ChoiceOrderTest, testing::Values(false, true),
+                         [](const testing::TestParamInfo<bool>& info) {
+                             return std::string(info.param ? "FieldStillOld" : "FieldUpdated");
+                         });
 
 TEST_F(EditableNameListTest, LeavingTheFieldPutsTheCurrentNameBack) {
     Choose(1);

@@ -105,6 +105,23 @@ INSTANTIATE_TEST_SUITE_P(
                   "", F::kNone}),
     xftest::CaseName<F>);
 
+class DelimNameTest : public testing::TestWithParam<CheckCase> {};
+
+TEST_P(DelimNameTest, FirstFault) {
+    xftest::ExpectFirstFault(GetParam(), AssignedForm(), xf::CheckDelimPatternName);
+}
+
+// The name field takes 74 characters; the pattern holds 74 bytes.
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DelimNameTest,
+    testing::Values(CheckCase{"Empty", [](F& f) { f.name.clear(); }, 10, "変換パターン", "",
+                              F::kName},
+                    CheckCase{"Of74Bytes", [](F& f) { f.name = std::string(72, 'a') + "名"; }, 0,
+                              "", "", F::kNone},
+                    CheckCase{"Of75Bytes", [](F& f) { f.name = std::string(73, 'a') + "名"; }, 48,
+                              "変換パターン名", "50", F::kName}),
+    xftest::CaseName<F>);
+
 TEST(DelimPatternRecord, SalaryStoresNeitherItem11Nor12) {
     F form = AssignedForm();
     form.kind = 2;

@@ -58,7 +58,11 @@ protected:
             screen.SetItemText(StartId(k), f.start[k]);
             screen.SetItemText(LengthId(k), f.length[k]);
         }
+        for (int i = 0; i < 4; ++i)
+            screen.SetItemText(IDC_XF303_ACCOUNT_TYPE_FIRST + i, f.accountTypes[i]);
     }
+    // Presses the down arrow in the name field, as a user chooses the next item.
+    void PressDownInTheName() { SendMessageW(screen.Item(IDC_XF303_NAME), WM_KEYDOWN, VK_DOWN, 0); }
     void Choose(int index) {
         screen.Combo(IDC_XF303_NAME).SetCurSel(index);
         xftest::Notify(hwnd, IDC_XF303_NAME, CBN_SELCHANGE);
@@ -121,6 +125,32 @@ TEST_F(Xf303Test, ChoosingAPatternShowsItAndEnablesDelete) {
     EXPECT_TRUE(screen.Window(IDC_XF303_ACCOUNT_TYPE_FIRST + 2).IsEnabled());
 }
 
+// The combo box tells of a user's choice before it shows the chosen name in its field; a
+// program's choice shows it first. The pattern shown and the delete button follow the choice
+// either way, and a choice from an unchanged pattern asks nothing.
+TEST_F(Xf303Test, ChoosingWithTheArrowKeyLoadsThePatternAndEnablesDelete) {
+    Open();
+    kortest::MessageScript script;
+    PressDownInTheName();
+    ASSERT_EQ(screen.Combo(IDC_XF303_NAME).GetCurSel(), 0);
+    EXPECT_EQ(screen.GetItemText(IDC_XF303_NAME), "固定A");
+    EXPECT_TRUE(screen.Button(IDC_XF303_GENERAL).IsChecked());
+    EXPECT_EQ(screen.GetItemText(StartId(6)), "16");
+    EXPECT_TRUE(screen.Window(IDC_XF303_UPDATE).IsEnabled());
+    EXPECT_TRUE(screen.Window(IDC_XF303_DELETE).IsEnabled());
+
+    PressDownInTheName();
+    ASSERT_EQ(screen.Combo(IDC_XF303_NAME).GetCurSel(), 1);
+    EXPECT_EQ(screen.GetItemText(IDC_XF303_NAME), "固定B");
+    EXPECT_TRUE(screen.Button(IDC_XF303_SALARY).IsChecked());
+    EXPECT_TRUE(screen.Window(IDC_XF303_DELETE).IsEnabled());
+
+    Choose(0);
+    EXPECT_TRUE(screen.Button(IDC_XF303_GENERAL).IsChecked());
+    EXPECT_TRUE(screen.Window(IDC_XF303_DELETE).IsEnabled());
+    EXPECT_TRUE(script.Shown().empty());
+}
+
 // The field of a case is the control that takes the focus.
 using CheckCase = xftest::FormCase<FixedPatternForm>;
 
@@ -159,6 +189,10 @@ INSTANTIATE_TEST_SUITE_P(
                   nullptr, StartId(2)},
         CheckCase{"ItemBeyondTheRecord", [](auto& f) { f.recordLength = "50"; }, 15, nullptr,
                   nullptr, StartId(7)},
+        // Twenty characters fit the field, but not the 20 bytes that the pattern holds.
+        CheckCase{"FullWidthAccountType",
+                  [](auto& f) { f.accountTypes[0] = "普通預金普通預金普通預金普通預金普通預金"; },
+                  48, "変換前科目", "20", IDC_XF303_ACCOUNT_TYPE_FIRST},
         CheckCase{"NameOfASeparatedPattern", [](auto& f) { f.name = "CSV1"; }, 100,
                   "「ＣＳＶ・ＴＡＢ・スペースパターン」", nullptr, IDC_XF303_NAME}),
     xftest::CaseName<FixedPatternForm>);

@@ -367,6 +367,45 @@ TEST_F(Xf304Test, ChoosingAPatternShowsItAndDeletingItClearsTheScreen) {
     EXPECT_EQ(screen.Combo(IDC_XF304_DATA_ROW).GetCurSel(), 1);
 }
 
+TEST_F(Xf304Test, ANameLongerThanAPatternHoldsIsRefusedBeforeTheShapeCheck) {
+    // Cut to the 74 bytes that a pattern holds, the typed name would be a fixed-length one's.
+    std::string fixedName;
+    for (int i = 0; i < 37; ++i) fixedName += "長";
+    xf::CFixedPattern fixed;
+    fixed.SetField(0, "01");
+    fixed.SetField(2, "3");
+    fixed.SetField(3, fixedName);
+    LoadMaster(Master() + xftest::PatternLine(fixed));
+    Open();
+    TypeName((fixedName + "名").c_str());
+    EXPECT_EQ(screen.GetItemText(IDC_XF304_NAME).size(), 76u);  // the field takes 38 characters
+    AssignRequired();
+    kortest::MessageScript script({IDCANCEL});
+    xftest::Click(hwnd, IDC_XF304_UPDATE);
+    ASSERT_FALSE(script.Shown().empty());
+    EXPECT_EQ(script.Shown()[0].text, messages.Text(48, "変換パターン名", "50"));
+    EXPECT_EQ(xftest::FocusedId(hwnd), IDC_XF304_NAME);
+    EXPECT_EQ(store.GetList().size(), 3u);
+}
+
+TEST_F(Xf304Test, APatternOfNeitherKindListsTheItemsOfNoGeneralTransfer) {
+    xf::CDelimPattern odd;
+    odd.SetField(0, "09");
+    odd.SetField(2, "1");
+    odd.SetField(3, "区分外");
+    odd.SetField(36, "1");
+    odd.SetField(37, "1");
+    odd.SetField(38, "1");
+    odd.SetField(39, "2");
+    LoadMaster(xftest::PatternLine(odd));
+    Open();
+    screen.Combo(IDC_XF304_NAME).SetCurSel(0);
+    xftest::Notify(hwnd, IDC_XF304_NAME, CBN_SELCHANGE);
+    EXPECT_FALSE(screen.Button(IDC_XF304_GENERAL).IsChecked());
+    EXPECT_FALSE(screen.Button(IDC_XF304_SALARY).IsChecked());
+    EXPECT_EQ(ListLines(IDC_XF304_ITEM_LIST).size(), 10u);
+}
+
 TEST_F(Xf304Test, LeavingWithATypedNameAsks80) {
     kortest::MessageScript script({IDCANCEL});
     const INT_PTR result = xftest::RunModal(screen, [&](HWND dialog) {

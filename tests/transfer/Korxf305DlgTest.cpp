@@ -153,6 +153,20 @@ INSTANTIATE_TEST_SUITE_P(
                   0}),
     [](const testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
 
+TEST_F(Xf305Test, ADescriptionLongerThanTheRecordHoldsIsRefused) {
+    Open();
+    std::string description;
+    for (int i = 0; i < 38; ++i) description += "口";
+    FillNew(description.c_str());
+    EXPECT_EQ(Get(IDC_XF305_DESCRIPTION).size(), 76u);  // the field takes 38 characters
+    kortest::MessageScript script({IDCANCEL});
+    xftest::Click(hwnd, IDC_XF305_UPDATE);
+    ASSERT_FALSE(script.Shown().empty());
+    EXPECT_EQ(script.Shown()[0].text, messages.Text(48, "振込依頼人登録内容の説明", "74"));
+    EXPECT_EQ(screen.FieldInError(), IDC_XF305_DESCRIPTION);
+    EXPECT_EQ(StoredDescriptions(), (std::vector<std::string>{"本社口座", "支店口座"}));
+}
+
 TEST_F(Xf305Test, ANewDescriptionIsAppendedAfterMessage3) {
     Open();
     FillNew("新規口座");

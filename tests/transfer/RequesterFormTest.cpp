@@ -23,7 +23,6 @@ RequesterForm ValidForm() {
     return f;
 }
 
-// A fault of this form takes one word at most: word2 stays empty.
 using CheckCase = xftest::FormCase<RequesterForm>;
 
 class RequesterCheckTest : public testing::TestWithParam<CheckCase> {};
@@ -45,6 +44,12 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"EmptyDescriptionFirst",
                   [](F& f) { f.description.clear(), f.name = "全角", f.accountNumber.clear(); }, 10,
                   "振込依頼人登録内容の説明", "", F::kDescription},
+        // The field takes 74 characters; the record holds 74 bytes.
+        CheckCase{"DescriptionOf75Bytes",
+                  [](F& f) { f.description = std::string(73, 'a') + "口", f.name.clear(); }, 48,
+                  "振込依頼人登録内容の説明", "74", F::kDescription},
+        CheckCase{"DescriptionOf74Bytes", [](F& f) { f.description = std::string(72, 'a') + "口"; },
+                  0, "", "", F::kNone},
         CheckCase{"QuoteInDescription", [](F& f) { f.description = "a\"b"; }, 108, "", "",
                   F::kDescription},
         CheckCase{"CommaInDescription", [](F& f) { f.description = "a,b"; }, 108, "", "",
