@@ -74,7 +74,7 @@ FormFault CheckDelimPatternName(const DelimPatternForm& form) {
     using F = DelimPatternForm;
     if (form.name.empty()) return Fault(10, F::kName, "変換パターン");
     if (form.name.size() > static_cast<size_t>(CPatternBase::kNameWidth))
-        return Fault(48, F::kName, "変換パターン名", "50");
+        return Fault(48, F::kName, "変換パターン名", "74");
     return {};
 }
 

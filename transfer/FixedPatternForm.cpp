@@ -26,7 +26,7 @@ FormFault Fault(int message, int field, std::string word1 = {}, std::string word
 FormFault CheckPresence(const FixedPatternForm& form) {
     using F = FixedPatternForm;
     if (form.name.size() > static_cast<size_t>(CPatternBase::kNameWidth))
-        return Fault(48, F::kName, kNameLabel, "50");
+        return Fault(48, F::kName, kNameLabel, "74");
     if (form.name.empty()) return Fault(10, F::kName, kNameLabel);
     if (!CCharCheck::HasNoQuoteOrComma(form.name)) return Fault(108, F::kName);
     if (form.recordLength.empty()) return Fault(10, F::kRecordLength, kRecordLengthLabel);

@@ -119,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CheckCase{"Of74Bytes", [](F& f) { f.name = std::string(72, 'a') + "名"; }, 0,
                               "", "", F::kNone},
                     CheckCase{"Of75Bytes", [](F& f) { f.name = std::string(73, 'a') + "名"; }, 48,
-                              "変換パターン名", "50", F::kName}),
+                              "変換パターン名", "74", F::kName}),
     xftest::CaseName<F>);
 
 TEST(DelimPatternRecord, SalaryStoresNeitherItem11Nor12) {

@@ -31,7 +31,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         CheckCase{"Valid", [](F&) {}, 0, "", "", F::kNone},
         CheckCase{"NameOf75Bytes", [](F& f) { f.name = std::string(75, 'a'); }, 48,
-                  "変換パターン名", "50", F::kName},
+                  "変換パターン名", "74", F::kName},
         CheckCase{"NameOf74Bytes", [](F& f) { f.name = std::string(74, 'a'); }, 0, "", "",
                   F::kNone},
         CheckCase{"EmptyName", [](F& f) { f.name.clear(), f.recordLength.clear(); }, 10,

@@ -383,7 +383,7 @@ TEST_F(Xf304Test, ANameLongerThanAPatternHoldsIsRefusedBeforeTheShapeCheck) {
     kortest::MessageScript script({IDCANCEL});
     xftest::Click(hwnd, IDC_XF304_UPDATE);
     ASSERT_FALSE(script.Shown().empty());
-    EXPECT_EQ(script.Shown()[0].text, messages.Text(48, "変換パターン名", "50"));
+    EXPECT_EQ(script.Shown()[0].text, messages.Text(48, "変換パターン名", "74"));
     EXPECT_EQ(xftest::FocusedId(hwnd), IDC_XF304_NAME);
     EXPECT_EQ(store.GetList().size(), 3u);
 }
