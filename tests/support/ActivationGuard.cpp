@@ -4,10 +4,13 @@ namespace kortest {
 
 namespace {
 
-// Another program taking the foreground asks this thread to activate no window. The thread's
-// own changes name a window (or follow a destroyed window, whose state Wine clears anyway).
+// Another program taking the foreground asks this thread to activate no window while its active
+// window is shown. The thread itself hides a window before it lets Wine choose the next one.
 LRESULT CALLBACK RefuseDeactivation(int code, WPARAM wp, LPARAM lp) {
-    if (code == HCBT_ACTIVATE && !wp) return 1;
+    if (code == HCBT_ACTIVATE && !wp) {
+        const HWND active = reinterpret_cast<const CBTACTIVATESTRUCT*>(lp)->hWndActive;
+        if (active && IsWindowVisible(active)) return 1;
+    }
     return CallNextHookEx(nullptr, code, wp, lp);
 }
 
