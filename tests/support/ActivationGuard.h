@@ -1,7 +1,10 @@
 #pragma once
-// Test programs run side by side on one display, and a window that becomes active takes the
-// focus from another program's window (an open cell editor then closes). While a guard lives,
-// no window of its thread becomes active but the one allowed (none at first).
+// Test programs run side by side on one display. When a window of one program takes the
+// foreground, Wine tells the program that had it to activate no window, and a program whose
+// window loses the X input focus does the same to itself: the thread's focus goes (an open cell
+// editor then closes). While a guard lives, its thread refuses to be left without an active
+// window while that window is shown; activating one of its own windows, or another after
+// hiding one, works as usual, so focus is tested as alone.
 #include <windows.h>
 
 namespace kortest {
@@ -12,9 +15,6 @@ public:
     ~ActivationGuard();
     ActivationGuard(const ActivationGuard&) = delete;
     ActivationGuard& operator=(const ActivationGuard&) = delete;
-
-    // The window that may become active (its focus is looked at), or null for none.
-    static void Allow(HWND hwnd);
 
 private:
     HHOOK m_hook;

@@ -91,8 +91,6 @@ void MainScreenTest::Open() {
     ASSERT_TRUE(screen->Create());
     // Test programs run side by side on one display: none takes the foreground.
     ShowWindow(Hwnd(), SW_SHOWNA);
-    // Its focus is looked at.
-    ActivationGuard::Allow(Hwnd());
 }
 
 INT_PTR MainScreenTest::RunModal(std::function<void(HWND)> step) {

@@ -12,7 +12,6 @@
 
 #include "common/ApMsgInfoList.h"
 #include "resources/transfer/Korxf300DlgRes.h"
-#include "support/ActivationGuard.h"
 #include "support/MessageScript.h"
 #include "transfer/Korxf300Dlg.h"
 
@@ -72,8 +71,6 @@ protected:
     std::string ReadFile(int pattern, int requester, const std::string& name,
                          const std::string& bytes);
 
-    // No window becomes active but a screen opened modeless.
-    ActivationGuard activationGuard;
     std::string folder;  // the program folder, with a trailing backslash
     MessageScript script;
     std::unique_ptr<CKorxf300Dlg> screen;
