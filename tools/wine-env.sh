@@ -4,7 +4,8 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LC_ALL=ja_JP.UTF-8
 
-kor_wine32_available() { [ -x /usr/lib/wine/wine ]; }
+# 32-bit Wine is installed and this kernel runs it.
+kor_wine32_available() { [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1; }
 
 # Creates the build folder's Wine prefix once; windows are unmanaged (no window manager runs,
 # and a managed window costs seconds when it is destroyed).
