@@ -1,11 +1,11 @@
 #pragma once
-// The file names the main screen takes from its edits: trimming, separators, the pieces of a
+// The file names the main screens take from their edits: trimming, separators, the pieces of a
 // path, the default output name and whether two names lead to one file. Paths are CP932 text;
 // a backslash is looked for on character boundaries, never as the second byte of a character.
 #include <string>
 #include <string_view>
 
-namespace xf {
+namespace kor {
 
 // Removes leading half-width blanks and full-width blanks ("　") up to the first other
 // character.
@@ -36,4 +36,4 @@ std::string ProgramFolderOf(std::string_view modulePath);
 // names (a short 8.3 name, a link).
 bool IsSameFile(std::string_view a, std::string_view b);
 
-}  // namespace xf
+}  // namespace kor

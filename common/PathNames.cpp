@@ -1,4 +1,4 @@
-#include "transfer/PathNames.h"
+#include "common/PathNames.h"
 
 #include <windows.h>
 
@@ -7,7 +7,7 @@
 #include "framework/Cp932.h"
 #include "framework/UniqueHandle.h"
 
-namespace xf {
+namespace kor {
 
 namespace {
 
@@ -135,4 +135,4 @@ bool IsSameFile(std::string_view a, std::string_view b) {
            idA.indexHigh == idB.indexHigh && idA.indexLow == idB.indexLow;
 }
 
-}  // namespace xf
+}  // namespace kor
