@@ -13,13 +13,9 @@ namespace {
 
 constexpr std::string_view kFullWidthBlank = "　";
 
-// The full path the system would open for name, with its long file names where the file exists.
-std::wstring ResolvedPath(std::string_view name) {
-    std::wstring path = kor::ToWide(name);
-    for (wchar_t& ch : path) {
-        if (ch == L'/') ch = L'\\';
-    }
-    if (path.empty()) return path;
+// The full path of path as the system completes it from the current drive and folder; path
+// itself when it cannot.
+std::wstring FullPathOf(const std::wstring& path) {
     std::wstring full(MAX_PATH, L'\0');
     for (;;) {
         const DWORD n =
@@ -27,10 +23,20 @@ std::wstring ResolvedPath(std::string_view name) {
         if (n == 0) return path;
         if (n < full.size()) {
             full.resize(n);
-            break;
+            return full;
         }
         full.resize(n);
     }
+}
+
+// The full path the system would open for name, with its long file names where the file exists.
+std::wstring ResolvedPath(std::string_view name) {
+    std::wstring path = kor::ToWide(name);
+    for (wchar_t& ch : path) {
+        if (ch == L'/') ch = L'\\';
+    }
+    if (path.empty()) return path;
+    const std::wstring full = FullPathOf(path);
     std::wstring longer(full.size() + MAX_PATH, L'\0');
     const DWORD n =
         GetLongPathNameW(full.c_str(), longer.data(), static_cast<DWORD>(longer.size()));
@@ -101,6 +107,11 @@ void SplitPath(std::string_view path, std::string& root, std::string& folder, st
         folder = kor::ToCp932(drive + std::wstring(rest.substr(0, nameStart)));
     }
     if (nameStart < rest.size()) file = kor::ToCp932(rest.substr(nameStart));
+}
+
+std::string FullPathName(std::string_view name) {
+    if (name.empty()) return {};
+    return kor::ToCp932(FullPathOf(kor::ToWide(name)));
 }
 
 std::string ProgramFolderOf(std::string_view modulePath) {

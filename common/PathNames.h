@@ -26,6 +26,10 @@ void SplitPath(std::string_view path, std::string& root, std::string& folder, st
 // name, followed by "_out.txt".
 std::string DefaultOutputName(std::string_view inputName);
 
+// The full path of a name as the system completes it from the current drive and folder (what a
+// file dialog gives); the name itself when it cannot.
+std::string FullPathName(std::string_view name);
+
 // The folder of a program file, ending in a backslash: drive and folder as SplitPath gives them,
 // or, for a program started from a network share (no drive letter), the path up to its last
 // backslash. Empty when the path has no folder.

@@ -82,6 +82,16 @@ TEST(PathNames, TheDefaultOutputNameReplacesTheExtensionOfTheFileName) {
     for (const Case& c : cases) EXPECT_EQ(kor::DefaultOutputName(c.input), c.output) << c.input;
 }
 
+TEST(PathNames, AFullPathNameCompletesARelativeName) {
+    wchar_t current[MAX_PATH] = {};
+    ASSERT_GT(GetCurrentDirectoryW(MAX_PATH, current), 0u);
+    std::string folder = kor::ToCp932(current);
+    if (folder.back() != '\\') folder += '\\';
+    EXPECT_EQ(kor::FullPathName("in.csv"), folder + "in.csv");
+    EXPECT_EQ(kor::FullPathName("C:\\data\\..\\表.csv"), "C:\\表.csv");
+    EXPECT_EQ(kor::FullPathName(""), "");
+}
+
 // --- One file under two names ------------------------------------------------------------------
 
 class SameFileTest : public testing::Test {

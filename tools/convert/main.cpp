@@ -9,6 +9,7 @@
 #include <string>
 
 #include "common/FlowMessages.h"
+#include "common/PathNames.h"
 #include "framework/Cp932.h"
 #include "transfer/ConversionFlow.h"
 #include "transfer/PatternStore.h"
@@ -33,22 +34,6 @@ LARGE_INTEGER Now() {
     LARGE_INTEGER now;
     QueryPerformanceCounter(&now);
     return now;
-}
-
-// A name as the file dialog of the main screen gives it: the full path.
-std::string FullPath(const std::string& name) {
-    const std::wstring wide = kor::ToWide(name);
-    std::wstring full(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD n =
-            GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-        if (n == 0) return name;
-        if (n < full.size()) {
-            full.resize(n);
-            return kor::ToCp932(full);
-        }
-        full.resize(n);
-    }
 }
 
 // The user at the console: goes on where the screen asks whether to go on (read, output,
@@ -123,7 +108,7 @@ int ConvertTransfer(const std::string (&arg)[9]) {
     choices.month = arg[4];
     choices.day = arg[5];
     choices.bonus = arg[6] == "bonus" ? 1 : 0;
-    choices.input = FullPath(arg[7]);
+    choices.input = kor::FullPathName(arg[7]);
 
     CConsoleAnswers answers;
     xf::CConversionFlow flow(answers, nullptr, nullptr);
@@ -138,7 +123,7 @@ int ConvertTransfer(const std::string (&arg)[9]) {
         if (d->deleteFlag != 1 && d->HasFieldError()) ++report.errors;
 
     const LARGE_INTEGER writeStart = Now();
-    const xf::FlowResult written = flow.Output(FullPath(arg[8]), *data);
+    const xf::FlowResult written = flow.Output(kor::FullPathName(arg[8]), *data);
     report.stage = StageName(written.stage);
     report.result = written.code;
     if (written.stage == xf::FlowResult::kCheck) return Print(report, false);
