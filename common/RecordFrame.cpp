@@ -2,6 +2,18 @@
 
 #include "common/FileAccess.h"
 
+int CRecordFrame::SlotOfLengthCode(int lengthCode, int lineBreak) {
+    int slot = 130;
+    if (lengthCode == 1) slot = 122;
+    if (lengthCode == 2) slot = 128;
+    return lineBreak == 0 ? slot - 2 : slot;
+}
+
+std::uint64_t CRecordFrame::EstimateFileSize(int lengthCode, int lineBreak, int records) {
+    const std::uint64_t count = records > 0 ? static_cast<std::uint64_t>(records) : 0;
+    return static_cast<std::uint64_t>(SlotOfLengthCode(lengthCode, lineBreak)) * (count + 3);
+}
+
 char* CRecordFrame::AddRecord() {
     const size_t start = m_bytes.size();
     m_bytes.append(static_cast<size_t>(m_recordSize), ' ');

@@ -3,6 +3,7 @@
 // CR LF when the pattern asks for line breaks, and one end byte after the last record. The
 // whole file is built in one buffer and written in one atomic step; each tool lays out its own
 // records with field tables (common/RecordLayout.h).
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,14 @@ public:
     CRecordFrame(int recordSize, bool lineBreak)
         : m_recordSize(recordSize), m_lineBreak(lineBreak) {}
     virtual ~CRecordFrame() = default;
+
+    // The size a main screen expects of a file before it writes one (what its free-space check
+    // measures): a slot of 120, 126 or 128 bytes for record-length code 1, 2 or 3, each with
+    // CR LF unless lineBreak is 0, times the records and three frame records (header, trailer,
+    // end record). A code the pattern screens never store counts as the longest record, so that
+    // the room asked for is never too small.
+    static int SlotOfLengthCode(int lengthCode, int lineBreak);
+    static std::uint64_t EstimateFileSize(int lengthCode, int lineBreak, int records);
 
     int RecordSize() const { return m_recordSize; }
     // Bytes from the start of one record to the start of the next.

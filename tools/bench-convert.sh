@@ -78,7 +78,7 @@ for input in bench.csv bench.dat; do
     [ "$input" = bench.dat ] && pattern="BENCH FIXED"
     for run in 1 2 3; do
         # One line a run: the harness's figures (see README, "Console harness").
-        wine "$exe" mstKORXF301.ini "$pattern" mstKORXF302.ini BENCH 12 10 salary \
+        wine "$exe" xf mstKORXF301.ini "$pattern" mstKORXF302.ini BENCH 12 10 salary \
             "$input" "$input.out" | tr -d '\r' |
             awk -v name="$input" -v run="$run" '{ v[$1] = $2 }
                 END { printf "%-9s run %d: stage %s, result %s, %s records, total %s, %s in error, read %s ms, write %s ms\n",

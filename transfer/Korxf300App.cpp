@@ -2,14 +2,14 @@
 
 #include <cstring>
 
+#include "common/PathNames.h"
+#include "common/SingleInstance.h"
 #include "common/StrUtil.h"
 #include "common/SysEnv.h"
 #include "framework/Cp932.h"
 #include "framework/GridClass.h"
 #include "framework/MessageSeam.h"
 #include "transfer/Korxf300Dlg.h"
-#include "transfer/PathNames.h"
-#include "transfer/SingleInstance.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ std::string CKorxf300App::GetModuleFolder(HINSTANCE instance) {
         }
         path.resize(path.size() * 2);
     }
-    return xf::ProgramFolderOf(kor::ToCp932(path));
+    return kor::ProgramFolderOf(kor::ToCp932(path));
 }
 
 int CKorxf300App::GetModuleFolderBuf(HINSTANCE instance, char* buffer, size_t size) {
@@ -46,13 +46,13 @@ int CKorxf300App::GetModuleFolderBuf(HINSTANCE instance, char* buffer, size_t si
 BOOL CKorxf300App::InitInstance() {
     kor::RegisterGridClass();
 
-    switch (xf::DecideStart()) {
-        case xf::StartDecision::kRun:
+    switch (kor::DecideStart(xf::kInstanceMutex, xf::kImportToolMutex)) {
+        case kor::StartDecision::kRun:
             break;
-        case xf::StartDecision::kImportToolRunning:
+        case kor::StartDecision::kImportToolRunning:
             kor::ShowMessageBox(nullptr, kImportToolRunning, kErrorCaption, MB_OK | MB_ICONERROR);
             return FALSE;
-        case xf::StartDecision::kEndSilently:
+        case kor::StartDecision::kEndSilently:
             return FALSE;
     }
 

@@ -8,6 +8,14 @@
 
 #include "framework/App.h"
 
+namespace xf {
+
+// The mutex of a running Korxf300, and the one of the pattern-import tool.
+inline constexpr wchar_t kInstanceMutex[] = L"NCH24ADA12YA03";
+inline constexpr wchar_t kImportToolMutex[] = L"NCH03ADA10YA07";
+
+}  // namespace xf
+
 class CKorxf300App : public kor::CApp {
 public:
     // The drive and folder of the module's file ("C:\Program Files\Korxf300\"), ending in a

@@ -5,33 +5,27 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <optional>
 #include <string_view>
 
-#include "common/FileAccess.h"
-#include "common/StrUtil.h"
-#include "common/SysEnv.h"
+#include "common/FlowMessages.h"
+#include "common/PathNames.h"
 #include "framework/Cp932.h"
 #include "framework/FileDialogSeam.h"
 #include "framework/MessageSeam.h"
 #include "framework/WaitCursor.h"
 #include "resources/transfer/Korxf300DlgRes.h"
 #include "transfer/AboutDlg.h"
-#include "transfer/ConvertEngine.h"
-#include "transfer/ConvertRules.h"
+#include "transfer/ConversionFlow.h"
 #include "transfer/Korxf301Dlg.h"
 #include "transfer/Korxf302Dlg.h"
 #include "transfer/Korxf303Dlg.h"
 #include "transfer/Korxf304Dlg.h"
 #include "transfer/Korxf305Dlg.h"
-#include "transfer/OutputSize.h"
-#include "transfer/PathNames.h"
 #include "transfer/RequesterTip.h"
 #include "transfer/ScreenVersion.h"
 #include "transfer/TextFileDialog.h"
 #include "transfer/TransferItems.h"
-#include "transfer/TransferWriter.h"
 
 namespace {
 
@@ -41,9 +35,6 @@ constexpr char kMessageMasterBroken[] =
     "処理に必要なファイルが破損しています。再インストールして下さい。<B>";
 constexpr char kMasterBroken[] =
     "処理に必要なファイルが破損しています。再インストールして下さい。<C>";
-constexpr char kOpenFailed[] = "読み込みオープンエラー　　";
-constexpr char kReadFailed[] = "読み込みエラー";
-constexpr char kOutputFailed[] = "振込データ出力に失敗しました。";
 
 constexpr char kMessageMasterName[] = "mstKORXF001.ini";
 constexpr char kHelpFileName[] = "KorXF300.chm";
@@ -64,11 +55,6 @@ PathKind KindOf(std::string_view path) {
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? PathKind::kFolder : PathKind::kFile;
 }
 
-// The current time in seconds since 1970.
-std::int64_t Now() {
-    return static_cast<std::int64_t>(std::time(nullptr));
-}
-
 }  // namespace
 
 CKorxf300Dlg::CKorxf300Dlg(std::string programFolder, HWND parent)
@@ -81,10 +67,6 @@ CKorxf300Dlg::~CKorxf300Dlg() {
 int CKorxf300Dlg::ShowMessage(int id, const char* word1, const char* word2, const char* word3,
                               const char* word4, const char* word5) {
     return m_messages.ShowMessage(GetSafeHwnd(), id, word1, word2, word3, word4, word5);
-}
-
-int CKorxf300Dlg::ShowFixedBox(const char* text, UINT style) {
-    return kor::ShowMessageBox(GetSafeHwnd(), text, kProgramTitle, style);
 }
 
 // --- Initialisation ------------------------------------------------------------------------------
@@ -434,92 +416,36 @@ void CKorxf300Dlg::OnBtnBrowseInput() {
 
 void CKorxf300Dlg::OnBtnBrowseOutput() {
     kor::FileDialogRequest request = xf::TextFileDialog(GetSafeHwnd());
-    request.fileName = xf::DefaultOutputName(GetItemText(IDC_XF300_INPUT));
+    request.fileName = kor::DefaultOutputName(GetItemText(IDC_XF300_INPUT));
     if (const std::optional<std::string> path = kor::ShowFileDialog(request))
         SetItemText(IDC_XF300_OUTPUT, *path);
 }
 
 // --- Reading -----------------------------------------------------------------------------------
 
-BOOL CKorxf300Dlg::FailInput(int id) {
-    SetFieldInError(id);
-    FocusItem(id);
-    return FALSE;
-}
-
-BOOL CKorxf300Dlg::ValidateBeforeRead() {
-    SetFieldInError(0);
-    if (!m_requester) {
-        ShowMessage(38, "依頼人情報");
-        return FALSE;
-    }
-    if (Combo(IDC_XF300_PATTERN).GetCurSel() < 0) {
-        ShowMessage(11, "データ変換パターン");
-        FocusItem(IDC_XF300_PATTERN);
-        return FALSE;
-    }
-    const int monthIndex = Combo(IDC_XF300_MONTH).GetCurSel();
-    const int dayIndex = Combo(IDC_XF300_DAY).GetCurSel();
-    const int date = monthIndex < 0 || dayIndex < 0
-                         ? 10
-                         : xf::CheckTransferDate(Combo(IDC_XF300_MONTH).GetLBText(monthIndex),
-                                                 Combo(IDC_XF300_DAY).GetLBText(dayIndex));
-    if (date == 10) {
-        ShowMessage(10, "振込指定日");
-        FocusItem(IDC_XF300_MONTH);
-        return FALSE;
-    }
-    if (date == 50) {
-        ShowMessage(50);
-        FocusItem(IDC_XF300_DAY);
-        return FALSE;
-    }
-
-    const std::string name = xf::NormalizePathText(GetItemText(IDC_XF300_INPUT));
-    const size_t slash = xf::LastBackslash(name);
-    if (name.empty() || slash == std::string::npos || slash + 1 == name.size()) {
-        ShowMessage(54, "変換前ファイル名");
-        return FailInput(IDC_XF300_INPUT);
-    }
-    if (!CFileAccess::IsValidPathName(name)) {
-        ShowMessage(22);
-        return FailInput(IDC_XF300_INPUT);
-    }
-    for (;;) {
-        const int drive = CFileAccess::CheckOutputDrive(name, FALSE);
-        if (drive == -5 || drive == -6) {
-            if (ShowMessage(52) == IDOK) continue;
-            return FailInput(IDC_XF300_INPUT);
-        }
-        if (drive == -3) {
-            ShowMessage(32);
-            return FailInput(IDC_XF300_INPUT);
-        }
-        if (drive == -1 || drive == -2) {
-            ShowMessage(106);
-            return FailInput(IDC_XF300_INPUT);
-        }
-        break;
-    }
-    if (KindOf(name.substr(0, slash + 1)) != PathKind::kFolder) {
-        ShowMessage(23);
-        return FailInput(IDC_XF300_INPUT);
-    }
-    switch (KindOf(name)) {
-        case PathKind::kMissing:
-            ShowMessage(5);
-            return FailInput(IDC_XF300_INPUT);
-        case PathKind::kFolder:
-            ShowMessage(54, "変換前ファイル名");
-            return FailInput(IDC_XF300_INPUT);
-        case PathKind::kFile:
+void CKorxf300Dlg::ShowStop(const xf::FlowResult& result) {
+    int id = 0;
+    switch (result.focus) {
+        case xf::FlowField::kNone:
+            return;
+        case xf::FlowField::kPattern:
+            id = IDC_XF300_PATTERN;
+            break;
+        case xf::FlowField::kMonth:
+            id = IDC_XF300_MONTH;
+            break;
+        case xf::FlowField::kDay:
+            id = IDC_XF300_DAY;
+            break;
+        case xf::FlowField::kInput:
+            id = IDC_XF300_INPUT;
+            break;
+        case xf::FlowField::kOutput:
+            id = IDC_XF300_OUTPUT;
             break;
     }
-    if (!CSysEnv::Instance().CanRead(name)) {
-        ShowMessage(85, "読込");
-        return FailInput(IDC_XF300_INPUT);
-    }
-    return TRUE;
+    if (result.inError) SetFieldInError(id);
+    FocusItem(id);
 }
 
 void CKorxf300Dlg::OnBtnFileRead() {
@@ -527,121 +453,34 @@ void CKorxf300Dlg::OnBtnFileRead() {
     EnableItem(IDC_XF300_CHECK, false);
     EnableItem(IDC_XF300_OUTPUT_DATA, false);
     UpdateRequesterSelection();
-    if (!ValidateBeforeRead()) return;
-    if (ShowMessage(24, "読込") != IDOK) return;
+    SetFieldInError(0);
 
-    m_dataSet.reset();
-    const int selection = Combo(IDC_XF300_PATTERN).GetCurSel();
-    const xf::CPatternEntry& entry = *m_patterns.GetList()[selection];
-    const xf::CFixedPattern* fixed = nullptr;
-    const xf::CDelimPattern* delim = nullptr;
-    if (entry.fileClass == 3) {
-        fixed = m_patterns.GetFixedPattern(selection);
-    } else {
-        delim = m_patterns.GetDelimPattern(selection);
+    xf::ConvertChoices choices;
+    choices.requester = m_requester;
+    choices.patternIndex = Combo(IDC_XF300_PATTERN).GetCurSel();
+    const int monthIndex = Combo(IDC_XF300_MONTH).GetCurSel();
+    const int dayIndex = Combo(IDC_XF300_DAY).GetCurSel();
+    if (monthIndex >= 0 && dayIndex >= 0) {
+        choices.month = Combo(IDC_XF300_MONTH).GetLBText(monthIndex);
+        choices.day = Combo(IDC_XF300_DAY).GetLBText(dayIndex);
     }
-    if (!fixed && !delim) {
-        // The stored line does not read as the pattern its entry names.
-        ShowMessage(11, "データ変換パターン");
-        FocusItem(IDC_XF300_PATTERN);
+    choices.bonus = CheckedRadio(IDC_XF300_SALARY, IDC_XF300_BONUS) == IDC_XF300_BONUS ? 1 : 0;
+    choices.input = GetItemText(IDC_XF300_INPUT);
+
+    CWindowMessages messages(m_messages, GetSafeHwnd(), kProgramTitle);
+    xf::CConversionFlow flow(messages, &m_messages, GetSafeHwnd());
+    const xf::FlowResult result = flow.Read(m_patterns, choices, m_dataSet);
+    if (result.stage == xf::FlowResult::kCheck) {
+        ShowStop(result);
         return;
     }
-    switch (xf::CheckPatternForRequester(entry, *m_requester)) {
-        case 49:
-            ShowMessage(49);
-            FocusItem(IDC_XF300_INPUT);
-            return;
-        case 103:
-            ShowMessage(103);
-            FocusItem(IDC_XF300_PATTERN);
-            return;
-        default:
-            break;
-    }
-
-    const std::string name = xf::NormalizePathText(GetItemText(IDC_XF300_INPUT));
-    xf::CConvertEngine engine(&m_messages, GetSafeHwnd());
-    engine.SetPattern(fixed, delim, &entry, m_requester);
-    const int result = engine.ReadFile(name);
-    // Only a successful read gives a data set; a failed one leaves the screen without one.
-    m_dataSet = engine.GetDataSet();
-    if (result == xf::kReadOk && m_dataSet) {
-        CompleteDataSet(entry, fixed, delim, name);
-        m_dataSet->countText = engine.GetCountText();
-        m_dataSet->totalText = engine.GetTotalAmountText();
-        if (engine.HasTotalOverflow()) {
-            // The records can be corrected (fewer of them fit), but not written as they are.
-            ShowMessage(112);
-            m_dataSet->errorFree = 0;
-        } else if (engine.GetErrorCount() == 0) {
-            ShowMessage(67, "読込", "変換後ファイル");
-            m_dataSet->errorFree = 1;
-        } else {
-            ShowMessage(68, "読込", "変換後ファイル");
-            if (engine.HasWarnings()) ShowMessage(97, "", "");
-            m_dataSet->errorFree = 0;
-        }
-        m_dataSet->outputDone = 0;
+    if (result.Done()) {
         EnableItem(IDC_XF300_CORRECT, true);
         EnableItem(IDC_XF300_OUTPUT_DATA, true);
         EnableItem(IDC_XF300_CHECK, false);
-    } else {
-        m_dataSet.reset();
-        ShowReadFailure(result, engine.GetFaultLine());
     }
     RedrawWindow(GetSafeHwnd(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-}
-
-void CKorxf300Dlg::CompleteDataSet(const xf::CPatternEntry& entry, const xf::CFixedPattern* fixed,
-                                   const xf::CDelimPattern* delim, const std::string& inputName) {
-    xf::ReadChoices choices;
-    choices.entry = &entry;
-    choices.fixed = fixed;
-    choices.delim = delim;
-    choices.bonus = CheckedRadio(IDC_XF300_SALARY, IDC_XF300_BONUS) == IDC_XF300_BONUS ? 1 : 0;
-    choices.month = GetItemText(IDC_XF300_MONTH);
-    choices.day = GetItemText(IDC_XF300_DAY);
-    choices.inputName = inputName;
-    choices.patternIndex = Combo(IDC_XF300_PATTERN).GetCurSel();
-    xf::CompleteDataSet(*m_dataSet, choices);
-}
-
-void CKorxf300Dlg::ShowReadFailure(int result, int faultLine) {
-    switch (result) {
-        case xf::kReadCannotOpen:
-            ShowFixedBox(kOpenFailed, MB_OK);
-            break;
-        case xf::kReadFailed:
-            ShowFixedBox(kReadFailed, MB_OK);
-            break;
-        case xf::kReadNoLines:
-            ShowMessage(9, "振込明細");
-            break;
-        case xf::kReadTooManyLines:
-            ShowMessage(6);
-            break;
-        case xf::kReadBadRecordSize:
-            ShowMessage(91);
-            break;
-        case xf::kReadNoRecords:
-            ShowMessage(81);
-            break;
-        case xf::kReadEmptyFile:
-            ShowMessage(53);
-            break;
-        case xf::kReadLineTooLong:
-            ShowMessage(111, std::to_string(faultLine).c_str());
-            break;
-        case xf::kReadBadRecordLength:
-            ShowMessage(113);
-            break;
-        case xf::kReadCancelled:
-            ShowMessage(19);
-            break;
-        default:
-            break;
-    }
 }
 
 // --- Output ------------------------------------------------------------------------------------
@@ -653,145 +492,30 @@ int CKorxf300Dlg::HaveSettingsChanged() const {
     if ((data.bonusFlag == 1 && radio == IDC_XF300_SALARY) ||
         (data.bonusFlag == 0 && radio == IDC_XF300_BONUS))
         return 1;
-    if (xf::TrimLeadingBlanks(GetItemText(IDC_XF300_MONTH)) != data.month) return 1;
-    if (xf::TrimLeadingBlanks(GetItemText(IDC_XF300_DAY)) != data.day) return 1;
+    if (kor::TrimLeadingBlanks(GetItemText(IDC_XF300_MONTH)) != data.month) return 1;
+    if (kor::TrimLeadingBlanks(GetItemText(IDC_XF300_DAY)) != data.day) return 1;
     if (!m_requester) return 1;
     const char* readWith = data.requester ? data.requester->description : "";
     if (std::string_view(m_requester->description) != readWith) return 1;
     return 0;
 }
 
-BOOL CKorxf300Dlg::CheckOutputName(const std::string& path) {
-    if (path.empty()) {
-        ShowMessage(54, "変換後ファイル名");
-        return FALSE;
-    }
-    if (!CFileAccess::IsValidPathName(path)) {
-        ShowMessage(22);
-        return FALSE;
-    }
-    const size_t slash = xf::LastBackslash(path);
-    if (slash != std::string::npos && slash + 1 == path.size()) {
-        ShowMessage(54, "変換後ファイル名");
-        return FALSE;
-    }
-    for (;;) {
-        const int drive = CFileAccess::CheckOutputDrive(path, TRUE);
-        if (drive == 0 || drive == 2) break;
-        if (drive == -3) {
-            ShowMessage(32);
-            return FALSE;
-        }
-        if (drive == -1 || drive == -2) {
-            ShowMessage(106);
-            return FALSE;
-        }
-        if (drive == 1) {
-            ShowMessage(23);
-            return FALSE;
-        }
-        // Write-protected, unformatted or otherwise unusable: the user may mend it and retry.
-        if (ShowMessage(drive == -4 ? 51 : 52) != IDOK) return FALSE;
-    }
-    std::string root, folder, file;
-    xf::SplitPath(path, root, folder, file);
-    if (KindOf(folder) != PathKind::kFolder) {
-        ShowMessage(23);
-        return FALSE;
-    }
-    // Writing over the customer's own file must be impossible, whatever the spelling.
-    if (xf::IsSameFile(path, m_dataSet->inputFileName)) {
-        ShowMessage(70, "変換後ファイル名", "変換前ファイル名");
-        return FALSE;
-    }
-    switch (KindOf(path)) {
-        case PathKind::kMissing:
-            if (!CSysEnv::Instance().CanWrite(folder)) {
-                ShowMessage(66);
-                return FALSE;
-            }
-            break;
-        case PathKind::kFolder:
-            ShowMessage(54, "変換後ファイル名");
-            return FALSE;
-        case PathKind::kFile:
-            if (ShowMessage(4) == IDCANCEL) return FALSE;
-            if (!CSysEnv::Instance().CanWrite(path)) {
-                ShowMessage(66);
-                return FALSE;
-            }
-            break;
-    }
-    return TRUE;
-}
-
-BOOL CKorxf300Dlg::CheckFreeSpace(std::uint64_t size, const std::string& path) {
-    while (!xf::FitsInFreeSpace(size, CFileAccess::GetFreeSpace(path))) {
-        if (CFileAccess::CheckOutputDrive(path, TRUE) != 2) {
-            ShowMessage(61);
-            return FALSE;
-        }
-        if (ShowMessage(60) != IDOK) return FALSE;
-    }
-    return TRUE;
-}
-
-BOOL CKorxf300Dlg::CheckOutputPath(std::uint64_t& size, const std::string& path) {
-    SetFieldInError(0);
-    if (!CheckOutputName(path)) {
-        SetFieldInError(IDC_XF300_OUTPUT);
-        return FALSE;
-    }
-    switch (xf::CheckRecordsForOutput(*m_dataSet)) {
-        case 20:
-            ShowMessage(20);
-            return FALSE;
-        case 39:
-            ShowMessage(39);
-            return FALSE;
-        default:
-            break;
-    }
-    int records = 0;
-    for (const auto& record : m_dataSet->details) {
-        if (record->deleteFlag != 1) ++records;
-    }
-    size = xf::EstimateOutputSize(m_dataSet->outputLengthCode, m_dataSet->lineBreak, records);
-    return CheckFreeSpace(size, path);
-}
-
 void CKorxf300Dlg::OnBtnOutput() {
     if (!m_dataSet) return;
     const kor::CWaitCursor wait;
-    std::string typed;
-    CStrUtil::CutMbcs(GetItemText(IDC_XF300_OUTPUT), typed, MAX_PATH - 1);
     // The output goes on with the data as read.
     if (HaveSettingsChanged()) ShowMessage(83);
-    const std::string path = xf::NormalizePathText(typed);
+    SetFieldInError(0);
 
-    std::uint64_t size = 0;
-    if (!CheckOutputPath(size, path)) {
-        FocusItem(IDC_XF300_OUTPUT);
-        RedrawWindow(GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        return;
-    }
-    if (ShowMessage(24, "出力") != IDOK) return;
-
-    xf::CTransferWriter writer(&m_messages, GetSafeHwnd());
-    writer.SetData(m_dataSet.get(), path);
-    const int result = writer.Run();
-    if (result == xf::CTransferWriter::kWritten) {
-        ShowMessage(75);
-        EnableItem(IDC_XF300_CHECK, true);
-        m_dataSet->outputDone = 1;
-        m_dataSet->outputTime = Now();
+    CWindowMessages messages(m_messages, GetSafeHwnd(), kProgramTitle);
+    xf::CConversionFlow flow(messages, &m_messages, GetSafeHwnd());
+    const xf::FlowResult result = flow.Output(GetItemText(IDC_XF300_OUTPUT), *m_dataSet);
+    if (result.stage == xf::FlowResult::kCheck) {
+        // Declining to go on leaves the screen as it is.
+        if (result.focus == xf::FlowField::kNone) return;
+        ShowStop(result);
     } else {
-        if (result == xf::CTransferWriter::kTotalsTooLarge) {
-            ShowMessage(112);
-        } else {
-            ShowFixedBox(kOutputFailed, MB_OK | MB_ICONERROR);
-        }
-        EnableItem(IDC_XF300_CHECK, false);
+        EnableItem(IDC_XF300_CHECK, result.Done());
     }
     RedrawWindow(GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }

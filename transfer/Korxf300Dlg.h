@@ -4,13 +4,13 @@
 // The screen owns the message table, both masters and the current data set for the whole run.
 #include <windows.h>
 
-#include <cstdint>
 #include <memory>
 #include <string>
 
 #include "common/ApMsgInfoList.h"
 #include "framework/DialogBase.h"
 #include "framework/UniqueHandle.h"
+#include "transfer/ConversionFlow.h"
 #include "transfer/DataSet.h"
 #include "transfer/PatternStore.h"
 #include "transfer/RequesterStore.h"
@@ -38,8 +38,6 @@ private:
     int ShowMessage(int id, const char* word1 = nullptr, const char* word2 = nullptr,
                     const char* word3 = nullptr, const char* word4 = nullptr,
                     const char* word5 = nullptr);
-    // A box of a text fixed in the program, with the program's name as its caption.
-    int ShowFixedBox(const char* text, UINT style);
 
     // Initialisation steps; false when the screen has to end.
     bool LoadMasters();
@@ -65,22 +63,11 @@ private:
     void RememberPatternSelection();
     void OnBtnCheck();
 
-    BOOL ValidateBeforeRead();
-    // Fills the data set of a successful read with the screen's choices.
-    void CompleteDataSet(const xf::CPatternEntry& entry, const xf::CFixedPattern* fixed,
-                         const xf::CDelimPattern* delim, const std::string& inputName);
-    void ShowReadFailure(int result, int faultLine);
+    // Puts the focus where a stop of the conversion points, painting the field in error.
+    void ShowStop(const xf::FlowResult& result);
     int HaveSettingsChanged() const;
-    BOOL CheckOutputPath(std::uint64_t& size, const std::string& path);
-    // The path checks of CheckOutputPath (empty path to overwriting); FALSE after a message.
-    BOOL CheckOutputName(const std::string& path);
-    // The room on the output drive for size bytes; FALSE after a message.
-    BOOL CheckFreeSpace(std::uint64_t size, const std::string& path);
     // Asks message 1 and ends the screen unless the answer is Cancel.
     void AskToClose();
-
-    // FALSE after making id the edit in error and giving it the focus.
-    BOOL FailInput(int id);
 
     std::string m_programFolder;
     std::string m_helpPath;

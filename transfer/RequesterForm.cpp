@@ -62,6 +62,15 @@ FormFault CheckRequesterForm(const RequesterForm& form) {
     return {};
 }
 
+FormFault CheckStoredRequester(const CRequesterInfo& requester) {
+    const RequesterForm form = FromRequester(requester);
+    if (FormFault fault = CheckRequesterForm(form)) return fault;
+    // The form reads an empty type as the list's first choice.
+    if (std::string_view(requester.accountType) != AccountTypeText(form.accountType))
+        return Fault(11, RequesterForm::kAccountType, "科目");
+    return {};
+}
+
 std::string PadAccountNumber(std::string_view number) {
     return PadZeros(number, 7);
 }

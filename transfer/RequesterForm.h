@@ -45,6 +45,11 @@ inline constexpr char kKanaExtraChars[] = "\\｢｣()-/*&$,.@=%+;･ ";
 // The first failing check of a save, in the screen's order; no fault when all pass.
 FormFault CheckRequesterForm(const RequesterForm& form);
 
+// The checks of a save applied to a stored requester, as it reaches the bank file's header: a
+// requester saved through the requester screen passes; a line edited by hand or damaged may
+// not. An account type other than one of the list's values is refused too.
+FormFault CheckStoredRequester(const CRequesterInfo& requester);
+
 // A non-empty account number padded on the left with "0" to 7 characters.
 std::string PadAccountNumber(std::string_view number);
 // A requester code without blanks, padded on the left with "0" to 10 characters when not empty.

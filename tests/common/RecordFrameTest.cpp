@@ -105,4 +105,28 @@ TEST(RecordFrame, WritesTheWholeFileOrReportsTheFailure) {
     EXPECT_EQ(frame.WriteTo(dir.substr(0, dir.size() - 1)), CFileAccess::kCannotCreate);
 }
 
+// --- The size expected before a write ---------------------------------------------------------
+
+TEST(RecordFrameSize, SlotTimesRecordsAndThreeFrameRecords) {
+    struct Case {
+        int lengthCode, lineBreak, records;
+        std::uint64_t size;
+    };
+    const Case cases[] = {
+        {1, 1, 1, 122 * 4},
+        {1, 0, 1, 120 * 4},
+        {2, 1, 10, 128 * 13},
+        {2, 0, 10, 126 * 13},
+        {3, 1, 2, 130 * 5},
+        {3, 0, 0, 128 * 3},
+        {3, 1, 50000, 130 * 50003ull},
+        {0, 1, 1, 130 * 4},  // a code no screen stores: the longest record
+        {7, 0, 1, 128 * 4},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(CRecordFrame::EstimateFileSize(c.lengthCode, c.lineBreak, c.records), c.size)
+            << c.lengthCode << " " << c.lineBreak << " " << c.records;
+    }
+}
+
 }  // namespace

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "framework/Cp932.h"
-#include "transfer/PathNames.h"
+#include "common/PathNames.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ TEST(Korxf300App, TheProgramFolderOfAPathOnADriveOrAShare) {
         {"\\\\server\\share\\表計算\\Korxf300.exe", "\\\\server\\share\\表計算\\"},
         {"Korxf300.exe", ""},
     };
-    for (const Case& c : cases) EXPECT_EQ(xf::ProgramFolderOf(c.module), c.folder) << c.module;
+    for (const Case& c : cases) EXPECT_EQ(kor::ProgramFolderOf(c.module), c.folder) << c.module;
 }
 
 TEST(Korxf300App, TheFolderBufferIsZeroedAndCut) {

@@ -50,9 +50,40 @@ std::string ExistingInput(ReadCheckTest& t, char separator) {
     return path;
 }
 
+// A requester master of one line: the general requester of the fixture with field k (0 name,
+// 1 branch code, 2 branch name, 3 account type, 4 account number, 5 description, 6 requester
+// code) as given, as a hand edit or a damaged file leaves it; with count 5, a line of the old
+// form of five fields (description and code empty, the name listed).
+std::function<void(ReadCheckTest&)> DamagedRequester(int k, std::string text, size_t count = 8) {
+    return [k, text, count](ReadCheckTest& t) {
+        std::vector<std::string> fields = {"ﾃｽﾄｼｮｳｼﾞ(ｶ", "001", "ﾎﾝﾃﾝ", "1", "1234567",
+                                           "テスト商事　総合", "0000012345", "1"};
+        fields[k] = text;
+        fields.resize(count);
+        std::string line;
+        for (const std::string& field : fields)
+            line += (line.empty() ? "\"" : ",\"") + field + "\"";
+        t.WriteMaster("mstKORXF302.ini", {line});
+    };
+}
+
 const CheckCase kChecks[] = {
     {"NoRequester", [](ReadCheckTest& t) { t.WriteMaster("mstKORXF302.ini", {}); },
      [](ReadCheckTest& t) { return ExistingInput(t, '\\'); }, 38, "依頼人情報", 0, 0},
+    // A damaged requester is refused before the input is looked at, naming its field.
+    {"RequesterNameWithCr", DamagedRequester(0, "ﾃｽﾄ\rｼｮｳｼﾞ"),
+     [](ReadCheckTest&) { return std::string(); }, 114, "振込依頼人名(ｶﾅ)", 0, 0},
+    {"RequesterNameWithLf", DamagedRequester(0, "ﾃｽﾄ\nｼｮｳｼﾞ"),
+     [](ReadCheckTest& t) { return ExistingInput(t, '\\'); }, 114, "振込依頼人名(ｶﾅ)", 0, 0},
+    // The last field of a line keeps a lead byte whose second byte was cut off.
+    {"AccountNumberCutInACharacter", DamagedRequester(4, "123456\x83", 5),
+     [](ReadCheckTest& t) { return ExistingInput(t, '\\'); }, 114, "口座番号", 0, 0},
+    {"AccountNumberWithEndByte", DamagedRequester(4, "12345\x1A" "7"),
+     [](ReadCheckTest& t) { return ExistingInput(t, '\\'); }, 114, "口座番号", 0, 0},
+    {"AccountNumberWithLetter", DamagedRequester(4, "12345O7"),
+     [](ReadCheckTest& t) { return ExistingInput(t, '\\'); }, 114, "口座番号", 0, 0},
+    {"BranchCodeDoubleByte", DamagedRequester(1, "１1"),
+     [](ReadCheckTest& t) { return ExistingInput(t, '\\'); }, 114, "支店コード", 0, 0},
     {"NoPattern", [](ReadCheckTest& t) { t.WriteMaster("mstKORXF301.ini", {}); },
      [](ReadCheckTest& t) { return ExistingInput(t, '\\'); }, 11, "データ変換パターン",
      IDC_XF300_PATTERN, 0},

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "FormCase.h"
@@ -133,6 +134,53 @@ TEST(RequesterModified, AgainstTheStoredRecordAndAgainstAnEmptyForm) {
     RequesterForm none = form;
     none.accountType = -1;
     EXPECT_FALSE(xf::IsRequesterModified(none, &stored));
+}
+
+// A stored requester reaches the header record of the bank file: what the screen would not save
+// is refused, naming the field; whatever it saves passes.
+TEST(StoredRequester, ADamagedFieldIsRefusedWithTheFieldAndASavedOnePasses) {
+    struct Case {
+        const char* name;
+        void (*damage)(xf::CRequesterInfo&);
+        int field;
+    };
+    const Case cases[] = {
+        {"as saved", [](xf::CRequesterInfo&) {}, F::kNone},
+        {"CR in the name", [](xf::CRequesterInfo& r) { std::strcpy(r.name, "ﾃｽﾄ\rｼｮｳｼﾞ"); },
+         F::kName},
+        {"LF in the name", [](xf::CRequesterInfo& r) { std::strcpy(r.name, "ﾃｽﾄ\n"); }, F::kName},
+        {"end byte in the account number",
+         [](xf::CRequesterInfo& r) { std::strcpy(r.accountNumber, "12345\x1A"); },
+         F::kAccountNumber},
+        {"letter in the account number",
+         [](xf::CRequesterInfo& r) { std::strcpy(r.accountNumber, "12O4567"); }, F::kAccountNumber},
+        {"double-byte branch code", [](xf::CRequesterInfo& r) { std::strcpy(r.branchCode, "１"); },
+         F::kBranchCode},
+        {"lead byte cut off at the end of the branch name",
+         [](xf::CRequesterInfo& r) { std::strcpy(r.branchName, "ﾎﾝﾃﾝ\x82"); }, F::kBranchName},
+        {"letter in the requester code",
+         [](xf::CRequesterInfo& r) { std::strcpy(r.requesterCode, "00000A0123"); },
+         F::kRequesterCode},
+        {"no name", [](xf::CRequesterInfo& r) { r.name[0] = '\0'; }, F::kName},
+        {"no account type", [](xf::CRequesterInfo& r) { r.accountType[0] = '\0'; },
+         F::kAccountType},
+        {"account type of no choice", [](xf::CRequesterInfo& r) { r.accountType[0] = '4'; },
+         F::kAccountType},
+    };
+    for (const Case& c : cases) {
+        xf::CRequesterInfo r = xf::ToRequester(ValidForm());
+        c.damage(r);
+        EXPECT_EQ(xf::CheckStoredRequester(r).field, c.field) << c.name;
+    }
+    // Every choice of the screen's lists passes.
+    for (const xf::AccountTypeChoice& type : xf::kRequesterAccountTypes) {
+        for (const char* kind : {"", "1", "2"}) {
+            RequesterForm form = ValidForm();
+            form.accountType = type.value;
+            form.kind = kind;
+            EXPECT_FALSE(xf::CheckStoredRequester(xf::ToRequester(form))) << type.text << kind;
+        }
+    }
 }
 
 }  // namespace

@@ -1,56 +1,15 @@
-// One instance at a time: the decision in this process on mutex names of the test's own, and
-// the real program started twice.
-#include "transfer/SingleInstance.h"
-
+// One instance at a time: the real program started twice, and while the import tool runs.
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>
 
 #include "framework/Cp932.h"
 #include "framework/UniqueHandle.h"
+#include "transfer/Korxf300App.h"
 
 namespace {
-
-// Names no other test program uses.
-std::wstring TestName(const wchar_t* what) {
-    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-    return L"KorTest_" + std::to_wstring(GetCurrentProcessId()) + L"_" + kor::ToWide(test->name()) +
-           L"_" + what;
-}
-
-bool Exists(const std::wstring& name) {
-    const kor::UniqueKernelHandle mutex(OpenMutexW(SYNCHRONIZE, FALSE, name.c_str()));
-    return static_cast<bool>(mutex);
-}
-
-TEST(SingleInstance, CreateOwnedMutexSaysWhetherTheMutexExistedAndKeepsIt) {
-    const std::wstring name = TestName(L"m");
-    EXPECT_FALSE(Exists(name));
-    EXPECT_EQ(xf::CreateOwnedMutex(name.c_str()), 1);
-    EXPECT_TRUE(Exists(name));  // held after the call
-    EXPECT_EQ(xf::CreateOwnedMutex(name.c_str()), 0);
-}
-
-TEST(SingleInstance, TheFirstInstanceRunsAndTakesOnlyItsOwnMutex) {
-    const std::wstring own = TestName(L"own"), import = TestName(L"import");
-    EXPECT_EQ(xf::DecideStart(own.c_str(), import.c_str()), xf::StartDecision::kRun);
-    EXPECT_TRUE(Exists(own));
-    EXPECT_FALSE(Exists(import));
-}
-
-TEST(SingleInstance, ASecondInstanceEndsSilently) {
-    const std::wstring own = TestName(L"own"), import = TestName(L"import");
-    const kor::UniqueKernelHandle first(CreateMutexW(nullptr, TRUE, own.c_str()));
-    EXPECT_EQ(xf::DecideStart(own.c_str(), import.c_str()), xf::StartDecision::kEndSilently);
-}
-
-TEST(SingleInstance, AnInstanceWhileTheImportToolRunsIsRefused) {
-    const std::wstring own = TestName(L"own"), import = TestName(L"import");
-    const kor::UniqueKernelHandle first(CreateMutexW(nullptr, TRUE, own.c_str()));
-    const kor::UniqueKernelHandle tool(CreateMutexW(nullptr, TRUE, import.c_str()));
-    EXPECT_EQ(xf::DecideStart(own.c_str(), import.c_str()), xf::StartDecision::kImportToolRunning);
-}
 
 // --- The real program, twice ---------------------------------------------------------------------
 

@@ -1,4 +1,4 @@
-#include "transfer/PathNames.h"
+#include "common/PathNames.h"
 
 #include <windows.h>
 
@@ -7,11 +7,27 @@
 #include "framework/Cp932.h"
 #include "framework/UniqueHandle.h"
 
-namespace xf {
+namespace kor {
 
 namespace {
 
 constexpr std::string_view kFullWidthBlank = "　";
+
+// The full path of path as the system completes it from the current drive and folder; path
+// itself when it cannot.
+std::wstring FullPathOf(const std::wstring& path) {
+    std::wstring full(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n =
+            GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        if (n == 0) return path;
+        if (n < full.size()) {
+            full.resize(n);
+            return full;
+        }
+        full.resize(n);
+    }
+}
 
 // The full path the system would open for name, with its long file names where the file exists.
 std::wstring ResolvedPath(std::string_view name) {
@@ -20,17 +36,7 @@ std::wstring ResolvedPath(std::string_view name) {
         if (ch == L'/') ch = L'\\';
     }
     if (path.empty()) return path;
-    std::wstring full(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD n =
-            GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-        if (n == 0) return path;
-        if (n < full.size()) {
-            full.resize(n);
-            break;
-        }
-        full.resize(n);
-    }
+    const std::wstring full = FullPathOf(path);
     std::wstring longer(full.size() + MAX_PATH, L'\0');
     const DWORD n =
         GetLongPathNameW(full.c_str(), longer.data(), static_cast<DWORD>(longer.size()));
@@ -103,6 +109,11 @@ void SplitPath(std::string_view path, std::string& root, std::string& folder, st
     if (nameStart < rest.size()) file = kor::ToCp932(rest.substr(nameStart));
 }
 
+std::string FullPathName(std::string_view name) {
+    if (name.empty()) return {};
+    return kor::ToCp932(FullPathOf(kor::ToWide(name)));
+}
+
 std::string ProgramFolderOf(std::string_view modulePath) {
     std::string root, folder, file;
     SplitPath(modulePath, root, folder, file);
@@ -135,4 +146,4 @@ bool IsSameFile(std::string_view a, std::string_view b) {
            idA.indexHigh == idB.indexHigh && idA.indexLow == idB.indexLow;
 }
 
-}  // namespace xf
+}  // namespace kor

@@ -1,10 +1,10 @@
-#include "transfer/SingleInstance.h"
+#include "common/SingleInstance.h"
 
 #include <vector>
 
 #include "framework/UniqueHandle.h"
 
-namespace xf {
+namespace kor {
 
 int CreateOwnedMutex(const wchar_t* name) {
     // The handles live as long as the process: holding the mutex is the whole point.
@@ -24,4 +24,4 @@ StartDecision DecideStart(const wchar_t* instanceMutex, const wchar_t* importToo
     return StartDecision::kEndSilently;
 }
 
-}  // namespace xf
+}  // namespace kor

@@ -1,11 +1,11 @@
 #pragma once
-// The file names the main screen takes from its edits: trimming, separators, the pieces of a
+// The file names the main screens take from their edits: trimming, separators, the pieces of a
 // path, the default output name and whether two names lead to one file. Paths are CP932 text;
 // a backslash is looked for on character boundaries, never as the second byte of a character.
 #include <string>
 #include <string_view>
 
-namespace xf {
+namespace kor {
 
 // Removes leading half-width blanks and full-width blanks ("　") up to the first other
 // character.
@@ -26,6 +26,10 @@ void SplitPath(std::string_view path, std::string& root, std::string& folder, st
 // name, followed by "_out.txt".
 std::string DefaultOutputName(std::string_view inputName);
 
+// The full path of a name as the system completes it from the current drive and folder (what a
+// file dialog gives); the name itself when it cannot.
+std::string FullPathName(std::string_view name);
+
 // The folder of a program file, ending in a backslash: drive and folder as SplitPath gives them,
 // or, for a program started from a network share (no drive letter), the path up to its last
 // backslash. Empty when the path has no folder.
@@ -36,4 +40,4 @@ std::string ProgramFolderOf(std::string_view modulePath);
 // names (a short 8.3 name, a link).
 bool IsSameFile(std::string_view a, std::string_view b);
 
-}  // namespace xf
+}  // namespace kor

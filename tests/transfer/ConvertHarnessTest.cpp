@@ -1,0 +1,142 @@
+// The console harness end to end: the tool word, and a damaged requester refused before the
+// read as on the main screen.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "MainScreenHost.h"
+#include "framework/Cp932.h"
+#include "framework/UniqueHandle.h"
+#include "support/TestPaths.h"
+
+namespace {
+
+struct HarnessRun {
+    DWORD exitCode = 0xFFFFFFFF;
+    std::string output;  // what it printed, without CR
+};
+
+// Runs the harness with args in folder and collects what it prints.
+HarnessRun RunConvert(const std::string& folder, const std::vector<std::string>& args) {
+    const std::wstring exe = kor::ToWide(KOR_CONVERT_PROGRAM);
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    for (const std::string& arg : args) commandLine += L" \"" + kor::ToWide(arg) + L"\"";
+
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    HarnessRun run;
+    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return run;
+    kor::UniqueKernelHandle reader(readEnd), writer(writeEnd);
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdOutput = writeEnd;
+    si.hStdError = writeEnd;
+    si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    PROCESS_INFORMATION pi{};
+    const std::wstring dir = kor::ToWide(folder);
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
+                        CREATE_NO_WINDOW, nullptr, dir.c_str(), &si, &pi))
+        return run;
+    const kor::UniqueKernelHandle process(pi.hProcess), thread(pi.hThread);
+    writer.reset();
+    char buffer[4096];
+    DWORD n = 0;
+    while (ReadFile(readEnd, buffer, sizeof buffer, &n, nullptr) && n > 0)
+        run.output.append(buffer, n);
+    WaitForSingleObject(pi.hProcess, 60000);
+    GetExitCodeProcess(pi.hProcess, &run.exitCode);
+    std::erase(run.output, '\r');
+    return run;
+}
+
+class ConvertHarnessTest : public testing::Test {
+protected:
+    void SetUp() override {
+        folder = kortest::ScratchDirOfTest();
+        std::string patterns;
+        for (const std::string& line : kortest::kFixturePatternLines) patterns += line + "\r\n";
+        ASSERT_TRUE(kortest::WriteBytes(folder + "patterns.ini", patterns));
+        ASSERT_TRUE(kortest::WriteBytes(folder + "in.csv", kortest::kTwoTransfers));
+    }
+    // The general requester of the fixture with field k as given, in a line of count fields
+    // (see MainScreenReadTest).
+    void WriteRequester(int k, const std::string& text, size_t count = 8) const {
+        std::vector<std::string> fields = {"ﾃｽﾄｼｮｳｼﾞ(ｶ", "001", "ﾎﾝﾃﾝ", "1", "1234567",
+                                           "テスト商事　総合", "0000012345", "1"};
+        if (k >= 0) fields[k] = text;
+        fields.resize(count);
+        std::string line;
+        for (const std::string& field : fields)
+            line += (line.empty() ? "\"" : ",\"") + field + "\"";
+        ASSERT_TRUE(kortest::WriteBytes(folder + "requesters.ini", line + "\r\n"));
+    }
+    HarnessRun Convert(const char* tool = "xf", const char* requester = "テスト商事　総合") const {
+        return RunConvert(folder, {tool, "patterns.ini", "総合カンマ", "requesters.ini", requester,
+                                   "3", "15", "salary", "in.csv", "out.txt"});
+    }
+    bool Written() const {
+        return GetFileAttributesW(kor::ToWide(folder + "out.txt").c_str()) !=
+               INVALID_FILE_ATTRIBUTES;
+    }
+
+    std::string folder;
+};
+
+TEST_F(ConvertHarnessTest, TheTransferToolWritesTheFile) {
+    WriteRequester(-1, "");
+    const HarnessRun run = Convert();
+    EXPECT_EQ(run.exitCode, 0u) << run.output;
+    EXPECT_NE(run.output.find("stage    write\nresult   0\ncount    2\ntotal    335000\n"),
+              std::string::npos)
+        << run.output;
+    EXPECT_TRUE(Written());
+}
+
+TEST_F(ConvertHarnessTest, AnyOtherToolWordOrNoneIsAUsageError) {
+    WriteRequester(-1, "");
+    for (const char* tool : {"db", "tx", "XF", "patterns.ini"}) {
+        const HarnessRun run = Convert(tool);
+        EXPECT_EQ(run.exitCode, 2u) << tool;
+        EXPECT_NE(run.output.find("usage: convert xf "), std::string::npos) << run.output;
+    }
+    // The form without a tool word.
+    const HarnessRun old = RunConvert(folder, {"patterns.ini", "総合カンマ", "requesters.ini",
+                                        "テスト商事　総合", "3", "15", "salary", "in.csv",
+                                        "out.txt"});
+    EXPECT_EQ(old.exitCode, 2u);
+    EXPECT_FALSE(Written());
+}
+
+TEST_F(ConvertHarnessTest, ADamagedRequesterIsRefusedBeforeTheRead) {
+    struct Case {
+        const char* name;
+        int field;
+        std::string text;
+        size_t count = 8;
+    };
+    const Case cases[] = {
+        {"CR in the name", 0, "ﾃｽﾄ\rｼｮｳｼﾞ"},
+        {"LF in the name", 0, "ﾃｽﾄ\nｼｮｳｼﾞ"},
+        // The last field of an old five-field line keeps a lead byte cut off from its character.
+        {"lead byte cut off at the end of the account number", 4, "123456\x83", 5},
+        {"end byte in the account number", 4, "12345\x1A" "7"},
+        {"letter in the account number", 4, "12345O7"},
+        {"double-byte branch code", 1, "１1"},
+    };
+    for (const Case& c : cases) {
+        WriteRequester(c.field, c.text, c.count);
+        // A line of five fields is listed by its name.
+        const HarnessRun run = Convert("xf", c.count == 5 ? "ﾃｽﾄｼｮｳｼﾞ(ｶ" : "テスト商事　総合");
+        EXPECT_EQ(run.exitCode, 1u) << c.name;
+        EXPECT_NE(run.output.find("stage    check\nresult   114\n"), std::string::npos)
+            << c.name << "\n"
+            << run.output;
+        EXPECT_FALSE(Written()) << c.name;
+    }
+}
+
+}  // namespace

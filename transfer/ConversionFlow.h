@@ -1,0 +1,83 @@
+#pragma once
+// One conversion of the transfer tool, as the main screen and the console harness run it: the
+// checks before a read, the read, completing the data set, the checks before an output and the
+// write. Messages and questions go to the caller's CFlowMessages; what remains for the caller is
+// to move its choices in and to put the focus where the result says.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "common/ApMsgInfoList.h"
+#include "common/FlowMessages.h"
+#include "common/PathCheck.h"
+#include "transfer/DataSet.h"
+#include "transfer/PatternStore.h"
+#include "transfer/RequesterInfo.h"
+
+namespace xf {
+
+// The choices of a read as the main screen offers them.
+struct ConvertChoices {
+    const CRequesterInfo* requester = nullptr;  // null: none chosen
+    int patternIndex = -1;                      // in the pattern store's list; -1: none chosen
+    std::string month;                          // as listed (" 3"); empty: none chosen
+    std::string day;
+    int bonus = 0;      // 1: bonus transfer chosen (counts for a salary/bonus pattern only)
+    std::string input;  // the input file name as typed
+};
+
+// The control a stop of the flow points at.
+enum class FlowField { kNone, kPattern, kMonth, kDay, kInput, kOutput };
+
+struct FlowResult {
+    enum Stage { kCheck, kRead, kWrite };
+    Stage stage = kCheck;  // the last stage reached
+    // kCheck: the id of the message that stopped the flow (of the question answered "stop");
+    // kRead, kWrite: the reader's or the writer's result.
+    int code = 0;
+    FlowField focus = FlowField::kNone;
+    bool inError = false;  // focus is the field in error too
+
+    // The read made a data set, or the output wrote the file.
+    bool Done() const { return stage != kCheck && code == 0; }
+};
+
+class CConversionFlow {
+public:
+    // table and parent: for the progress dialogs of the reader and the writer (null for none).
+    CConversionFlow(CFlowMessages& messages, CApMsgInfoList* table, HWND parent,
+                    const kor::CPathProbe& probe = kor::CPathProbe::System())
+        : m_messages(messages), m_table(table), m_parent(parent), m_probe(probe) {}
+
+    // Checks the choices, asks to go on, and reads the input into data (emptied first; a data
+    // set only after a successful read, completed with the choices).
+    FlowResult Read(CPatternStore& patterns, const ConvertChoices& choices,
+                    std::unique_ptr<CDataSet>& data);
+
+    // Checks the output name (as typed) and the records, asks to go on, and writes the
+    // transfer file of data; a written data set is marked output with the time of writing.
+    FlowResult Output(const std::string& outputText, CDataSet& data);
+
+    // The sum and count the last write put into the trailer.
+    unsigned long long WrittenTotal() const { return m_writtenTotal; }
+    int WrittenCount() const { return m_writtenCount; }
+
+private:
+    // Shows the message of a path fault; the result of a stop at it.
+    FlowResult StopAtPath(kor::PathFault fault, FlowField field);
+    // The question of a path fault, asked: true goes on.
+    bool Ask(kor::PathFault fault);
+    FlowResult Stop(int message, FlowField focus = FlowField::kNone, bool inError = false);
+    void ShowReadFailure(int result, int faultLine);
+
+    CFlowMessages& m_messages;
+    CApMsgInfoList* m_table;
+    HWND m_parent;
+    const kor::CPathProbe& m_probe;
+    int m_question = 0;  // the id of the last question asked
+    unsigned long long m_writtenTotal = 0;
+    int m_writtenCount = 0;
+};
+
+}  // namespace xf
