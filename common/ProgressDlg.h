@@ -5,13 +5,15 @@
 // away only when its task deletes it.
 #include <windows.h>
 
+#include "common/ProgressTask.h"
 #include "framework/DialogBase.h"
 
 class CApMsgInfoList;
 
 class CProgressDlg : public kor::CDialogBase {
 public:
-    CProgressDlg(CApMsgInfoList* messages, HWND parent);
+    // questions: the ids of messages the abort button asks (see CAbortQuestions).
+    CProgressDlg(CApMsgInfoList* messages, HWND parent, const CAbortQuestions& questions);
     // Enables the owner again, hides the window and destroys it.
     ~CProgressDlg() override;
 
@@ -42,6 +44,7 @@ private:
     void OnBtnAbort();
 
     CApMsgInfoList* m_messages;
+    CAbortQuestions m_questions;
     HWND m_owner = nullptr;
     int m_cancel = 0;
 };
