@@ -30,11 +30,6 @@ public:
                     const char* word5 = nullptr);
     void DisableCancel();
 
-    // 1 once the user has confirmed an abort.
-    int CancelFlag() const { return m_cancel; }
-    // The window that was disabled at creation, or nullptr.
-    HWND DisabledOwner() const { return m_owner; }
-
 protected:
     BOOL OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;

@@ -43,9 +43,7 @@ public:
         m_messages = messages;
         m_parent = parent;
     }
-    CApMsgInfoList* Messages() const { return m_messages; }
     HWND Parent() const { return m_parent; }
-    const CAbortQuestions& AbortQuestions() const { return m_questions; }
 
 protected:
     std::unique_ptr<CProgressDlg> m_dialog;

@@ -12,7 +12,6 @@ public:
 
     CRecordFrame(int recordSize, bool lineBreak)
         : m_recordSize(recordSize), m_lineBreak(lineBreak) {}
-    virtual ~CRecordFrame() = default;
 
     int RecordSize() const { return m_recordSize; }
     // Bytes from the start of one record to the start of the next.

@@ -183,7 +183,7 @@ BOOL CListPrinter::Run(int kind, const CDataSet& data) {
     if (data.details.empty()) return FALSE;  // the open job is abandoned with the device
     const int count = CountListed(kind, data);
     const bool rows = kind != kTotalsSheet;
-    const int pageCount = rows ? PageCount(count, kSettings.rowsPerPage) : 1;
+    const int pageCount = rows ? PageCount(count, ListSettings().rowsPerPage) : 1;
     int counter = 1;
     auto position = data.details.cbegin();
     return PrintPages(rows ? count : -1, [&](int page) {
