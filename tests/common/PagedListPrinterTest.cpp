@@ -15,9 +15,9 @@
 #include "framework/MetafilePrinter.h"
 #include "resources/common/ProgressDlgRes.h"
 #include "support/EmfRecords.h"
+#include "support/JobHost.h"
 #include "support/MessageScript.h"
 #include "support/RefusingPrinter.h"
-#include "support/TestPaths.h"
 
 namespace {
 
@@ -183,13 +183,11 @@ class PageLoopTest : public testing::Test {
 protected:
     void SetUp() override {
         kor::InitCommonControlClasses();
-        const std::string path = kortest::ScratchDirOfTest() + "mstKORXF001.ini";
-        ASSERT_TRUE(kortest::WriteBytes(path,
-                                        "\"20\",\"1\",\"32\",\"印刷を中止しますか？\"\r\n"
-                                        "\"26\",\"1\",\"32\",\"印刷を中断します。\"\r\n"));
-        ASSERT_EQ(messages.Load(path), 0u);
-        screen.reset(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
-                                     GetModuleHandleW(nullptr), nullptr));
+        ASSERT_EQ(kortest::LoadMessageLines(messages,
+                                            "\"20\",\"1\",\"32\",\"印刷を中止しますか？\"\r\n"
+                                            "\"26\",\"1\",\"32\",\"印刷を中断します。\"\r\n"),
+                  0u);
+        screen = kortest::MakeScreenWindow();
         ASSERT_TRUE(screen);
     }
 

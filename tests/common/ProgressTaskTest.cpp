@@ -13,8 +13,8 @@
 #include "framework/Controls.h"
 #include "framework/UniqueHandle.h"
 #include "resources/common/ProgressDlgRes.h"
+#include "support/JobHost.h"
 #include "support/MessageScript.h"
-#include "support/TestPaths.h"
 
 namespace {
 
@@ -49,16 +49,15 @@ class ProgressTaskTest : public testing::Test {
 protected:
     void SetUp() override {
         kor::InitCommonControlClasses();
-        const std::string path = kortest::ScratchDirOfTest() + "mstKORXF001.ini";
-        ASSERT_TRUE(kortest::WriteBytes(
-            path, std::string("\"19\",\"1\",\"32\",\"%sを中止しますか？\"\r\n") +
-                      "\"20\",\"1\",\"32\",\"" + kAbortOtherPrint + "\"\r\n" +
-                      "\"25\",\"1\",\"32\",\"%s処理を中断します。よろしいですか？\"\r\n" +
-                      "\"26\",\"1\",\"32\",\"" + kAbortPrint + "\"\r\n"));
-        ASSERT_EQ(messages.Load(path), 0u);
+        ASSERT_EQ(
+            kortest::LoadMessageLines(
+                messages, std::string("\"19\",\"1\",\"32\",\"%sを中止しますか？\"\r\n") +
+                              "\"20\",\"1\",\"32\",\"" + kAbortOtherPrint + "\"\r\n" +
+                              "\"25\",\"1\",\"32\",\"%s処理を中断します。よろしいですか？\"\r\n" +
+                              "\"26\",\"1\",\"32\",\"" + kAbortPrint + "\"\r\n"),
+            0u);
         // A screen with one control: the progress dialog disables the screen, not the control.
-        screen.reset(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
-                                     GetModuleHandleW(nullptr), nullptr));
+        screen = kortest::MakeScreenWindow();
         control = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, screen.get(), nullptr,
                                   GetModuleHandleW(nullptr), nullptr);
         ASSERT_TRUE(screen && control);
