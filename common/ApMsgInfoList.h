@@ -10,7 +10,6 @@
 
 class CApMsgInfo {
 public:
-    virtual ~CApMsgInfo() = default;
     int id = 0;
     int type = 0;  // MB_OK 0 .. MB_RETRYCANCEL 5
     int icon = 0;  // 16 stop, 32 question, 48 exclamation, 64 information
@@ -19,8 +18,6 @@ public:
 
 class CApMsgInfoList {
 public:
-    virtual ~CApMsgInfoList() = default;
-
     // 0, or 0x80000001 empty path, 0x80000000 | CFileAccess code, 0x80000002 bad line.
     DWORD Load(const std::string& path);
     std::string GetText(int id);

@@ -5,8 +5,6 @@
 
 class CCharCheck {
 public:
-    virtual ~CCharCheck() = default;
-
     // Digits, Latin letters, half-width katakana and kana signs (0xA6-0xDF), or a byte of extra.
     // TRUE for an empty text.
     static bool IsKanaAlnum(const char* text, int length, const char* extra = nullptr);

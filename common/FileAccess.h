@@ -19,7 +19,6 @@ public:
     };
 
     explicit CFileAccess(std::string path) : m_path(std::move(path)) {}
-    virtual ~CFileAccess() = default;
 
     // The whole file; data is filled only with result 0.
     int ReadAll(std::string& data) const;

@@ -8,8 +8,6 @@
 
 class CMasterText {
 public:
-    virtual ~CMasterText() = default;
-
     // The lines of a master file's text, without their CR LF. A last line that lacks its
     // CR LF is a line too, unless it holds nothing but blanks, line-end bytes and 0x1A.
     static std::vector<std::string> SplitLines(std::string_view text);

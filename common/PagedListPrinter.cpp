@@ -29,8 +29,8 @@ std::string CPagedListPrinter::StripLeadingZeros(std::string_view text) {
     return first == std::string_view::npos ? std::string() : std::string(text.substr(first));
 }
 
-int CPagedListPrinter::PageCount(int records) {
-    return records / kRecordsPerPage + (records % kRecordsPerPage != 0 ? 1 : 0);
+int CPagedListPrinter::PageCount(int records, int rowsPerPage) {
+    return records / rowsPerPage + (records % rowsPerPage != 0 ? 1 : 0);
 }
 
 std::string CPagedListPrinter::Printf(const char* format, ...) {
@@ -73,9 +73,17 @@ BOOL CPagedListPrinter::PrintPages(int progressRange, const PagePrinter& printPa
     const bool progress = progressRange >= 0 && ShowProgress(kPrintingTitle, nullptr) == 1;
     if (progress) SetRange(0, progressRange);
     for (int page = 1;; ++page) {
-        StartPage();
+        // A printer that refuses a page (out of paper, the job deleted in the spooler) gets
+        // nothing more of this job.
+        if (StartPage() <= 0) {
+            AbortDoc();
+            return FALSE;
+        }
         const PageEnd end = printPage(page);
-        EndPage();
+        if (EndPage() <= 0) {
+            AbortDoc();
+            return FALSE;
+        }
         if (progress) {
             ShowProgressWindow();
             SetPos(end.position);
@@ -85,6 +93,15 @@ BOOL CPagedListPrinter::PrintPages(int progressRange, const PagePrinter& printPa
         if (end.last) break;
     }
     return EndDoc() >= 0 ? TRUE : FALSE;
+}
+
+int CPagedListPrinter::PrintPageRows(const Metrics& m, int& y, const RowPrinter& printRow) {
+    int rows = 0;
+    while (rows < m_settings.rowsPerPage && printRow(y)) {
+        ++rows;
+        y += m_settings.linesPerRow * m.Step();
+    }
+    return rows;
 }
 
 CPrinterDevice::CSelection CPagedListPrinter::SelectListFont(int points) {

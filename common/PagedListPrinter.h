@@ -2,7 +2,9 @@
 // What the list printers of the tools share: the set-up of a list job (default printer, A4
 // landscape, document name), the page loop with its progress window and cancel, the layout
 // unit of columns and lines, the fonts and rules, the totals and record-count lines and the
-// number formatting. Each tool supplies its page header, its columns and its error marks.
+// number formatting. Each tool supplies its page header, its columns and its error marks, and
+// its settings: how many rows a page holds, how many lines a row takes, and the progress
+// window's abort questions.
 #include <windows.h>
 
 #include <cstdint>
@@ -15,7 +17,11 @@
 
 class CPagedListPrinter : public CPrinterDevice {
 public:
-    static constexpr int kRecordsPerPage = 30;
+    struct Settings {
+        int rowsPerPage;
+        int linesPerRow;
+        CAbortQuestions abortQuestions;
+    };
 
     // The layout unit of a page. A column is the width of "0" in the 9-point body font; a
     // line its height; the gap between lines 40 % of a line, truncated.
@@ -33,7 +39,12 @@ public:
         std::string text;
     };
 
-    using CPrinterDevice::CPrinterDevice;
+    // messages and parent as for CPrinterDevice.
+    explicit CPagedListPrinter(const Settings& settings, CApMsgInfoList* messages = nullptr,
+                               HWND parent = nullptr)
+        : CPrinterDevice(messages, parent, settings.abortQuestions), m_settings(settings) {}
+
+    const Settings& ListSettings() const { return m_settings; }
 
     // "," between groups of three characters counted from the right; the text is not checked
     // for digits.
@@ -41,8 +52,8 @@ public:
     static std::string FormatNumber(std::string text) { return FormatThousands(text); }
     // The text without its leading "0" (empty for zeros only).
     static std::string StripLeadingZeros(std::string_view text);
-    // Pages for records at kRecordsPerPage a page.
-    static int PageCount(int records);
+    // Pages for records at rowsPerPage a page.
+    static int PageCount(int records, int rowsPerPage);
     // The low four bits of a result code: its error and warning flags.
     static int ErrorBits(int code) { return code & 0xF; }
     // "*" for a result code with flags, else " ".
@@ -59,15 +70,22 @@ protected:
         int position;
     };
     using PagePrinter = std::function<PageEnd(int page)>;
+    // Prints the next row of a list with its first line at y; false when no row is left.
+    using RowPrinter = std::function<bool(int y)>;
 
     // Opens the default printer, A4 landscape, and the job; false when the printer cannot be
     // opened or the job cannot be started.
     bool BeginList();
     // Prints pages 1, 2, ... until one is the last, each between StartPage and EndPage, then
-    // closes the job: TRUE when it closed. With progressRange >= 0 the progress window
-    // ("印刷中です．．．", 0 to progressRange) follows the pages, and a cancel there stops the
-    // run at once with TRUE, the job abandoned.
+    // closes the job: TRUE when it closed. A page that the printer does not start or end
+    // abandons the job: FALSE. With progressRange >= 0 the progress window ("印刷中です．．．",
+    // 0 to progressRange) follows the pages, and a cancel there stops the run at once with
+    // TRUE, the job abandoned.
     BOOL PrintPages(int progressRange, const PagePrinter& printPage);
+    // The rows of one page from y, one row (linesPerRow lines) below the other, until the page
+    // holds rowsPerPage rows or printRow has none left; y ends below the last row printed.
+    // Returns the number of rows printed.
+    int PrintPageRows(const Metrics& m, int& y, const RowPrinter& printRow);
 
     // The list font of that many points ("ＭＳ 明朝") for this printer.
     [[nodiscard]] CSelection SelectListFont(int points);
@@ -84,4 +102,7 @@ protected:
     void PrintTotalsLine(const Metrics& m, int y, std::string_view count, std::string_view total);
     // The closing line of an error list.
     void PrintCountLine(const Metrics& m, int y, int count);
+
+private:
+    Settings m_settings;
 };

@@ -90,6 +90,14 @@ int CPrinterDevice::EndDoc() {
     return result;
 }
 
+int CPrinterDevice::AbortDoc() {
+    if (!m_target) return SP_ERROR;
+    const int result = m_jobOpen ? m_target->AbortDoc() : SP_ERROR;
+    m_jobOpen = false;
+    m_target.reset();
+    return result;
+}
+
 int CPrinterDevice::StartPage() {
     return m_target ? m_target->StartPage() : SP_ERROR;
 }

@@ -38,8 +38,8 @@ public:
 
     CPrinterDevice() = default;
     // parent: the screen that prints; it is disabled while the progress window is shown.
-    explicit CPrinterDevice(CApMsgInfoList* messages, HWND parent = nullptr)
-        : CProgressTask(messages, parent) {}
+    CPrinterDevice(CApMsgInfoList* messages, HWND parent, const CAbortQuestions& questions)
+        : CProgressTask(messages, parent, questions) {}
     ~CPrinterDevice() override;
 
     // Opens the default printer and creates its device context; FALSE (nothing shown) when
@@ -56,6 +56,8 @@ public:
     int StartDoc(std::string_view documentName, const char* outputFile = nullptr);
     // Closes the job and deletes the device context; the result of EndDoc (< 0 on failure).
     int EndDoc();
+    // Abandons the job and deletes the device context; the result of AbortDoc (<= 0 on failure).
+    int AbortDoc();
     int StartPage();
     int EndPage();
 

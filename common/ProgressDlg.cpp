@@ -10,8 +10,8 @@ namespace {
 constexpr char kPrintingTitle[] = "印刷中です．．．";
 }  // namespace
 
-CProgressDlg::CProgressDlg(CApMsgInfoList* messages, HWND parent)
-    : CDialogBase(IDD_PROGRESS, parent), m_messages(messages) {}
+CProgressDlg::CProgressDlg(CApMsgInfoList* messages, HWND parent, const CAbortQuestions& questions)
+    : CDialogBase(IDD_PROGRESS, parent), m_messages(messages), m_questions(questions) {}
 
 CProgressDlg::~CProgressDlg() {
     if (!GetSafeHwnd()) return;
@@ -87,7 +87,8 @@ void CProgressDlg::OnBtnAbort() {
         m_cancel = 1;
         return;
     }
-    const int answer = GetItemText(IDC_PROGRESS_TITLE) == kPrintingTitle ? ShowMessage(26)
-                                                                         : ShowMessage(25, "読込");
+    const int answer = GetItemText(IDC_PROGRESS_TITLE) == kPrintingTitle
+                           ? ShowMessage(m_questions.printing)
+                           : ShowMessage(m_questions.other, "読込");
     if (answer == IDOK) m_cancel = 1;
 }

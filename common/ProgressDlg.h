@@ -5,13 +5,15 @@
 // away only when its task deletes it.
 #include <windows.h>
 
+#include "common/ProgressTask.h"
 #include "framework/DialogBase.h"
 
 class CApMsgInfoList;
 
 class CProgressDlg : public kor::CDialogBase {
 public:
-    CProgressDlg(CApMsgInfoList* messages, HWND parent);
+    // questions: the ids of messages the abort button asks (see CAbortQuestions).
+    CProgressDlg(CApMsgInfoList* messages, HWND parent, const CAbortQuestions& questions);
     // Enables the owner again, hides the window and destroys it.
     ~CProgressDlg() override;
 
@@ -28,11 +30,6 @@ public:
                     const char* word5 = nullptr);
     void DisableCancel();
 
-    // 1 once the user has confirmed an abort.
-    int CancelFlag() const { return m_cancel; }
-    // The window that was disabled at creation, or nullptr.
-    HWND DisabledOwner() const { return m_owner; }
-
 protected:
     BOOL OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;
@@ -42,6 +39,7 @@ private:
     void OnBtnAbort();
 
     CApMsgInfoList* m_messages;
+    CAbortQuestions m_questions;
     HWND m_owner = nullptr;
     int m_cancel = 0;
 };

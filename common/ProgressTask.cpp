@@ -15,15 +15,16 @@ constexpr long long kBarSteps = 500;
 
 CProgressTask::CProgressTask() = default;
 
-CProgressTask::CProgressTask(CApMsgInfoList* messages, HWND parent)
-    : m_parent(parent), m_messages(messages) {}
+CProgressTask::CProgressTask(CApMsgInfoList* messages, HWND parent,
+                             const CAbortQuestions& questions)
+    : m_parent(parent), m_messages(messages), m_questions(questions) {}
 
 CProgressTask::~CProgressTask() = default;
 
 int CProgressTask::ShowProgress(const char* title, const char* subLine) {
     const bool first = !m_dialog;
     if (first) {
-        auto dialog = std::make_unique<CProgressDlg>(m_messages, m_parent);
+        auto dialog = std::make_unique<CProgressDlg>(m_messages, m_parent, m_questions);
         if (!dialog->Create(m_parent)) return 0;
         m_dialog = std::move(dialog);
     }

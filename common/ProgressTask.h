@@ -8,10 +8,19 @@
 class CApMsgInfoList;
 class CProgressDlg;
 
+// The questions the abort button asks before a job stops, as ids of the tool's message table:
+// one while the title line reads "印刷中です．．．", the other, with the word "読込", during any
+// other job.
+struct CAbortQuestions {
+    int printing = 0;
+    int other = 0;
+};
+
 class CProgressTask {
 public:
+    // Without a message table the abort button stops the job without a question.
     CProgressTask();
-    CProgressTask(CApMsgInfoList* messages, HWND parent);
+    CProgressTask(CApMsgInfoList* messages, HWND parent, const CAbortQuestions& questions);
     virtual ~CProgressTask();
     CProgressTask(const CProgressTask&) = delete;
     CProgressTask& operator=(const CProgressTask&) = delete;
@@ -34,13 +43,13 @@ public:
         m_messages = messages;
         m_parent = parent;
     }
-    CApMsgInfoList* Messages() const { return m_messages; }
     HWND Parent() const { return m_parent; }
 
 protected:
     std::unique_ptr<CProgressDlg> m_dialog;
     HWND m_parent = nullptr;
     CApMsgInfoList* m_messages = nullptr;
+    CAbortQuestions m_questions;
     int m_low = 0, m_high = 100, m_shownPos = -1;
     ULONGLONG m_lastPump = 0;
 };

@@ -13,7 +13,6 @@ public:
 
     CRecordFrame(int recordSize, bool lineBreak)
         : m_recordSize(recordSize), m_lineBreak(lineBreak) {}
-    virtual ~CRecordFrame() = default;
 
     // The size a main screen expects of a file before it writes one (what its free-space check
     // measures): a slot of 120, 126 or 128 bytes for record-length code 1, 2 or 3, each with

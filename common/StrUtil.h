@@ -8,8 +8,6 @@
 
 class CStrUtil {
 public:
-    virtual ~CStrUtil() = default;
-
     // Right-aligns the zero-terminated text in buffer to width by putting fill in front as
     // often as the result stays within width. The buffer needs width + 1 bytes. Returns 1;
     // 0 (and nothing changed) when buffer or fill is absent or fill is empty.

@@ -20,7 +20,7 @@ public:
     // accessLibrary: the name (searched in the program folder and the system folder) or the
     // full path of the access-check library; null for none.
     explicit CSysEnv(const wchar_t* accessLibrary = kAccessLibrary);
-    virtual ~CSysEnv();
+    ~CSysEnv();
     CSysEnv(const CSysEnv&) = delete;
     CSysEnv& operator=(const CSysEnv&) = delete;
 

@@ -6,10 +6,6 @@
 
 namespace kor {
 
-inline bool IsPathSeparator(wchar_t c) {
-    return c == L'\\' || c == L'/';
-}
-
 // The folder part with its trailing separator ("C:\dir\" of "C:\dir\a.txt", "C:" of "C:a.txt"),
 // empty for a bare name.
 inline std::wstring FolderOf(std::wstring_view path) {

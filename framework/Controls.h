@@ -18,7 +18,6 @@ public:
 
     std::string GetText() const;
     void SetText(std::string_view text) const;
-    void Enable(bool enable) const { EnableWindow(m_hwnd, enable); }
     bool IsEnabled() const { return IsWindowEnabled(m_hwnd) != FALSE; }
     void Show(bool show) const { ShowWindow(m_hwnd, show ? SW_SHOW : SW_HIDE); }
     void Redraw() const { InvalidateRect(m_hwnd, nullptr, TRUE); }
@@ -37,8 +36,6 @@ public:
     using CWindowView::CWindowView;
     // The most characters (UTF-16 units) the user can type; 0 lifts the limit.
     void LimitText(int chars) const { Send(EM_LIMITTEXT, static_cast<WPARAM>(chars)); }
-    void SetSel(int start, int end) const { Send(EM_SETSEL, start, end); }
-    void SelectAll() const { SetSel(0, -1); }
 };
 
 class CComboView : public CWindowView {

@@ -18,6 +18,7 @@
 #include "transfer/FixedPattern.h"
 #include "transfer/ItemCheck.h"
 #include "transfer/PatternEntry.h"
+#include "transfer/ProgressQuestions.h"
 #include "transfer/ReadResult.h"
 #include "transfer/RequesterInfo.h"
 
@@ -32,7 +33,8 @@ public:
     static constexpr size_t kSampleBytes = 4000;
 
     CConvertEngine() = default;
-    CConvertEngine(CApMsgInfoList* messages, HWND parent) : CProgressTask(messages, parent) {}
+    CConvertEngine(CApMsgInfoList* messages, HWND parent)
+        : CProgressTask(messages, parent, kAbortQuestions) {}
 
     // Exactly one of fixed and delim is normally given; item positions come from fixed when
     // it is. entry gives the transfer kind and the file class; the requester is copied into

@@ -6,7 +6,6 @@ namespace xf {
 
 class CFieldItem {
 public:
-    virtual ~CFieldItem() = default;
     std::string itemName;  // label as listed, e.g. "振込金額        (必須) ："
     int column = 0;        // assigned input column; the screen uses -1 for none
     std::string text;      // text of the assigned column

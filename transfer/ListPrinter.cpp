@@ -154,7 +154,7 @@ CListPrinter::Outcome CListPrinter::PrintButton(int kind, const CDataSet& data,
             messages.ShowMessage(parent, 39);
             return Outcome::kNothingToPrint;
         }
-        pages = PageCount(count);
+        pages = PageCount(count, kSettings.rowsPerPage);
     } else {
         // The check screen's grid shows the records without a flagged item.
         int shown = 0;
@@ -168,7 +168,7 @@ CListPrinter::Outcome CListPrinter::PrintButton(int kind, const CDataSet& data,
             messages.ShowMessage(parent, 39);
             return Outcome::kNothingToPrint;
         }
-        if (kind == kResultList) pages = PageCount(count);
+        if (kind == kResultList) pages = PageCount(count, kSettings.rowsPerPage);
     }
     if (messages.ShowMessage(parent, 27, Printf("%d", pages).c_str()) != IDOK)
         return Outcome::kDeclined;
@@ -183,7 +183,7 @@ BOOL CListPrinter::Run(int kind, const CDataSet& data) {
     if (data.details.empty()) return FALSE;  // the open job is abandoned with the device
     const int count = CountListed(kind, data);
     const bool rows = kind != kTotalsSheet;
-    const int pageCount = rows ? PageCount(count) : 1;
+    const int pageCount = rows ? PageCount(count, ListSettings().rowsPerPage) : 1;
     int counter = 1;
     auto position = data.details.cbegin();
     return PrintPages(rows ? count : -1, [&](int page) {
@@ -280,15 +280,17 @@ void CListPrinter::PrintRows(int kind, int transferType, int& counter, int& y, c
                              const CDetailObList& list, CDetailObList::const_iterator& position) {
     PrintCells(m, y, kHeadings);
     y += m.Step();
-    while (position != list.cend()) {
-        const CDetailRecord& r = **position++;
-        if (!IsListed(kind, r)) continue;
-        ++counter;
-        PrintCells(m, y, RowCells(kind, transferType, r));
-        if (kind == kErrorList) PrintErrorMarks(transferType, y, m, r);
-        y += m.Step();
-        if (counter % kRecordsPerPage == 1) break;  // the page is full
-    }
+    PrintPageRows(m, y, [&](int rowY) {
+        while (position != list.cend()) {
+            const CDetailRecord& r = **position++;
+            if (!IsListed(kind, r)) continue;
+            ++counter;
+            PrintCells(m, rowY, RowCells(kind, transferType, r));
+            if (kind == kErrorList) PrintErrorMarks(transferType, rowY, m, r);
+            return true;
+        }
+        return false;
+    });
 }
 
 void CListPrinter::PrintTotals(int y, const Metrics& m, const CDataSet& data) {

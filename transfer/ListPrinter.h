@@ -9,6 +9,7 @@
 
 #include "common/PagedListPrinter.h"
 #include "transfer/DataSet.h"
+#include "transfer/ProgressQuestions.h"
 
 class CApMsgInfoList;
 
@@ -24,10 +25,14 @@ public:
         kNoPrinter,       // message 76: no default printer
         kNothingToPrint,  // message 39
         kDeclined,        // the user answered Cancel to message 27 (the number of pages)
-        kFailed,          // the printer could not be opened or the job not started
+        kFailed,          // the printer could not be opened, the job not started or a page refused
     };
 
-    using CPagedListPrinter::CPagedListPrinter;
+    // 30 records a page, one line each; the transfer tool's abort questions.
+    static constexpr Settings kSettings{30, 1, kAbortQuestions};
+
+    explicit CListPrinter(CApMsgInfoList* messages = nullptr, HWND parent = nullptr)
+        : CPagedListPrinter(kSettings, messages, parent) {}
 
     // The print buttons: the check screen's list and totals buttons, the correction screen's
     // error-list button. Each checks for a default printer (76), for something to print (39),
@@ -45,7 +50,7 @@ public:
     // The page header; fills the layout unit and returns the y below the header.
     int PrintHeader(int kind, int page, int pageCount, const CDataSet& data, Metrics& m);
     // The column headings and the next records of the list from position, until the page
-    // holds its 30 records; counter counts the printed records plus one.
+    // holds its records; counter counts the printed records plus one.
     void PrintRows(int kind, int transferType, int& counter, int& y, const Metrics& m,
                    const CDetailObList& list, CDetailObList::const_iterator& position);
     void PrintTotals(int y, const Metrics& m, const CDataSet& data);

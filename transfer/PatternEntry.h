@@ -6,7 +6,6 @@ namespace xf {
 
 class CPatternEntry {
 public:
-    virtual ~CPatternEntry() = default;
     int kind = 0;       // 1 general, 2 salary/bonus
     int fileClass = 0;  // 1, 2, 3 or 4
     std::string name;

@@ -11,6 +11,7 @@
 #include "transfer/DelimPattern.h"
 #include "transfer/FixedPattern.h"
 #include "transfer/PatternEntry.h"
+#include "transfer/ProgressQuestions.h"
 
 namespace xf {
 
@@ -20,8 +21,9 @@ class CPatternStore : public CProgressTask {
 public:
     static constexpr const char* kFileName = "mstKORXF301.ini";
 
-    CPatternStore() = default;
-    CPatternStore(CApMsgInfoList* messages, HWND parent) : CProgressTask(messages, parent) {}
+    CPatternStore() : CProgressTask(nullptr, nullptr, kAbortQuestions) {}
+    CPatternStore(CApMsgInfoList* messages, HWND parent)
+        : CProgressTask(messages, parent, kAbortQuestions) {}
 
     // Reads the master at path under a progress window: 1 loaded (an empty file loads no
     // pattern), 0 not loaded. A file that cannot be read leaves the store as it was (the path

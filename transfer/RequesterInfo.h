@@ -7,8 +7,6 @@ namespace xf {
 
 class CRequesterInfo {
 public:
-    virtual ~CRequesterInfo() = default;
-
     char name[41] = {};  // half-width kana
     char branchCode[4] = {};
     char branchName[16] = {};  // half-width kana

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/ProgressTask.h"
+#include "transfer/ProgressQuestions.h"
 #include "transfer/RequesterInfo.h"
 
 namespace xf {
@@ -19,8 +20,9 @@ public:
     static constexpr const char* kFileName = "mstKORXF302.ini";
     static constexpr int kAppend = 1;  // Update mode: add at the end
 
-    CRequesterStore() = default;
-    explicit CRequesterStore(std::string path) : m_path(std::move(path)) {}
+    CRequesterStore() : CProgressTask(nullptr, nullptr, kAbortQuestions) {}
+    explicit CRequesterStore(std::string path)
+        : CProgressTask(nullptr, nullptr, kAbortQuestions), m_path(std::move(path)) {}
 
     // Reads the master at path under a progress window: 1 loaded, 0 the file cannot be read
     // (the store keeps its contents; the path is taken), -1 out of memory (after a message box).

@@ -6,6 +6,7 @@
 
 #include "common/ProgressTask.h"
 #include "transfer/DataSet.h"
+#include "transfer/ProgressQuestions.h"
 #include "transfer/TransferRecords.h"
 
 namespace xf {
@@ -23,7 +24,8 @@ public:
     };
 
     CTransferWriter() = default;
-    CTransferWriter(CApMsgInfoList* messages, HWND parent) : CProgressTask(messages, parent) {}
+    CTransferWriter(CApMsgInfoList* messages, HWND parent)
+        : CProgressTask(messages, parent, kAbortQuestions) {}
 
     // The data set stays the caller's and must outlive Run.
     void SetData(const CDataSet* data, std::string outputPath);

@@ -13,18 +13,27 @@
 #include "framework/Controls.h"
 #include "framework/UniqueHandle.h"
 #include "resources/common/ProgressDlgRes.h"
+#include "support/JobHost.h"
 #include "support/MessageScript.h"
-#include "support/TestPaths.h"
 
 namespace {
 
 constexpr char kPrinting[] = "印刷中です．．．";
 constexpr char kAbortRead[] = "読込処理を中断します。よろしいですか？";
 constexpr char kAbortPrint[] = "印刷を中断します。よろしいですか？";
+// Another tool's questions, under other ids of its own table.
+constexpr char kAbortOtherRead[] = "読込を中止しますか？";
+constexpr char kAbortOtherPrint[] = "印刷を中止しますか？";
+
+// The ids of the questions in the test's table: the transfer tool's, and another tool's.
+constexpr CAbortQuestions kQuestions{26, 25};
+constexpr CAbortQuestions kOtherQuestions{20, 19};
 
 class TestTask : public CProgressTask {
 public:
-    using CProgressTask::CProgressTask;
+    TestTask() = default;
+    TestTask(CApMsgInfoList* messages, HWND parent, const CAbortQuestions& questions = kQuestions)
+        : CProgressTask(messages, parent, questions) {}
     HWND Dialog() const { return m_dialog ? m_dialog->GetSafeHwnd() : nullptr; }
     std::string Text(int id) const { return kor::CWindowView(GetDlgItem(Dialog(), id)).GetText(); }
     int BarPos() const {
@@ -40,14 +49,15 @@ class ProgressTaskTest : public testing::Test {
 protected:
     void SetUp() override {
         kor::InitCommonControlClasses();
-        const std::string path = kortest::ScratchDirOfTest() + "mstKORXF001.ini";
-        ASSERT_TRUE(kortest::WriteBytes(
-            path, std::string("\"25\",\"1\",\"32\",\"%s処理を中断します。よろしいですか？\"\r\n") +
-                      "\"26\",\"1\",\"32\",\"" + kAbortPrint + "\"\r\n"));
-        ASSERT_EQ(messages.Load(path), 0u);
+        ASSERT_EQ(
+            kortest::LoadMessageLines(
+                messages, std::string("\"19\",\"1\",\"32\",\"%sを中止しますか？\"\r\n") +
+                              "\"20\",\"1\",\"32\",\"" + kAbortOtherPrint + "\"\r\n" +
+                              "\"25\",\"1\",\"32\",\"%s処理を中断します。よろしいですか？\"\r\n" +
+                              "\"26\",\"1\",\"32\",\"" + kAbortPrint + "\"\r\n"),
+            0u);
         // A screen with one control: the progress dialog disables the screen, not the control.
-        screen.reset(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
-                                     GetModuleHandleW(nullptr), nullptr));
+        screen = kortest::MakeScreenWindow();
         control = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, screen.get(), nullptr,
                                   GetModuleHandleW(nullptr), nullptr);
         ASSERT_TRUE(screen && control);
@@ -139,6 +149,7 @@ TEST_F(ProgressTaskTest, TheDialogKeepsTheSystemColours) {
 
 struct AbortCase {
     const char* name;
+    CAbortQuestions questions;
     const char* title;
     int answer;
     const char* question;
@@ -152,7 +163,7 @@ class AbortTest : public ProgressTaskTest, public testing::WithParamInterface<Ab
 
 TEST_P(AbortTest, QuestionAndCancelFlag) {
     const AbortCase& c = GetParam();
-    TestTask task(&messages, screen.get());
+    TestTask task(&messages, screen.get(), c.questions);
     ASSERT_EQ(task.ShowProgress(c.title, nullptr), 1);
     kortest::MessageScript script({c.answer});
     task.PressAbort();
@@ -168,12 +179,16 @@ TEST_P(AbortTest, QuestionAndCancelFlag) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, AbortTest,
-    testing::Values(AbortCase{"PrintingOk", kPrinting, IDOK, kAbortPrint, 1},
-                    AbortCase{"PrintingCancel", kPrinting, IDCANCEL, kAbortPrint, 0},
-                    AbortCase{"ReadingOk", "読込中です．．．", IDOK, kAbortRead, 1},
-                    AbortCase{"ReadingCancel", "読込中です．．．", IDCANCEL, kAbortRead, 0},
-                    AbortCase{"DefaultTitleOk", nullptr, IDOK, kAbortRead, 1},
-                    AbortCase{"NotQuitePrinting", "印刷中です．．", IDOK, kAbortRead, 1}),
+    testing::Values(
+        AbortCase{"PrintingOk", kQuestions, kPrinting, IDOK, kAbortPrint, 1},
+        AbortCase{"PrintingCancel", kQuestions, kPrinting, IDCANCEL, kAbortPrint, 0},
+        AbortCase{"ReadingOk", kQuestions, "読込中です．．．", IDOK, kAbortRead, 1},
+        AbortCase{"ReadingCancel", kQuestions, "読込中です．．．", IDCANCEL, kAbortRead, 0},
+        AbortCase{"DefaultTitleOk", kQuestions, nullptr, IDOK, kAbortRead, 1},
+        AbortCase{"NotQuitePrinting", kQuestions, "印刷中です．．", IDOK, kAbortRead, 1},
+        AbortCase{"OtherToolPrinting", kOtherQuestions, kPrinting, IDOK, kAbortOtherPrint, 1},
+        AbortCase{"OtherToolReading", kOtherQuestions, "読込中です．．．", IDCANCEL,
+                  kAbortOtherRead, 0}),
     [](const testing::TestParamInfo<AbortCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ProgressTaskTest, AJobGoesOnAfterCancelAndStopsAfterOk) {

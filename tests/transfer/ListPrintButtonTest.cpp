@@ -11,6 +11,7 @@
 #include "framework/App.h"
 #include "framework/MetafilePrinter.h"
 #include "support/MessageScript.h"
+#include "support/RefusingPrinter.h"
 #include "support/TestPaths.h"
 #include "transfer/ListPrinter.h"
 
@@ -225,5 +226,24 @@ INSTANTIATE_TEST_SUITE_P(Cases, ListPrintButtonTest,
                          [](const testing::TestParamInfo<ButtonCase>& info) {
                              return std::string(info.param.name);
                          });
+
+// A page that the printer refuses fails the run as a job that cannot be started does: no
+// message beyond the question of the pages, and the job abandoned.
+TEST_F(ListPrintButtonTest, ARefusedPageFailsThePrint) {
+    using kortest::RefusingPrinter;
+    for (auto refuses :
+         {RefusingPrinter::Refuses::kStartPage, RefusingPrinter::Refuses::kEndPage}) {
+        RefusingPrinter printer(refuses, 2);
+        kor::ScopedPrinterStandIn use(printer);
+        kortest::MessageScript script({IDOK});
+        const auto data = Data(40, 31);
+        EXPECT_EQ(CListPrinter::PrintErrorList(*data, messages, screen.get()), Outcome::kFailed);
+        ASSERT_EQ(script.Shown().size(), 1u);
+        EXPECT_EQ(script.Shown()[0].text, Pages("2"));
+        ASSERT_GE(printer.Calls().size(), 2u);
+        EXPECT_EQ(printer.Calls()[printer.Calls().size() - 2], "AbortDoc");
+        EXPECT_TRUE(IsWindowEnabled(screen.get()));
+    }
+}
 
 }  // namespace
