@@ -49,7 +49,7 @@ run_tests x86_64
 if kor_wine32_available; then
     run_tests i686
 else
-    echo "check: the 32-bit tests were NOT run: wine32 is not installed" >&2
+    echo "check: the 32-bit tests were NOT run: wine32 is not installed, or this kernel cannot run it" >&2
 fi
 
 # Printing through a real spooler: a private CUPS with a PDF queue (about 35 s on a new machine,
