@@ -11,7 +11,9 @@
 #include <string>
 #include <string_view>
 
+#include "common/ItemSpec.h"
 #include "common/PrinterDevice.h"
+#include "common/StrUtil.h"
 
 class CPagedListPrinter : public CPrinterDevice {
 public:
@@ -37,7 +39,9 @@ public:
 
     // "," between groups of three characters counted from the right; the text is not checked
     // for digits.
-    static std::string FormatThousands(std::string_view text);
+    static std::string FormatThousands(std::string_view text) {
+        return CStrUtil::FormatThousands(text);
+    }
     static std::string FormatNumber(std::string text) { return FormatThousands(text); }
     // The text without its leading "0" (empty for zeros only).
     static std::string StripLeadingZeros(std::string_view text);
@@ -46,7 +50,7 @@ public:
     // The low four bits of a result code: its error and warning flags.
     static int ErrorBits(int code) { return code & 0xF; }
     // "*" for a result code with flags, else " ".
-    static const char* ErrorMark(int code) { return ErrorBits(code) ? "*" : " "; }
+    static const char* ErrorMark(int code) { return HasErrorBits(code) ? "*" : " "; }
     // printf into a CP932 string.
     static std::string Printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
     // Local date and time of seconds since 1970.

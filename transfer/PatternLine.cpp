@@ -11,7 +11,6 @@ namespace {
 constexpr int kFileClassField = 2;
 constexpr int kOutputLengthField = 36;
 constexpr int kLineBreakField = 37;
-constexpr int kFixedFileClass = 3;
 
 // The fields of a stored line, always 40 (the missing ones of an older line empty).
 std::vector<std::string> FieldsOf(std::string_view line) {
@@ -54,7 +53,7 @@ CPatternEntry PatternEntryOf(std::string_view line, int index) {
 
 bool ParsePatternLine(std::string_view line, CFixedPattern& pattern) {
     const std::vector<std::string> fields = FieldsOf(line);
-    if (CPatternBase::ToInt(fields[kFileClassField].c_str()) != kFixedFileClass) return false;
+    if (!IsFixedLengthClass(CPatternBase::ToInt(fields[kFileClassField].c_str()))) return false;
     CFixedPattern parsed;
     if (!CopyFields(fields, parsed)) {
         parsed.SetField(38, "1");
@@ -66,7 +65,7 @@ bool ParsePatternLine(std::string_view line, CFixedPattern& pattern) {
 
 bool ParsePatternLine(std::string_view line, CDelimPattern& pattern) {
     const std::vector<std::string> fields = FieldsOf(line);
-    if (CPatternBase::ToInt(fields[kFileClassField].c_str()) == kFixedFileClass) return false;
+    if (IsFixedLengthClass(CPatternBase::ToInt(fields[kFileClassField].c_str()))) return false;
     CDelimPattern parsed;
     if (!CopyFields(fields, parsed)) {
         const bool noTitle = std::string_view(parsed.dataFormat) == "2";
@@ -89,7 +88,8 @@ std::optional<std::string> FormatPatternLine(const CPatternBase& pattern) {
 
 int CheckFixedPositions(const CFixedPattern& pattern, int* item) {
     const auto checked = [&](int kind) {
-        return !(kItems[kind].optionalInFixed && pattern.items[kind].start[0] == '\0');
+        return !(TransferItems()[static_cast<size_t>(kind)].optionalInFixed &&
+                 pattern.items[kind].start[0] == '\0');
     };
     const int recordLength = pattern.RecordLength();
     for (int k = 0; k < kItemCount; ++k) {
