@@ -47,9 +47,7 @@ public:
     static std::string StripLeadingZeros(std::string_view text);
     // Pages for records at kRecordsPerPage a page.
     static int PageCount(int records);
-    // The low four bits of a result code: its error and warning flags.
-    static int ErrorBits(int code) { return code & 0xF; }
-    // "*" for a result code with flags, else " ".
+    // "*" for a result code with error or warning flags (its low four bits), else " ".
     static const char* ErrorMark(int code) { return HasErrorBits(code) ? "*" : " "; }
     // printf into a CP932 string.
     static std::string Printf(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -58,48 +58,41 @@ using Detail = CDetailRecord;
 // Data record, positions 0-90: the same for every transfer.
 constexpr RecordField<Detail> kDataCommon[] = {
     {0, 1, kText, nullptr, "2"},
-    {1, 4, kZeroOrBlank, [](const Detail& d) -> std::string_view { return d.Text(kBankCode); }},
-    {5, 15, kText, [](const Detail& d) -> std::string_view { return d.Text(kBankName); }},
-    {20, 3, kZeroOrBlank, [](const Detail& d) -> std::string_view { return d.Text(kBranchCode); }},
-    {23, 15, kText, [](const Detail& d) -> std::string_view { return d.Text(kBranchName); }},
+    ItemField<Detail>(1, 4, kZeroOrBlank, kBankCode),
+    ItemField<Detail>(5, 15, kText, kBankName),
+    ItemField<Detail>(20, 3, kZeroOrBlank, kBranchCode),
+    ItemField<Detail>(23, 15, kText, kBranchName),
     {38, 4, kText, nullptr, "0000"},
-    {42, 1, kZero, [](const Detail& d) -> std::string_view { return d.Text(kAccountType); }},
-    {43, 7, kZero, [](const Detail& d) -> std::string_view { return d.Text(kAccountNumber); }},
-    {50, 30, kText, [](const Detail& d) -> std::string_view { return d.Text(kAccountName); }},
-    {80, 10, kZero, [](const Detail& d) -> std::string_view { return d.Text(kAmount); }},
+    ItemField<Detail>(42, 1, kZero, kAccountType),
+    ItemField<Detail>(43, 7, kZero, kAccountNumber),
+    ItemField<Detail>(50, 30, kText, kAccountName),
+    ItemField<Detail>(80, 10, kZero, kAmount),
     {90, 1, kText, nullptr, "0"},
 };
 
-std::string_view CustomerCode1(const Detail& d) {
-    return d.Text(kCustomerCode1);
-}
-std::string_view CustomerCode2(const Detail& d) {
-    return d.Text(kCustomerCode2);
-}
-
 // Data record, positions 91-112, general transfer with EDI information.
 constexpr RecordField<Detail> kGeneralEdi[] = {
-    {91, 20, kText, [](const Detail& d) -> std::string_view { return d.Text(kEdiInfo); }},
+    ItemField<Detail>(91, 20, kText, kEdiInfo),
     {111, 1, kText, nullptr, "7"},
     {112, 1, kText, nullptr, "Y"},
 };
 // ... general transfer with a requester number and no EDI information.
 constexpr RecordField<Detail> kGeneralRequesterNumber[] = {
-    {91, 10, kText, CustomerCode1},
-    {101, 10, kZero, [](const Detail& d) -> std::string_view { return d.Text(kRequesterNumber); }},
+    ItemField<Detail>(91, 10, kText, kCustomerCode1),
+    ItemField<Detail>(101, 10, kZero, kRequesterNumber),
     {111, 1, kText, nullptr, "7"},
     {112, 1, kText, nullptr, "X"},
 };
 // ... general transfer with neither.
 constexpr RecordField<Detail> kGeneralCodes[] = {
-    {91, 10, kText, CustomerCode1},
-    {101, 10, kText, CustomerCode2},
+    ItemField<Detail>(91, 10, kText, kCustomerCode1),
+    ItemField<Detail>(101, 10, kText, kCustomerCode2),
     {111, 1, kText, nullptr, "7"},
 };
 // ... salary or bonus transfer.
 constexpr RecordField<Detail> kSalaryCodes[] = {
-    {91, 10, kText, CustomerCode1},
-    {101, 10, kText, CustomerCode2},
+    ItemField<Detail>(91, 10, kText, kCustomerCode1),
+    ItemField<Detail>(101, 10, kText, kCustomerCode2),
 };
 
 // Trailer record.
