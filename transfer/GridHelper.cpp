@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "common/ItemGrid.h"
-#include "framework/DialogBase.h"
 #include "framework/VSFlexGrid.h"
 
 namespace xf {
@@ -84,23 +83,6 @@ void CGridHelper::FillRows(const CDetailObList& records) {
                         record->deleteFlag == 1 ? CVSFlexGrid::kChecked : CVSFlexGrid::kUnchecked);
         FillItemCells(*m_grid, row, kFirstItemCol, *record);
     }
-}
-
-bool CGridHelper::GetErrorFlags(const CDetailRecord& record, std::array<bool, kItemCount>& flags) {
-    bool any = false;
-    for (int kind = 0; kind < kItemCount; ++kind) {
-        const bool flag = HasErrorBits(record.Result(kind));
-        flags[static_cast<size_t>(kind)] = flag;
-        any = any || flag;
-    }
-    return any;
-}
-
-void CGridHelper::SelectCell(int row, int col, bool flag) {
-    if (!flag || !m_grid) return;
-    m_grid->SetRow(row);
-    m_grid->SetCol(col);
-    m_grid->SetCellBackColor(kor::kErrorFieldColor);
 }
 
 std::string CGridHelper::CellText(int kind, std::string_view text, bool flagged) {

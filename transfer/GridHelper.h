@@ -48,11 +48,6 @@ public:
     int Fill();
     void FillRows(const CDetailObList& records);
 
-    // True when any item of the record has a flag; flags gets one per item.
-    static bool GetErrorFlags(const CDetailRecord& record, std::array<bool, kItemCount>& flags);
-    // When flag is set, makes (row, col) the current cell and paints it yellow.
-    void SelectCell(int row, int col, bool flag);
-
     // The text an item shows in its cell: codes padded with zeros, the amount without leading
     // zeros and, when it has no flag, with thousands separators.
     static std::string CellText(int kind, std::string_view text, bool flagged);

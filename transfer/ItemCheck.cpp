@@ -1,7 +1,5 @@
 #include "transfer/ItemCheck.h"
 
-#include "transfer/DetailRecord.h"
-
 namespace xf {
 
 namespace {
@@ -21,19 +19,6 @@ std::span<const int> AccountTypeTargets(int transferKind) {
 
 std::string MapAccountTypeCode(std::string_view text, const AccountTypeCodes& codes) {
     return MapAccountType(text, AccountCodeTable(codes));
-}
-
-int CheckItem(std::string& text, int kind, int transferKind, bool codesRequired,
-              const ItemCheckRules& rules, bool* skipLine) {
-    if (kind < 0 || kind >= kItemCount) return kResultError;
-    const auto codes = AccountCodeTable(rules.accountCodes);
-    ItemCheckContext context;
-    context.zeroOption = rules.zeroOption;
-    context.blankOption = rules.blankOption;
-    context.accountCodes = codes;
-    context.accountTargets = AccountTypeTargets(transferKind);
-    return CheckItemText(text, TransferItems()[static_cast<size_t>(kind)], context, codesRequired,
-                         skipLine);
 }
 
 }  // namespace xf

@@ -43,11 +43,4 @@ std::span<const int> AccountTypeTargets(int transferKind);
 // blanks when it is none of the four codes.
 std::string MapAccountTypeCode(std::string_view text, const AccountTypeCodes& codes);
 
-// Checks one item of kind `kind` and leaves its normalised text in `text`. transferKind is
-// kKindGeneral or kKindSalaryBonus; codesRequired makes an empty bank or branch code an error
-// (the record's bank or branch name is missing or invalid). skipLine, when given, is set when
-// the amount asks for the whole line to be left out. Returns the item's result code.
-int CheckItem(std::string& text, int kind, int transferKind, bool codesRequired,
-              const ItemCheckRules& rules, bool* skipLine = nullptr);
-
 }  // namespace xf
