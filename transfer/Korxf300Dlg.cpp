@@ -535,7 +535,7 @@ void CKorxf300Dlg::OnBtnFileRead() {
     const xf::CPatternEntry& entry = *m_patterns.GetList()[selection];
     const xf::CFixedPattern* fixed = nullptr;
     const xf::CDelimPattern* delim = nullptr;
-    if (xf::IsFixedLengthClass(entry.fileClass)) {
+    if (entry.fileClass == 3) {
         fixed = m_patterns.GetFixedPattern(selection);
     } else {
         delim = m_patterns.GetDelimPattern(selection);

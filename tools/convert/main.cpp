@@ -94,7 +94,7 @@ int Convert(const std::string (&arg)[9]) {
     const xf::CPatternEntry& entry = *entries[patternIndex];
     const xf::CFixedPattern* fixed = nullptr;
     const xf::CDelimPattern* delim = nullptr;
-    if (xf::IsFixedLengthClass(entry.fileClass)) {
+    if (entry.fileClass == 3) {
         fixed = patterns.GetFixedPattern(patternIndex);
     } else {
         delim = patterns.GetDelimPattern(patternIndex);
