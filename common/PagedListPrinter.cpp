@@ -13,17 +13,6 @@ constexpr char kListFace[] = "ＭＳ 明朝";
 constexpr int kRuleEndColumn = 195;
 }  // namespace
 
-std::string CPagedListPrinter::FormatThousands(std::string_view text) {
-    std::string out;
-    const size_t n = text.size();
-    size_t group = n % 3 == 0 ? 3 : n % 3;
-    for (size_t i = 0; i < n; i += group, group = 3) {
-        out.append(text.substr(i, group));
-        if (i + group < n) out += ',';
-    }
-    return out;
-}
-
 std::string CPagedListPrinter::StripLeadingZeros(std::string_view text) {
     const size_t first = text.find_first_not_of('0');
     return first == std::string_view::npos ? std::string() : std::string(text.substr(first));

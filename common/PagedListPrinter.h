@@ -13,7 +13,9 @@
 #include <string>
 #include <string_view>
 
+#include "common/ItemSpec.h"
 #include "common/PrinterDevice.h"
+#include "common/StrUtil.h"
 
 class CPagedListPrinter : public CPrinterDevice {
 public:
@@ -48,16 +50,16 @@ public:
 
     // "," between groups of three characters counted from the right; the text is not checked
     // for digits.
-    static std::string FormatThousands(std::string_view text);
+    static std::string FormatThousands(std::string_view text) {
+        return CStrUtil::FormatThousands(text);
+    }
     static std::string FormatNumber(std::string text) { return FormatThousands(text); }
     // The text without its leading "0" (empty for zeros only).
     static std::string StripLeadingZeros(std::string_view text);
     // Pages for records at rowsPerPage a page.
     static int PageCount(int records, int rowsPerPage);
-    // The low four bits of a result code: its error and warning flags.
-    static int ErrorBits(int code) { return code & 0xF; }
-    // "*" for a result code with flags, else " ".
-    static const char* ErrorMark(int code) { return ErrorBits(code) ? "*" : " "; }
+    // "*" for a result code with error or warning flags (its low four bits), else " ".
+    static const char* ErrorMark(int code) { return HasErrorBits(code) ? "*" : " "; }
     // printf into a CP932 string.
     static std::string Printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
     // Local date and time of seconds since 1970.

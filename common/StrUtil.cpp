@@ -240,3 +240,26 @@ void CStrUtil::RemoveChar(char* buffer, char ch) {
     }
     buffer[out] = '\0';
 }
+
+std::string_view CStrUtil::TrimBlanks(std::string_view s) {
+    const size_t begin = s.find_first_not_of(' ');
+    if (begin == std::string_view::npos) return {};
+    return s.substr(begin, s.find_last_not_of(' ') - begin + 1);
+}
+
+std::string CStrUtil::StripZeros(std::string_view s) {
+    const size_t first = s.find_first_not_of('0');
+    if (first == std::string_view::npos) return s.empty() ? std::string() : std::string("0");
+    return std::string(s.substr(first));
+}
+
+std::string CStrUtil::FormatThousands(std::string_view s) {
+    std::string out;
+    out.reserve(s.size() + s.size() / 3);
+    const size_t n = s.size();
+    for (size_t i = 0; i < n; ++i) {
+        if (i > 0 && (n - i) % 3 == 0) out += ',';
+        out += s[i];
+    }
+    return out;
+}

@@ -17,6 +17,14 @@ public:
     static void TrimLeftStr(std::string& s, char ch);
     static std::string TrimRight(std::string_view s, std::string_view ch);
     static std::string TrimLeft(std::string_view s, std::string_view ch);
+    // The text without its leading and trailing blanks (half-width only).
+    static std::string_view TrimBlanks(std::string_view s);
+    // The digits without their leading zeros, one "0" kept for a text of zeros only; an empty
+    // text stays empty.
+    static std::string StripZeros(std::string_view s);
+    // "," between groups of three characters counted from the right; the text is not checked
+    // for digits.
+    static std::string FormatThousands(std::string_view s);
     // Trailing ch become zero bytes; an all-ch text becomes empty.
     static void TrimRightBuf(char* buffer, char ch);
     // Leading ch are removed; an all-ch text is left as it is.

@@ -146,7 +146,7 @@ FlowResult CConversionFlow::Read(CPatternStore& patterns, const ConvertChoices& 
     const CPatternEntry& entry = *patterns.GetList()[index];
     const CFixedPattern* fixed = nullptr;
     const CDelimPattern* delim = nullptr;
-    if (entry.fileClass == 3) {
+    if (IsFixedLengthClass(entry.fileClass)) {
         fixed = patterns.GetFixedPattern(index);
     } else {
         delim = patterns.GetDelimPattern(index);

@@ -5,8 +5,8 @@
 #include <exception>
 
 #include "common/FileAccess.h"
+#include "common/LineCutter.h"
 #include "common/StrUtil.h"
-#include "transfer/LineCutter.h"
 
 namespace xf {
 
@@ -20,12 +20,6 @@ constexpr int kExtractionOrder[kItemCount] = {
     kBankName,    kBranchName, kBankCode,      kBranchCode,    kAccountType, kAccountNumber,
     kAccountName, kAmount,     kCustomerCode1, kCustomerCode2, kEdiInfo,     kRequesterNumber};
 
-// Items every bank record needs: a line whose columns end before one of them is broken.
-bool IsAlwaysPresent(int kind) {
-    return kind == kBankCode || kind == kBranchCode || kind == kAccountType ||
-           kind == kAccountNumber || kind == kAccountName || kind == kAmount;
-}
-
 // Option text "1" or "2" as a number, else 0.
 int AmountOption(const char* text) {
     if (std::strcmp(text, "1") == 0) return kAmountIsError;
@@ -37,35 +31,33 @@ AccountTypeCodes CodesOf(const CPatternBase& pattern) {
     return {pattern.ordinaryCode, pattern.checkingCode, pattern.savingsCode, pattern.otherCode};
 }
 
-void ClearItem(CDetailRecord& record, int kind, int& errorCount) {
-    const ItemRef item = record.Item(kind);
-    std::memset(item.text, 0, static_cast<size_t>(item.width) + 1);
-    if (*item.result != kResultValid) --errorCount;
-    *item.result = kResultValid;
-}
-
-void PadWithZeros(CDetailRecord& record, int kind, int width) {
-    char* text = record.Item(kind).text;
-    if (text[0] != '\0') CStrUtil::PadLeft(text, "0", width);
-}
-
-// The digits of an amount as a number, never above limit + 1.
-std::uint64_t AmountValue(std::string_view text, std::uint64_t limit) {
-    std::uint64_t value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') break;
-        value = std::min(value * 10 + static_cast<std::uint64_t>(c - '0'), limit + 1);
+// The transfer tool's read result of a cut.
+int ReadResultOf(CutResult cut) {
+    switch (cut) {
+        case CutResult::kOk:
+            return kReadOk;
+        case CutResult::kNoLines:
+            return kReadNoLines;
+        case CutResult::kTooManyLines:
+            return kReadTooManyLines;
+        case CutResult::kLineTooLong:
+            return kReadLineTooLong;
+        case CutResult::kBadRecordSize:
+            return kReadBadRecordSize;
+        case CutResult::kBadRecordLength:
+            return kReadBadRecordLength;
     }
-    return value;
-}
-
-std::string_view TrimBlanks(std::string_view s) {
-    const size_t begin = s.find_first_not_of(' ');
-    if (begin == std::string_view::npos) return {};
-    return s.substr(begin, s.find_last_not_of(' ') - begin + 1);
+    return kReadFailed;
 }
 
 }  // namespace
+
+const ReaderProfile& CConvertEngine::Profile() {
+    static const ReaderProfile profile{TransferItems(), kExtractionOrder,
+                                       LineLimits{kMaxDataLines, kMaxLineBytes},
+                                       AccountTypeTargets};
+    return profile;
+}
 
 void CConvertEngine::SetPattern(const CFixedPattern* fixed, const CDelimPattern* delim,
                                 const CPatternEntry* entry, const CRequesterInfo* requester) {
@@ -82,7 +74,7 @@ void CConvertEngine::SetPattern(const CFixedPattern* fixed, const CDelimPattern*
         m_fileClass = entry->fileClass;
     } else {
         m_transferKind = pattern ? pattern->Kind() : 0;
-        m_fileClass = fixed ? 3 : (delim ? delim->FileClass() : 0);
+        m_fileClass = fixed ? kFixedLengthClass : (delim ? delim->FileClass() : 0);
     }
 
     const int delimBlank = delim ? AmountOption(delim->blankCheck) : kAmountAccepted;
@@ -100,6 +92,30 @@ void CConvertEngine::SetPattern(const CFixedPattern* fixed, const CDelimPattern*
     } else {
         m_rules.accountCodes = {};
     }
+    m_accountTable = AccountCodeTable(m_rules.accountCodes);
+    SetItemPlaces();
+}
+
+// Item positions come from the fixed-length pattern when there is one.
+void CConvertEngine::SetItemPlaces() {
+    std::vector<ItemPlace> places(kItemCount);
+    if (m_fixed) {
+        for (int kind = 0; kind < kItemCount; ++kind) {
+            if (!m_fixed->HasPosition(kind)) continue;
+            places[static_cast<size_t>(kind)] = {true, m_fixed->Start(kind), m_fixed->Length(kind),
+                                                 0};
+        }
+        m_reader.SetFixedPlaces(std::move(places));
+        return;
+    }
+    if (m_delim) {
+        for (int kind = 0; kind < kItemCount; ++kind) {
+            if (!m_delim->HasColumn(kind)) continue;
+            places[static_cast<size_t>(kind)] = {true, 0, 0, m_delim->ColumnOf(kind)};
+        }
+    }
+    const char* separator = m_fileClass == 1 ? "," : m_fileClass == 4 ? " " : "\t";
+    m_reader.SetSeparatedPlaces(std::move(places), separator);
 }
 
 void CConvertEngine::SetConvertInfo(int zeroOption, int blankOption,
@@ -114,19 +130,30 @@ void CConvertEngine::SetConvertInfo(int zeroOption, int blankOption,
     m_rules.zeroOption = zeroOption;
     m_rules.blankOption = blankOption;
     m_rules.accountCodes = {ordinaryCode, checkingCode, savingsCode, otherCode};
+    m_accountTable = AccountCodeTable(m_rules.accountCodes);
+    SetItemPlaces();
+}
+
+ItemCheckContext CConvertEngine::CheckContext(int transferKind) const {
+    ItemCheckContext context;
+    context.zeroOption = m_rules.zeroOption;
+    context.blankOption = m_rules.blankOption;
+    context.accountCodes = m_accountTable;
+    context.accountTargets = Profile().accountTargets(transferKind);
+    return context;
 }
 
 int CConvertEngine::ValidateField(std::string& text, int kind, int transferKind, int codesRequired,
                                   int* skipLine) {
     bool skip = false;
-    const int result = CheckItem(text, kind, transferKind, codesRequired != 0, m_rules, &skip);
-    if (HasErrorBits(result)) ++m_errorCount;
+    const int result =
+        m_reader.Check(text, kind, CheckContext(transferKind), codesRequired != 0, &skip);
     if (skip && skipLine) *skipLine = 1;
     return result;
 }
 
 std::string CConvertEngine::MapAccountType(std::string_view text) const {
-    return MapAccountTypeCode(text, m_rules.accountCodes);
+    return ::MapAccountType(text, m_accountTable);
 }
 
 void CConvertEngine::RevalidateRecord(CDataSet& dataSet, int* hasError) {
@@ -135,26 +162,24 @@ void CConvertEngine::RevalidateRecord(CDataSet& dataSet, int* hasError) {
         if (record->HasFieldError()) {
             if (hasError) *hasError = 1;
         } else {
-            AddToTotals(*record);
+            m_totals.Add(*record);
         }
     }
     dataSet.totalText = GetTotalAmountText();
     dataSet.countText = GetCountText();
-    dataSet.totalsOverflow = m_totalOverflow ? 1 : 0;
+    dataSet.totalsOverflow = m_totals.Overflowed() ? 1 : 0;
 }
 
 int CConvertEngine::ReadFile(const std::string& path) {
     m_dataSet = std::make_unique<CDataSet>();
     if (m_requester) m_dataSet->requester = std::make_unique<CRequesterInfo>(*m_requester);
-    m_total = 0;
-    m_count = 0;
-    m_totalOverflow = false;
-    m_errorCount = 0;
-    m_warnings = 0;
+    m_totals.Reset();
+    m_reader.ResetErrorCount();
+    m_reader.ResetWarnings();
     m_faultLine = 0;
 
     m_progressShown = ShowProgress(kReadingTitle, nullptr) != 0;
-    SetRange(0, kMaxDataLines + 1);
+    SetRange(0, Profile().limits.maxLines + 1);
     int result = kReadOk;
     try {
         result = LoadLines(path);
@@ -169,7 +194,6 @@ int CConvertEngine::ReadFile(const std::string& path) {
     m_progressShown = false;
 
     m_lines = {};
-    m_fields = {};
     m_text = {};
     return result;
 }
@@ -191,16 +215,18 @@ int CConvertEngine::LoadLines(const std::string& path) {
     if (m_text.empty()) return kReadEmptyFile;
     if (m_text.size() > 1 && m_text.back() == kEndOfFile) m_text.pop_back();
 
-    int result;
+    LineLimits limits = Profile().limits;
+    CutResult cut;
     if (IsFixedLength()) {
         const int length = m_fixed ? m_fixed->RecordLength() : 0;
-        result = CutFixedRecords(m_text, length, kMaxDataLines, m_lines, &m_faultLine);
+        cut = CutFixedRecords(m_text, length, limits, m_lines, &m_faultLine);
     } else {
         // Lines above the data row do not count against the limit.
         const int dataRow = m_delim ? m_delim->DataRow() : 0;
-        const int limit = dataRow > 1 ? kMaxDataLines - 1 + dataRow : kMaxDataLines;
-        result = CutSeparatedLines(m_text, limit, m_lines, &m_faultLine);
+        if (dataRow > 1) limits.maxLines += dataRow - 1;
+        cut = CutSeparatedLines(m_text, limits, m_lines, &m_faultLine);
     }
+    int result = ReadResultOf(cut);
     if (result == kReadOk && m_lines.empty()) result = kReadNoRecords;
     return result;
 }
@@ -214,18 +240,20 @@ int CConvertEngine::ConvertLines() {
     }
     m_dataSet->details.reserve(m_lines.size() > first ? m_lines.size() - first : 0);
 
+    const ItemCheckContext context = CheckContext(m_transferKind);
     int serial = 0;
     for (size_t i = first; i < m_lines.size(); ++i) {
-        if (!(skipFileHead && i == 0)) {
-            const int errorsBefore = m_errorCount;
-            std::unique_ptr<CDetailRecord> record = ConvertLine(i);
-            if (record) {
+        const std::string_view line = m_lines[i];
+        // An empty line (spreadsheets end their files with one) or one of blanks holds nothing
+        // to lose: it makes no record.
+        const bool noData = !IsFixedLength() && HoldsNoData(line);
+        if (!(skipFileHead && i == 0) && !noData) {
+            auto record = std::make_unique<CDetailRecord>();
+            if (m_reader.ConvertLine(line, *record, context)) {
                 ApplyIdentification(*record);
-                if (!record->HasFieldError()) AddToTotals(*record);
+                if (!record->HasFieldError()) m_totals.Add(*record);
                 record->serial = ++serial;
                 m_dataSet->details.push_back(std::move(record));
-            } else {
-                m_errorCount = errorsBefore;
             }
         }
         if (IsCancelled(static_cast<int>(i) + 2)) return kReadCancelled;
@@ -238,120 +266,28 @@ int CConvertEngine::ConvertLines() {
     m_dataSet->otherCode = m_rules.accountCodes.other;
     m_dataSet->countText = GetCountText();
     m_dataSet->totalText = GetTotalAmountText();
-    m_dataSet->totalsOverflow = m_totalOverflow ? 1 : 0;
+    m_dataSet->totalsOverflow = m_totals.Overflowed() ? 1 : 0;
     return kReadOk;
-}
-
-std::unique_ptr<CDetailRecord> CConvertEngine::ConvertLine(size_t index) {
-    const std::string_view line = m_lines[index];
-    // An empty line (spreadsheets end their files with one) or one of blanks holds nothing
-    // to lose: it makes no record.
-    if (!IsFixedLength() && HoldsNoData(line)) return nullptr;
-    if (!IsFixedLength() && m_delim) {
-        const char* separator = m_fileClass == 1 ? "," : m_fileClass == 4 ? " " : "\t";
-        CStrUtil::SplitQuotedFields(line, separator, "\"", m_fields);
-    }
-    // The amount options leave out a whole line, never a broken one.
-    const bool broken = std::ranges::any_of(
-        kExtractionOrder, [this](int kind) { return IsAlwaysPresent(kind) && !HasColumn(kind); });
-
-    auto record = std::make_unique<CDetailRecord>();
-    std::string text;
-    int codesRequired = 0;
-    for (const int kind : kExtractionOrder) {
-        const bool present = ExtractField(line, kind, text);
-        if (kind == kAmount) std::erase(text, ',');  // ',' is never a second byte
-        if (kind == kBankName) codesRequired = 0;
-
-        int skip = 0;
-        int result = ValidateField(text, kind, m_transferKind, codesRequired, &skip);
-        if (skip && !broken) return nullptr;
-        // A column the line does not have is no empty item: the line is broken.
-        if (!present && IsAlwaysPresent(kind) && !HasErrorBits(result)) {
-            result |= kResultError;
-            ++m_errorCount;
-        }
-        if ((kind == kBankName || kind == kBranchName) && (text.empty() || result == kResultError))
-            codesRequired = 1;
-        if (result & kResultWarning) m_warnings = 1;
-        TrimFieldText(*record, kind, text, result);
-    }
-    return record;
-}
-
-bool CConvertEngine::ExtractField(std::string_view line, int kind, std::string& text) const {
-    text.clear();
-    if (m_fixed) {
-        if (!m_fixed->HasPosition(kind)) return true;
-        const int start = m_fixed->Start(kind);
-        const int length = m_fixed->Length(kind);
-        if (start < 1 || length < 1 || static_cast<size_t>(start) > line.size()) return true;
-        text.assign(line.substr(static_cast<size_t>(start) - 1, static_cast<size_t>(length)));
-        return true;
-    }
-    if (!m_delim || !m_delim->HasColumn(kind)) return true;
-    if (!HasColumn(kind)) return false;
-    std::string_view field = m_fields[static_cast<size_t>(m_delim->ColumnOf(kind))];
-    // Quotes round a field that the split kept whole (a quote inside it) go as well.
-    if (!field.empty() && field.front() == '"' && field.back() == '"')
-        field = field.size() == 1 ? std::string_view() : field.substr(1, field.size() - 2);
-    text.assign(field);
-    return true;
-}
-
-bool CConvertEngine::HasColumn(int kind) const {
-    if (m_fixed || !m_delim || !m_delim->HasColumn(kind)) return true;
-    const int column = m_delim->ColumnOf(kind);
-    return column >= 0 && static_cast<size_t>(column) < m_fields.size();
-}
-
-void CConvertEngine::TrimFieldText(CDetailRecord& record, int kind, std::string& text,
-                                   int result) const {
-    CStrUtil::TrimRightStr(text, ' ');
-    if (kind == kRequesterNumber) text.assign(TrimBlanks(text));
-    if (kind == kAccountType) text = MapAccountType(text);
-    const ItemRef item = record.Item(kind);
-    CStrUtil::CopyToBuffer(text, item.text, item.width);
-    *item.result = result;
 }
 
 void CConvertEngine::ApplyIdentification(CDetailRecord& record) {
     if (m_transferKind == kKindGeneral) {
-        if (record.ediInfo.text[0] != '\0') {
+        if (record.Text(kEdiInfo)[0] != '\0') {
             record.identification = 'Y';
-            ClearItem(record, kCustomerCode1, m_errorCount);
-            ClearItem(record, kCustomerCode2, m_errorCount);
-            ClearItem(record, kRequesterNumber, m_errorCount);
-        } else if (record.requesterNumber.text[0] != '\0') {
+            m_reader.ClearItem(record, kCustomerCode1);
+            m_reader.ClearItem(record, kCustomerCode2);
+            m_reader.ClearItem(record, kRequesterNumber);
+        } else if (record.Text(kRequesterNumber)[0] != '\0') {
             record.identification = 'X';
-            ClearItem(record, kCustomerCode2, m_errorCount);
-            ClearItem(record, kEdiInfo, m_errorCount);
+            m_reader.ClearItem(record, kCustomerCode2);
+            m_reader.ClearItem(record, kEdiInfo);
         } else {
             record.identification = ' ';
-            ClearItem(record, kEdiInfo, m_errorCount);
-            ClearItem(record, kRequesterNumber, m_errorCount);
+            m_reader.ClearItem(record, kEdiInfo);
+            m_reader.ClearItem(record, kRequesterNumber);
         }
     }
-    PadWithZeros(record, kBankCode, 4);
-    PadWithZeros(record, kBranchCode, 3);
-    PadWithZeros(record, kAccountNumber, 7);
-    PadWithZeros(record, kAmount, 10);
-    PadWithZeros(record, kRequesterNumber, 10);
-}
-
-void CConvertEngine::AddToTotals(const CDetailRecord& record) {
-    if (m_count < kMaxCount) {
-        ++m_count;
-    } else {
-        m_totalOverflow = true;
-    }
-    const std::uint64_t amount = AmountValue(TrimBlanks(record.amount.text), kMaxTotal);
-    if (amount > kMaxTotal - m_total) {
-        m_total = kMaxTotal;
-        m_totalOverflow = true;
-    } else {
-        m_total += amount;
-    }
+    CItemReader::PadWithZeros(record);
 }
 
 std::string CConvertEngine::ReadSampleLine(const std::string& path, int* status,
@@ -376,7 +312,7 @@ std::string CConvertEngine::ReadSampleLine(const std::string& path, int* status,
         } else {
             if (!wholeFile && head.back() == '\r') head.pop_back();
             std::vector<std::string_view> lines;
-            CutSeparatedLines(head, kMaxDataLines, lines);
+            CutSeparatedLines(head, Profile().limits, lines);
             if (lineNumber >= 1 && static_cast<size_t>(lineNumber) <= lines.size())
                 line.assign(lines[static_cast<size_t>(lineNumber) - 1]);
         }

@@ -5,6 +5,7 @@
 // screen uses the same item check and totals on edited records without a pattern.
 #include <windows.h>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -12,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/ItemReader.h"
 #include "common/ProgressTask.h"
 #include "transfer/DataSet.h"
 #include "transfer/DelimPattern.h"
@@ -26,15 +28,19 @@ namespace xf {
 
 class CConvertEngine : public CProgressTask {
 public:
-    static constexpr int kMaxCount = 999999;
-    static constexpr std::uint64_t kMaxTotal = 999999999999ULL;
+    static constexpr int kMaxCount = CItemTotals::kMaxCount;
+    static constexpr std::uint64_t kMaxTotal = CItemTotals::kMaxTotal;
     // ReadSampleLine's status when the head of the file holds no CR LF.
     static constexpr int kSampleNoLineBreak = 4097;
     static constexpr size_t kSampleBytes = 4000;
 
-    CConvertEngine() = default;
+    CConvertEngine() : m_reader(Profile()) {}
     CConvertEngine(CApMsgInfoList* messages, HWND parent)
-        : CProgressTask(messages, parent, kAbortQuestions) {}
+        : CProgressTask(messages, parent, kAbortQuestions), m_reader(Profile()) {}
+
+    // The transfer tool's reader: its items, their order in a line (the two names before the two
+    // codes), 50,000 data lines of at most 4000 bytes, and the account types of each kind.
+    static const ReaderProfile& Profile();
 
     // Exactly one of fixed and delim is normally given; item positions come from fixed when
     // it is. entry gives the transfer kind and the file class; the requester is copied into
@@ -48,13 +54,13 @@ public:
     // The data set of the last successful read, handed over; empty otherwise.
     std::unique_ptr<CDataSet> GetDataSet() { return std::move(m_dataSet); }
 
-    std::string GetTotalAmountText() const { return std::to_string(m_total); }
-    std::string GetCountText() const { return std::to_string(m_count); }
+    std::string GetTotalAmountText() const { return std::to_string(m_totals.Total()); }
+    std::string GetCountText() const { return std::to_string(m_totals.Count()); }
     // True when the count or the total was capped: the trailer record cannot carry them.
-    bool HasTotalOverflow() const { return m_totalOverflow; }
-    int HasWarnings() const { return m_warnings; }
-    int GetErrorCount() const { return m_errorCount; }
-    void ResetErrorCount() { m_errorCount = 0; }
+    bool HasTotalOverflow() const { return m_totals.Overflowed(); }
+    int HasWarnings() const { return m_reader.HasWarnings() ? 1 : 0; }
+    int GetErrorCount() const { return m_reader.ErrorCount(); }
+    void ResetErrorCount() { m_reader.ResetErrorCount(); }
     // Number (from 1) of the line or record behind kReadLineTooLong or kReadBadRecordSize,
     // 0 when the result names none.
     int GetFaultLine() const { return m_faultLine; }
@@ -83,17 +89,12 @@ public:
 private:
     int LoadLines(const std::string& path);
     int ConvertLines();
-    // Converts line index into a record; null when the line holds no data or an amount
-    // option leaves it out.
-    std::unique_ptr<CDetailRecord> ConvertLine(size_t index);
-    // The text of one item of the line; false when a separated line has too few columns.
-    bool ExtractField(std::string_view line, int kind, std::string& text) const;
-    // False when the separated line being converted ends before the item's column.
-    bool HasColumn(int kind) const;
-    void TrimFieldText(CDetailRecord& record, int kind, std::string& text, int result) const;
+    // The identification of a general transfer, clearing the items it leaves out, and the zero
+    // padding of the codes and the amount.
     void ApplyIdentification(CDetailRecord& record);
-    void AddToTotals(const CDetailRecord& record);
-    bool IsFixedLength() const { return m_fileClass == 3; }
+    void SetItemPlaces();
+    ItemCheckContext CheckContext(int transferKind) const;
+    bool IsFixedLength() const { return m_fileClass == kFixedLengthClass; }
     bool IsCancelled(int position);
 
     std::optional<CFixedPattern> m_fixed;
@@ -103,16 +104,14 @@ private:
     int m_fileClass = 0;
     ItemCheckRules m_rules;
 
-    std::string m_text;                      // the whole file while it is read
-    std::vector<std::string_view> m_lines;   // lines or records, views into m_text
-    std::vector<std::string_view> m_fields;  // columns of the separated line being converted
+    std::array<AccountTypeCode, 4> m_accountTable{};  // views into m_rules.accountCodes
+
+    std::string m_text;                     // the whole file while it is read
+    std::vector<std::string_view> m_lines;  // lines or records, views into m_text
     std::unique_ptr<CDataSet> m_dataSet;
 
-    std::uint64_t m_total = 0;
-    int m_count = 0;
-    bool m_totalOverflow = false;
-    int m_errorCount = 0;
-    int m_warnings = 0;
+    CItemReader m_reader;
+    CItemTotals m_totals;
     int m_faultLine = 0;
     bool m_progressShown = false;
 };

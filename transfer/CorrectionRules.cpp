@@ -1,13 +1,27 @@
 #include "transfer/CorrectionRules.h"
 
+#include <vector>
+
 #include "transfer/GridHelper.h"
 
 namespace xf {
 
 namespace {
-constexpr int kTextLengths[kItemCount] = {4, 15, 3, 15, 20, 7, 30, 10, 10, 10, 20, 10};
-constexpr int kGeneralOrder[] = {2, 4, 6, 3, 5, 7, 8, 9, 10, 11, 12, 13, 14};
-constexpr size_t kSalaryColumns = 11;  // without 13 and 14
+
+// The delete box, the name items (they decide whether empty codes are errors), then the other
+// items in item order; the general-only items only when general is set.
+std::vector<int> ColumnOrder(bool general) {
+    const std::span<const ItemSpec> items = TransferItems();
+    std::vector<int> order{CGridHelper::kColDelete};
+    for (int pass = 0; pass < 2; ++pass) {
+        for (size_t i = 0; i < items.size(); ++i) {
+            if (items[i].name != (pass == 0) || (items[i].generalOnly && !general)) continue;
+            order.push_back(CGridHelper::kFirstItemCol + static_cast<int>(i));
+        }
+    }
+    return order;
+}
+
 }  // namespace
 
 bool MayEditCell(int col, bool cellYellow, bool rowHasYellowItem) {
@@ -17,13 +31,8 @@ bool MayEditCell(int col, bool cellYellow, bool rowHasYellowItem) {
 
 int CorrectionTextLength(int col) {
     const int kind = col - CGridHelper::kFirstItemCol;
-    return kind >= 0 && kind < kItemCount ? kTextLengths[kind] : 0;
-}
-
-std::string StripAmountZeros(std::string_view text) {
-    const size_t first = text.find_first_not_of('0');
-    if (first == std::string_view::npos) return text.empty() ? std::string() : std::string("0");
-    return std::string(text.substr(first));
+    return kind >= 0 && kind < kItemCount ? TransferItems()[static_cast<size_t>(kind)].editLimit
+                                          : 0;
 }
 
 std::string RemoveCommas(std::string_view text) {
@@ -36,8 +45,9 @@ std::string RemoveCommas(std::string_view text) {
 }
 
 std::span<const int> UpdateColumnOrder(int transferKind) {
-    const std::span<const int> all(kGeneralOrder);
-    return transferKind == kKindSalaryBonus ? all.first(kSalaryColumns) : all;
+    static const std::vector<int> general = ColumnOrder(true);
+    static const std::vector<int> salary = ColumnOrder(false);
+    return transferKind == kKindSalaryBonus ? salary : general;
 }
 
 }  // namespace xf

@@ -20,8 +20,6 @@ bool MayEditCell(int col, bool cellYellow, bool rowHasYellowItem);
 // the text it stores; 0 for the columns without an item.
 int CorrectionTextLength(int col);
 
-// An edited amount without its leading zeros; a text of zeros only is "0".
-std::string StripAmountZeros(std::string_view text);
 std::string RemoveCommas(std::string_view text);
 
 // The columns an update visits in a row: the delete box first, then the bank and branch names

@@ -14,8 +14,6 @@ namespace xf {
 
 class CDataSet {
 public:
-    virtual ~CDataSet() = default;
-
     std::unique_ptr<CRequesterInfo> requester;  // absent until the reader sets it
     CDetailObList details;
     int transferKind = 0;   // kKindGeneral or kKindSalaryBonus

@@ -1,8 +1,8 @@
 #pragma once
-// Puts a data set into a grid: a title row and the fifteen columns of the transfer tool's
-// column table, one row per detail record that the display mode admits, and the cells of
-// items in error or warning painted yellow. The correction and check screens make one on the
-// stack each time they (re)fill their grid.
+// Puts a data set into a grid: a title row, the three leading columns and one column per item
+// of the transfer items' table, one row per detail record that the display mode admits, and the
+// cells of items in error or warning painted yellow. The correction and check screens make one on
+// the stack each time they (re)fill their grid.
 #include <array>
 #include <span>
 #include <string>
@@ -27,14 +27,14 @@ public:
     static constexpr int kNothingToFill = 1;  // no grid or no data set
     static constexpr int kNoRows = 3;         // no record, or none that the mode admits
 
-    // The columns; items 0..11 are shown in columns kFirstItemCol.. in item order.
+    // The columns; the items are shown in columns kFirstItemCol.. in item order.
     static constexpr int kColSerial = 0;
     static constexpr int kColListIndex = 1;  // position in the data set's list, from 0 (hidden)
     static constexpr int kColDelete = 2;
     static constexpr int kFirstItemCol = 3;
     static constexpr int kColumnCount = kFirstItemCol + kItemCount;
 
-    // The transfer tool's column table.
+    // The transfer tool's columns: the leading ones, then the items'.
     static std::span<const GridColumnSpec> Columns();
 
     CGridHelper() = default;
@@ -48,16 +48,9 @@ public:
     int Fill();
     void FillRows(const CDetailObList& records);
 
-    // True when any item of the record has a flag; flags gets one per item.
-    static bool GetErrorFlags(const CDetailRecord& record, std::array<bool, kItemCount>& flags);
-    // When flag is set, makes (row, col) the current cell and paints it yellow.
-    void SelectCell(int row, int col, bool flag);
-
     // The text an item shows in its cell: codes padded with zeros, the amount without leading
     // zeros and, when it has no flag, with thousands separators.
     static std::string CellText(int kind, std::string_view text, bool flagged);
-    // "1234567" -> "1,234,567"; an empty text stays empty.
-    static std::string FormatThousands(std::string_view text);
 
 private:
     void SetColumnFlags();

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <utility>
 
+#include "common/StrUtil.h"
 #include "framework/WaitCursor.h"
 #include "resources/transfer/Korxf301DlgRes.h"
 #include "transfer/ConvertEngine.h"
@@ -100,16 +101,17 @@ void CKorxf301Dlg::OnGridAfterEdit(int row, int col) {
     if (m_editStart && ContentOf(row, col) != *m_editStart) m_modified = true;
     m_editStart.reset();
     if (col == kAmountCol && m_dataSet) {
-        std::string text = StripAmountZeros(m_grid.TextMatrix(row, col));
+        std::string text = CStrUtil::StripZeros(m_grid.TextMatrix(row, col));
         CConvertEngine engine;
         SetUpItemChecks(engine, *m_dataSet);
         const int result = engine.ValidateField(text, kAmount, m_dataSet->transferKind, 0);
         m_grid.SetTextMatrix(row, col,
-                             result == kResultValid ? CGridHelper::FormatThousands(text) : text);
+                             result == kResultValid ? CStrUtil::FormatThousands(text) : text);
     }
     CDetailRecord* record = RecordOfRow(row);
     const int kind = col - CGridHelper::kFirstItemCol;
-    if (record && kind >= 0 && kind < kItemCount) *record->Item(kind).result &= ~kResultUntouched;
+    if (record && record->HasItem(kind))
+        record->SetResult(kind, record->Result(kind) & ~kResultUntouched);
 }
 
 void CKorxf301Dlg::OnBtnUpdate() {

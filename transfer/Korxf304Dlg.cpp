@@ -96,7 +96,7 @@ void CKorxf304Dlg::ResetItems() {
     for (int k = 0; k < kItemCount; ++k) {
         m_items[k].itemName = kDelimItemNames[k].listText;
         m_items[k].column = -1;
-        m_items[k].generalOnly = kItems[k].generalOnly ? 1 : 0;
+        m_items[k].generalOnly = TransferItems()[static_cast<size_t>(k)].generalOnly ? 1 : 0;
     }
 }
 

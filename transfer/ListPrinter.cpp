@@ -1,6 +1,8 @@
 #include "transfer/ListPrinter.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <span>
 #include <vector>
 
 #include "common/ApMsgInfoList.h"
@@ -36,21 +38,26 @@ const CPagedListPrinter::Cell kHeadings[] = {
     {106, "科目"}, {120, "口座番号"},  {136, "振込金額"}, {151, "振込先コード"},
 };
 
-// Items of a record line at their columns; an item's error mark goes two columns to its left.
-enum class Shown { kText, kAccountType, kAmount };
-struct ItemColumn {
-    int column;
-    int item;
-    Shown shown;
-};
-constexpr ItemColumn kRowItems[] = {
-    {12, kBankCode, Shown::kText},       {20, kBankName, Shown::kText},
-    {39, kBranchCode, Shown::kText},     {46, kBranchName, Shown::kText},
-    {67, kAccountName, Shown::kText},    {106, kAccountType, Shown::kAccountType},
-    {120, kAccountNumber, Shown::kText}, {131, kAmount, Shown::kAmount},
-};
+// The items of a record line with a column of their own, in column order; an item's error mark
+// goes two columns to its left.
+const std::vector<int>& RowItems() {
+    static const std::vector<int> items = [] {
+        std::vector<int> listed;
+        const std::span<const ItemSpec> table = TransferItems();
+        for (size_t i = 0; i < table.size(); ++i) {
+            if (table[i].listColumn >= 0) listed.push_back(static_cast<int>(i));
+        }
+        std::ranges::sort(listed, {},
+                          [&](int i) { return table[static_cast<size_t>(i)].listColumn; });
+        return listed;
+    }();
+    return items;
+}
+int ListColumn(int item) {
+    return TransferItems()[static_cast<size_t>(item)].listColumn;
+}
 constexpr int kSerialColumn = 3;
-constexpr int kAccountTypeNameColumn = 108;
+constexpr int kAccountTypeNameOffset = 2;  // the name of the type right of its code
 constexpr int kAccountTypeBytes = 6;
 // The two code columns; what they hold depends on the transfer kind and the record.
 constexpr int kCodeColumns[2] = {151, 165};
@@ -64,50 +71,50 @@ void CodeItems(const CDetailRecord& r, int transferType, int (&items)[2]) {
     if (transferType != kKindGeneral) {
         items[0] = kCustomerCode1;
         items[1] = kCustomerCode2;
-    } else if (r.ediInfo.text[0]) {
+    } else if (r.Text(kEdiInfo)[0]) {
         items[0] = kEdiInfo;
         items[1] = kNoItem;
     } else {
         items[0] = kCustomerCode1;
-        items[1] = r.requesterNumber.text[0] ? kRequesterNumber : kCustomerCode2;
+        items[1] = r.Text(kRequesterNumber)[0] ? kRequesterNumber : kCustomerCode2;
     }
 }
 
-std::string AmountText(int kind, const CItemText<10>& amount) {
-    const std::string digits = CPagedListPrinter::StripLeadingZeros(amount.text);
+std::string AmountText(int kind, const CDetailRecord& r, int item) {
     // A faulty amount on the error list shows as read, only without its leading zeros.
-    if (kind == CListPrinter::kErrorList && CPagedListPrinter::ErrorBits(amount.result))
-        return digits.empty() && amount.text[0] ? "0" : digits;
-    return CPagedListPrinter::FormatThousands(digits);
+    if (kind == CListPrinter::kErrorList && HasErrorBits(r.Result(item)))
+        return CStrUtil::StripZeros(r.Text(item));
+    return CStrUtil::FormatThousands(CPagedListPrinter::StripLeadingZeros(r.Text(item)));
 }
 
 std::vector<CPagedListPrinter::Cell> RowCells(int kind, int transferType, const CDetailRecord& r) {
     std::vector<CPagedListPrinter::Cell> cells;
     cells.push_back({kSerialColumn, CPagedListPrinter::Printf("%4d", r.serial)});
-    for (const ItemColumn& c : kRowItems) {
-        const char* text = r.Item(c.item).text;
-        switch (c.shown) {
-            case Shown::kText:
-                cells.push_back({c.column, text});
-                break;
-            case Shown::kAccountType: {
+    for (const int item : RowItems()) {
+        const char* text = r.Text(item);
+        const int column = ListColumn(item);
+        switch (TransferItems()[static_cast<size_t>(item)].chars) {
+            case ItemChars::kAccountType: {
                 std::string head;
                 CStrUtil::CutMbcs(text, head, kAccountTypeBytes);
-                cells.push_back({c.column, head});
-                cells.push_back({kAccountTypeNameColumn,
+                cells.push_back({column, head});
+                cells.push_back({column + kAccountTypeNameOffset,
                                  CListPrinter::GetAccountTypeName(std::atoi(text), transferType)});
                 break;
             }
-            case Shown::kAmount:
-                cells.push_back({c.column, CPagedListPrinter::Printf(
-                                               "%13s", AmountText(kind, r.amount).c_str())});
+            case ItemChars::kAmount:
+                cells.push_back(
+                    {column, CPagedListPrinter::Printf("%13s", AmountText(kind, r, item).c_str())});
+                break;
+            default:
+                cells.push_back({column, text});
                 break;
         }
     }
     int codes[2];
     CodeItems(r, transferType, codes);
     for (int i = 0; i < 2; ++i) {
-        if (codes[i] != kNoItem) cells.push_back({kCodeColumns[i], r.Item(codes[i]).text});
+        if (codes[i] != kNoItem) cells.push_back({kCodeColumns[i], r.Text(codes[i])});
     }
     return cells;
 }
@@ -303,13 +310,13 @@ void CListPrinter::PrintRecordCount(int count, int y, const Metrics& m) {
 
 void CListPrinter::PrintErrorMarks(int transferType, int y, const Metrics& m,
                                    const CDetailRecord& record) {
-    for (const ItemColumn& c : kRowItems)
-        TextAt(m.X(c.column - kMarkOffset), y, ErrorMark(*record.Item(c.item).result));
+    for (const int item : RowItems())
+        TextAt(m.X(ListColumn(item) - kMarkOffset), y, ErrorMark(record.Result(item)));
     int codes[2];
     CodeItems(record, transferType, codes);
     for (int i = 0; i < 2; ++i) {
         if (codes[i] != kNoItem)
-            TextAt(m.X(kCodeColumns[i] - kMarkOffset), y, ErrorMark(*record.Item(codes[i]).result));
+            TextAt(m.X(kCodeColumns[i] - kMarkOffset), y, ErrorMark(record.Result(codes[i])));
     }
 }
 
@@ -329,17 +336,11 @@ std::string CListPrinter::GetAccountTypeName(int code, int transferType) {
 }
 
 bool CListPrinter::HasAnyCode(const CDetailRecord& record) {
-    for (int item = 0; item < kItemCount; ++item) {
-        if (*record.Item(item).result != 0) return true;
-    }
-    return false;
+    return record.HasAnyCode();
 }
 
 bool CListPrinter::HasError(const CDetailRecord& record) {
-    for (int item = 0; item < kItemCount; ++item) {
-        if (ErrorBits(*record.Item(item).result)) return true;
-    }
-    return false;
+    return record.HasFieldError();
 }
 
 bool CListPrinter::IsListed(int kind, const CDetailRecord& record) {

@@ -7,6 +7,12 @@
 
 namespace xf {
 
+// File classes of a pattern: 1 comma, 2 TAB, 3 fixed length, 4 space.
+inline constexpr int kFixedLengthClass = 3;
+constexpr bool IsFixedLengthClass(int fileClass) {
+    return fileClass == kFixedLengthClass;
+}
+
 class CPatternBase {
 public:
     static constexpr int kFieldCount = 40;

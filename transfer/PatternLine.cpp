@@ -1,5 +1,7 @@
 #include "transfer/PatternLine.h"
 
+#include <array>
+#include <span>
 #include <vector>
 
 #include "common/MasterText.h"
@@ -11,13 +13,10 @@ namespace {
 constexpr int kFileClassField = 2;
 constexpr int kOutputLengthField = 36;
 constexpr int kLineBreakField = 37;
-constexpr int kFixedFileClass = 3;
 
 // The fields of a stored line, always 40 (the missing ones of an older line empty).
 std::vector<std::string> FieldsOf(std::string_view line) {
-    std::vector<std::string> fields = CMasterText::SplitFields(line);
-    fields.resize(kPatternLineFields);
-    return fields;
+    return PatternFields(line, kPatternLayout);
 }
 
 // Fields 0 to 37, then 38 and 39 when the line has output options (field 36 or 37 set). A line
@@ -38,8 +37,7 @@ bool CopyFields(const std::vector<std::string>& fields, CPatternBase& pattern) {
 }  // namespace
 
 bool IsPatternLine(std::string_view line) {
-    const int separators = CMasterText::CountSeparators(line);
-    return separators == kPatternLineFields - 1 || separators == kOldPatternLineFields - 1;
+    return ::IsPatternLine(line, kPatternLayout);
 }
 
 CPatternEntry PatternEntryOf(std::string_view line, int index) {
@@ -54,7 +52,7 @@ CPatternEntry PatternEntryOf(std::string_view line, int index) {
 
 bool ParsePatternLine(std::string_view line, CFixedPattern& pattern) {
     const std::vector<std::string> fields = FieldsOf(line);
-    if (CPatternBase::ToInt(fields[kFileClassField].c_str()) != kFixedFileClass) return false;
+    if (!IsFixedLengthClass(CPatternBase::ToInt(fields[kFileClassField].c_str()))) return false;
     CFixedPattern parsed;
     if (!CopyFields(fields, parsed)) {
         parsed.SetField(38, "1");
@@ -66,7 +64,7 @@ bool ParsePatternLine(std::string_view line, CFixedPattern& pattern) {
 
 bool ParsePatternLine(std::string_view line, CDelimPattern& pattern) {
     const std::vector<std::string> fields = FieldsOf(line);
-    if (CPatternBase::ToInt(fields[kFileClassField].c_str()) == kFixedFileClass) return false;
+    if (IsFixedLengthClass(CPatternBase::ToInt(fields[kFileClassField].c_str()))) return false;
     CDelimPattern parsed;
     if (!CopyFields(fields, parsed)) {
         const bool noTitle = std::string_view(parsed.dataFormat) == "2";
@@ -88,29 +86,15 @@ std::optional<std::string> FormatPatternLine(const CPatternBase& pattern) {
 }
 
 int CheckFixedPositions(const CFixedPattern& pattern, int* item) {
-    const auto checked = [&](int kind) {
-        return !(kItems[kind].optionalInFixed && pattern.items[kind].start[0] == '\0');
-    };
-    const int recordLength = pattern.RecordLength();
+    std::array<ItemPosition, kItemCount> positions{};
+    const std::span<const ItemSpec> items = TransferItems();
     for (int k = 0; k < kItemCount; ++k) {
-        if (!checked(k)) continue;
-        const int s = pattern.Start(k);
-        const int e = s + pattern.Length(k) - 1;
-        if (e > recordLength) {
-            if (item) *item = k + 1;
-            return kItemBeyondRecord;
-        }
-        for (int j = k + 1; j < kItemCount; ++j) {
-            if (!checked(j)) continue;
-            const int a = pattern.Start(j);
-            const int b = a + pattern.Length(j) - 1;
-            if (s <= b && a <= e) {
-                if (item) *item = j + 1;
-                return j + 1;
-            }
-        }
+        // An optional item without a start is not checked.
+        const bool unplaced =
+            items[static_cast<size_t>(k)].optionalInFixed && pattern.items[k].start[0] == '\0';
+        positions[static_cast<size_t>(k)] = {!unplaced, pattern.Start(k), pattern.Length(k)};
     }
-    return kPositionsConsistent;
+    return CheckItemPositions(positions, pattern.RecordLength(), kPatternLayout, item);
 }
 
 }  // namespace xf

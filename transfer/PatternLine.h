@@ -6,14 +6,19 @@
 #include <string>
 #include <string_view>
 
+#include "common/PatternLayout.h"
+
 #include "transfer/DelimPattern.h"
 #include "transfer/FixedPattern.h"
 #include "transfer/PatternEntry.h"
 
 namespace xf {
 
-inline constexpr int kPatternLineFields = 40;
-inline constexpr int kOldPatternLineFields = 36;
+// The transfer tool's pattern lines: 40 fields (36 in older lines) numbered from 0; 17 for an
+// item beyond the record.
+inline constexpr PatternLayout kPatternLayout = {40, 36, 0, 17};
+inline constexpr int kPatternLineFields = kPatternLayout.fieldCount;
+inline constexpr int kOldPatternLineFields = kPatternLayout.legacyFieldCount;
 
 // True when the stored line has 40 or 36 fields.
 bool IsPatternLine(std::string_view line);
@@ -31,7 +36,7 @@ std::optional<std::string> FormatPatternLine(const CPatternBase& pattern);
 
 // Position check results (besides 1 to 12, the later of two overlapping items).
 inline constexpr int kPositionsConsistent = 0;
-inline constexpr int kItemBeyondRecord = 17;
+inline constexpr int kItemBeyondRecord = kPatternLayout.overrunResult;
 // 0 when every item lies within the record length and no two items share a byte; 17 when an
 // item ends beyond the record (item = its number, 1 to 12); otherwise the number of the later of
 // two overlapping items (also in item). Optional items without a start are not checked.

@@ -55,7 +55,7 @@ int CPatternStore::Find(std::string_view name, int shapeFilter) const {
     for (const auto& entry : m_entries) {
         if (entry->name != name) continue;
         const int c = entry->fileClass;
-        if (shapeFilter > 0) return c == 3 ? 1 : 0;
+        if (shapeFilter > 0) return IsFixedLengthClass(c) ? 1 : 0;
         if (shapeFilter < 0) return c == 1 || c == 2 || c == 4 ? 1 : 0;
         return 1;
     }

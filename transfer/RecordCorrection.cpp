@@ -1,6 +1,5 @@
 #include "transfer/RecordCorrection.h"
 
-#include "common/StrUtil.h"
 #include "transfer/CorrectionRules.h"
 #include "transfer/GridHelper.h"
 
@@ -13,6 +12,7 @@ void SetUpItemChecks(CConvertEngine& engine, const CDataSet& dataSet) {
 
 void ApplyCorrectionRow(CConvertEngine& engine, CDetailRecord& record, const CorrectionRow& row,
                         int transferKind) {
+    const std::span<const ItemSpec> items = record.Items();
     int namesMissing = 0;
     for (const int col : UpdateColumnOrder(transferKind)) {
         if (col == CGridHelper::kColDelete) {
@@ -21,20 +21,19 @@ void ApplyCorrectionRow(CConvertEngine& engine, CDetailRecord& record, const Cor
             continue;
         }
         const int kind = col - CGridHelper::kFirstItemCol;
-        const bool isName = kind == kBankName || kind == kBranchName;
-        if (kind == kBankName) namesMissing = 0;
-        const ItemRef item = record.Item(kind);
+        const ItemSpec& item = items[static_cast<size_t>(kind)];
         std::string text = row.texts[static_cast<size_t>(kind)];
-        if (kind == kAmount) text = RemoveCommas(text);
-        if ((*item.result & kResultUntouched) || !(*item.result & 0x0F)) {
-            if (isName && text.empty()) namesMissing = 1;
+        if (item.chars == ItemChars::kAmount) text = RemoveCommas(text);
+        const int stored = record.Result(kind);
+        if ((stored & kResultUntouched) || !HasErrorBits(stored)) {
+            if (item.name && text.empty()) namesMissing = 1;
             continue;
         }
         const int result = engine.ValidateField(text, kind, transferKind, namesMissing);
-        if (isName && (text.empty() || result == kResultError)) namesMissing = 1;
-        if (kind == kAccountType && result == kResultValid) text = engine.MapAccountType(text);
-        CStrUtil::CopyToBuffer(text, item.text, item.width);
-        *item.result = result != kResultValid ? kResultError : kResultValid;
+        if (item.name && (text.empty() || result == kResultError)) namesMissing = 1;
+        if (item.chars == ItemChars::kAccountType && result == kResultValid)
+            text = engine.MapAccountType(text);
+        record.Store(kind, text, result != kResultValid ? kResultError : kResultValid);
     }
 }
 

@@ -1,5 +1,12 @@
 #pragma once
-// The twelve items of a transfer, numbered 0 to 11 in this order everywhere in the tool.
+// The twelve items of a transfer, numbered 0 to 11 in this order everywhere in the tool, and
+// their table: what the reader, the checks, the grid, the correction cells and the lists do with
+// each.
+#include <span>
+
+#include "common/ItemRecord.h"
+#include "common/ItemSpec.h"
+
 namespace xf {
 
 enum ItemKind : int {
@@ -18,21 +25,9 @@ enum ItemKind : int {
     kItemCount
 };
 
-struct ItemInfo {
-    const char* label;     // as the screens show it
-    int recordWidth;       // bytes the detail record keeps
-    bool generalOnly;      // only general transfers carry it
-    bool optionalInFixed;  // a fixed-length pattern may leave it without a position
-};
-
-inline constexpr ItemInfo kItems[kItemCount] = {
-    {"金融機関コード", 4, false, false}, {"金融機関名(ｶﾅ)", 15, false, true},
-    {"支店コード", 3, false, false},     {"支店名(ｶﾅ)", 15, false, true},
-    {"科目コード", 20, false, false},    {"口座番号", 7, false, false},
-    {"口座名(ｶﾅ)", 30, false, false},    {"振込金額", 10, false, false},
-    {"振込先コード１", 10, false, true}, {"振込先コード２", 10, false, true},
-    {"ＥＤＩ情報", 20, true, true},      {"振込依頼人番号", 10, true, true},
-};
+// The transfer items' table, in item order, and where they lie in a detail record.
+std::span<const ItemSpec> TransferItems();
+const CItemLayout& TransferItemLayout();
 
 // Transfer kinds as the patterns and data sets number them.
 inline constexpr int kKindGeneral = 1;

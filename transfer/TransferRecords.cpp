@@ -58,48 +58,41 @@ using Detail = CDetailRecord;
 // Data record, positions 0-90: the same for every transfer.
 constexpr RecordField<Detail> kDataCommon[] = {
     {0, 1, kText, nullptr, "2"},
-    {1, 4, kZeroOrBlank, [](const Detail& d) -> std::string_view { return d.bankCode.text; }},
-    {5, 15, kText, [](const Detail& d) -> std::string_view { return d.bankName.text; }},
-    {20, 3, kZeroOrBlank, [](const Detail& d) -> std::string_view { return d.branchCode.text; }},
-    {23, 15, kText, [](const Detail& d) -> std::string_view { return d.branchName.text; }},
+    ItemField<Detail>(1, 4, kZeroOrBlank, kBankCode),
+    ItemField<Detail>(5, 15, kText, kBankName),
+    ItemField<Detail>(20, 3, kZeroOrBlank, kBranchCode),
+    ItemField<Detail>(23, 15, kText, kBranchName),
     {38, 4, kText, nullptr, "0000"},
-    {42, 1, kZero, [](const Detail& d) -> std::string_view { return d.accountType.text; }},
-    {43, 7, kZero, [](const Detail& d) -> std::string_view { return d.accountNumber.text; }},
-    {50, 30, kText, [](const Detail& d) -> std::string_view { return d.accountName.text; }},
-    {80, 10, kZero, [](const Detail& d) -> std::string_view { return d.amount.text; }},
+    ItemField<Detail>(42, 1, kZero, kAccountType),
+    ItemField<Detail>(43, 7, kZero, kAccountNumber),
+    ItemField<Detail>(50, 30, kText, kAccountName),
+    ItemField<Detail>(80, 10, kZero, kAmount),
     {90, 1, kText, nullptr, "0"},
 };
 
-std::string_view CustomerCode1(const Detail& d) {
-    return d.customerCode1.text;
-}
-std::string_view CustomerCode2(const Detail& d) {
-    return d.customerCode2.text;
-}
-
 // Data record, positions 91-112, general transfer with EDI information.
 constexpr RecordField<Detail> kGeneralEdi[] = {
-    {91, 20, kText, [](const Detail& d) -> std::string_view { return d.ediInfo.text; }},
+    ItemField<Detail>(91, 20, kText, kEdiInfo),
     {111, 1, kText, nullptr, "7"},
     {112, 1, kText, nullptr, "Y"},
 };
 // ... general transfer with a requester number and no EDI information.
 constexpr RecordField<Detail> kGeneralRequesterNumber[] = {
-    {91, 10, kText, CustomerCode1},
-    {101, 10, kZero, [](const Detail& d) -> std::string_view { return d.requesterNumber.text; }},
+    ItemField<Detail>(91, 10, kText, kCustomerCode1),
+    ItemField<Detail>(101, 10, kZero, kRequesterNumber),
     {111, 1, kText, nullptr, "7"},
     {112, 1, kText, nullptr, "X"},
 };
 // ... general transfer with neither.
 constexpr RecordField<Detail> kGeneralCodes[] = {
-    {91, 10, kText, CustomerCode1},
-    {101, 10, kText, CustomerCode2},
+    ItemField<Detail>(91, 10, kText, kCustomerCode1),
+    ItemField<Detail>(101, 10, kText, kCustomerCode2),
     {111, 1, kText, nullptr, "7"},
 };
 // ... salary or bonus transfer.
 constexpr RecordField<Detail> kSalaryCodes[] = {
-    {91, 10, kText, CustomerCode1},
-    {101, 10, kText, CustomerCode2},
+    ItemField<Detail>(91, 10, kText, kCustomerCode1),
+    ItemField<Detail>(101, 10, kText, kCustomerCode2),
 };
 
 // Trailer record.
@@ -116,15 +109,15 @@ constexpr RecordField<TrailerSource> kEnd[] = {
 
 std::span<const RecordField<Detail>> DataTail(const CDataSet& data, const Detail& d) {
     if (data.transferKind != kKindGeneral) return kSalaryCodes;
-    if (d.ediInfo.text[0]) return kGeneralEdi;
-    if (d.requesterNumber.text[0]) return kGeneralRequesterNumber;
+    if (d.Text(kEdiInfo)[0]) return kGeneralEdi;
+    if (d.Text(kRequesterNumber)[0]) return kGeneralRequesterNumber;
     return kGeneralCodes;
 }
 
 // The value of the amount's leading digits (an amount holds digits only once read).
 std::uint64_t AmountOf(const Detail& d) {
     std::uint64_t value = 0;
-    for (const char* p = d.amount.text; *p >= '0' && *p <= '9'; ++p)
+    for (const char* p = d.Text(kAmount); *p >= '0' && *p <= '9'; ++p)
         value = value * 10 + (*p - '0');
     return value;
 }

@@ -94,7 +94,7 @@ TEST_P(AmountOptionTest, ErrorOrSkip) {
     ASSERT_EQ(read.result, c.result);
     ASSERT_EQ(read.set->details.size(), c.records);
     if (c.records == 2) {
-        EXPECT_EQ(read.set->details[1]->amount.result, c.amountResult);
+        EXPECT_EQ(read.set->details[1]->Result(xf::kAmount), c.amountResult);
     }
     EXPECT_EQ(read.set->countText, c.count);
     EXPECT_EQ(read.set->totalText, "100");
@@ -180,7 +180,7 @@ TEST(ConvertEngineFaults, LineOfSeparatorsOrCutShortIsARecordInError) {
     ASSERT_EQ(read.set->details.size(), 3u);
     EXPECT_TRUE(read.set->details[1]->HasFieldError());
     EXPECT_TRUE(read.set->details[2]->HasFieldError());
-    EXPECT_EQ(read.set->details[2]->amount.result, kResultError);
+    EXPECT_EQ(read.set->details[2]->Result(xf::kAmount), kResultError);
     EXPECT_EQ(read.set->countText, "1");
 }
 
@@ -227,8 +227,8 @@ TEST_P(BrokenLineSkipTest, KeepsBrokenLinesInError) {
     ASSERT_EQ(read.set->details.size(), 1u);
     const CDetailRecord& r = *read.set->details[0];
     EXPECT_TRUE(r.HasFieldError());
-    EXPECT_EQ(r.amount.result, c.amountResult);
-    EXPECT_EQ(r.accountName.result, kResultError);
+    EXPECT_EQ(r.Result(xf::kAmount), c.amountResult);
+    EXPECT_EQ(r.Result(xf::kAccountName), kResultError);
     EXPECT_GT(engine.GetErrorCount(), 0);
     EXPECT_EQ(read.set->countText, "0");
 }
@@ -264,15 +264,15 @@ TEST(ConvertEngineFaults, MissingColumnsAreItemsInError) {
     ASSERT_EQ(read.result, kReadOk);
     ASSERT_EQ(read.set->details.size(), 3u);
     const CDetailRecord& empty = *read.set->details[0];
-    EXPECT_EQ(empty.bankCode.result, kResultValid);
+    EXPECT_EQ(empty.Result(xf::kBankCode), kResultValid);
     EXPECT_FALSE(empty.HasFieldError());
     const CDetailRecord& missing = *read.set->details[1];
-    EXPECT_EQ(missing.bankCode.result, kResultError);
-    EXPECT_EQ(missing.customerCode1.result, kResultValid);  // optional: simply empty
+    EXPECT_EQ(missing.Result(xf::kBankCode), kResultError);
+    EXPECT_EQ(missing.Result(xf::kCustomerCode1), kResultValid);  // optional: simply empty
     const CDetailRecord& shortLine = *read.set->details[2];
     for (int kind : {kAccountType, kAccountNumber, kAccountName, kAmount, kBankCode})
-        EXPECT_EQ(*shortLine.Item(kind).result, kResultError) << kind;
-    EXPECT_STREQ(shortLine.amount.text, "");
+        EXPECT_EQ(shortLine.Result(kind), kResultError) << kind;
+    EXPECT_STREQ(shortLine.Text(xf::kAmount), "");
     EXPECT_EQ(read.set->countText, "1");
     EXPECT_EQ(read.set->totalText, "100");
 }
@@ -294,10 +294,10 @@ TEST(ConvertEngineFaults, StrayCrKeepsTheLineWholeAndInError) {
     ASSERT_EQ(read.result, kReadOk);
     ASSERT_EQ(read.set->details.size(), 2u);
     const CDetailRecord& r = *read.set->details[0];
-    EXPECT_STREQ(r.bankCode.text, "0001");
-    EXPECT_STREQ(r.accountName.text, "ﾔﾏﾀﾞ\rﾀﾛｳ");
-    EXPECT_EQ(r.accountName.result, kResultError);
-    EXPECT_STREQ(r.amount.text, "0000000500");
+    EXPECT_STREQ(r.Text(xf::kBankCode), "0001");
+    EXPECT_STREQ(r.Text(xf::kAccountName), "ﾔﾏﾀﾞ\rﾀﾛｳ");
+    EXPECT_EQ(r.Result(xf::kAccountName), kResultError);
+    EXPECT_STREQ(r.Text(xf::kAmount), "0000000500");
     EXPECT_EQ(read.set->countText, "1");
 }
 
@@ -350,10 +350,10 @@ TEST(ConvertEngineFaults, LongItemsAreCutWholeAndWarned) {
         ScratchFile("in.csv", "1,ﾐｽﾞﾎ,1,ﾎﾝﾃﾝ,1,1," + name + ",1,,,ABCDEFGHIJKLMNOPQRSTU,\r\n"));
     ASSERT_EQ(read.result, kReadOk);
     const CDetailRecord& r = *read.set->details[0];
-    EXPECT_EQ(std::string(r.accountName.text), std::string(29, 'A'));
-    EXPECT_EQ(r.accountName.result, kResultTooLong | kResultError);
-    EXPECT_STREQ(r.ediInfo.text, "ABCDEFGHIJKLMNOPQRST");
-    EXPECT_EQ(r.ediInfo.result, kResultTooLong);
+    EXPECT_EQ(std::string(r.Text(xf::kAccountName)), std::string(29, 'A'));
+    EXPECT_EQ(r.Result(xf::kAccountName), kResultTooLong | kResultError);
+    EXPECT_STREQ(r.Text(xf::kEdiInfo), "ABCDEFGHIJKLMNOPQRST");
+    EXPECT_EQ(r.Result(xf::kEdiInfo), kResultTooLong);
     EXPECT_EQ(engine.HasWarnings(), 1);
     EXPECT_EQ(engine.GetErrorCount(), 2);
 }

@@ -35,46 +35,46 @@ TEST(ConvertEngine, CommaFileOfGeneralTransfers) {
     // information and no requester number: both customer codes stay.
     const CDetailRecord& a = *set.details[0];
     EXPECT_EQ(a.serial, 1);
-    EXPECT_STREQ(a.bankCode.text, "0001");
-    EXPECT_STREQ(a.bankName.text, "ﾐｽﾞﾎ");
-    EXPECT_STREQ(a.branchCode.text, "001");
-    EXPECT_STREQ(a.accountType.text, "1");
-    EXPECT_STREQ(a.accountNumber.text, "0001234");
-    EXPECT_STREQ(a.accountName.text, "ﾔﾏﾀﾞ ﾀﾛｳ");
-    EXPECT_STREQ(a.amount.text, "0000001000");
-    EXPECT_STREQ(a.customerCode1.text, "C001");
-    EXPECT_STREQ(a.customerCode2.text, "C002");
+    EXPECT_STREQ(a.Text(xf::kBankCode), "0001");
+    EXPECT_STREQ(a.Text(xf::kBankName), "ﾐｽﾞﾎ");
+    EXPECT_STREQ(a.Text(xf::kBranchCode), "001");
+    EXPECT_STREQ(a.Text(xf::kAccountType), "1");
+    EXPECT_STREQ(a.Text(xf::kAccountNumber), "0001234");
+    EXPECT_STREQ(a.Text(xf::kAccountName), "ﾔﾏﾀﾞ ﾀﾛｳ");
+    EXPECT_STREQ(a.Text(xf::kAmount), "0000001000");
+    EXPECT_STREQ(a.Text(xf::kCustomerCode1), "C001");
+    EXPECT_STREQ(a.Text(xf::kCustomerCode2), "C002");
     EXPECT_EQ(a.identification, ' ');
     EXPECT_FALSE(a.HasFieldError());
 
     // EDI information: 'Y', the customer codes and the requester number go.
     const CDetailRecord& b = *set.details[1];
-    EXPECT_STREQ(b.bankName.text, "ﾐﾂﾋﾞｼ");
-    EXPECT_STREQ(b.accountType.text, "2");
-    EXPECT_STREQ(b.ediInfo.text, "EDI-1");
+    EXPECT_STREQ(b.Text(xf::kBankName), "ﾐﾂﾋﾞｼ");
+    EXPECT_STREQ(b.Text(xf::kAccountType), "2");
+    EXPECT_STREQ(b.Text(xf::kEdiInfo), "EDI-1");
     EXPECT_EQ(b.identification, 'Y');
-    EXPECT_STREQ(b.customerCode1.text, "");
-    EXPECT_STREQ(b.customerCode2.text, "");
-    EXPECT_STREQ(b.requesterNumber.text, "");
+    EXPECT_STREQ(b.Text(xf::kCustomerCode1), "");
+    EXPECT_STREQ(b.Text(xf::kCustomerCode2), "");
+    EXPECT_STREQ(b.Text(xf::kRequesterNumber), "");
 
     // A requester number: 'X', zero-filled; customer code 2 goes, code 1 stays.
     const CDetailRecord& c = *set.details[2];
-    EXPECT_STREQ(c.accountType.text, "4");
-    EXPECT_STREQ(c.accountName.text, "ｽｽﾞｷ ﾊﾅｺ");
+    EXPECT_STREQ(c.Text(xf::kAccountType), "4");
+    EXPECT_STREQ(c.Text(xf::kAccountName), "ｽｽﾞｷ ﾊﾅｺ");
     EXPECT_EQ(c.identification, 'X');
-    EXPECT_STREQ(c.requesterNumber.text, "0000000055");
-    EXPECT_STREQ(c.customerCode1.text, "C3");
-    EXPECT_STREQ(c.customerCode2.text, "");
+    EXPECT_STREQ(c.Text(xf::kRequesterNumber), "0000000055");
+    EXPECT_STREQ(c.Text(xf::kCustomerCode1), "C3");
+    EXPECT_STREQ(c.Text(xf::kCustomerCode2), "");
 
     // The last line has no CR LF and is followed by the end-of-file byte: read like the others,
     // kept with its two errors but not counted.
     const CDetailRecord& d = *set.details[3];
     EXPECT_EQ(d.serial, 4);
-    EXPECT_STREQ(d.accountName.text, "山田");
-    EXPECT_EQ(d.accountName.result, kResultError);
-    EXPECT_EQ(d.amount.result, kResultError);
-    EXPECT_STREQ(d.requesterNumber.text, "");
-    EXPECT_EQ(d.requesterNumber.result, kResultValid);
+    EXPECT_STREQ(d.Text(xf::kAccountName), "山田");
+    EXPECT_EQ(d.Result(xf::kAccountName), kResultError);
+    EXPECT_EQ(d.Result(xf::kAmount), kResultError);
+    EXPECT_STREQ(d.Text(xf::kRequesterNumber), "");
+    EXPECT_EQ(d.Result(xf::kRequesterNumber), kResultValid);
 
     EXPECT_EQ(engine.GetCountText(), "3");
     EXPECT_EQ(engine.GetTotalAmountText(), "26300");
@@ -102,14 +102,14 @@ TEST(ConvertEngine, TabFileOfSalaryTransfersPassesOverItsHeading) {
     ASSERT_EQ(read.result, kReadOk);
     ASSERT_EQ(read.set->details.size(), 2u);
     const CDetailRecord& a = *read.set->details[0];
-    EXPECT_STREQ(a.accountName.text, "ﾔﾏﾀﾞ ﾀﾛｳ");
-    EXPECT_STREQ(a.amount.text, "0000250000");
+    EXPECT_STREQ(a.Text(xf::kAccountName), "ﾔﾏﾀﾞ ﾀﾛｳ");
+    EXPECT_STREQ(a.Text(xf::kAmount), "0000250000");
     EXPECT_EQ(a.identification, 0);
     EXPECT_FALSE(a.HasFieldError());
     // Account type 4 is no salary account; the quoted amount loses its quotes.
     const CDetailRecord& b = *read.set->details[1];
-    EXPECT_EQ(b.accountType.result, kResultError);
-    EXPECT_STREQ(b.amount.text, "0000300000");
+    EXPECT_EQ(b.Result(xf::kAccountType), kResultError);
+    EXPECT_STREQ(b.Text(xf::kAmount), "0000300000");
     EXPECT_EQ(read.set->countText, "1");
     EXPECT_EQ(read.set->totalText, "250000");
 }
@@ -126,8 +126,8 @@ TEST(ConvertEngine, SpaceFileBelowTwoTitleLines) {
     const ReadOutcome read = ReadDelim(pattern, kKindGeneral, Fixture("space.txt"));
     ASSERT_EQ(read.result, kReadOk);
     ASSERT_EQ(read.set->details.size(), 2u);
-    EXPECT_STREQ(read.set->details[0]->accountName.text, "ﾔﾏﾀﾞ ﾀﾛｳ");
-    EXPECT_STREQ(read.set->details[1]->accountName.text, "ﾀﾅｶ");
+    EXPECT_STREQ(read.set->details[0]->Text(xf::kAccountName), "ﾔﾏﾀﾞ ﾀﾛｳ");
+    EXPECT_STREQ(read.set->details[1]->Text(xf::kAccountName), "ﾀﾅｶ");
     EXPECT_EQ(read.set->countText, "2");
     EXPECT_EQ(read.set->totalText, "75000");
 }
@@ -146,9 +146,9 @@ TEST(ConvertEngine, EmptyCodesNeedValidNames) {
     ASSERT_EQ(read.set->details.size(), 5u);
     const int expected[] = {kResultValid, kResultError, kResultError, kResultError, kResultValid};
     for (size_t i = 0; i < 5; ++i) {
-        EXPECT_EQ(read.set->details[i]->bankCode.result, expected[i]) << i;
-        EXPECT_EQ(read.set->details[i]->branchCode.result, expected[i]) << i;
-        EXPECT_STREQ(read.set->details[i]->bankCode.text, "") << i;
+        EXPECT_EQ(read.set->details[i]->Result(xf::kBankCode), expected[i]) << i;
+        EXPECT_EQ(read.set->details[i]->Result(xf::kBranchCode), expected[i]) << i;
+        EXPECT_STREQ(read.set->details[i]->Text(xf::kBankCode), "") << i;
     }
 }
 
@@ -175,14 +175,14 @@ TEST_P(FixedBreakTest, ReadsTheSameRecords) {
     ASSERT_EQ(read.result, kReadOk);
     ASSERT_EQ(read.set->details.size(), 2u);
     const CDetailRecord& a = *read.set->details[0];
-    EXPECT_STREQ(a.bankName.text, "ﾐｽﾞﾎ");
-    EXPECT_STREQ(a.branchName.text, "ﾎﾝﾃﾝ");
-    EXPECT_STREQ(a.accountName.text, "ﾔﾏﾀﾞ ﾀﾛｳ");
-    EXPECT_STREQ(a.customerCode1.text, "K001");
+    EXPECT_STREQ(a.Text(xf::kBankName), "ﾐｽﾞﾎ");
+    EXPECT_STREQ(a.Text(xf::kBranchName), "ﾎﾝﾃﾝ");
+    EXPECT_STREQ(a.Text(xf::kAccountName), "ﾔﾏﾀﾞ ﾀﾛｳ");
+    EXPECT_STREQ(a.Text(xf::kCustomerCode1), "K001");
     EXPECT_EQ(a.identification, ' ');
     const CDetailRecord& b = *read.set->details[1];
-    EXPECT_STREQ(b.amount.text, "0000000800");
-    EXPECT_STREQ(b.requesterNumber.text, "0000000077");
+    EXPECT_STREQ(b.Text(xf::kAmount), "0000000800");
+    EXPECT_STREQ(b.Text(xf::kRequesterNumber), "0000000077");
     EXPECT_EQ(b.identification, 'X');
     EXPECT_FALSE(a.HasFieldError());
     EXPECT_FALSE(b.HasFieldError());

@@ -91,7 +91,7 @@ TEST(ConvertRules, RecordsForOutput) {
     data.details.push_back(std::make_unique<xf::CDetailRecord>());
     data.details.push_back(std::make_unique<xf::CDetailRecord>());
     EXPECT_EQ(xf::CheckRecordsForOutput(data), 0);
-    data.details[1]->amount.result = xf::kResultWarning;
+    data.details[1]->SetResult(xf::kAmount, xf::kResultWarning);
     EXPECT_EQ(xf::CheckRecordsForOutput(data), 20);
     data.details[1]->deleteFlag = 1;  // a deleted record in error does not count
     EXPECT_EQ(xf::CheckRecordsForOutput(data), 0);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "SampleData.h"
+#include "common/StrUtil.h"
 #include "transfer/RecordCorrection.h"
 
 namespace {
@@ -42,7 +43,7 @@ TEST(CorrectionRules, EditedAmountsLoseTheirLeadingZeros) {
         {"0001500", "1500"}, {"1500", "1500"},   {"0000", "0"}, {"0", "0"}, {"", ""},
         {"00a1", "a1"},      {"1,500", "1,500"},
     };
-    for (const auto& [in, out] : cases) EXPECT_EQ(xf::StripAmountZeros(in), out) << in;
+    for (const auto& [in, out] : cases) EXPECT_EQ(CStrUtil::StripZeros(in), out) << in;
     EXPECT_EQ(xf::RemoveCommas("1,234,567"), "1234567");
 }
 
@@ -65,7 +66,7 @@ protected:
         dataSet->checkingCode = "ﾄｳｻﾞ";
         xf::SetUpItemChecks(engine, *dataSet);
         for (int kind = 0; kind < xf::kItemCount; ++kind)
-            row.texts[static_cast<size_t>(kind)] = record().Item(kind).text;
+            row.texts[static_cast<size_t>(kind)] = record().Text(kind);
     }
     xf::CDetailRecord& record() { return xftest::Record(*dataSet, 0); }
     std::string& cell(int kind) { return row.texts[static_cast<size_t>(kind)]; }
@@ -100,11 +101,11 @@ TEST_F(RecordCorrectionTest, FlaggedItemsAreCheckedAgainAndStored) {
     };
     for (const StoreCase& c : cases) {
         SetUp();
-        *record().Item(c.kind).result = xf::kResultError;
+        record().SetResult(c.kind, xf::kResultError);
         cell(c.kind) = c.cell;
         Apply();
-        EXPECT_STREQ(record().Item(c.kind).text, c.stored) << c.cell;
-        EXPECT_EQ(*record().Item(c.kind).result, c.result) << c.cell;
+        EXPECT_STREQ(record().Text(c.kind), c.stored) << c.cell;
+        EXPECT_EQ(record().Result(c.kind), c.result) << c.cell;
     }
 }
 
@@ -115,26 +116,26 @@ TEST_F(RecordCorrectionTest, UnflaggedAndUntouchedItemsAreNotCheckedAgain) {
     SetItem(record(), xf::kCustomerCode1, "x*", 0x11);
     cell(xf::kCustomerCode1) = "OK";
     Apply();
-    EXPECT_STREQ(record().bankName.text, "ｶｴﾃﾞｷﾞﾝｺｳ");
-    EXPECT_STREQ(record().accountName.text, "ﾔﾏﾀﾞﾀﾛｳ");
-    EXPECT_EQ(record().accountName.result, xf::kResultTooLong);
-    EXPECT_STREQ(record().customerCode1.text, "x*");
-    EXPECT_EQ(record().customerCode1.result, 0x11);
+    EXPECT_STREQ(record().Text(xf::kBankName), "ｶｴﾃﾞｷﾞﾝｺｳ");
+    EXPECT_STREQ(record().Text(xf::kAccountName), "ﾔﾏﾀﾞﾀﾛｳ");
+    EXPECT_EQ(record().Result(xf::kAccountName), xf::kResultTooLong);
+    EXPECT_STREQ(record().Text(xf::kCustomerCode1), "x*");
+    EXPECT_EQ(record().Result(xf::kCustomerCode1), 0x11);
 }
 
 TEST_F(RecordCorrectionTest, ACheckedDeleteBoxMarksTheRecordAndReadsNothingElse) {
-    record().bankCode.result = xf::kResultError;
+    record().SetResult(xf::kBankCode, xf::kResultError);
     cell(xf::kBankCode) = "0009";
     row.deleteChecked = true;
     Apply();
     EXPECT_EQ(record().deleteFlag, 1);
-    EXPECT_STREQ(record().bankCode.text, "0001");
-    EXPECT_EQ(record().bankCode.result, xf::kResultError);
+    EXPECT_STREQ(record().Text(xf::kBankCode), "0001");
+    EXPECT_EQ(record().Result(xf::kBankCode), xf::kResultError);
     row.deleteChecked = false;
     Apply();
     EXPECT_EQ(record().deleteFlag, 0);
-    EXPECT_STREQ(record().bankCode.text, "0009");
-    EXPECT_EQ(record().bankCode.result, 0);
+    EXPECT_STREQ(record().Text(xf::kBankCode), "0009");
+    EXPECT_EQ(record().Result(xf::kBankCode), 0);
 }
 
 struct NameCase {
@@ -158,10 +159,10 @@ TEST_F(RecordCorrectionTest, EmptyOrInvalidNamesMakeEmptyCodesErrors) {
         cell(xf::kBankName) = c.bankName;
         SetItem(record(), xf::kBranchName, c.branchName, 0);
         cell(xf::kBranchName) = c.branchName;
-        record().bankCode.result = xf::kResultError;
+        record().SetResult(xf::kBankCode, xf::kResultError);
         cell(xf::kBankCode) = "";
         Apply();
-        EXPECT_EQ(record().bankCode.result, c.bankCodeResult)
+        EXPECT_EQ(record().Result(xf::kBankCode), c.bankCodeResult)
             << "[" << c.bankName << "] [" << c.branchName << "]";
     }
 }
@@ -172,9 +173,9 @@ TEST_F(RecordCorrectionTest, SalaryTransfersLeaveTheGeneralItemsAlone) {
     SetItem(record(), xf::kRequesterNumber, "x", xf::kResultError);
     cell(xf::kRequesterNumber) = "1";
     Apply(xf::kKindSalaryBonus);
-    EXPECT_STREQ(record().ediInfo.text, "x*");
-    EXPECT_EQ(record().ediInfo.result, xf::kResultError);
-    EXPECT_EQ(record().requesterNumber.result, xf::kResultError);
+    EXPECT_STREQ(record().Text(xf::kEdiInfo), "x*");
+    EXPECT_EQ(record().Result(xf::kEdiInfo), xf::kResultError);
+    EXPECT_EQ(record().Result(xf::kRequesterNumber), xf::kResultError);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "SampleData.h"
+#include "common/StrUtil.h"
 #include "framework/DialogBase.h"
 
 namespace {
@@ -62,7 +63,7 @@ TEST(GridHelper, FormatThousandsPutsACommaBeforeEveryGroupOfThree) {
         {"1234567", "1,234,567"},
         {"9999999999", "9,999,999,999"},
     };
-    for (const auto& [in, out] : cases) EXPECT_EQ(CGridHelper::FormatThousands(in), out) << in;
+    for (const auto& [in, out] : cases) EXPECT_EQ(CStrUtil::FormatThousands(in), out) << in;
 }
 
 class GridHelperFill : public testing::Test {
@@ -140,7 +141,7 @@ std::unique_ptr<xf::CDataSet> MixedDataSet() {
     SetItem(Record(*set, 0), xf::kAmount, "0000", xf::kResultError);
     SetItem(Record(*set, 2), xf::kAccountName, "ﾀﾅｶ ﾊﾅｺ ﾀﾅｶ ﾊﾅｺ ﾀﾅｶ ﾊﾅｺ ﾀﾅｶ ﾊﾅｺ",
             xf::kResultTooLong);
-    Record(*set, 1).customerCode1.result = 16;  // a high bit alone is no flag
+    Record(*set, 1).SetResult(xf::kCustomerCode1, 16);  // a high bit alone is no flag
     SetItem(Record(*set, 1), xf::kAmount, "0001234567", 0);
     SetItem(Record(*set, 1), xf::kBankCode, "12", 0);
     Record(*set, 3).deleteFlag = 1;

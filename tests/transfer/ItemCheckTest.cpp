@@ -192,8 +192,8 @@ using namespace xf;
 
 std::unique_ptr<CDetailRecord> Record(const char* amount, int amountResult, int deleteFlag) {
     auto r = std::make_unique<CDetailRecord>();
-    std::strcpy(r->amount.text, amount);
-    r->amount.result = amountResult;
+    std::strcpy(r->Text(xf::kAmount), amount);
+    r->SetResult(xf::kAmount, amountResult);
     r->deleteFlag = deleteFlag;
     return r;
 }

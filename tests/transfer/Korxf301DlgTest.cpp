@@ -104,7 +104,7 @@ TEST_F(Korxf301Test, OnlyARecordWithAYellowCellCanBeMarkedDeleted) {
 
 TEST_F(Korxf301Test, CellsWithoutYellowRefuseEditsAndYellowOnesTakeTheirItemsLength) {
     auto set = xftest::ValidDataSet(2);
-    for (int kind = 0; kind < xf::kItemCount; ++kind) *Record(*set, 0).Item(kind).result = 1;
+    for (int kind = 0; kind < xf::kItemCount; ++kind) Record(*set, 0).SetResult(kind, 1);
     Open(std::move(set));
     Click(IDC_XF301_VIEW_ALL);
     const int lengths[] = {4, 15, 3, 15, 20, 7, 30, 10, 10, 10, 20, 10};
@@ -137,13 +137,13 @@ TEST_F(Korxf301Test, AnEditedAmountIsCheckedAndShownWithSeparatorsWhenItPasses) 
     };
     for (const AmountCase& c : cases) {
         Open(CorrectionDataSet());
-        Record(*dataSet, 3).amount.result = 0x11;
+        Record(*dataSet, 3).SetResult(xf::kAmount, 0x11);
         ASSERT_TRUE(Type(2, kAmountCol, c.typed));
         EXPECT_EQ(grid().TextMatrix(2, kAmountCol), c.shown) << kor::ToCp932(c.typed);
         EXPECT_TRUE(screen->IsModified());
         // The record is only changed by an update; the item will be checked again then.
-        EXPECT_STREQ(Record(*dataSet, 3).amount.text, "0000000000");
-        EXPECT_EQ(Record(*dataSet, 3).amount.result, 0x01);
+        EXPECT_STREQ(Record(*dataSet, 3).Text(xf::kAmount), "0000000000");
+        EXPECT_EQ(Record(*dataSet, 3).Result(xf::kAmount), 0x01);
     }
 }
 
@@ -204,16 +204,16 @@ TEST_F(Korxf301Test, CorrectedItemsPassTheUpdateAndRemainingErrorsGive73AndTheFo
     ASSERT_TRUE(Type(4, kAmountCol, L"2000"));
     Click(IDC_XF301_UPDATE);
     EXPECT_EQ(Shown(), (std::vector<std::string>{"#3", "#72"}));
-    EXPECT_STREQ(Record(*dataSet, 1).bankCode.text, "0009");
-    EXPECT_EQ(Record(*dataSet, 1).bankCode.result, 0);
-    EXPECT_STREQ(Record(*dataSet, 3).amount.text, "2000");
+    EXPECT_STREQ(Record(*dataSet, 1).Text(xf::kBankCode), "0009");
+    EXPECT_EQ(Record(*dataSet, 1).Result(xf::kBankCode), 0);
+    EXPECT_STREQ(Record(*dataSet, 3).Text(xf::kAmount), "2000");
     EXPECT_EQ(dataSet->countText, "5");
     EXPECT_EQ(dataSet->totalText, "6011");  // 1001 + 1002 + 1003 + 2000 + 1005
     EXPECT_FALSE(Yellow(2, 3));
     EXPECT_EQ(grid().TextMatrix(4, kAmountCol), "2,000");
 
     // A new error: the update says so and puts the current cell on it.
-    Record(*dataSet, 4).accountNumber.result = xf::kResultError;
+    Record(*dataSet, 4).SetResult(xf::kAccountNumber, xf::kResultError);
     Click(IDC_XF301_VIEW_ALL);  // refilled: record 5 now shows a yellow account number
     ASSERT_TRUE(Type(5, 8, L"12-4"));
     Click(IDC_XF301_UPDATE);
@@ -232,7 +232,7 @@ TEST_F(Korxf301Test, CancellingTheUpdateChangesNothing) {
     script.Answer(IDCANCEL);
     Click(IDC_XF301_UPDATE);
     EXPECT_EQ(Shown(), std::vector<std::string>{"#3"});
-    EXPECT_STREQ(Record(*dataSet, 1).bankCode.text, "1x");
+    EXPECT_STREQ(Record(*dataSet, 1).Text(xf::kBankCode), "1x");
     EXPECT_EQ(dataSet->outputDone, 1);
     EXPECT_TRUE(screen->IsModified());
 }

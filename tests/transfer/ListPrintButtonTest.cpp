@@ -32,7 +32,8 @@ std::string Pages(const char* count) {
 // (from the first) are also deleted.
 std::unique_ptr<xf::CDataSet> Data(int records, int errors, int deleted = 0) {
     auto data = kortest::MakeData(records);
-    for (int i = 0; i < errors; ++i) data->details[static_cast<size_t>(i)]->amount.result = 1;
+    for (int i = 0; i < errors; ++i)
+        data->details[static_cast<size_t>(i)]->SetResult(xf::kAmount, 1);
     for (int i = 0; i < deleted; ++i) data->details[static_cast<size_t>(i)]->deleteFlag = 1;
     return data;
 }

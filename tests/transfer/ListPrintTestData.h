@@ -11,26 +11,26 @@
 
 namespace kortest {
 
-template <int W>
-void Set(xf::CItemText<W>& item, const char* text, int code = 0) {
-    std::strncpy(item.text, text, W);
-    item.text[W] = '\0';
-    item.result = code;
+inline void Set(xf::CDetailRecord& record, int kind, const char* text, int code = 0) {
+    char* item = record.Text(kind);
+    std::strncpy(item, text, static_cast<size_t>(record.Width(kind)));
+    item[record.Width(kind)] = '\0';
+    record.SetResult(kind, code);
 }
 
 inline std::unique_ptr<xf::CDetailRecord> MakeRecord(int serial) {
     auto r = std::make_unique<xf::CDetailRecord>();
     r->serial = serial;
-    Set(r->bankCode, "0005");
-    Set(r->bankName, "ｷﾞﾝｺｳA");
-    Set(r->branchCode, "123");
-    Set(r->branchName, "ｼﾃﾝB");
-    Set(r->accountType, "1");
-    Set(r->accountNumber, "7654321");
-    Set(r->accountName, "ﾔﾏﾀﾞ ﾀﾛｳ");
-    Set(r->amount, "0000001234");
-    Set(r->customerCode1, "C1");
-    Set(r->customerCode2, "C2");
+    Set(*r, xf::kBankCode, "0005");
+    Set(*r, xf::kBankName, "ｷﾞﾝｺｳA");
+    Set(*r, xf::kBranchCode, "123");
+    Set(*r, xf::kBranchName, "ｼﾃﾝB");
+    Set(*r, xf::kAccountType, "1");
+    Set(*r, xf::kAccountNumber, "7654321");
+    Set(*r, xf::kAccountName, "ﾔﾏﾀﾞ ﾀﾛｳ");
+    Set(*r, xf::kAmount, "0000001234");
+    Set(*r, xf::kCustomerCode1, "C1");
+    Set(*r, xf::kCustomerCode2, "C2");
     return r;
 }
 

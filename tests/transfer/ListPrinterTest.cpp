@@ -309,7 +309,7 @@ TEST_P(ListPagingTest, ThirtyRecordsAPageAndTheClosingLineBelowTheLast) {
     const PagingCase& c = GetParam();
     auto data = MakeData(c.records);
     if (c.kind == CListPrinter::kErrorList) {
-        for (auto& r : data->details) r->bankName.result = xf::kResultError;
+        for (auto& r : data->details) r->SetResult(xf::kBankName, xf::kResultError);
     }
     const Printout out = Print(c.kind, *data);
     ASSERT_TRUE(out.result);
@@ -359,8 +359,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ListPrinterTest, AResultListWithoutRecordsPrintsOnePageOfZeroPages) {
     auto data = MakeData(3);
-    data->details[0]->amount.result = xf::kResultWarning;
-    data->details[1]->accountName.result = xf::kResultTooLong;
+    data->details[0]->SetResult(xf::kAmount, xf::kResultWarning);
+    data->details[1]->SetResult(xf::kAccountName, xf::kResultTooLong);
     data->details[2]->deleteFlag = 1;
     const Printout out = Print(CListPrinter::kResultList, *data);
     ASSERT_TRUE(out.result);
@@ -400,10 +400,10 @@ TEST_F(ListPrinterTest, TheTotalsSheetHasTheHeaderAndTheTotals) {
 
 TEST_F(ListPrinterTest, DeletedRecordsAreNeitherListedNorCounted) {
     auto data = MakeData(4);
-    for (auto& r : data->details) r->branchCode.result = xf::kResultError;
+    for (auto& r : data->details) r->SetResult(xf::kBranchCode, xf::kResultError);
     data->details[1]->deleteFlag = 1;
-    data->details[3]->bankCode.result = xf::kResultValid;
-    data->details[3]->branchCode.result = xf::kResultValid;
+    data->details[3]->SetResult(xf::kBankCode, xf::kResultValid);
+    data->details[3]->SetResult(xf::kBranchCode, xf::kResultValid);
     data->details[3]->deleteFlag = 1;
     const Printout errors = Print(CListPrinter::kErrorList, *data);
     ASSERT_EQ(errors.pages.size(), 1u);
@@ -421,11 +421,11 @@ TEST_F(ListPrinterTest, DeletedRecordsAreNeitherListedNorCounted) {
 TEST_F(ListPrinterTest, ErrorListMarksTheFaultyItems) {
     auto data = MakeData(1);
     xf::CDetailRecord& r = *data->details[0];
-    r.bankName.result = xf::kResultError;
-    Set(r.accountType, "ﾌﾂｳﾖｷﾝｺｳｻﾞ", xf::kResultTooLong);
-    Set(r.amount, "00012a", xf::kResultError);
-    r.branchCode.result = 0x10;  // information only: no mark
-    r.customerCode1.result = xf::kResultWarning;
+    r.SetResult(xf::kBankName, xf::kResultError);
+    Set(r, xf::kAccountType, "ﾌﾂｳﾖｷﾝｺｳｻﾞ", xf::kResultTooLong);
+    Set(r, xf::kAmount, "00012a", xf::kResultError);
+    r.SetResult(xf::kBranchCode, 0x10);  // information only: no mark
+    r.SetResult(xf::kCustomerCode1, xf::kResultWarning);
     const Printout out = Print(CListPrinter::kErrorList, *data);
     ASSERT_TRUE(out.result);
     ASSERT_EQ(out.pages.size(), 1u);
@@ -477,9 +477,9 @@ TEST_F(ListPrinterTest, Amounts) {
     };
     for (const AmountCase& c : cases) {
         auto data = MakeData(1);
-        Set(data->details[0]->amount, c.text, c.code);
+        Set(*data->details[0], xf::kAmount, c.text, c.code);
         if (c.kind == CListPrinter::kErrorList && c.code == 0)
-            data->details[0]->bankCode.result = 0x10;
+            data->details[0]->SetResult(xf::kBankCode, 0x10);
         kor::CMetafilePrinter pages;
         const Printout out = PrintOn(pages, c.kind, *data);
         ASSERT_EQ(out.pages.size(), 1u) << c.text;
@@ -508,10 +508,10 @@ TEST_P(CodeColumnsTest, ShownCodesAndTheirMarks) {
     const CodeCase& c = GetParam();
     auto data = MakeData(1, c.transferKind);
     xf::CDetailRecord& r = *data->details[0];
-    Set(r.customerCode1, c.customerCode1, xf::kResultError);
-    Set(r.customerCode2, c.customerCode2, xf::kResultError);
-    Set(r.ediInfo, c.ediInfo, xf::kResultError);
-    Set(r.requesterNumber, c.requesterNumber, xf::kResultError);
+    Set(r, xf::kCustomerCode1, c.customerCode1, xf::kResultError);
+    Set(r, xf::kCustomerCode2, c.customerCode2, xf::kResultError);
+    Set(r, xf::kEdiInfo, c.ediInfo, xf::kResultError);
+    Set(r, xf::kRequesterNumber, c.requesterNumber, xf::kResultError);
     const Printout out = Print(CListPrinter::kErrorList, *data);
     ASSERT_EQ(out.pages.size(), 1u);
     Columns codes;
@@ -596,7 +596,7 @@ TEST_F(ListPrinterTest, AccountTypeTextAndName) {
     };
     for (const Case& c : cases) {
         auto data = MakeData(1, c.transferKind);
-        Set(data->details[0]->accountType, c.text);
+        Set(*data->details[0], xf::kAccountType, c.text);
         kor::CMetafilePrinter pages;
         const Printout out = PrintOn(pages, CListPrinter::kResultList, *data);
         ASSERT_EQ(out.pages.size(), 1u);
@@ -657,7 +657,7 @@ TEST_F(ListPrinterTest, TheOutputTimeIsOnTheResultListAndTheTotalsSheet) {
                           {CListPrinter::kResultList, false, false}};
     for (const Case& c : cases) {
         auto data = MakeData(1);
-        data->details[0]->bankCode.result = xf::kResultError;
+        data->details[0]->SetResult(xf::kBankCode, xf::kResultError);
         data->details.push_back(MakeRecord(2));
         if (!c.output) data->outputTime.reset();
         kor::CMetafilePrinter pages;

@@ -7,10 +7,11 @@
 namespace xftest {
 
 void SetItem(xf::CDetailRecord& record, int kind, const std::string& text, int result) {
-    const xf::ItemRef item = record.Item(kind);
-    std::memset(item.text, 0, static_cast<size_t>(item.width) + 1);
-    text.copy(item.text, static_cast<size_t>(item.width));
-    *item.result = result;
+    char* item = record.Text(kind);
+    const int width = record.Width(kind);
+    std::memset(item, 0, static_cast<size_t>(width) + 1);
+    text.copy(item, static_cast<size_t>(width));
+    record.SetResult(kind, result);
 }
 
 std::unique_ptr<xf::CDetailRecord> ValidRecord(int serial) {

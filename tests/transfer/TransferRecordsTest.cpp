@@ -79,18 +79,18 @@ std::unique_ptr<CDataSet> Example(int kind, int bonus, int lengthCode, int lineB
     };
     for (const Detail& d : details) {
         auto rec = std::make_unique<CDetailRecord>();
-        Set(rec->bankCode.text, d.bankCode);
-        Set(rec->bankName.text, d.bankName);
-        Set(rec->branchCode.text, d.branchCode);
-        Set(rec->branchName.text, d.branchName);
-        Set(rec->accountType.text, d.accountType);
-        Set(rec->accountNumber.text, d.accountNumber);
-        Set(rec->accountName.text, d.accountName);
-        Set(rec->amount.text, d.amount);
-        Set(rec->customerCode1.text, d.code1);
-        Set(rec->customerCode2.text, d.code2);
-        Set(rec->ediInfo.text, d.edi);
-        Set(rec->requesterNumber.text, d.requesterNumber);
+        rec->Store(xf::kBankCode, d.bankCode);
+        rec->Store(xf::kBankName, d.bankName);
+        rec->Store(xf::kBranchCode, d.branchCode);
+        rec->Store(xf::kBranchName, d.branchName);
+        rec->Store(xf::kAccountType, d.accountType);
+        rec->Store(xf::kAccountNumber, d.accountNumber);
+        rec->Store(xf::kAccountName, d.accountName);
+        rec->Store(xf::kAmount, d.amount);
+        rec->Store(xf::kCustomerCode1, d.code1);
+        rec->Store(xf::kCustomerCode2, d.code2);
+        rec->Store(xf::kEdiInfo, d.edi);
+        rec->Store(xf::kRequesterNumber, d.requesterNumber);
         rec->deleteFlag = d.deleted;
         data->details.push_back(std::move(rec));
     }
@@ -209,7 +209,7 @@ TEST(TransferRecords, EveryRecordDeletedLeavesHeaderTrailerAndEnd) {
 
 TEST(TransferRecords, AccountTypeLongerThanItsByteDoesNotOverrun) {
     auto data = Example(1, 0, 1, 0);
-    Set(data->details[0]->accountType.text, "ﾌﾂｳ");  // a customer text that matched no code
+    data->details[0]->Store(xf::kAccountType, "ﾌﾂｳ");  // a customer text that matched no code
     CRecordFrame frame(120, false);
     xf::BuildTransferFile(*data, xf::CountTransfers(*data), frame);
     EXPECT_EQ(frame.Bytes().substr(120 + 42, 8), "ﾌ0012345");
@@ -231,7 +231,7 @@ TEST(TransferRecords, TrailerLimits) {
     data->details.clear();
     for (int i = 0; i < 101; ++i) {
         auto d = std::make_unique<CDetailRecord>();
-        Set(d->amount.text, "9999999999");
+        d->Store(xf::kAmount, "9999999999");
         data->details.push_back(std::move(d));
     }
     EXPECT_FALSE(xf::FitsTrailer(xf::CountTransfers(*data)));

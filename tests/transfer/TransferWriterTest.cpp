@@ -28,7 +28,7 @@ std::unique_ptr<CDataSet> DataSet(std::initializer_list<const char*> amounts, in
     data->lineBreak = lineBreak;
     for (const char* amount : amounts) {
         auto d = std::make_unique<xf::CDetailRecord>();
-        CStrUtil::CopyToBuffer(amount, d->amount.text, 10);
+        CStrUtil::CopyToBuffer(amount, d->Text(xf::kAmount), 10);
         data->details.push_back(std::move(d));
     }
     return data;
@@ -74,7 +74,7 @@ TEST_F(TransferWriterTest, ATotalBeyondTwelveDigitsWritesNoFile) {
     auto data = DataSet(none);
     for (int i = 0; i < 101; ++i) {
         auto d = std::make_unique<xf::CDetailRecord>();
-        CStrUtil::CopyToBuffer("9999999999", d->amount.text, 10);
+        CStrUtil::CopyToBuffer("9999999999", d->Text(xf::kAmount), 10);
         data->details.push_back(std::move(d));
     }
     ASSERT_TRUE(WriteBytes(path, "old"));

@@ -36,11 +36,11 @@ const char* const kNames[] = {
 };
 const char* const kTypes[] = {"1", "2", "4", "1", "9", "1", "1"};
 
-template <int W>
-void Put(xf::CItemText<W>& item, const std::string& text, int code = 0) {
-    std::strncpy(item.text, text.c_str(), W);
-    item.text[W] = '\0';
-    item.result = code;
+void Put(xf::CDetailRecord& record, int kind, const std::string& text, int code = 0) {
+    char* item = record.Text(kind);
+    std::strncpy(item, text.c_str(), static_cast<size_t>(record.Width(kind)));
+    item[record.Width(kind)] = '\0';
+    record.SetResult(kind, code);
 }
 
 }  // namespace
@@ -66,49 +66,49 @@ std::unique_ptr<xf::CDataSet> MakeDataSet(int records, bool withErrors) {
         auto r = std::make_unique<xf::CDetailRecord>();
         const Bank& bank = kBanks[i % 6];
         r->serial = i;
-        Put(r->bankCode, bank.code);
-        Put(r->bankName, bank.name);
-        Put(r->branchCode, bank.branchCode);
-        Put(r->branchName, bank.branchName);
-        Put(r->accountType, kTypes[i % 7]);
+        Put(*r, xf::kBankCode, bank.code);
+        Put(*r, xf::kBankName, bank.name);
+        Put(*r, xf::kBranchCode, bank.branchCode);
+        Put(*r, xf::kBranchName, bank.branchName);
+        Put(*r, xf::kAccountType, kTypes[i % 7]);
         char number[16];
         std::snprintf(number, sizeof number, "%07d", (i * 7919) % 10000000);
-        Put(r->accountNumber, number);
-        Put(r->accountName, kNames[i % 11]);
+        Put(*r, xf::kAccountNumber, number);
+        Put(*r, xf::kAccountName, kNames[i % 11]);
         const unsigned long long amount = 1000ULL * ((i * 37) % 900 + 1) + (i % 3) * 450;
         char amountText[16];
         std::snprintf(amountText, sizeof amountText, "%010llu", amount);
-        Put(r->amount, amountText);
+        Put(*r, xf::kAmount, amountText);
         if (i % 5 == 0) {
-            Put(r->ediInfo, "ｾｲｷｭｳ2026-11-" + std::to_string(i));
+            Put(*r, xf::kEdiInfo, "ｾｲｷｭｳ2026-11-" + std::to_string(i));
             r->identification = 'Y';
         } else if (i % 4 == 0) {
-            Put(r->customerCode1, "C" + std::to_string(1000 + i));
-            Put(r->requesterNumber, "00000" + std::to_string(10000 + i));
+            Put(*r, xf::kCustomerCode1, "C" + std::to_string(1000 + i));
+            Put(*r, xf::kRequesterNumber, "00000" + std::to_string(10000 + i));
             r->identification = 'X';
         } else {
-            Put(r->customerCode1, "C" + std::to_string(1000 + i));
-            Put(r->customerCode2, "K" + std::to_string(2000 + i));
+            Put(*r, xf::kCustomerCode1, "C" + std::to_string(1000 + i));
+            Put(*r, xf::kCustomerCode2, "K" + std::to_string(2000 + i));
             r->identification = ' ';
         }
         if (withErrors && i % 7 == 3) {
             switch ((i / 7) % 4) {
                 case 0:
-                    Put(r->bankName, "ﾐｽﾞﾎ*", xf::kResultError);
+                    Put(*r, xf::kBankName, "ﾐｽﾞﾎ*", xf::kResultError);
                     break;
                 case 1:
-                    Put(r->amount, "00012a", xf::kResultError);
+                    Put(*r, xf::kAmount, "00012a", xf::kResultError);
                     break;
                 case 2:
-                    Put(r->accountType, "ﾌﾂｳﾖｷﾝ", xf::kResultError);
+                    Put(*r, xf::kAccountType, "ﾌﾂｳﾖｷﾝ", xf::kResultError);
                     break;
                 default:
-                    Put(r->accountName, "ﾔﾏﾀﾞ ﾀﾛｳ*", xf::kResultError);
+                    Put(*r, xf::kAccountName, "ﾔﾏﾀﾞ ﾀﾛｳ*", xf::kResultError);
                     break;
             }
         }
         if (withErrors && i == 10) {
-            r->branchCode.result = xf::kResultError;
+            r->SetResult(xf::kBranchCode, xf::kResultError);
             r->deleteFlag = 1;
         }
         if (!r->deleteFlag && !r->HasFieldError()) {

@@ -1,10 +1,6 @@
-#include "transfer/LineCutter.h"
+#include "common/LineCutter.h"
 
 #include <cstring>
-
-#include "transfer/ReadResult.h"
-
-namespace xf {
 
 namespace {
 
@@ -43,8 +39,8 @@ bool HoldsNoData(std::string_view text) {
     return true;
 }
 
-int CutSeparatedLines(std::string_view text, int lineLimit, std::vector<std::string_view>& lines,
-                      int* faultLine) {
+CutResult CutSeparatedLines(std::string_view text, const LineLimits& limits,
+                            std::vector<std::string_view>& lines, int* faultLine) {
     lines.clear();
     size_t count = 0;
     size_t lastEnd = 0;
@@ -53,34 +49,34 @@ int CutSeparatedLines(std::string_view text, int lineLimit, std::vector<std::str
         lastEnd = at + 2;
     }
     if (count == 0 && (text.find('\r') != std::string_view::npos || HoldsLf(text)))
-        return kReadNoLines;
+        return CutResult::kNoLines;
     // The text after the last CR LF is a line when it holds data.
     const size_t textEnd = HoldsNoData(text.substr(lastEnd)) ? lastEnd : text.size();
     if (textEnd > lastEnd) ++count;
-    if (count == 0) return kReadNoLines;
-    if (count > static_cast<size_t>(lineLimit)) return kReadTooManyLines;
+    if (count == 0) return CutResult::kNoLines;
+    if (count > static_cast<size_t>(limits.maxLines)) return CutResult::kTooManyLines;
 
     lines.reserve(count);
     for (size_t pos = 0; pos < textEnd;) {
         const size_t at = FindCrLf(text, pos);
         const size_t end = at == std::string_view::npos ? textEnd : at;
-        if (end - pos > static_cast<size_t>(kMaxLineBytes)) {
+        if (end - pos > static_cast<size_t>(limits.maxLineBytes)) {
             if (faultLine) *faultLine = static_cast<int>(lines.size()) + 1;
             lines.clear();
-            return kReadLineTooLong;
+            return CutResult::kLineTooLong;
         }
         lines.push_back(text.substr(pos, end - pos));
         pos = end + 2;
     }
-    return kReadOk;
+    return CutResult::kOk;
 }
 
-int CutFixedRecords(std::string_view text, int recordLength, int recordLimit,
-                    std::vector<std::string_view>& records, int* faultLine) {
+CutResult CutFixedRecords(std::string_view text, int recordLength, const LineLimits& limits,
+                          std::vector<std::string_view>& records, int* faultLine) {
     records.clear();
-    if (recordLength < 1 || recordLength > kMaxLineBytes) return kReadBadRecordLength;
+    if (recordLength < 1 || recordLength > limits.maxLineBytes) return CutResult::kBadRecordLength;
     const size_t length = static_cast<size_t>(recordLength);
-    if (text.size() < length) return kReadBadRecordSize;
+    if (text.size() < length) return CutResult::kBadRecordSize;
 
     // The line break, if any, is whatever follows the first record.
     size_t breakLength = 0;
@@ -93,8 +89,8 @@ int CutFixedRecords(std::string_view text, int recordLength, int recordLimit,
     }
     const std::string_view lineBreak = text.substr(length, breakLength);
     const size_t unit = length + breakLength;
-    if (text.size() / unit > static_cast<size_t>(recordLimit)) return kReadTooManyLines;
-    if (text.size() % unit != 0) return kReadBadRecordSize;
+    if (text.size() / unit > static_cast<size_t>(limits.maxLines)) return CutResult::kTooManyLines;
+    if (text.size() % unit != 0) return CutResult::kBadRecordSize;
 
     const size_t count = text.size() / unit;
     records.reserve(count);
@@ -104,11 +100,9 @@ int CutFixedRecords(std::string_view text, int recordLength, int recordLimit,
         if (HoldsLf(piece.substr(0, unit - 1)) || piece.substr(length) != lineBreak) {
             if (faultLine) *faultLine = static_cast<int>(k) + 1;
             records.clear();
-            return kReadBadRecordSize;
+            return CutResult::kBadRecordSize;
         }
         records.push_back(piece.substr(0, length));
     }
-    return kReadOk;
+    return CutResult::kOk;
 }
-
-}  // namespace xf
