@@ -12,12 +12,12 @@
 #include <string_view>
 #include <vector>
 
+#include "common/PatternEntry.h"
 #include "common/ProgressTask.h"
 #include "transfer/DataSet.h"
 #include "transfer/DelimPattern.h"
 #include "transfer/FixedPattern.h"
 #include "transfer/ItemCheck.h"
-#include "transfer/PatternEntry.h"
 #include "transfer/ReadResult.h"
 #include "transfer/RequesterInfo.h"
 

@@ -12,12 +12,13 @@
 #include "common/FileAccess.h"
 #include "common/StrUtil.h"
 #include "common/SysEnv.h"
+#include "framework/AboutDlg.h"
 #include "framework/Cp932.h"
 #include "framework/FileDialogSeam.h"
 #include "framework/MessageSeam.h"
+#include "framework/TextFileDialog.h"
 #include "framework/WaitCursor.h"
 #include "resources/transfer/Korxf300DlgRes.h"
-#include "transfer/AboutDlg.h"
 #include "transfer/ConvertEngine.h"
 #include "transfer/ConvertRules.h"
 #include "transfer/Korxf301Dlg.h"
@@ -29,7 +30,6 @@
 #include "transfer/PathNames.h"
 #include "transfer/RequesterTip.h"
 #include "transfer/ScreenVersion.h"
-#include "transfer/TextFileDialog.h"
 #include "transfer/TransferItems.h"
 #include "transfer/TransferWriter.h"
 
@@ -72,15 +72,11 @@ std::int64_t Now() {
 }  // namespace
 
 CKorxf300Dlg::CKorxf300Dlg(std::string programFolder, HWND parent)
-    : CDialogBase(IDD_KORXF300, parent), m_programFolder(std::move(programFolder)) {}
+    : CScreenBase(IDD_KORXF300, parent, &m_messages, nullptr, kProgramTitle),
+      m_programFolder(std::move(programFolder)) {}
 
 CKorxf300Dlg::~CKorxf300Dlg() {
     DestroyWindow();
-}
-
-int CKorxf300Dlg::ShowMessage(int id, const char* word1, const char* word2, const char* word3,
-                              const char* word4, const char* word5) {
-    return m_messages.ShowMessage(GetSafeHwnd(), id, word1, word2, word3, word4, word5);
 }
 
 int CKorxf300Dlg::ShowFixedBox(const char* text, UINT style) {
@@ -316,7 +312,7 @@ bool CKorxf300Dlg::OnCommand(int id, int code, HWND /*control*/) {
 
 bool CKorxf300Dlg::OnSysCommand(UINT command, LPARAM /*lp*/) {
     if ((command & 0xFFF0) != kAboutCommand) return false;
-    CAboutDlg about(GetSafeHwnd());
+    kor::CAboutDlg about(IDD_ABOUTBOX, kProgramTitle, GetSafeHwnd());
     about.DoModal();
     return true;
 }
@@ -428,12 +424,12 @@ void CKorxf300Dlg::OnBtnCheck() {
 
 void CKorxf300Dlg::OnBtnBrowseInput() {
     if (const std::optional<std::string> path =
-            kor::ShowFileDialog(xf::TextFileDialog(GetSafeHwnd())))
+            kor::ShowFileDialog(kor::TextFileDialog(GetSafeHwnd())))
         SetItemText(IDC_XF300_INPUT, *path);
 }
 
 void CKorxf300Dlg::OnBtnBrowseOutput() {
-    kor::FileDialogRequest request = xf::TextFileDialog(GetSafeHwnd());
+    kor::FileDialogRequest request = kor::TextFileDialog(GetSafeHwnd());
     request.fileName = xf::DefaultOutputName(GetItemText(IDC_XF300_INPUT));
     if (const std::optional<std::string> path = kor::ShowFileDialog(request))
         SetItemText(IDC_XF300_OUTPUT, *path);

@@ -9,13 +9,13 @@
 #include <string>
 
 #include "common/ApMsgInfoList.h"
-#include "framework/DialogBase.h"
+#include "common/ScreenBase.h"
 #include "framework/UniqueHandle.h"
 #include "transfer/DataSet.h"
 #include "transfer/PatternStore.h"
 #include "transfer/RequesterStore.h"
 
-class CKorxf300Dlg : public kor::CDialogBase {
+class CKorxf300Dlg : public CScreenBase {
 public:
     // programFolder: where the masters are, ending in a backslash.
     explicit CKorxf300Dlg(std::string programFolder, HWND parent = nullptr);
@@ -34,10 +34,6 @@ protected:
     bool OnOtherMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override;
 
 private:
-    // The message-by-id operation of this screen: the pressed button.
-    int ShowMessage(int id, const char* word1 = nullptr, const char* word2 = nullptr,
-                    const char* word3 = nullptr, const char* word4 = nullptr,
-                    const char* word5 = nullptr);
     // A box of a text fixed in the program, with the program's name as its caption.
     int ShowFixedBox(const char* text, UINT style);
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "common/PatternEntry.h"
 #include "transfer/DelimPattern.h"
 #include "transfer/FixedPattern.h"
-#include "transfer/PatternEntry.h"
 
 namespace xf {
 

@@ -91,7 +91,7 @@ int Convert(const std::string (&arg)[9]) {
     if (const int date = xf::CheckTransferDate(arg[4], arg[5])) return stop(date);
     if (!CFileAccess::IsValidPathName(input)) return stop(22);
 
-    const xf::CPatternEntry& entry = *entries[patternIndex];
+    const CPatternEntry& entry = *entries[patternIndex];
     const xf::CFixedPattern* fixed = nullptr;
     const xf::CDelimPattern* delim = nullptr;
     if (entry.fileClass == 3) {
