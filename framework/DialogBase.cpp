@@ -1,5 +1,7 @@
 #include "framework/DialogBase.h"
 
+#include "framework/RunFault.h"
+
 namespace kor {
 
 namespace {
@@ -20,11 +22,13 @@ CDialogBase::~CDialogBase() {
 
 INT_PTR CDialogBase::DoModal() {
     m_modal = true;
+    m_endingForFault = false;
     const INT_PTR result =
         DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), m_parent,
                         DialogProc, reinterpret_cast<LPARAM>(this));
     m_modal = false;
     m_hwnd = nullptr;
+    RethrowRunFault();
     return result;
 }
 
@@ -57,6 +61,18 @@ void CDialogBase::CheckRadio(int first, int last, int id) const {
 int CDialogBase::CheckedRadio(int first, int last) const {
     for (int id = first; id <= last; ++id) {
         if (IsDlgButtonChecked(m_hwnd, id) == BST_CHECKED) return id;
+    }
+    return 0;
+}
+
+void CDialogBase::CheckRadio(std::span<const int> group, int id) const {
+    for (int member : group)
+        CheckDlgButton(m_hwnd, member, member == id ? BST_CHECKED : BST_UNCHECKED);
+}
+
+int CDialogBase::CheckedRadio(std::span<const int> group) const {
+    for (int member : group) {
+        if (IsDlgButtonChecked(m_hwnd, member) == BST_CHECKED) return member;
     }
     return 0;
 }
@@ -111,8 +127,8 @@ HBRUSH CDialogBase::ScreenColors(HDC dc, HWND control, UINT message) {
 }
 
 INT_PTR CALLBACK CDialogBase::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    CDialogBase* self = nullptr;
     try {
-        CDialogBase* self = nullptr;
         if (msg == WM_INITDIALOG) {
             self = reinterpret_cast<CDialogBase*>(lp);
             self->m_hwnd = hwnd;
@@ -126,10 +142,22 @@ INT_PTR CALLBACK CDialogBase::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM 
             self->m_hwnd = nullptr;
             return FALSE;
         }
-        return self->Dispatch(msg, wp, lp);
+        const INT_PTR result = self->Dispatch(msg, wp, lp);
+        // A fault of another window (a control, a modeless dialog) ends this modal run too.
+        if (HasRunFault()) self->EndForFault();
+        return result;
     } catch (...) {
+        KeepRunFault(std::current_exception());
+        if (self) self->EndForFault();
         return FALSE;
     }
+}
+
+void CDialogBase::EndForFault() noexcept {
+    // Once: ending sends messages of its own (focus, activation) that come back here.
+    if (!m_hwnd || !m_modal || m_endingForFault) return;
+    m_endingForFault = true;
+    ::EndDialog(m_hwnd, -1);
 }
 
 INT_PTR CDialogBase::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
@@ -147,7 +175,10 @@ INT_PTR CDialogBase::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
                 OnCancel();
                 return TRUE;
             }
-            return OnCommand(id, HIWORD(wp), control) ? TRUE : FALSE;
+            const int code = HIWORD(wp);
+            // A menu item or an accelerator sends code 0 too, but from no control.
+            if (code == BN_CLICKED && control && OnButtonClicked(id)) return TRUE;
+            return OnCommand(id, code, control) ? TRUE : FALSE;
         }
         case WM_CLOSE:
             OnClose();

@@ -2,14 +2,18 @@
 // Base of every dialog of the programs, on a hand-written template in the program's resources.
 // One dialog procedure finds the object (stored in the window at WM_INITDIALOG) and decodes each
 // message once into a virtual handler; a screen overrides the handlers it needs and switches on
-// the control id in OnCommand.
+// the control id in OnButtonClicked (a click of a button) and OnCommand (any other command).
 //
 // The conventions every screen shares live here: the light-green background with transparent
 // static texts, the field in error painted yellow and the other edits white, Enter and Esc that
 // never close a screen (OnOK and OnCancel are empty; a screen closes only by calling EndDialog),
 // the close box that falls back to OnCancel, and F1 that does nothing.
+//
+// An exception out of a handler does not leave the dialog procedure: it is kept as the run's
+// fault (RunFault.h), a modal dialog ends at once and DoModal throws the exception on.
 #include <windows.h>
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -31,6 +35,7 @@ public:
     CDialogBase& operator=(const CDialogBase&) = delete;
 
     // Runs the dialog modally; the value given to EndDialog, or -1 when it could not be created.
+    // Throws the exception that a handler of this or another window threw meanwhile.
     INT_PTR DoModal();
     // Creates the dialog modeless, owned by parent (or the constructor's); false on failure.
     bool Create(HWND parent = nullptr);
@@ -61,6 +66,10 @@ public:
     void CheckRadio(int first, int last, int id) const;
     // The checked radio of first..last, or 0.
     int CheckedRadio(int first, int last) const;
+    // The same for a group given by its ids in any order: id checked, the others not (an id
+    // outside the group checks none).
+    void CheckRadio(std::span<const int> group, int id) const;
+    int CheckedRadio(std::span<const int> group) const;
 
     // The screen code and the version text shown beside it; a label id of 0 is left alone.
     void SetScreenLabels(int codeLabelId, std::string_view code, int versionLabelId,
@@ -74,7 +83,9 @@ public:
 protected:
     // Called once the controls exist; TRUE lets the dialog manager set the focus.
     virtual BOOL OnInitDialog() { return TRUE; }
-    // Every WM_COMMAND but IDOK and IDCANCEL; true when handled.
+    // A click (BN_CLICKED) of the button id, IDOK and IDCANCEL aside; true when handled.
+    virtual bool OnButtonClicked(int /*id*/) { return false; }
+    // Every other WM_COMMAND, and a click that OnButtonClicked left; true when handled.
     virtual bool OnCommand(int /*id*/, int /*code*/, HWND /*control*/) { return false; }
     // Enter (and a button with id IDOK) and Esc (and IDCANCEL): nothing, so neither closes.
     virtual void OnOK() {}
@@ -99,11 +110,14 @@ protected:
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     INT_PTR Dispatch(UINT msg, WPARAM wp, LPARAM lp);
+    // Ends a modal run after a fault; a modeless window stays as it is.
+    void EndForFault() noexcept;
 
     UINT m_templateId;
     HWND m_parent;
     HWND m_hwnd = nullptr;
     bool m_modal = false;
+    bool m_endingForFault = false;
     int m_fieldInError = 0;
     UniqueBrush m_screenBrush;
     UniqueBrush m_errorBrush;

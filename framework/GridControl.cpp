@@ -8,6 +8,7 @@
 
 #include "framework/Cp932.h"
 #include "framework/GridClass.h"
+#include "framework/RunFault.h"
 #include "framework/VSFlexGrid.h"
 
 namespace kor {
@@ -80,6 +81,7 @@ LRESULT CALLBACK GridControl::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
         }
         return control->OnMessage(msg, wp, lp);
     } catch (...) {
+        KeepRunFault(std::current_exception());
         return msg == WM_NCCREATE ? FALSE : 0;
     }
 }

@@ -2,47 +2,14 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-#include <climits>
+#include "framework/ByteLimit.h"
+#include "framework/RunFault.h"
 
 namespace kor {
 
 namespace {
 
-constexpr UINT kCodePage = 932;
 constexpr UINT_PTR kSubclassId = 1;
-
-// Bytes of one UTF-16 unit in CP932; 0 when CP932 has no such character.
-int CharBytes(wchar_t ch) {
-    char buf[4];
-    BOOL usedDefault = FALSE;
-    const int n = WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, &ch, 1, buf, sizeof buf,
-                                      nullptr, &usedDefault);
-    return usedDefault ? 0 : n;
-}
-
-class ClipboardText {
-public:
-    explicit ClipboardText(HWND owner) : m_open(OpenClipboard(owner) != FALSE) {
-        if (!m_open) return;
-        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-            if (const auto* p = static_cast<const wchar_t*>(GlobalLock(data))) {
-                m_text = p;
-                GlobalUnlock(data);
-            }
-        }
-    }
-    ~ClipboardText() {
-        if (m_open) CloseClipboard();
-    }
-    ClipboardText(const ClipboardText&) = delete;
-    ClipboardText& operator=(const ClipboardText&) = delete;
-    const std::wstring& Text() const { return m_text; }
-
-private:
-    bool m_open;
-    std::wstring m_text;
-};
 
 }  // namespace
 
@@ -85,57 +52,23 @@ void GridEditor::Hide() {
 }
 
 std::wstring GridEditor::Text() const {
-    if (!m_edit) return {};
-    const int n = GetWindowTextLengthW(m_edit.get());
-    std::wstring text(static_cast<size_t>(n) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(m_edit.get(), text.data(), n + 1)));
-    return text;
+    return m_edit ? WindowTextOf(m_edit.get()) : std::wstring();
 }
 
 int GridEditor::Cp932Bytes(std::wstring_view text) {
-    if (text.empty()) return 0;
-    return WideCharToMultiByte(kCodePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                               nullptr, nullptr);
+    return kor::Cp932Bytes(text);
 }
 
 size_t GridEditor::FittingUnits(std::wstring_view insert, int room) {
-    if (room < 0) room = INT_MAX;
-    size_t units = 0;
-    for (wchar_t ch : insert) {
-        const int bytes = CharBytes(ch);
-        if (bytes == 0 || bytes > room) break;
-        room -= bytes;
-        ++units;
-    }
-    return units;
-}
-
-int GridEditor::RoomForInsertion() const {
-    if (m_limit == 0) return -1;
-    DWORD start = 0, end = 0;
-    SendMessageW(m_edit.get(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                 reinterpret_cast<LPARAM>(&end));
-    const std::wstring text = Text();
-    start = std::min<DWORD>(start, static_cast<DWORD>(text.size()));
-    end = std::min<DWORD>(std::max(end, start), static_cast<DWORD>(text.size()));
-    const std::wstring_view view(text);
-    const int kept = Cp932Bytes(view.substr(0, start)) + Cp932Bytes(view.substr(end));
-    return std::max(m_limit - kept, 0);
+    return kor::FittingUnits(insert, room);
 }
 
 void GridEditor::InsertFitting(std::wstring_view text) {
-    const size_t units = FittingUnits(text, RoomForInsertion());
-    if (units < text.size()) MessageBeep(MB_OK);
-    if (units == 0) return;
-    const std::wstring part(text.substr(0, units));
-    SendMessageW(m_edit.get(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(part.c_str()));
+    kor::InsertFitting(m_edit.get(), text, m_limit);
 }
 
 void GridEditor::Paste() {
-    ClipboardText clip(m_edit.get());
-    std::wstring_view text = clip.Text();
-    text = text.substr(0, text.find_first_of(L"\r\n"));  // one line: the cell holds no breaks
-    InsertFitting(text);
+    kor::PasteFitting(m_edit.get(), m_limit);
 }
 
 void GridEditor::OnChange() {
@@ -165,6 +98,7 @@ LRESULT CALLBACK GridEditor::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM
     try {
         return reinterpret_cast<GridEditor*>(data)->OnMessage(hwnd, msg, wp, lp);
     } catch (...) {
+        KeepRunFault(std::current_exception());
         return 0;
     }
 }

@@ -51,8 +51,6 @@ private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
                                          DWORD_PTR data);
     LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    // Room left for an insertion that replaces the selection; -1 without a limit.
-    int RoomForInsertion() const;
     void InsertFitting(std::wstring_view text);
     void Paste();
 

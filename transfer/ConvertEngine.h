@@ -14,12 +14,12 @@
 #include <vector>
 
 #include "common/ItemReader.h"
+#include "common/PatternEntry.h"
 #include "common/ProgressTask.h"
 #include "transfer/DataSet.h"
 #include "transfer/DelimPattern.h"
 #include "transfer/FixedPattern.h"
 #include "transfer/ItemCheck.h"
-#include "transfer/PatternEntry.h"
 #include "transfer/ProgressQuestions.h"
 #include "transfer/ReadResult.h"
 #include "transfer/RequesterInfo.h"

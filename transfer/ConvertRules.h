@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
+#include "common/PatternEntry.h"
 #include "transfer/DataSet.h"
 #include "transfer/DelimPattern.h"
 #include "transfer/FixedPattern.h"
-#include "transfer/PatternEntry.h"
 #include "transfer/RequesterInfo.h"
 
 namespace xf {

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/FormFault.h"
 #include "transfer/DelimPattern.h"
-#include "transfer/FormFault.h"
 #include "transfer/TransferItems.h"
 
 namespace xf {

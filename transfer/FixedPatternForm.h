@@ -3,8 +3,8 @@
 // only the form), and its mapping onto a fixed-length pattern.
 #include <string>
 
+#include "common/FormFault.h"
 #include "transfer/FixedPattern.h"
-#include "transfer/FormFault.h"
 #include "transfer/TransferItems.h"
 
 namespace xf {

@@ -8,14 +8,18 @@
 #include <optional>
 #include <string_view>
 
+#include "common/FileAccess.h"
 #include "common/FlowMessages.h"
 #include "common/PathNames.h"
+#include "common/StrUtil.h"
+#include "common/SysEnv.h"
+#include "framework/AboutDlg.h"
 #include "framework/Cp932.h"
 #include "framework/FileDialogSeam.h"
 #include "framework/MessageSeam.h"
+#include "framework/TextFileDialog.h"
 #include "framework/WaitCursor.h"
 #include "resources/transfer/Korxf300DlgRes.h"
-#include "transfer/AboutDlg.h"
 #include "transfer/ConversionFlow.h"
 #include "transfer/Korxf301Dlg.h"
 #include "transfer/Korxf302Dlg.h"
@@ -24,7 +28,6 @@
 #include "transfer/Korxf305Dlg.h"
 #include "transfer/RequesterTip.h"
 #include "transfer/ScreenVersion.h"
-#include "transfer/TextFileDialog.h"
 #include "transfer/TransferItems.h"
 
 namespace {
@@ -58,15 +61,11 @@ PathKind KindOf(std::string_view path) {
 }  // namespace
 
 CKorxf300Dlg::CKorxf300Dlg(std::string programFolder, HWND parent)
-    : CDialogBase(IDD_KORXF300, parent), m_programFolder(std::move(programFolder)) {}
+    : CScreenBase(IDD_KORXF300, parent, &m_messages, nullptr, kProgramTitle),
+      m_programFolder(std::move(programFolder)) {}
 
 CKorxf300Dlg::~CKorxf300Dlg() {
     DestroyWindow();
-}
-
-int CKorxf300Dlg::ShowMessage(int id, const char* word1, const char* word2, const char* word3,
-                              const char* word4, const char* word5) {
-    return m_messages.ShowMessage(GetSafeHwnd(), id, word1, word2, word3, word4, word5);
 }
 
 // --- Initialisation ------------------------------------------------------------------------------
@@ -298,7 +297,7 @@ bool CKorxf300Dlg::OnCommand(int id, int code, HWND /*control*/) {
 
 bool CKorxf300Dlg::OnSysCommand(UINT command, LPARAM /*lp*/) {
     if ((command & 0xFFF0) != kAboutCommand) return false;
-    CAboutDlg about(GetSafeHwnd());
+    kor::CAboutDlg about(IDD_ABOUTBOX, kProgramTitle, GetSafeHwnd());
     about.DoModal();
     return true;
 }
@@ -410,12 +409,12 @@ void CKorxf300Dlg::OnBtnCheck() {
 
 void CKorxf300Dlg::OnBtnBrowseInput() {
     if (const std::optional<std::string> path =
-            kor::ShowFileDialog(xf::TextFileDialog(GetSafeHwnd())))
+            kor::ShowFileDialog(kor::TextFileDialog(GetSafeHwnd())))
         SetItemText(IDC_XF300_INPUT, *path);
 }
 
 void CKorxf300Dlg::OnBtnBrowseOutput() {
-    kor::FileDialogRequest request = xf::TextFileDialog(GetSafeHwnd());
+    kor::FileDialogRequest request = kor::TextFileDialog(GetSafeHwnd());
     request.fileName = kor::DefaultOutputName(GetItemText(IDC_XF300_INPUT));
     if (const std::optional<std::string> path = kor::ShowFileDialog(request))
         SetItemText(IDC_XF300_OUTPUT, *path);

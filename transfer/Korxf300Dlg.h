@@ -8,14 +8,14 @@
 #include <string>
 
 #include "common/ApMsgInfoList.h"
-#include "framework/DialogBase.h"
+#include "common/ScreenBase.h"
 #include "framework/UniqueHandle.h"
 #include "transfer/ConversionFlow.h"
 #include "transfer/DataSet.h"
 #include "transfer/PatternStore.h"
 #include "transfer/RequesterStore.h"
 
-class CKorxf300Dlg : public kor::CDialogBase {
+class CKorxf300Dlg : public CScreenBase {
 public:
     // programFolder: where the masters are, ending in a backslash.
     explicit CKorxf300Dlg(std::string programFolder, HWND parent = nullptr);
@@ -34,10 +34,6 @@ protected:
     bool OnOtherMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override;
 
 private:
-    // The message-by-id operation of this screen: the pressed button.
-    int ShowMessage(int id, const char* word1 = nullptr, const char* word2 = nullptr,
-                    const char* word3 = nullptr, const char* word4 = nullptr,
-                    const char* word5 = nullptr);
 
     // Initialisation steps; false when the screen has to end.
     bool LoadMasters();

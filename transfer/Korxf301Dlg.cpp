@@ -1,5 +1,6 @@
 #include "transfer/Korxf301Dlg.h"
 
+#include <array>
 #include <charconv>
 #include <utility>
 
@@ -15,50 +16,48 @@
 
 namespace xf {
 
+const Korxf301Controls kKorxf301Controls = {
+    IDD_KORXF301,   IDC_XF301_VIEW_ALL,   IDC_XF301_VIEW_ERRORS, IDC_XF301_UPDATE,
+    IDC_XF301_BACK, IDC_XF301_ERROR_LIST, IDC_XF301_GRID,        IDC_XF301_VERSION,
+};
+
 namespace {
 constexpr int kAmountCol = CGridHelper::kFirstItemCol + kAmount;
 }  // namespace
 
 CKorxf301Dlg::CKorxf301Dlg(HICON icon, CDataSet* dataSet, CApMsgInfoList* messages,
-                           std::string helpPath, HWND parent)
-    : CDialogBase(IDD_KORXF301, parent),
-      m_icon(icon),
+                           std::string helpPath, HWND parent, const Korxf301Controls& ids)
+    : CScreenBase(ids.dialog, parent, messages, icon, kProgramName),
+      m_ids(ids),
       m_dataSet(dataSet),
-      m_messages(messages),
       m_helpPath(std::move(helpPath)) {}
 
 BOOL CKorxf301Dlg::OnInitDialog() {
-    SetScreenLabels(0, {}, IDC_XF301_VERSION, kScreenVersion);
-    if (m_icon) SetIcon(m_icon);
-    m_grid.AttachDlgItem(GetSafeHwnd(), IDC_XF301_GRID);
-    CheckRadio(IDC_XF301_VIEW_ALL, IDC_XF301_VIEW_ERRORS, IDC_XF301_VIEW_ERRORS);
-    FillGrid(IDC_XF301_VIEW_ERRORS);
+    SetScreenLabels(0, {}, m_ids.version, kScreenVersion);
+    ShowScreenIcon();
+    m_grid.AttachDlgItem(GetSafeHwnd(), m_ids.grid);
+    CheckRadio(std::array{m_ids.viewAll, m_ids.viewErrors}, m_ids.viewErrors);
+    FillGrid(m_ids.viewErrors);
     return TRUE;
 }
 
-bool CKorxf301Dlg::OnCommand(int id, int code, HWND) {
-    if (code != BN_CLICKED) return false;
-    switch (id) {
-        case IDC_XF301_BACK:
-            OnBtnBack();
-            return true;
-        case IDC_XF301_UPDATE:
-            OnBtnUpdate();
-            return true;
-        case IDC_XF301_ERROR_LIST:
-            OnBtnErrorList();
-            return true;
-        case IDC_XF301_VIEW_ALL:
-        case IDC_XF301_VIEW_ERRORS:
-            OnRadioView(id);
-            return true;
-        default:
-            return false;
+bool CKorxf301Dlg::OnButtonClicked(int id) {
+    if (id == m_ids.back) {
+        OnBtnBack();
+    } else if (id == m_ids.update) {
+        OnBtnUpdate();
+    } else if (id == m_ids.errorList) {
+        OnBtnErrorList();
+    } else if (id == m_ids.viewAll || id == m_ids.viewErrors) {
+        OnRadioView(id);
+    } else {
+        return false;
     }
+    return true;
 }
 
 bool CKorxf301Dlg::OnNotify(int id, NMHDR* header) {
-    if (id != IDC_XF301_GRID) return false;
+    if (id != m_ids.grid) return false;
     return m_grid.HandleNotify(
         reinterpret_cast<LPARAM>(header),
         [this](int row, int col, bool& cancel) { OnGridBeforeEdit(row, col, cancel); },
@@ -78,7 +77,7 @@ void CKorxf301Dlg::OnRadioView(int id) {
     if (m_modified) {
         if (id == m_view) return;
         if (ShowMessage(55) != IDOK) {
-            CheckRadio(IDC_XF301_VIEW_ALL, IDC_XF301_VIEW_ERRORS, m_view);
+            CheckRadio(std::array{m_ids.viewAll, m_ids.viewErrors}, m_view);
             return;
         }
         m_modified = false;
@@ -153,14 +152,14 @@ void CKorxf301Dlg::OnBtnUpdate() {
 
 // The list printer asks for a printer (76), for records (39) and the number of pages (27).
 void CKorxf301Dlg::OnBtnErrorList() {
-    if (m_dataSet && m_messages)
-        CListPrinter::PrintErrorList(*m_dataSet, *m_messages, GetSafeHwnd());
+    if (m_dataSet && Messages())
+        CListPrinter::PrintErrorList(*m_dataSet, *Messages(), GetSafeHwnd());
 }
 
 void CKorxf301Dlg::FillGrid(int view) {
     CGridHelper helper;
     helper.Attach(m_dataSet, &m_grid,
-                  view == IDC_XF301_VIEW_ALL ? CGridHelper::kModeAll : CGridHelper::kModeFlagged);
+                  view == m_ids.viewAll ? CGridHelper::kModeAll : CGridHelper::kModeFlagged);
     helper.SetupColumns();
     helper.Fill();
     m_view = view;
@@ -198,17 +197,13 @@ void CKorxf301Dlg::GoToFirstError() {
     for (int row = 1; row < m_grid.Rows(); ++row) {
         for (int col = CGridHelper::kFirstItemCol; col < CGridHelper::kColumnCount; ++col) {
             if (!IsYellow(row, col)) continue;
-            FocusItem(IDC_XF301_GRID);
+            FocusItem(m_ids.grid);
             m_grid.SetRow(row);
             m_grid.SetCol(col);
             m_grid.ShowCell(row, col);
             return;
         }
     }
-}
-
-int CKorxf301Dlg::ShowMessage(int id, const char* word1, const char* word2) {
-    return m_messages ? m_messages->ShowMessage(GetSafeHwnd(), id, word1, word2) : IDCANCEL;
 }
 
 }  // namespace xf

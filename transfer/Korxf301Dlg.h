@@ -9,16 +9,27 @@
 #include <string>
 
 #include "common/ApMsgInfoList.h"
-#include "framework/DialogBase.h"
+#include "common/ScreenBase.h"
 #include "framework/VSFlexGrid.h"
 #include "transfer/DataSet.h"
 
 namespace xf {
 
-class CKorxf301Dlg : public kor::CDialogBase {
+// The template and control ids of the screen.
+struct Korxf301Controls {
+    UINT dialog;
+    int viewAll, viewErrors;  // the view radios
+    int update, back, errorList;
+    int grid;
+    int version;
+};
+// The transfer tool's.
+extern const Korxf301Controls kKorxf301Controls;
+
+class CKorxf301Dlg : public CScreenBase {
 public:
     CKorxf301Dlg(HICON icon, CDataSet* dataSet, CApMsgInfoList* messages, std::string helpPath,
-                 HWND parent = nullptr);
+                 HWND parent = nullptr, const Korxf301Controls& ids = kKorxf301Controls);
 
     CVSFlexGrid& Grid() { return m_grid; }
     // An edit changed a cell since the last update or change of view.
@@ -26,7 +37,7 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    bool OnCommand(int id, int code, HWND control) override;
+    bool OnButtonClicked(int id) override;
     bool OnNotify(int id, NMHDR* header) override;
     void OnClose() override;
 
@@ -54,11 +65,9 @@ private:
     CDetailRecord* RecordOfRow(int row) const;
     // Makes the first yellow item cell the current cell and brings it into view.
     void GoToFirstError();
-    int ShowMessage(int id, const char* word1 = nullptr, const char* word2 = nullptr);
 
-    HICON m_icon;
+    Korxf301Controls m_ids;
     CDataSet* m_dataSet;
-    CApMsgInfoList* m_messages;
     std::string m_helpPath;
     CVSFlexGrid m_grid;
     std::optional<CellContent> m_editStart;

@@ -10,47 +10,54 @@
 
 namespace xf {
 
+const Korxf302Controls kKorxf302Controls = {
+    IDD_KORXF302,           IDC_XF302_GRID,       IDC_XF302_BACK,    IDC_XF302_PRINT_LIST,
+    IDC_XF302_PRINT_TOTALS, IDC_XF302_SORT_ORDER, IDC_XF302_VERSION,
+};
+
 namespace {
-// The sort orders of list 1035, in the order of their numbers.
+// The sort orders of the sort-order list, in the order of their numbers.
 constexpr const char* kSortOrderNames[] = {"元データ順", "口座番号順", "預金者名(ｶﾅ)順"};
 }  // namespace
 
 CKorxf302Dlg::CKorxf302Dlg(HICON icon, CDataSet* dataSet, CApMsgInfoList* messages,
-                           std::string helpPath, HWND parent)
-    : CDialogBase(IDD_KORXF302, parent),
-      m_icon(icon),
+                           std::string helpPath, HWND parent, const Korxf302Controls& ids)
+    : CScreenBase(ids.dialog, parent, messages, icon, kProgramName),
+      m_ids(ids),
       m_dataSet(dataSet),
-      m_messages(messages),
       m_helpPath(std::move(helpPath)) {}
 
 BOOL CKorxf302Dlg::OnInitDialog() {
-    SetScreenLabels(0, {}, IDC_XF302_VERSION, kScreenVersion);
-    if (m_icon) SetIcon(m_icon);
-    m_grid.AttachDlgItem(GetSafeHwnd(), IDC_XF302_GRID);
+    SetScreenLabels(0, {}, m_ids.version, kScreenVersion);
+    ShowScreenIcon();
+    m_grid.AttachDlgItem(GetSafeHwnd(), m_ids.grid);
     FillGrid();
-    const kor::CComboView sortOrder = Combo(IDC_XF302_SORT_ORDER);
+    const kor::CComboView sortOrder = Combo(m_ids.sortOrder);
     for (const char* name : kSortOrderNames) sortOrder.AddString(name);
     if (m_dataSet) sortOrder.SetCurSel(m_dataSet->sortOrder);
     return TRUE;
 }
 
-bool CKorxf302Dlg::OnCommand(int id, int code, HWND) {
-    switch (id) {
-        case IDC_XF302_BACK:
-            if (code == BN_CLICKED) OnBtnBack();
-            return true;
-        case IDC_XF302_PRINT_LIST:
-            if (code == BN_CLICKED) OnBtnPrintList();
-            return true;
-        case IDC_XF302_PRINT_TOTALS:
-            if (code == BN_CLICKED) OnBtnPrintTotals();
-            return true;
-        case IDC_XF302_SORT_ORDER:
-            if (code == CBN_SELCHANGE) OnSelchangeSortOrder();
-            return true;
-        default:
-            return false;
+bool CKorxf302Dlg::OnButtonClicked(int id) {
+    if (id == m_ids.back) {
+        OnBtnBack();
+    } else if (id == m_ids.printList) {
+        OnBtnPrintList();
+    } else if (id == m_ids.printTotals) {
+        OnBtnPrintTotals();
+    } else {
+        return false;
     }
+    return true;
+}
+
+bool CKorxf302Dlg::OnCommand(int id, int code, HWND) {
+    if (id == m_ids.sortOrder) {
+        if (code == CBN_SELCHANGE) OnSelchangeSortOrder();
+        return true;
+    }
+    // The buttons' other notifications.
+    return id == m_ids.back || id == m_ids.printList || id == m_ids.printTotals;
 }
 
 void CKorxf302Dlg::OnClose() {
@@ -63,17 +70,17 @@ void CKorxf302Dlg::OnBtnBack() {
 
 // The list printer asks for a printer (76), for records (39) and the number of pages (27).
 void CKorxf302Dlg::OnBtnPrintList() {
-    if (m_dataSet && m_messages)
-        CListPrinter::PrintResultList(*m_dataSet, *m_messages, GetSafeHwnd());
+    if (m_dataSet && Messages())
+        CListPrinter::PrintResultList(*m_dataSet, *Messages(), GetSafeHwnd());
 }
 
 void CKorxf302Dlg::OnBtnPrintTotals() {
-    if (m_dataSet && m_messages)
-        CListPrinter::PrintTotalsSheet(*m_dataSet, *m_messages, GetSafeHwnd());
+    if (m_dataSet && Messages())
+        CListPrinter::PrintTotalsSheet(*m_dataSet, *Messages(), GetSafeHwnd());
 }
 
 void CKorxf302Dlg::OnSelchangeSortOrder() {
-    const int selected = Combo(IDC_XF302_SORT_ORDER).GetCurSel();
+    const int selected = Combo(m_ids.sortOrder).GetCurSel();
     if (!m_dataSet || selected < 0) return;
     m_dataSet->sortOrder = selected;
     SortRecords(selected);

@@ -7,21 +7,33 @@
 #include <string>
 
 #include "common/ApMsgInfoList.h"
-#include "framework/DialogBase.h"
+#include "common/ScreenBase.h"
 #include "framework/VSFlexGrid.h"
 #include "transfer/DataSet.h"
 
 namespace xf {
 
-class CKorxf302Dlg : public kor::CDialogBase {
+// The template and control ids of the screen.
+struct Korxf302Controls {
+    UINT dialog;
+    int grid;
+    int back, printList, printTotals;
+    int sortOrder;  // the sort-order list
+    int version;
+};
+// The transfer tool's.
+extern const Korxf302Controls kKorxf302Controls;
+
+class CKorxf302Dlg : public CScreenBase {
 public:
     CKorxf302Dlg(HICON icon, CDataSet* dataSet, CApMsgInfoList* messages, std::string helpPath,
-                 HWND parent = nullptr);
+                 HWND parent = nullptr, const Korxf302Controls& ids = kKorxf302Controls);
 
     CVSFlexGrid& Grid() { return m_grid; }
 
 protected:
     BOOL OnInitDialog() override;
+    bool OnButtonClicked(int id) override;
     bool OnCommand(int id, int code, HWND control) override;
     void OnClose() override;
 
@@ -36,9 +48,8 @@ private:
     void CloseRestoringOrder();
     void FillGrid();
 
-    HICON m_icon;
+    Korxf302Controls m_ids;
     CDataSet* m_dataSet;
-    CApMsgInfoList* m_messages;
     std::string m_helpPath;
     CVSFlexGrid m_grid;
 };

@@ -1,36 +1,30 @@
 #include "transfer/Korxf303Dlg.h"
 
+#include <array>
 #include <utility>
 
 #include "common/ApMsgInfoList.h"
+#include "framework/PlainMessage.h"
 #include "resources/transfer/Korxf303DlgRes.h"
 #include "transfer/PatternScreenSteps.h"
 #include "transfer/PatternStore.h"
-#include "transfer/PlainMessage.h"
 #include "transfer/ScreenVersion.h"
 
 namespace xf {
 
 namespace {
 
-constexpr int StartId(int k) {
-    return IDC_XF303_ITEM_FIRST + 2 * k;
-}
-constexpr int LengthId(int k) {
-    return IDC_XF303_ITEM_FIRST + 2 * k + 1;
+// Start and length edits of item k lie side by side in the transfer tool's template.
+constexpr std::array<int, kItemCount> ItemIds(int offset) {
+    std::array<int, kItemCount> ids{};
+    for (int k = 0; k < kItemCount; ++k) ids[k] = IDC_XF303_ITEM_FIRST + 2 * k + offset;
+    return ids;
 }
 
-int ControlOf(int field) {
-    if (field == FixedPatternForm::kName) return IDC_XF303_NAME;
-    if (field == FixedPatternForm::kRecordLength) return IDC_XF303_RECORD_LENGTH;
-    for (int k = 0; k < kItemCount; ++k) {
-        if (field == FixedPatternForm::StartField(k)) return StartId(k);
-        if (field == FixedPatternForm::LengthField(k)) return LengthId(k);
-    }
-    for (int i = 0; i < 4; ++i) {
-        if (field == FixedPatternForm::AccountTypeField(i)) return IDC_XF303_ACCOUNT_TYPE_FIRST + i;
-    }
-    return 0;
+// The group's button at index, or 0 (none) for an index outside it.
+template <size_t N>
+int RadioAt(const std::array<int, N>& group, int index) {
+    return index >= 0 && index < static_cast<int>(N) ? group[index] : 0;
 }
 
 // The child of dialog that holds window (the edit inside a combo box belongs to the combo).
@@ -41,32 +35,46 @@ HWND DirectChild(HWND dialog, HWND window) {
 
 }  // namespace
 
+const Korxf303Controls kKorxf303Controls = {
+    IDD_KORXF303,
+    IDC_XF303_BACK,
+    IDC_XF303_CLEAR,
+    IDC_XF303_UPDATE,
+    IDC_XF303_DELETE,
+    {IDC_XF303_GENERAL, IDC_XF303_SALARY},
+    {IDC_XF303_ZERO_ERROR, IDC_XF303_ZERO_SKIP},
+    {IDC_XF303_BLANK_ERROR, IDC_XF303_BLANK_SKIP},
+    {IDC_XF303_OUTPUT_120, IDC_XF303_OUTPUT_126, IDC_XF303_OUTPUT_128},
+    {IDC_XF303_LINE_BREAK, IDC_XF303_NO_LINE_BREAK},
+    IDC_XF303_RECORD_LENGTH,
+    {IDC_XF303_ACCOUNT_TYPE_FIRST, IDC_XF303_ACCOUNT_TYPE_FIRST + 1,
+     IDC_XF303_ACCOUNT_TYPE_FIRST + 2, IDC_XF303_ACCOUNT_TYPE_FIRST + 3},
+    ItemIds(0),
+    ItemIds(1),
+    IDC_XF303_NAME,
+    IDC_XF303_VERSION,
+};
+
 CKorxf303Dlg::CKorxf303Dlg(HICON icon, CPatternStore* store, CApMsgInfoList* messages,
-                           std::string helpPath, HWND parent)
-    : CDialogBase(IDD_KORXF303, parent),
-      m_icon(icon),
+                           std::string helpPath, HWND parent, const Korxf303Controls& ids)
+    : CScreenBase(ids.dialog, parent, messages, icon, kProgramName),
+      m_ids(ids),
       m_store(store),
-      m_messages(messages),
       m_helpPath(std::move(helpPath)) {}
 
-int CKorxf303Dlg::ShowMessage(int id, const char* word1, const char* word2, const char* word3,
-                              const char* word4, const char* word5) {
-    if (!m_messages) return IDCANCEL;
-    return m_messages->ShowMessage(GetSafeHwnd(), id, word1, word2, word3, word4, word5);
-}
-
 BOOL CKorxf303Dlg::OnInitDialog() {
-    if (m_icon) SetIcon(m_icon);
-    SetScreenLabels(0, "", IDC_XF303_VERSION, kScreenVersion);
-    m_names.Attach(Item(IDC_XF303_NAME), this);
-    Edit(IDC_XF303_RECORD_LENGTH).LimitText(4);
+    ShowScreenIcon();
+    SetScreenLabels(0, "", m_ids.version, kScreenVersion);
+    m_names.Attach(Item(m_ids.name), this);
+    Edit(m_ids.recordLength).LimitText(4);
     for (int k = 0; k < kItemCount; ++k) {
-        Edit(StartId(k)).LimitText(4);
-        Edit(LengthId(k)).LimitText(kFixedItemRules[k].lengthDigits);
+        Edit(m_ids.start[k]).LimitText(4);
+        Edit(m_ids.length[k]).LimitText(kFixedItemRules[k].lengthDigits);
     }
-    for (int i = 0; i < 4; ++i) Edit(IDC_XF303_ACCOUNT_TYPE_FIRST + i).LimitText(20);
+    for (int i = 0; i < 4; ++i)
+        m_accountTypeLimits[i].Attach(Item(m_ids.accountTypes[i]), CPatternBase::kAccountTypeWidth);
     ClearForm();
-    Combo(IDC_XF303_NAME).LimitText(CPatternBase::kNameWidth);
+    m_nameLimit.Attach(Item(m_ids.name), CPatternBase::kNameWidth);
     return TRUE;
 }
 
@@ -84,74 +92,59 @@ void CKorxf303Dlg::FillPatternCombo() {
 }
 
 void CKorxf303Dlg::ShowForm(const FixedPatternForm& form) {
-    CheckRadio(IDC_XF303_GENERAL, IDC_XF303_SALARY,
-               form.general ? IDC_XF303_GENERAL : IDC_XF303_SALARY);
-    SetItemText(IDC_XF303_RECORD_LENGTH, form.recordLength);
+    CheckRadio(m_ids.kind, m_ids.kind[form.general ? 0 : 1]);
+    SetItemText(m_ids.recordLength, form.recordLength);
     for (int k = 0; k < kItemCount; ++k) {
-        SetItemText(StartId(k), form.start[k]);
-        SetItemText(LengthId(k), form.length[k]);
+        SetItemText(m_ids.start[k], form.start[k]);
+        SetItemText(m_ids.length[k], form.length[k]);
     }
-    CheckRadio(IDC_XF303_ZERO_ERROR, IDC_XF303_ZERO_SKIP,
-               form.zeroCheck == 2 ? IDC_XF303_ZERO_SKIP : IDC_XF303_ZERO_ERROR);
-    CheckRadio(IDC_XF303_BLANK_ERROR, IDC_XF303_BLANK_SKIP,
-               form.blankCheck == 2 ? IDC_XF303_BLANK_SKIP : IDC_XF303_BLANK_ERROR);
-    for (int i = 0; i < 4; ++i) SetItemText(IDC_XF303_ACCOUNT_TYPE_FIRST + i, form.accountTypes[i]);
-    CheckRadio(IDC_XF303_OUTPUT_120, IDC_XF303_OUTPUT_128,
-               IDC_XF303_OUTPUT_120 + form.outputLength - 1);
-    CheckRadio(IDC_XF303_LINE_BREAK, IDC_XF303_NO_LINE_BREAK,
-               form.lineBreak == 1 ? IDC_XF303_LINE_BREAK : IDC_XF303_NO_LINE_BREAK);
+    CheckRadio(m_ids.zero, m_ids.zero[form.zeroCheck == 2 ? 1 : 0]);
+    CheckRadio(m_ids.blank, m_ids.blank[form.blankCheck == 2 ? 1 : 0]);
+    for (int i = 0; i < 4; ++i) SetItemText(m_ids.accountTypes[i], form.accountTypes[i]);
+    CheckRadio(m_ids.output, RadioAt(m_ids.output, form.outputLength - 1));
+    CheckRadio(m_ids.lineBreak, m_ids.lineBreak[form.lineBreak == 1 ? 0 : 1]);
 }
 
 FixedPatternForm CKorxf303Dlg::ReadForm() const {
     FixedPatternForm form;
-    form.general = Button(IDC_XF303_GENERAL).IsChecked();
+    form.general = Button(m_ids.kind[0]).IsChecked();
     form.name = m_names.Text();
-    form.recordLength = GetItemText(IDC_XF303_RECORD_LENGTH);
+    form.recordLength = GetItemText(m_ids.recordLength);
     for (int k = 0; k < kItemCount; ++k) {
-        form.start[k] = GetItemText(StartId(k));
-        form.length[k] = GetItemText(LengthId(k));
+        form.start[k] = GetItemText(m_ids.start[k]);
+        form.length[k] = GetItemText(m_ids.length[k]);
     }
-    form.zeroCheck = Button(IDC_XF303_ZERO_SKIP).IsChecked() ? 2 : 1;
-    form.blankCheck = Button(IDC_XF303_BLANK_SKIP).IsChecked() ? 2 : 1;
-    for (int i = 0; i < 4; ++i)
-        form.accountTypes[i] = GetItemText(IDC_XF303_ACCOUNT_TYPE_FIRST + i);
-    switch (CheckedRadio(IDC_XF303_OUTPUT_120, IDC_XF303_OUTPUT_128)) {
-        case IDC_XF303_OUTPUT_126:
-            form.outputLength = 2;
-            break;
-        case IDC_XF303_OUTPUT_128:
-            form.outputLength = 3;
-            break;
-        default:
-            form.outputLength = 1;
-            break;
-    }
-    form.lineBreak = Button(IDC_XF303_NO_LINE_BREAK).IsChecked() ? 0 : 1;
+    form.zeroCheck = Button(m_ids.zero[1]).IsChecked() ? 2 : 1;
+    form.blankCheck = Button(m_ids.blank[1]).IsChecked() ? 2 : 1;
+    for (int i = 0; i < 4; ++i) form.accountTypes[i] = GetItemText(m_ids.accountTypes[i]);
+    const int output = CheckedRadio(m_ids.output);
+    form.outputLength = output == m_ids.output[1] ? 2 : output == m_ids.output[2] ? 3 : 1;
+    form.lineBreak = Button(m_ids.lineBreak[1]).IsChecked() ? 0 : 1;
     return form;
 }
 
 void CKorxf303Dlg::EnableKindDependentItems() {
-    const bool general = Button(IDC_XF303_GENERAL).IsChecked();
+    const bool general = Button(m_ids.kind[0]).IsChecked();
     for (int k = kEdiInfo; k < kItemCount; ++k) {
-        EnableItem(StartId(k), general);
-        EnableItem(LengthId(k), general);
+        EnableItem(m_ids.start[k], general);
+        EnableItem(m_ids.length[k], general);
     }
-    EnableItem(IDC_XF303_ACCOUNT_TYPE_FIRST + 2, general);
-    EnableItem(IDC_XF303_ACCOUNT_TYPE_FIRST + 3, general);
+    EnableItem(m_ids.accountTypes[2], general);
+    EnableItem(m_ids.accountTypes[3], general);
 }
 
 void CKorxf303Dlg::UpdateButtonStates() {
     const std::string name = m_names.Text();
     const bool stored = m_store && !name.empty() && m_store->Find(name, 1) == 1;
-    EnableItem(IDC_XF303_UPDATE, !name.empty());
-    EnableItem(IDC_XF303_DELETE, stored);
+    EnableItem(m_ids.update, !name.empty());
+    EnableItem(m_ids.deletePattern, stored);
 }
 
 bool CKorxf303Dlg::IsModified(const std::string& name) {
     const CFixedPattern* reference = nullptr;
     const int index = m_names.Find(name);
     if (m_store && index >= 0) {
-        const LPARAM position = Combo(IDC_XF303_NAME).GetItemData(index);
+        const LPARAM position = Combo(m_ids.name).GetItemData(index);
         if (position >= 0) reference = m_store->GetFixedPattern(static_cast<int>(position));
     }
     FixedPatternForm form = ReadForm();
@@ -165,7 +158,7 @@ void CKorxf303Dlg::LoadSelectedPattern() {
     if (!m_store || position < 0) return;
     const CFixedPattern* pattern = m_store->GetFixedPattern(static_cast<int>(position));
     if (!pattern) {
-        ShowPlainMessage(GetSafeHwnd(), "固定長データ取得失敗");
+        ShowPlainMessage("固定長データ取得失敗");
         return;
     }
     FixedPatternForm form = ReadForm();
@@ -176,41 +169,50 @@ void CKorxf303Dlg::LoadSelectedPattern() {
     InvalidateRect(GetSafeHwnd(), nullptr, TRUE);
 }
 
-bool CKorxf303Dlg::OnCommand(int id, int code, HWND) {
-    if (id == IDC_XF303_NAME) return m_names.OnCommand(code);
-    if (code != BN_CLICKED) return false;
-    switch (id) {
-        case IDC_XF303_UPDATE:
-            OnBtnUpdate();
-            return true;
-        case IDC_XF303_CLEAR:
-            OnBtnClear();
-            return true;
-        case IDC_XF303_BACK:
-            OnBtnBack();
-            return true;
-        case IDC_XF303_DELETE:
-            OnBtnDeletePattern();
-            return true;
-        case IDC_XF303_GENERAL:
-        case IDC_XF303_SALARY:
-            EnableKindDependentItems();
-            return true;
-        default:
-            return false;
+bool CKorxf303Dlg::OnButtonClicked(int id) {
+    if (id == m_ids.update) {
+        OnBtnUpdate();
+    } else if (id == m_ids.clear) {
+        OnBtnClear();
+    } else if (id == m_ids.back) {
+        OnBtnBack();
+    } else if (id == m_ids.deletePattern) {
+        OnBtnDeletePattern();
+    } else if (id == m_ids.kind[0] || id == m_ids.kind[1]) {
+        EnableKindDependentItems();
+    } else {
+        return false;
     }
+    return true;
+}
+
+bool CKorxf303Dlg::OnCommand(int id, int code, HWND) {
+    return id == m_ids.name && m_names.OnCommand(code);
 }
 
 void CKorxf303Dlg::OnOK() {
     HWND focus = DirectChild(GetSafeHwnd(), GetFocus());
     if (!focus) return;
     const int id = GetDlgCtrlID(focus);
-    if (id >= IDC_XF303_BACK && id <= IDC_XF303_DELETE) {
+    if (id == m_ids.back || id == m_ids.clear || id == m_ids.update || id == m_ids.deletePattern) {
         Button(id).Click();
         return;
     }
     if (HWND next = GetNextDlgTabItem(GetSafeHwnd(), focus, FALSE))
         SendMessageW(GetSafeHwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
+}
+
+int CKorxf303Dlg::ControlOf(int field) const {
+    if (field == FixedPatternForm::kName) return m_ids.name;
+    if (field == FixedPatternForm::kRecordLength) return m_ids.recordLength;
+    for (int k = 0; k < kItemCount; ++k) {
+        if (field == FixedPatternForm::StartField(k)) return m_ids.start[k];
+        if (field == FixedPatternForm::LengthField(k)) return m_ids.length[k];
+    }
+    for (int i = 0; i < 4; ++i) {
+        if (field == FixedPatternForm::AccountTypeField(i)) return m_ids.accountTypes[i];
+    }
+    return 0;
 }
 
 void CKorxf303Dlg::ShowFault(const FormFault& fault) {
@@ -245,7 +247,7 @@ void CKorxf303Dlg::OnBtnUpdate() {
         InvalidateRect(GetSafeHwnd(), nullptr, TRUE);
         return;
     }
-    if (SavePatternAsked({GetSafeHwnd(), m_store, m_messages}, pattern)) {
+    if (SavePatternAsked({this, m_store}, pattern)) {
         m_names.SetCurrentName(name);
         FillPatternCombo();
         m_names.Select(name);
@@ -256,7 +258,7 @@ void CKorxf303Dlg::OnBtnUpdate() {
 }
 
 void CKorxf303Dlg::OnBtnDeletePattern() {
-    if (!DeleteNamedPatternAsked({GetSafeHwnd(), m_store, m_messages}, m_names)) return;
+    if (!DeleteNamedPatternAsked({this, m_store}, m_names)) return;
     m_names.SetCurrentName({});
     ClearForm();
 }

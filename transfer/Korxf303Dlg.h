@@ -3,9 +3,11 @@
 // through the pattern store. Every change is written to the master at once by the store.
 #include <windows.h>
 
+#include <array>
 #include <string>
 
-#include "framework/DialogBase.h"
+#include "common/ScreenBase.h"
+#include "framework/ByteLimitedEdit.h"
 #include "framework/EditableNameList.h"
 #include "transfer/FixedPatternForm.h"
 
@@ -15,16 +17,32 @@ namespace xf {
 
 class CPatternStore;
 
-class CKorxf303Dlg : public kor::CDialogBase, private kor::CEditableNameList::Owner {
+// The template and control ids of the screen. The radio groups list their buttons in the order
+// of the codes they stand for.
+struct Korxf303Controls {
+    UINT dialog;
+    int back, clear, update, deletePattern;
+    std::array<int, 2> kind;       // general, salary
+    std::array<int, 2> zero;       // a zero amount: error, skip
+    std::array<int, 2> blank;      // a blank amount: error, skip
+    std::array<int, 3> output;     // 120, 126, 128 bytes
+    std::array<int, 2> lineBreak;  // with, without
+    int recordLength;
+    std::array<int, 4> accountTypes;  // for the codes 1, 2, 4 and 9
+    // Start and length edits of each item, in item order.
+    std::array<int, kItemCount> start;
+    std::array<int, kItemCount> length;
+    int name;
+    int version;
+};
+// The transfer tool's.
+extern const Korxf303Controls kKorxf303Controls;
+
+class CKorxf303Dlg : public CScreenBase, private kor::CEditableNameList::Owner {
 public:
     // Neither the store nor the message table is kept beyond the screen's life or freed by it.
     CKorxf303Dlg(HICON icon, CPatternStore* store, CApMsgInfoList* messages, std::string helpPath,
-                 HWND parent);
-
-    // The message of id with its words, as a box owned by the screen; the pressed button.
-    int ShowMessage(int id, const char* word1 = nullptr, const char* word2 = nullptr,
-                    const char* word3 = nullptr, const char* word4 = nullptr,
-                    const char* word5 = nullptr);
+                 HWND parent, const Korxf303Controls& ids = kKorxf303Controls);
 
     // True when the form, with name in its name field, differs from the fixed-length pattern
     // listed under name (or from a cleared form when none is listed under it).
@@ -33,6 +51,7 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    bool OnButtonClicked(int id) override;
     bool OnCommand(int id, int code, HWND control) override;
     // Enter moves to the next field; on one of the screen's buttons it presses that button.
     void OnOK() override;
@@ -50,17 +69,21 @@ private:
     void OnBtnClear();
     void OnBtnBack();
     void ShowFault(const FormFault& fault);
+    // The control that shows field of the form.
+    int ControlOf(int field) const;
 
     // The name list's questions.
     bool IsFormModified(const std::string& name) override { return IsModified(name); }
     void LoadChosenItem() override { LoadSelectedPattern(); }
     int AskDiscardForChoice() override { return ShowMessage(80); }
 
-    HICON m_icon;
+    Korxf303Controls m_ids;
     CPatternStore* m_store;
-    CApMsgInfoList* m_messages;
     std::string m_helpPath;  // kept, never opened
     kor::CEditableNameList m_names;
+    // The name and the account-type texts go into master fields of fixed width in bytes.
+    kor::CByteLimitedEdit m_nameLimit;
+    std::array<kor::CByteLimitedEdit, 4> m_accountTypeLimits;
 };
 
 }  // namespace xf

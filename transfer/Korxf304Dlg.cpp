@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 #include "common/ApMsgInfoList.h"
@@ -12,13 +13,13 @@
 #include "framework/Cp932.h"
 #include "framework/FileDialogSeam.h"
 #include "framework/ListExtent.h"
+#include "framework/PlainMessage.h"
+#include "framework/TextFileDialog.h"
 #include "resources/transfer/Korxf304DlgRes.h"
 #include "transfer/ConvertEngine.h"
 #include "transfer/PatternScreenSteps.h"
 #include "transfer/PatternStore.h"
-#include "transfer/PlainMessage.h"
 #include "transfer/ScreenVersion.h"
-#include "transfer/TextFileDialog.h"
 
 namespace xf {
 
@@ -27,19 +28,31 @@ namespace {
 constexpr char kSampleLabel[] = "変換前ファイル名";
 constexpr char kNotSelected[] = "リストが未選択";
 
-// Account-type edits for the codes 1, 2, 4 and 9.
-constexpr int kAccountTypeIds[4] = {IDC_XF304_ACCOUNT_TYPE_1, IDC_XF304_ACCOUNT_TYPE_2,
-                                    IDC_XF304_ACCOUNT_TYPE_4, IDC_XF304_ACCOUNT_TYPE_9};
-
 constexpr int kTitleChoices = 11;  // "無し", "1行" to "10行"
 constexpr int kDataChoices = 11;   // "1行" to "11行"
 
-int RadioOf(int value, std::initializer_list<std::pair<int, int>> choices) {
-    for (const auto& [v, id] : choices) {
-        if (v == value) return id;
+// The button of group that stands for value, when codes[i] is the code of group[i]; 0 for none.
+template <size_t N>
+int RadioOf(int value, const std::array<int, N>& group, const std::array<int, N>& codes) {
+    for (size_t i = 0; i < N; ++i) {
+        if (codes[i] == value) return group[i];
     }
     return 0;
 }
+
+// The code of the checked button of group, or 0 when none is checked.
+template <size_t N>
+int CodeOf(int checked, const std::array<int, N>& group, const std::array<int, N>& codes) {
+    for (size_t i = 0; i < N; ++i) {
+        if (checked != 0 && group[i] == checked) return codes[i];
+    }
+    return 0;
+}
+
+constexpr std::array<int, 3> kSeparatorCodes = {1, 2, 4};
+constexpr std::array<int, 2> kCheckCodes = {1, 2};
+constexpr std::array<int, 3> kOutputCodes = {1, 2, 3};
+constexpr std::array<int, 2> kLineBreakCodes = {1, 0};
 
 // Position of the last "\" in path on character boundaries, or npos.
 size_t LastBackslash(std::string_view path) {
@@ -56,34 +69,56 @@ DWORD Attributes(const std::string& path) {
 
 }  // namespace
 
-CKorxf304Dlg::CKorxf304Dlg(HICON icon, HWND parent)
-    : CDialogBase(IDD_KORXF304, parent), m_icon(icon) {}
+const Korxf304Controls kKorxf304Controls = {
+    IDD_KORXF304,
+    {IDC_XF304_GENERAL, IDC_XF304_SALARY},
+    {IDC_XF304_CSV, IDC_XF304_TAB, IDC_XF304_SPACE},
+    {IDC_XF304_ZERO_ERROR, IDC_XF304_ZERO_SKIP},
+    {IDC_XF304_BLANK_ERROR, IDC_XF304_BLANK_SKIP},
+    {IDC_XF304_OUTPUT_120, IDC_XF304_OUTPUT_126, IDC_XF304_OUTPUT_128},
+    {IDC_XF304_LINE_BREAK, IDC_XF304_NO_LINE_BREAK},
+    IDC_XF304_DEFINE,
+    IDC_XF304_UNDEFINE,
+    IDC_XF304_CANCEL_ALL,
+    IDC_XF304_UPDATE,
+    IDC_XF304_DELETE,
+    IDC_XF304_BACK,
+    IDC_XF304_BROWSE,
+    IDC_XF304_READ,
+    IDC_XF304_SAMPLE_PATH,
+    IDC_XF304_TITLE_ROWS,
+    IDC_XF304_DATA_ROW,
+    IDC_XF304_SOURCE_LIST,
+    IDC_XF304_ITEM_LIST,
+    {IDC_XF304_ACCOUNT_TYPE_1, IDC_XF304_ACCOUNT_TYPE_2, IDC_XF304_ACCOUNT_TYPE_4,
+     IDC_XF304_ACCOUNT_TYPE_9},
+    IDC_XF304_NAME,
+    IDC_XF304_VERSION,
+};
+
+CKorxf304Dlg::CKorxf304Dlg(HICON icon, HWND parent, const Korxf304Controls& ids)
+    : CScreenBase(ids.dialog, parent, nullptr, icon, kProgramName), m_ids(ids) {}
 
 void CKorxf304Dlg::SetContext(CPatternStore* store, CApMsgInfoList* messages,
                               std::string helpPath) {
     m_store = store;
-    m_messages = messages;
+    SetMessages(messages);
     m_helpPath = std::move(helpPath);
 }
 
-int CKorxf304Dlg::ShowMessage(int id, const char* word1, const char* word2, const char* word3,
-                              const char* word4, const char* word5) {
-    if (!m_messages) return IDCANCEL;
-    return m_messages->ShowMessage(GetSafeHwnd(), id, word1, word2, word3, word4, word5);
-}
-
 BOOL CKorxf304Dlg::OnInitDialog() {
-    if (m_icon) SetIcon(m_icon);
-    SetScreenLabels(0, "", IDC_XF304_VERSION, kScreenVersion);
-    m_names.Attach(Item(IDC_XF304_NAME), this);
-    const kor::CComboView titles = Combo(IDC_XF304_TITLE_ROWS);
+    ShowScreenIcon();
+    SetScreenLabels(0, "", m_ids.version, kScreenVersion);
+    m_names.Attach(Item(m_ids.name), this);
+    const kor::CComboView titles = Combo(m_ids.titleRows);
     titles.AddString("無し");
     for (int i = 1; i < kTitleChoices; ++i) titles.AddString(std::to_string(i) + "行");
-    const kor::CComboView data = Combo(IDC_XF304_DATA_ROW);
+    const kor::CComboView data = Combo(m_ids.dataRow);
     for (int i = 1; i <= kDataChoices; ++i) data.AddString(std::to_string(i) + "行");
-    for (int id : kAccountTypeIds) Edit(id).LimitText(20);
+    for (int i = 0; i < 4; ++i)
+        m_accountTypeLimits[i].Attach(Item(m_ids.accountTypes[i]), CPatternBase::kAccountTypeWidth);
     ClearAll();
-    Combo(IDC_XF304_NAME).LimitText(CPatternBase::kNameWidth);
+    m_nameLimit.Attach(Item(m_ids.name), CPatternBase::kNameWidth);
     FillPatternCombo();
     LoadSelectedPattern();
     titles.SetCurSel(1);
@@ -101,12 +136,12 @@ void CKorxf304Dlg::ResetItems() {
 }
 
 void CKorxf304Dlg::ClearAll() {
-    ListBox(IDC_XF304_SOURCE_LIST).ResetContent();
+    ListBox(m_ids.sourceList).ResetContent();
     m_sourceTexts.clear();
     ResetItems();
     SetKind(1);
     ShowRadios(DelimPatternForm{});
-    SetItemText(IDC_XF304_SAMPLE_PATH, "");
+    SetItemText(m_ids.samplePath, "");
     SetAccountTypes(DelimPatternForm{});
     UpdateButtonStates();
 }
@@ -116,68 +151,46 @@ void CKorxf304Dlg::FillPatternCombo() {
 }
 
 bool CKorxf304Dlg::General() const {
-    return Button(IDC_XF304_GENERAL).IsChecked();
+    return Button(m_ids.kind[0]).IsChecked();
 }
 
 void CKorxf304Dlg::SetKind(int kind) {
     if (kind != 1 && kind != 2) {
-        Button(IDC_XF304_GENERAL).SetCheck(false);
-        Button(IDC_XF304_SALARY).SetCheck(false);
+        CheckRadio(m_ids.kind, 0);
         return;
     }
-    CheckRadio(IDC_XF304_GENERAL, IDC_XF304_SALARY,
-               kind == 1 ? IDC_XF304_GENERAL : IDC_XF304_SALARY);
-    EnableItem(IDC_XF304_ACCOUNT_TYPE_4, kind == 1);
-    EnableItem(IDC_XF304_ACCOUNT_TYPE_9, kind == 1);
+    CheckRadio(m_ids.kind, m_ids.kind[kind - 1]);
+    EnableItem(m_ids.accountTypes[2], kind == 1);
+    EnableItem(m_ids.accountTypes[3], kind == 1);
 }
 
 void CKorxf304Dlg::ShowRadios(const DelimPatternForm& form) {
-    // Every group but the kind is cleared first: a code outside its choices chooses nothing.
-    for (int id :
-         {IDC_XF304_CSV, IDC_XF304_TAB, IDC_XF304_SPACE, IDC_XF304_ZERO_ERROR, IDC_XF304_ZERO_SKIP,
-          IDC_XF304_BLANK_ERROR, IDC_XF304_BLANK_SKIP, IDC_XF304_OUTPUT_120, IDC_XF304_OUTPUT_126,
-          IDC_XF304_OUTPUT_128, IDC_XF304_LINE_BREAK, IDC_XF304_NO_LINE_BREAK})
-        Button(id).SetCheck(false);
-    const int radios[] = {
-        RadioOf(form.separator, {{1, IDC_XF304_CSV}, {2, IDC_XF304_TAB}, {4, IDC_XF304_SPACE}}),
-        RadioOf(form.zeroCheck, {{1, IDC_XF304_ZERO_ERROR}, {2, IDC_XF304_ZERO_SKIP}}),
-        RadioOf(form.blankCheck, {{1, IDC_XF304_BLANK_ERROR}, {2, IDC_XF304_BLANK_SKIP}}),
-        RadioOf(form.outputLength,
-                {{1, IDC_XF304_OUTPUT_120}, {2, IDC_XF304_OUTPUT_126}, {3, IDC_XF304_OUTPUT_128}}),
-        RadioOf(form.lineBreak, {{1, IDC_XF304_LINE_BREAK}, {0, IDC_XF304_NO_LINE_BREAK}})};
-    for (int id : radios) {
-        if (id != 0) Button(id).SetCheck(true);
-    }
+    // Every group but the kind: a code outside its choices chooses nothing.
+    CheckRadio(m_ids.separator, RadioOf(form.separator, m_ids.separator, kSeparatorCodes));
+    CheckRadio(m_ids.zero, RadioOf(form.zeroCheck, m_ids.zero, kCheckCodes));
+    CheckRadio(m_ids.blank, RadioOf(form.blankCheck, m_ids.blank, kCheckCodes));
+    CheckRadio(m_ids.output, RadioOf(form.outputLength, m_ids.output, kOutputCodes));
+    CheckRadio(m_ids.lineBreak, RadioOf(form.lineBreak, m_ids.lineBreak, kLineBreakCodes));
 }
 
 void CKorxf304Dlg::SetAccountTypes(const DelimPatternForm& form) {
-    for (int i = 0; i < 4; ++i) SetItemText(kAccountTypeIds[i], form.accountTypes[i]);
+    for (int i = 0; i < 4; ++i) SetItemText(m_ids.accountTypes[i], form.accountTypes[i]);
 }
 
 DelimPatternForm CKorxf304Dlg::ReadForm() const {
     DelimPatternForm form;
-    form.kind = Button(IDC_XF304_GENERAL).IsChecked()  ? 1
-                : Button(IDC_XF304_SALARY).IsChecked() ? 2
-                                                       : 0;
-    const int separator = CheckedRadio(IDC_XF304_CSV, IDC_XF304_SPACE);
-    form.separator = separator == IDC_XF304_CSV     ? 1
-                     : separator == IDC_XF304_TAB   ? 2
-                     : separator == IDC_XF304_SPACE ? 4
-                                                    : 0;
+    form.kind = CodeOf(CheckedRadio(m_ids.kind), m_ids.kind, kCheckCodes);
+    form.separator = CodeOf(CheckedRadio(m_ids.separator), m_ids.separator, kSeparatorCodes);
     form.name = m_names.Text();
-    form.titlePosition = Combo(IDC_XF304_TITLE_ROWS).GetCurSel();
-    form.dataPosition = Combo(IDC_XF304_DATA_ROW).GetCurSel();
-    const auto check = [this](int error, int skip) {
-        return Button(error).IsChecked() ? 1 : Button(skip).IsChecked() ? 2 : 0;
-    };
-    form.zeroCheck = check(IDC_XF304_ZERO_ERROR, IDC_XF304_ZERO_SKIP);
-    form.blankCheck = check(IDC_XF304_BLANK_ERROR, IDC_XF304_BLANK_SKIP);
-    const int output = CheckedRadio(IDC_XF304_OUTPUT_120, IDC_XF304_OUTPUT_128);
-    form.outputLength = output == 0 ? 0 : output - IDC_XF304_OUTPUT_120 + 1;
-    form.lineBreak = Button(IDC_XF304_LINE_BREAK).IsChecked()      ? 1
-                     : Button(IDC_XF304_NO_LINE_BREAK).IsChecked() ? 0
-                                                                   : -1;
-    for (int i = 0; i < 4; ++i) form.accountTypes[i] = GetItemText(kAccountTypeIds[i]);
+    form.titlePosition = Combo(m_ids.titleRows).GetCurSel();
+    form.dataPosition = Combo(m_ids.dataRow).GetCurSel();
+    form.zeroCheck = CodeOf(CheckedRadio(m_ids.zero), m_ids.zero, kCheckCodes);
+    form.blankCheck = CodeOf(CheckedRadio(m_ids.blank), m_ids.blank, kCheckCodes);
+    form.outputLength = CodeOf(CheckedRadio(m_ids.output), m_ids.output, kOutputCodes);
+    form.lineBreak = CheckedRadio(m_ids.lineBreak) == 0
+                         ? -1
+                         : CodeOf(CheckedRadio(m_ids.lineBreak), m_ids.lineBreak, kLineBreakCodes);
+    for (int i = 0; i < 4; ++i) form.accountTypes[i] = GetItemText(m_ids.accountTypes[i]);
     for (int k = 0; k < kItemCount && static_cast<size_t>(k) < m_items.size(); ++k) {
         form.items[k].column = m_items[k].column;
         form.items[k].text = m_items[k].column >= 0 ? m_items[k].text : std::string();
@@ -194,7 +207,7 @@ void CKorxf304Dlg::LoadSelectedPattern() {
 
 void CKorxf304Dlg::LoadPatternToControls() {
     const LPARAM position = m_names.SelectedData();
-    if (Combo(IDC_XF304_NAME).GetCurSel() < 0) {
+    if (Combo(m_ids.name).GetCurSel() < 0) {
         ShowRadios(DelimPatternForm{});
         SetAccountTypes(DelimPatternForm{});
         return;
@@ -210,12 +223,12 @@ void CKorxf304Dlg::LoadPatternToControls() {
     SetKind(form.kind);
     ShowRadios(form);
     SetAccountTypes(form);
-    Combo(IDC_XF304_TITLE_ROWS).SetCurSel(form.titlePosition);
-    Combo(IDC_XF304_DATA_ROW).SetCurSel(form.dataPosition);
+    Combo(m_ids.titleRows).SetCurSel(form.titlePosition);
+    Combo(m_ids.dataRow).SetCurSel(form.dataPosition);
 }
 
 void CKorxf304Dlg::RebuildItemList() {
-    const kor::CListBoxView list = ListBox(IDC_XF304_ITEM_LIST);
+    const kor::CListBoxView list = ListBox(m_ids.itemList);
     list.ResetContent();
     const int count = General() ? kItemCount : kEdiInfo;
     for (int k = 0; k < count; ++k)
@@ -224,26 +237,26 @@ void CKorxf304Dlg::RebuildItemList() {
 }
 
 void CKorxf304Dlg::ShowItemLine(int k) {
-    const kor::CListBoxView list = ListBox(IDC_XF304_ITEM_LIST);
+    const kor::CListBoxView list = ListBox(m_ids.itemList);
     list.DeleteString(k);
     list.InsertString(k, FormatItemEntry(k, {m_items[k].column, m_items[k].text}));
 }
 
 void CKorxf304Dlg::UpdateButtonStates() {
-    for (int id : {IDC_XF304_DEFINE, IDC_XF304_UNDEFINE, IDC_XF304_UPDATE, IDC_XF304_CANCEL_ALL,
-                   IDC_XF304_DELETE})
+    for (int id :
+         {m_ids.define, m_ids.undefine, m_ids.update, m_ids.cancelAll, m_ids.deletePattern})
         EnableItem(id, false);
-    if (ListBox(IDC_XF304_SOURCE_LIST).GetCount() > 0) {
-        EnableItem(IDC_XF304_DEFINE, true);
-        EnableItem(IDC_XF304_UNDEFINE, true);
-        EnableItem(IDC_XF304_CANCEL_ALL, true);
+    if (ListBox(m_ids.sourceList).GetCount() > 0) {
+        EnableItem(m_ids.define, true);
+        EnableItem(m_ids.undefine, true);
+        EnableItem(m_ids.cancelAll, true);
     }
     const std::string name = m_names.Text();
     if (m_store && !name.empty() && m_store->Find(name, -1) == 1) {
-        EnableItem(IDC_XF304_UPDATE, true);
-        EnableItem(IDC_XF304_DELETE, true);
+        EnableItem(m_ids.update, true);
+        EnableItem(m_ids.deletePattern, true);
     } else {
-        EnableItem(IDC_XF304_UPDATE, !name.empty());
+        EnableItem(m_ids.update, !name.empty());
     }
 }
 
@@ -252,7 +265,7 @@ bool CKorxf304Dlg::IsModified(const std::string& name) {
     form.name = name;
     const int index = m_names.Find(name);
     if (index < 0) return IsDelimPatternModified(form, nullptr);
-    const LPARAM position = Combo(IDC_XF304_NAME).GetItemData(index);
+    const LPARAM position = Combo(m_ids.name).GetItemData(index);
     const CDelimPattern* reference =
         m_store && position >= 0 ? m_store->GetDelimPattern(static_cast<int>(position)) : nullptr;
     // A pattern that cannot be had counts as unchanged.
@@ -261,57 +274,45 @@ bool CKorxf304Dlg::IsModified(const std::string& name) {
 
 void CKorxf304Dlg::LoadChosenItem() {
     // A provisional item stands for no stored pattern: the form stays as it is.
-    if (Combo(IDC_XF304_NAME).GetCurSel() >= 0 && m_names.SelectedData() < 0) return;
+    if (Combo(m_ids.name).GetCurSel() >= 0 && m_names.SelectedData() < 0) return;
     LoadSelectedPattern();
 }
 
 bool CKorxf304Dlg::OnCommand(int id, int code, HWND) {
-    if (id == IDC_XF304_NAME) {
-        if (code == CBN_SELCHANGE) SetFieldInError(0);
-        return m_names.OnCommand(code);
+    if (id != m_ids.name) return false;
+    if (code == CBN_SELCHANGE) SetFieldInError(0);
+    return m_names.OnCommand(code);
+}
+
+bool CKorxf304Dlg::OnButtonClicked(int id) {
+    if (id == m_ids.browse) {
+        OnBtnBrowseSample();
+    } else if (id == m_ids.read) {
+        OnBtnReadSample();
+    } else if (id == m_ids.define) {
+        OnBtnDefine();
+    } else if (id == m_ids.undefine) {
+        OnBtnUndefine();
+    } else if (id == m_ids.cancelAll) {
+        OnBtnCancelAll();
+    } else if (id == m_ids.kind[0] || id == m_ids.kind[1]) {
+        SetKind(id == m_ids.kind[0] ? 1 : 2);
+        RebuildItemList();
+    } else if (id == m_ids.update) {
+        OnBtnUpdate();
+    } else if (id == m_ids.deletePattern) {
+        OnBtnDeletePattern();
+    } else if (id == m_ids.back) {
+        ConfirmAndClose();
+    } else {
+        return false;
     }
-    if (code != BN_CLICKED) return false;
-    switch (id) {
-        case IDC_XF304_BROWSE:
-            OnBtnBrowseSample();
-            return true;
-        case IDC_XF304_READ:
-            OnBtnReadSample();
-            return true;
-        case IDC_XF304_DEFINE:
-            OnBtnDefine();
-            return true;
-        case IDC_XF304_UNDEFINE:
-            OnBtnUndefine();
-            return true;
-        case IDC_XF304_CANCEL_ALL:
-            OnBtnCancelAll();
-            return true;
-        case IDC_XF304_GENERAL:
-            SetKind(1);
-            RebuildItemList();
-            return true;
-        case IDC_XF304_SALARY:
-            SetKind(2);
-            RebuildItemList();
-            return true;
-        case IDC_XF304_UPDATE:
-            OnBtnUpdate();
-            return true;
-        case IDC_XF304_DELETE:
-            OnBtnDeletePattern();
-            return true;
-        case IDC_XF304_BACK:
-            ConfirmAndClose();
-            return true;
-        default:
-            return false;
-    }
+    return true;
 }
 
 void CKorxf304Dlg::OnBtnBrowseSample() {
-    if (const auto path = kor::ShowFileDialog(TextFileDialog(GetSafeHwnd())))
-        SetItemText(IDC_XF304_SAMPLE_PATH, *path);
+    if (const auto path = kor::ShowFileDialog(kor::TextFileDialog(GetSafeHwnd())))
+        SetItemText(m_ids.samplePath, *path);
 }
 
 bool CKorxf304Dlg::CheckSamplePath(const std::string& path) {
@@ -363,11 +364,11 @@ bool CKorxf304Dlg::CheckSamplePath(const std::string& path) {
 }
 
 void CKorxf304Dlg::OnBtnReadSample() {
-    const kor::CListBoxView sources = ListBox(IDC_XF304_SOURCE_LIST);
+    const kor::CListBoxView sources = ListBox(m_ids.sourceList);
     sources.ResetContent();
     m_sourceTexts.clear();
     UpdateButtonStates();
-    std::string path = GetItemText(IDC_XF304_SAMPLE_PATH);
+    std::string path = GetItemText(m_ids.samplePath);
     std::replace(path.begin(), path.end(), '/', '\\');  // '/' is never a second byte
     if (!CheckSamplePath(path)) return;
 
@@ -381,10 +382,10 @@ void CKorxf304Dlg::OnBtnReadSample() {
             ShowMessage(9, "振込明細");
             return;
         case CFileAccess::kCannotOpen:
-            ShowPlainMessage(GetSafeHwnd(), "オープンエラー");
+            ShowPlainMessage("オープンエラー");
             return;
         case CFileAccess::kReadError:
-            ShowPlainMessage(GetSafeHwnd(), "リードエラー");
+            ShowPlainMessage("リードエラー");
             return;
         default:
             return;
@@ -401,12 +402,12 @@ void CKorxf304Dlg::OnBtnReadSample() {
 }
 
 void CKorxf304Dlg::OnBtnDefine() {
-    const kor::CListBoxView sources = ListBox(IDC_XF304_SOURCE_LIST);
-    const kor::CListBoxView items = ListBox(IDC_XF304_ITEM_LIST);
+    const kor::CListBoxView sources = ListBox(m_ids.sourceList);
+    const kor::CListBoxView items = ListBox(m_ids.itemList);
     const int source = sources.GetCurSel();
     const int item = items.GetCurSel();
     if (source < 0 || item < 0 || static_cast<size_t>(source) >= m_sourceTexts.size()) {
-        ShowPlainMessage(GetSafeHwnd(), kNotSelected);
+        ShowPlainMessage(kNotSelected);
         return;
     }
     if (m_items[item].column >= 0 && ShowMessage(47) == IDCANCEL) return;
@@ -419,10 +420,10 @@ void CKorxf304Dlg::OnBtnDefine() {
 }
 
 void CKorxf304Dlg::OnBtnUndefine() {
-    const kor::CListBoxView items = ListBox(IDC_XF304_ITEM_LIST);
+    const kor::CListBoxView items = ListBox(m_ids.itemList);
     const int item = items.GetCurSel();
     if (item < 0) {
-        ShowPlainMessage(GetSafeHwnd(), kNotSelected);
+        ShowPlainMessage(kNotSelected);
         return;
     }
     m_items[item].column = -1;
@@ -443,15 +444,15 @@ void CKorxf304Dlg::OnBtnCancelAll() {
 void CKorxf304Dlg::ShowFault(const FormFault& fault) {
     ShowMessage(fault.message, fault.Word1(), fault.Word2());
     int control = 0;
-    if (fault.field == DelimPatternForm::kName) control = IDC_XF304_NAME;
-    if (fault.field == DelimPatternForm::kDataRow) control = IDC_XF304_DATA_ROW;
+    if (fault.field == DelimPatternForm::kName) control = m_ids.name;
+    if (fault.field == DelimPatternForm::kDataRow) control = m_ids.dataRow;
     for (int i = 0; i < 4; ++i) {
-        if (fault.field == DelimPatternForm::AccountTypeField(i)) control = kAccountTypeIds[i];
+        if (fault.field == DelimPatternForm::AccountTypeField(i)) control = m_ids.accountTypes[i];
     }
     for (int k = 0; k < kItemCount; ++k) {
         if (fault.field == DelimPatternForm::ItemField(k)) {
-            ListBox(IDC_XF304_ITEM_LIST).SetCurSel(k);
-            control = IDC_XF304_ITEM_LIST;
+            ListBox(m_ids.itemList).SetCurSel(k);
+            control = m_ids.itemList;
         }
     }
     SetFieldInError(control);
@@ -470,7 +471,7 @@ void CKorxf304Dlg::OnBtnUpdate() {
         ShowFault(fault);
     } else {
         const CDelimPattern pattern = ToDelimPattern(form);
-        if (SavePatternAsked({GetSafeHwnd(), m_store, m_messages}, pattern)) {
+        if (SavePatternAsked({this, m_store}, pattern)) {
             const std::string name = pattern.name;
             m_names.SetCurrentName(name);
             FillPatternCombo();
@@ -482,17 +483,17 @@ void CKorxf304Dlg::OnBtnUpdate() {
 }
 
 void CKorxf304Dlg::OnBtnDeletePattern() {
-    if (!DeleteNamedPatternAsked({GetSafeHwnd(), m_store, m_messages}, m_names)) return;
+    if (!DeleteNamedPatternAsked({this, m_store}, m_names)) return;
     m_names.SetCurrentName({});
     FillPatternCombo();
     LoadSelectedPattern();
-    SetItemText(IDC_XF304_SAMPLE_PATH, "");
-    ListBox(IDC_XF304_SOURCE_LIST).ResetContent();
+    SetItemText(m_ids.samplePath, "");
+    ListBox(m_ids.sourceList).ResetContent();
     m_sourceTexts.clear();
     SetKind(1);
     RebuildItemList();
-    Combo(IDC_XF304_TITLE_ROWS).SetCurSel(1);
-    Combo(IDC_XF304_DATA_ROW).SetCurSel(1);
+    Combo(m_ids.titleRows).SetCurSel(1);
+    Combo(m_ids.dataRow).SetCurSel(1);
     UpdateButtonStates();
 }
 

@@ -11,64 +11,40 @@
 
 namespace xf {
 
-namespace {
+const Korxf305Controls kKorxf305Controls = {
+    IDD_KORXF305,           {IDC_XF305_GENERAL, IDC_XF305_SALARY, IDC_XF305_NO_KIND},
+    IDC_XF305_BACK,         IDC_XF305_UPDATE,
+    IDC_XF305_DELETE,       IDC_XF305_DESCRIPTION,
+    IDC_XF305_NAME,         IDC_XF305_REQUESTER_CODE,
+    IDC_XF305_BRANCH_CODE,  IDC_XF305_BRANCH_NAME,
+    IDC_XF305_ACCOUNT_TYPE, IDC_XF305_ACCOUNT_NUMBER,
+    IDC_XF305_VERSION,
+};
 
-constexpr int kEdits[] = {IDC_XF305_NAME, IDC_XF305_REQUESTER_CODE, IDC_XF305_BRANCH_CODE,
-                          IDC_XF305_BRANCH_NAME, IDC_XF305_ACCOUNT_NUMBER};
-
-int ControlOf(int field) {
-    switch (field) {
-        case RequesterForm::kDescription:
-            return IDC_XF305_DESCRIPTION;
-        case RequesterForm::kName:
-            return IDC_XF305_NAME;
-        case RequesterForm::kRequesterCode:
-            return IDC_XF305_REQUESTER_CODE;
-        case RequesterForm::kBranchCode:
-            return IDC_XF305_BRANCH_CODE;
-        case RequesterForm::kBranchName:
-            return IDC_XF305_BRANCH_NAME;
-        case RequesterForm::kAccountType:
-            return IDC_XF305_ACCOUNT_TYPE;
-        case RequesterForm::kAccountNumber:
-            return IDC_XF305_ACCOUNT_NUMBER;
-        default:
-            return 0;
-    }
-}
-
-}  // namespace
-
-CKorxf305Dlg::CKorxf305Dlg(HICON icon, CApMsgInfoList* messages, std::string helpPath, HWND parent)
-    : CDialogBase(IDD_KORXF305, parent),
-      m_icon(icon),
-      m_messages(messages),
+CKorxf305Dlg::CKorxf305Dlg(HICON icon, CApMsgInfoList* messages, std::string helpPath, HWND parent,
+                           const Korxf305Controls& ids)
+    : CScreenBase(ids.dialog, parent, messages, icon, kProgramName),
+      m_ids(ids),
       m_helpPath(std::move(helpPath)) {}
 
-int CKorxf305Dlg::ShowMessage(int id, const char* word1, const char* word2, const char* word3,
-                              const char* word4, const char* word5) {
-    if (!m_messages) return IDCANCEL;
-    return m_messages->ShowMessage(GetSafeHwnd(), id, word1, word2, word3, word4, word5);
-}
-
 BOOL CKorxf305Dlg::OnInitDialog() {
-    if (m_icon) SetIcon(m_icon);
-    m_descriptions.Attach(Item(IDC_XF305_DESCRIPTION), this);
+    ShowScreenIcon();
+    m_descriptions.Attach(Item(m_ids.description), this);
     InitControls();
     return TRUE;
 }
 
 void CKorxf305Dlg::InitControls() {
-    SetScreenLabels(0, "", IDC_XF305_VERSION, kScreenVersion);
+    SetScreenLabels(0, "", m_ids.version, kScreenVersion);
     SetFieldInError(0);
-    Combo(IDC_XF305_DESCRIPTION).LimitText(74);
-    Edit(IDC_XF305_NAME).LimitText(40);
-    Edit(IDC_XF305_REQUESTER_CODE).LimitText(10);
-    Edit(IDC_XF305_BRANCH_CODE).LimitText(3);
-    Edit(IDC_XF305_BRANCH_NAME).LimitText(15);
-    Edit(IDC_XF305_ACCOUNT_NUMBER).LimitText(7);
-    CheckRadio(IDC_XF305_GENERAL, IDC_XF305_NO_KIND, IDC_XF305_NO_KIND);
-    const kor::CComboView types = Combo(IDC_XF305_ACCOUNT_TYPE);
+    const std::pair<int, int> limits[] = {{m_ids.description, 74},   {m_ids.name, 40},
+                                          {m_ids.requesterCode, 10}, {m_ids.branchCode, 3},
+                                          {m_ids.branchName, 15},    {m_ids.accountNumber, 7}};
+    static_assert(std::size(limits) == std::tuple_size_v<decltype(m_limits)>);
+    for (size_t i = 0; i < std::size(limits); ++i)
+        m_limits[i].Attach(Item(limits[i].first), limits[i].second);
+    CheckRadio(m_ids.kind, m_ids.kind[2]);
+    const kor::CComboView types = Combo(m_ids.accountType);
     types.ResetContent();
     for (const AccountTypeChoice& choice : kRequesterAccountTypes) {
         const int index = types.AddString(choice.text);
@@ -94,17 +70,19 @@ void CKorxf305Dlg::FillDescriptionCombo() {
             items.push_back({requester->description, position++});
     }
     m_descriptions.Fill(items);
-    if (m_selected >= 0) Combo(IDC_XF305_DESCRIPTION).SetCurSel(m_selected);
+    if (m_selected >= 0) Combo(m_ids.description).SetCurSel(m_selected);
 }
 
 void CKorxf305Dlg::ClearEdits() {
-    for (int id : kEdits) SetItemText(id, "");
+    for (int id :
+         {m_ids.name, m_ids.requesterCode, m_ids.branchCode, m_ids.branchName, m_ids.accountNumber})
+        SetItemText(id, "");
 }
 
 void CKorxf305Dlg::ShowSelectedRequester() {
     ClearEdits();
     if (m_store && m_selected >= 0 && static_cast<size_t>(m_selected) < m_store->GetList().size()) {
-        for (int id = IDC_XF305_GENERAL; id <= IDC_XF305_NO_KIND; ++id) Button(id).SetCheck(false);
+        CheckRadio(m_ids.kind, 0);
         ShowForm(FromRequester(*m_store->GetList()[static_cast<size_t>(m_selected)]));
     }
     SetFieldInError(0);
@@ -112,65 +90,56 @@ void CKorxf305Dlg::ShowSelectedRequester() {
 }
 
 void CKorxf305Dlg::ShowForm(const RequesterForm& form) {
-    SetItemText(IDC_XF305_NAME, form.name);
-    SetItemText(IDC_XF305_REQUESTER_CODE, form.requesterCode);
-    SetItemText(IDC_XF305_BRANCH_CODE, form.branchCode);
-    SetItemText(IDC_XF305_BRANCH_NAME, form.branchName);
-    SetItemText(IDC_XF305_ACCOUNT_NUMBER, form.accountNumber);
+    SetItemText(m_ids.name, form.name);
+    SetItemText(m_ids.requesterCode, form.requesterCode);
+    SetItemText(m_ids.branchCode, form.branchCode);
+    SetItemText(m_ids.branchName, form.branchName);
+    SetItemText(m_ids.accountNumber, form.accountNumber);
     int typeIndex = -1;
     for (size_t i = 0; i < std::size(kRequesterAccountTypes); ++i) {
         if (kRequesterAccountTypes[i].value == form.accountType) typeIndex = static_cast<int>(i);
     }
-    Combo(IDC_XF305_ACCOUNT_TYPE).SetCurSel(typeIndex);
-    const int kind = form.kind == "1"   ? IDC_XF305_GENERAL
-                     : form.kind == "2" ? IDC_XF305_SALARY
-                                        : IDC_XF305_NO_KIND;
-    CheckRadio(IDC_XF305_GENERAL, IDC_XF305_NO_KIND, kind);
+    Combo(m_ids.accountType).SetCurSel(typeIndex);
+    CheckRadio(m_ids.kind, m_ids.kind[form.kind == "1" ? 0 : form.kind == "2" ? 1 : 2]);
 }
 
 RequesterForm CKorxf305Dlg::ReadForm() const {
     RequesterForm form;
     form.description = m_descriptions.Text();
-    form.name = GetItemText(IDC_XF305_NAME);
-    form.requesterCode = GetItemText(IDC_XF305_REQUESTER_CODE);
-    form.branchCode = GetItemText(IDC_XF305_BRANCH_CODE);
-    form.branchName = GetItemText(IDC_XF305_BRANCH_NAME);
-    form.accountNumber = GetItemText(IDC_XF305_ACCOUNT_NUMBER);
-    const kor::CComboView types = Combo(IDC_XF305_ACCOUNT_TYPE);
+    form.name = GetItemText(m_ids.name);
+    form.requesterCode = GetItemText(m_ids.requesterCode);
+    form.branchCode = GetItemText(m_ids.branchCode);
+    form.branchName = GetItemText(m_ids.branchName);
+    form.accountNumber = GetItemText(m_ids.accountNumber);
+    const kor::CComboView types = Combo(m_ids.accountType);
     const int typeIndex = types.GetCurSel();
     form.accountType = typeIndex >= 0 ? static_cast<int>(types.GetItemData(typeIndex)) : -1;
-    switch (CheckedRadio(IDC_XF305_GENERAL, IDC_XF305_NO_KIND)) {
-        case IDC_XF305_GENERAL:
-            form.kind = "1";
-            break;
-        case IDC_XF305_SALARY:
-            form.kind = "2";
-            break;
-        default:
-            break;
-    }
+    const int kind = CheckedRadio(m_ids.kind);
+    if (kind == m_ids.kind[0]) form.kind = "1";
+    if (kind == m_ids.kind[1]) form.kind = "2";
     return form;
 }
 
 void CKorxf305Dlg::UpdateButtonStates() {
     const std::string text = m_descriptions.Text();
     if (text.empty()) {
-        EnableItem(IDC_XF305_UPDATE, false);
-        EnableItem(IDC_XF305_DELETE, false);
+        EnableItem(m_ids.update, false);
+        EnableItem(m_ids.deleteRequester, false);
         return;
     }
-    EnableItem(IDC_XF305_UPDATE, true);
-    const kor::CComboView combo = Combo(IDC_XF305_DESCRIPTION);
+    EnableItem(m_ids.update, true);
+    const kor::CComboView combo = Combo(m_ids.description);
     const int selection = combo.GetCurSel();
-    EnableItem(IDC_XF305_DELETE, selection >= 0 && !m_descriptions.HasProvisional() &&
-                                     combo.GetLBText(selection) == text && selection == m_selected);
+    EnableItem(m_ids.deleteRequester, selection >= 0 && !m_descriptions.HasProvisional() &&
+                                          combo.GetLBText(selection) == text &&
+                                          selection == m_selected);
 }
 
 bool CKorxf305Dlg::IsModified(const std::string& description) {
     const CRequesterInfo* reference = nullptr;
     const int index = m_descriptions.Find(description);
     if (m_store && index >= 0 && !m_descriptions.HasProvisional()) {
-        const LPARAM position = Combo(IDC_XF305_DESCRIPTION).GetItemData(index);
+        const LPARAM position = Combo(m_ids.description).GetItemData(index);
         const auto& list = m_store->GetList();
         if (position >= 0 && static_cast<size_t>(position) < list.size())
             reference = list[static_cast<size_t>(position)].get();
@@ -189,49 +158,67 @@ void CKorxf305Dlg::LoadChosenItem() {
 }
 
 bool CKorxf305Dlg::OnCommand(int id, int code, HWND control) {
-    switch (id) {
-        case IDC_XF305_DESCRIPTION:
-            return m_descriptions.OnCommand(code);
-        case IDC_XF305_NAME:
-        case IDC_XF305_BRANCH_NAME:
-            if (code == EN_SETFOCUS) kor::OpenKanaIme(control, &m_imeModes);
-            if (code == EN_KILLFOCUS) kor::CloseIme(control);
-            return true;
-        case IDC_XF305_ACCOUNT_NUMBER:
-            if (code == EN_KILLFOCUS) OnKillfocusAccountNumber();
-            return true;
-        case IDC_XF305_REQUESTER_CODE:
-            if (code == EN_KILLFOCUS) OnKillfocusRequesterCode();
-            return true;
-        default:
-            break;
+    if (id == m_ids.description) return m_descriptions.OnCommand(code);
+    if (id == m_ids.name || id == m_ids.branchName) {
+        if (code == EN_SETFOCUS) kor::OpenKanaIme(control, &m_imeModes);
+        if (code == EN_KILLFOCUS) kor::CloseIme(control);
+        return true;
     }
-    if (code != BN_CLICKED) return false;
-    switch (id) {
-        case IDC_XF305_UPDATE:
-            OnBtnUpdate();
-            return true;
-        case IDC_XF305_DELETE:
-            OnBtnDelete();
-            return true;
-        case IDC_XF305_BACK:
-            ConfirmAndClose();
-            return true;
-        default:
-            return false;
+    if (id == m_ids.accountNumber) {
+        if (code == EN_KILLFOCUS) OnKillfocusAccountNumber();
+        return true;
     }
+    if (id == m_ids.requesterCode) {
+        if (code == EN_KILLFOCUS) OnKillfocusRequesterCode();
+        return true;
+    }
+    return false;
+}
+
+bool CKorxf305Dlg::OnButtonClicked(int id) {
+    if (id == m_ids.update) {
+        OnBtnUpdate();
+    } else if (id == m_ids.deleteRequester) {
+        OnBtnDelete();
+    } else if (id == m_ids.back) {
+        ConfirmAndClose();
+    } else {
+        return false;
+    }
+    return true;
 }
 
 void CKorxf305Dlg::OnKillfocusAccountNumber() {
-    const std::string text = GetItemText(IDC_XF305_ACCOUNT_NUMBER);
+    const std::string text = GetItemText(m_ids.accountNumber);
     const std::string padded = PadAccountNumber(text);
-    if (padded != text) SetItemText(IDC_XF305_ACCOUNT_NUMBER, padded);
+    if (padded != text) SetItemText(m_ids.accountNumber, padded);
 }
 
 void CKorxf305Dlg::OnKillfocusRequesterCode() {
-    const std::string text = GetItemText(IDC_XF305_REQUESTER_CODE);
+    const std::string text = GetItemText(m_ids.requesterCode);
     const std::string padded = PadRequesterCode(text);
-    if (padded != text) SetItemText(IDC_XF305_REQUESTER_CODE, padded);
+    if (padded != text) SetItemText(m_ids.requesterCode, padded);
+}
+
+int CKorxf305Dlg::ControlOf(int field) const {
+    switch (field) {
+        case RequesterForm::kDescription:
+            return m_ids.description;
+        case RequesterForm::kName:
+            return m_ids.name;
+        case RequesterForm::kRequesterCode:
+            return m_ids.requesterCode;
+        case RequesterForm::kBranchCode:
+            return m_ids.branchCode;
+        case RequesterForm::kBranchName:
+            return m_ids.branchName;
+        case RequesterForm::kAccountType:
+            return m_ids.accountType;
+        case RequesterForm::kAccountNumber:
+            return m_ids.accountNumber;
+        default:
+            return 0;
+    }
 }
 
 void CKorxf305Dlg::ShowFault(const FormFault& fault) {
@@ -285,8 +272,8 @@ void CKorxf305Dlg::ResetForm() {
     m_descriptions.SetCurrentName({});
     FillDescriptionCombo();
     ClearEdits();
-    Combo(IDC_XF305_ACCOUNT_TYPE).SetCurSel(0);
-    CheckRadio(IDC_XF305_GENERAL, IDC_XF305_NO_KIND, IDC_XF305_NO_KIND);
+    Combo(m_ids.accountType).SetCurSel(0);
+    CheckRadio(m_ids.kind, m_ids.kind[2]);
     UpdateButtonStates();
     SetFieldInError(0);
     InvalidateRect(GetSafeHwnd(), nullptr, TRUE);

@@ -4,9 +4,11 @@
 // master at once by the store.
 #include <windows.h>
 
+#include <array>
 #include <string>
 
-#include "framework/DialogBase.h"
+#include "common/ScreenBase.h"
+#include "framework/ByteLimitedEdit.h"
 #include "framework/EditableNameList.h"
 #include "framework/Ime.h"
 #include "transfer/RequesterForm.h"
@@ -17,17 +19,25 @@ namespace xf {
 
 class CRequesterStore;
 
-class CKorxf305Dlg : public kor::CDialogBase, private kor::CEditableNameList::Owner {
+// The template and control ids of the screen.
+struct Korxf305Controls {
+    UINT dialog;
+    std::array<int, 3> kind;  // general, salary, none
+    int back, update, deleteRequester;
+    int description;  // the editable list of descriptions
+    int name, requesterCode, branchCode, branchName, accountType, accountNumber;
+    int version;
+};
+// The transfer tool's.
+extern const Korxf305Controls kKorxf305Controls;
+
+class CKorxf305Dlg : public CScreenBase, private kor::CEditableNameList::Owner {
 public:
     // The store is handed over with SetStore before the run; none of the pointers is kept
     // beyond the screen's life or freed by it.
-    CKorxf305Dlg(HICON icon, CApMsgInfoList* messages, std::string helpPath, HWND parent);
+    CKorxf305Dlg(HICON icon, CApMsgInfoList* messages, std::string helpPath, HWND parent,
+                 const Korxf305Controls& ids = kKorxf305Controls);
     void SetStore(CRequesterStore* store) { m_store = store; }
-
-    // The message of id with its words, as a box owned by the screen; the pressed button.
-    int ShowMessage(int id, const char* word1 = nullptr, const char* word2 = nullptr,
-                    const char* word3 = nullptr, const char* word4 = nullptr,
-                    const char* word5 = nullptr);
 
     // True when the form, with description in its description field, differs from the
     // requester listed under description (or from an empty form when none is listed under it,
@@ -38,6 +48,7 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    bool OnButtonClicked(int id) override;
     bool OnCommand(int id, int code, HWND control) override;
     void OnClose() override { ConfirmAndClose(); }
 
@@ -56,19 +67,22 @@ private:
     void OnKillfocusAccountNumber();
     void OnKillfocusRequesterCode();
     void ShowFault(const FormFault& fault);
+    // The control that shows field of the form.
+    int ControlOf(int field) const;
 
     // The name list's questions.
     bool IsFormModified(const std::string& name) override { return IsModified(name); }
     void LoadChosenItem() override;
     int AskDiscardForChoice() override { return ShowMessage(109); }
 
-    HICON m_icon;
-    CApMsgInfoList* m_messages;
+    Korxf305Controls m_ids;
     std::string m_helpPath;  // kept, never opened
     CRequesterStore* m_store = nullptr;
     int m_selected = -1;  // list position of the requester last shown
     kor::CEditableNameList m_descriptions;
     kor::ImeModes m_imeModes;
+    // Each field goes into a master field of fixed width in bytes.
+    std::array<kor::CByteLimitedEdit, 6> m_limits;
 };
 
 }  // namespace xf

@@ -6,11 +6,11 @@
 #include <string>
 #include <string_view>
 
+#include "common/PatternEntry.h"
 #include "common/PatternLayout.h"
 
 #include "transfer/DelimPattern.h"
 #include "transfer/FixedPattern.h"
-#include "transfer/PatternEntry.h"
 
 namespace xf {
 

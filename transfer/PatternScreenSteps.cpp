@@ -3,9 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "common/ApMsgInfoList.h"
+#include "common/ScreenBase.h"
 #include "transfer/PatternStore.h"
-#include "transfer/PlainMessage.h"
 
 namespace xf {
 
@@ -18,21 +17,16 @@ template <class Save>
 bool SaveAsked(const PatternScreen& screen, const std::string& name, int shapeFilter, Save save) {
     if (!screen.store) return false;
     const bool stored = screen.store->Find(name, shapeFilter) == 1;
-    if (screen.ShowMessage(stored ? 16 : 3) != IDOK) return false;
+    if (screen.screen->ShowMessage(stored ? 16 : 3) != IDOK) return false;
     if (save(stored ? screen.store->IndexOf(name) : -1) != 1) {
-        screen.ShowMessage(104, "更新処理");
+        screen.screen->ShowMessage(104, "更新処理");
         return false;
     }
-    screen.ShowMessage(110, "パターン情報", "「ファイル読込」");
+    screen.screen->ShowMessage(110, "パターン情報", "「ファイル読込」");
     return true;
 }
 
 }  // namespace
-
-int PatternScreen::ShowMessage(int id, const char* word1, const char* word2) const {
-    if (!messages) return IDCANCEL;
-    return messages->ShowMessage(owner, id, word1, word2);
-}
 
 void FillPatternNames(kor::CEditableNameList& names, const CPatternStore* store, bool fixedLength) {
     std::vector<kor::CEditableNameList::Item> items;
@@ -61,12 +55,12 @@ bool DeleteNamedPatternAsked(const PatternScreen& screen, const kor::CEditableNa
     const int index = names.Find(names.Text());
     const LPARAM position = index >= 0 ? names.Combo().GetItemData(index) : -1;
     if (position < 0) {
-        ShowPlainMessage(screen.owner, "変換パターンが未選択");
+        screen.screen->ShowPlainMessage("変換パターンが未選択");
         return false;
     }
-    if (screen.ShowMessage(2) == IDCANCEL || !screen.store) return false;
+    if (screen.screen->ShowMessage(2) == IDCANCEL || !screen.store) return false;
     if (screen.store->Delete(static_cast<int>(position)) != 1) {
-        screen.ShowMessage(104, "削除処理");
+        screen.screen->ShowMessage(104, "削除処理");
         return false;
     }
     return true;

@@ -3,11 +3,9 @@
 // listing the stored patterns of their shape, saving the form's pattern after asking, and
 // deleting the pattern named in the name field after asking. Each outcome is shown in a box
 // owned by the screen.
-#include <windows.h>
-
 #include "framework/EditableNameList.h"
 
-class CApMsgInfoList;
+class CScreenBase;
 
 namespace xf {
 
@@ -15,14 +13,10 @@ class CDelimPattern;
 class CFixedPattern;
 class CPatternStore;
 
-// The screen a step works for; neither the store nor the message table is owned.
+// The screen a step works for, which shows its messages, and the store; neither is owned.
 struct PatternScreen {
-    HWND owner = nullptr;
+    const CScreenBase* screen = nullptr;
     CPatternStore* store = nullptr;
-    CApMsgInfoList* messages = nullptr;
-
-    // The message of id with its words; IDCANCEL without a message table.
-    int ShowMessage(int id, const char* word1 = nullptr, const char* word2 = nullptr) const;
 };
 
 // Fills names with the stored patterns of one shape, each item's data its position in the store.

@@ -7,13 +7,16 @@
 #include <string_view>
 #include <vector>
 
+#include "common/PatternEntry.h"
 #include "common/ProgressTask.h"
 #include "transfer/DelimPattern.h"
 #include "transfer/FixedPattern.h"
-#include "transfer/PatternEntry.h"
 #include "transfer/ProgressQuestions.h"
 
 namespace xf {
+
+// The store lists its patterns by the shared pattern entry.
+using ::CPatternEntry;
 
 using CPatternObList = std::vector<std::unique_ptr<CPatternEntry>>;
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "transfer/FormFault.h"
+#include "common/FormFault.h"
 #include "transfer/RequesterInfo.h"
 
 namespace xf {

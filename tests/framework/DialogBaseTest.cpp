@@ -12,6 +12,7 @@
 
 #include "FrameworkTestDialog.h"
 #include "framework/App.h"
+#include "framework/RunFault.h"
 #include "framework/UniqueHandle.h"
 
 namespace {
@@ -32,8 +33,10 @@ public:
 
     std::function<void(TestDialog&)> onInit;
     bool throwOnCommand = false;
+    bool takeClicks = false;  // OnButtonClicked handles the clicks
     int inits = 0, oks = 0, cancels = 0, closes = 0, destroys = 0;
     std::vector<int> commands;
+    std::vector<int> clicks;
 
     using CDialogBase::ScreenColors;
 
@@ -42,6 +45,11 @@ protected:
         ++inits;
         if (onInit) onInit(*this);
         return TRUE;
+    }
+    bool OnButtonClicked(int id) override {
+        if (!takeClicks) return false;
+        clicks.push_back(id);
+        return true;
     }
     bool OnCommand(int id, int code, HWND) override {
         if (throwOnCommand) throw std::runtime_error("handler failed");
@@ -147,6 +155,112 @@ TEST_F(DialogBaseTest, NoExceptionLeavesTheDialogProcedure) {
     dialog.throwOnCommand = false;
     dialog.Button(IDC_FT_RADIO2).Click();
     EXPECT_EQ(dialog.commands, std::vector<int>{IDC_FT_RADIO2});
+    // The exception is kept for the run to end with.
+    const std::exception_ptr fault = kor::TakeRunFault();
+    ASSERT_TRUE(fault);
+    EXPECT_THROW(std::rethrow_exception(fault), std::runtime_error);
+}
+
+// --- Exceptions out of handlers ---------------------------------------------------------------
+
+std::string TextOf(const std::exception_ptr& fault) {
+    try {
+        std::rethrow_exception(fault);
+    } catch (const std::exception& e) {
+        return e.what();
+    } catch (...) {
+        return "?";
+    }
+}
+
+// What DoModal threw, or null when it returned.
+std::exception_ptr FaultOfRun(kor::CDialogBase& dialog) {
+    try {
+        dialog.DoModal();
+    } catch (...) {
+        return std::current_exception();
+    }
+    return nullptr;
+}
+
+TEST_F(DialogBaseTest, AnExceptionOutOfAHandlerEndsTheModalRunAndLeavesDoModal) {
+    dialog.onInit = [](TestDialog& d) {
+        d.Post([&d] {
+            d.throwOnCommand = true;
+            d.Button(IDC_FT_CLOSE).Click();
+        });
+        // Never reached: the run has ended.
+        d.Post([&d] { d.EndDialog(5); });
+    };
+    const std::exception_ptr fault = FaultOfRun(dialog);
+    ASSERT_TRUE(fault);
+    EXPECT_EQ(TextOf(fault), "handler failed");
+    EXPECT_EQ(dialog.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(dialog.destroys, 1);
+    EXPECT_FALSE(kor::HasRunFault());
+}
+
+TEST_F(DialogBaseTest, AnExceptionDuringInitialisationEndsTheRunBeforeItShows) {
+    dialog.onInit = [](TestDialog&) { throw std::runtime_error("no start"); };
+    const std::exception_ptr fault = FaultOfRun(dialog);
+    ASSERT_TRUE(fault);
+    EXPECT_EQ(TextOf(fault), "no start");
+    EXPECT_EQ(dialog.GetSafeHwnd(), nullptr);
+}
+
+TEST_F(DialogBaseTest, AnExceptionInANestedRunEndsEveryRunOnce) {
+    TestDialog inner;
+    inner.onInit = [](TestDialog& d) { d.Post([] { throw std::logic_error("inner failed"); }); };
+    bool afterInner = false;
+    dialog.onInit = [&](TestDialog& d) {
+        d.Post([&] {
+            inner.DoModal();
+            afterInner = true;
+        });
+    };
+    const std::exception_ptr fault = FaultOfRun(dialog);
+    ASSERT_TRUE(fault);
+    EXPECT_EQ(TextOf(fault), "inner failed");
+    EXPECT_FALSE(afterInner);
+    EXPECT_EQ(inner.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(dialog.GetSafeHwnd(), nullptr);
+    EXPECT_FALSE(kor::HasRunFault());
+}
+
+TEST_F(DialogBaseTest, AnExceptionOfAModelessWindowEndsTheModalRunAroundIt) {
+    TestDialog modeless;
+    ASSERT_TRUE(modeless.Create());
+    modeless.throwOnCommand = true;
+    dialog.onInit = [&](TestDialog& d) {
+        d.Post([&] { modeless.Button(IDC_FT_CLOSE).Click(); });
+        d.Post([&d] { d.EndDialog(5); });
+    };
+    const std::exception_ptr fault = FaultOfRun(dialog);
+    ASSERT_TRUE(fault);
+    EXPECT_EQ(TextOf(fault), "handler failed");
+}
+
+// --- Buttons ----------------------------------------------------------------------------------
+
+TEST_F(DialogBaseTest, AClickReachesOnButtonClickedAndOtherCommandsOnCommand) {
+    Open();
+    dialog.takeClicks = true;
+    HWND hwnd = dialog.GetSafeHwnd();
+    dialog.Button(IDC_FT_RADIO2).Click();
+    SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDC_FT_CLOSE, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(dialog.Item(IDC_FT_CLOSE)));
+    // A menu item's command has code 0 too, but comes from no control.
+    SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(4711, 0), 0);
+    EXPECT_EQ(dialog.clicks, (std::vector<int>{IDC_FT_RADIO2, IDC_FT_CLOSE}));
+    EXPECT_EQ(dialog.commands, std::vector<int>{4711});
+    EXPECT_NE(dialog.GetSafeHwnd(), nullptr);  // the click on Close went nowhere else
+}
+
+TEST_F(DialogBaseTest, AClickThatOnButtonClickedLeavesGoesToOnCommand) {
+    Open();
+    dialog.Button(IDC_FT_RADIO1).Click();
+    EXPECT_TRUE(dialog.clicks.empty());
+    EXPECT_EQ(dialog.commands, std::vector<int>{IDC_FT_RADIO1});
 }
 
 // --- F1 ---------------------------------------------------------------------------------------
@@ -313,6 +427,20 @@ TEST_F(DialogBaseTest, ScreenLabelsAndRadios) {
     dialog.CheckRadio(IDC_FT_RADIO1, IDC_FT_RADIO2, IDC_FT_RADIO1);
     EXPECT_TRUE(dialog.Button(IDC_FT_RADIO1).IsChecked());
     EXPECT_FALSE(dialog.Button(IDC_FT_RADIO2).IsChecked());
+}
+
+TEST_F(DialogBaseTest, RadioGroupsGivenByTheirIdsInAnyOrder) {
+    Open();
+    const int group[] = {IDC_FT_RADIO2, IDC_FT_RADIO1};
+    dialog.CheckRadio(group, IDC_FT_RADIO2);
+    EXPECT_EQ(dialog.CheckedRadio(group), IDC_FT_RADIO2);
+    EXPECT_FALSE(dialog.Button(IDC_FT_RADIO1).IsChecked());
+    dialog.CheckRadio(group, IDC_FT_RADIO1);
+    EXPECT_EQ(dialog.CheckedRadio(group), IDC_FT_RADIO1);
+    EXPECT_FALSE(dialog.Button(IDC_FT_RADIO2).IsChecked());
+    // An id outside the group checks none.
+    dialog.CheckRadio(group, 0);
+    EXPECT_EQ(dialog.CheckedRadio(group), 0);
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ TEST(ConvertRules, PatternForRequester) {
                           {1, "1", "1", 0}, {2, "1", "1", 103}, {1, "2", "2", 103},
                           {2, "2", "2", 0}, {2, "9", "1", 49}};
     for (const Case& c : cases) {
-        xf::CPatternEntry entry;
+        CPatternEntry entry;
         entry.kind = c.kind;
         xf::CRequesterInfo requester;
         CStrUtil::CopyToBuffer(c.accountType, requester.accountType, 1);
@@ -53,7 +53,7 @@ TEST(ConvertRules, CompleteDataSetTakesTheChoicesAndThePatternOptions) {
     };
     const Case cases[] = {{2, 1, "2", 1, 2}, {2, 0, "1", 0, 1}, {1, 1, "3", 0, 0}};
     for (const Case& c : cases) {
-        xf::CPatternEntry entry;
+        CPatternEntry entry;
         entry.kind = c.kind;
         xf::CDelimPattern delim;
         delim.SetField(28, c.zero);

@@ -16,7 +16,6 @@ using xf::CConvertEngine;
 using xf::CDataSet;
 using xf::CDelimPattern;
 using xf::CFixedPattern;
-using xf::CPatternEntry;
 
 // (item kind, column) pairs.
 using Columns = std::initializer_list<std::pair<int, int>>;

@@ -8,7 +8,7 @@
 #include <ostream>
 #include <string>
 
-#include "transfer/FormFault.h"
+#include "common/FormFault.h"
 
 namespace xftest {
 
@@ -37,7 +37,7 @@ std::string CaseName(const testing::TestParamInfo<FormCase<Form>>& info) {
 template <class Form, class Check>
 void ExpectFirstFault(const FormCase<Form>& c, Form form, Check check) {
     c.change(form);
-    const xf::FormFault fault = check(form);
+    const FormFault fault = check(form);
     EXPECT_EQ(fault.message, c.message);
     EXPECT_EQ(fault.word1, c.word1);
     EXPECT_EQ(fault.word2, c.word2);

@@ -246,7 +246,7 @@ TEST_F(Xf304Test, CancellingAllAssignmentsLeavesEveryItemUndefined) {
     AssignRequired();
     ASSERT_EQ(screen.Items()[7].column, 7);
     xftest::Click(hwnd, IDC_XF304_CANCEL_ALL);
-    for (const xf::CFieldItem& item : screen.Items()) EXPECT_EQ(item.column, -1);
+    for (const CFieldItem& item : screen.Items()) EXPECT_EQ(item.column, -1);
     const Lines items = ListLines(IDC_XF304_ITEM_LIST);
     ASSERT_EQ(items.size(), 12u);
     EXPECT_EQ(items[7], "振込金額        (必須) ：未定義");
@@ -378,7 +378,13 @@ TEST_F(Xf304Test, ANameLongerThanAPatternHoldsIsRefusedBeforeTheShapeCheck) {
     LoadMaster(Master() + xftest::PatternLine(fixed));
     Open();
     TypeName((fixedName + "名").c_str());
-    EXPECT_EQ(screen.GetItemText(IDC_XF304_NAME).size(), 76u);  // the field takes 38 characters
+    // Typing stops at the 74 bytes that a pattern holds: 37 of the 38 characters.
+    EXPECT_EQ(screen.GetItemText(IDC_XF304_NAME).size(), 74u);
+    // A longer name that gets into the field otherwise is still refused by the update.
+    screen.SetItemText(IDC_XF304_NAME, fixedName + "名");
+    xftest::Notify(hwnd, IDC_XF304_NAME, CBN_EDITCHANGE);
+    xftest::Notify(hwnd, IDC_XF304_NAME, CBN_KILLFOCUS);
+    EXPECT_EQ(screen.GetItemText(IDC_XF304_NAME).size(), 76u);
     AssignRequired();
     kortest::MessageScript script({IDCANCEL});
     xftest::Click(hwnd, IDC_XF304_UPDATE);

@@ -158,7 +158,12 @@ TEST_F(Xf305Test, ADescriptionLongerThanTheRecordHoldsIsRefused) {
     std::string description;
     for (int i = 0; i < 38; ++i) description += "口";
     FillNew(description.c_str());
-    EXPECT_EQ(Get(IDC_XF305_DESCRIPTION).size(), 76u);  // the field takes 38 characters
+    // Typing stops at the 74 bytes that the record holds: 37 of the 38 characters.
+    EXPECT_EQ(Get(IDC_XF305_DESCRIPTION).size(), 74u);
+    // A longer text that gets into the field otherwise is still refused by the update.
+    screen.SetItemText(IDC_XF305_DESCRIPTION, description);
+    xftest::Notify(hwnd, IDC_XF305_DESCRIPTION, CBN_EDITCHANGE);
+    EXPECT_EQ(Get(IDC_XF305_DESCRIPTION).size(), 76u);
     kortest::MessageScript script({IDCANCEL});
     xftest::Click(hwnd, IDC_XF305_UPDATE);
     ASSERT_FALSE(script.Shown().empty());

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "MainScreenHost.h"
+#include "framework/AboutDlg.h"
 #include "support/TestPaths.h"
-#include "transfer/AboutDlg.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ TEST_F(MainScreenScreenshot, DISABLED_ShowsTheMainScreenAfterARead) {
     UpdateWindow(Hwnd());
 
     HWND shown = Hwnd();
-    CAboutDlg about(Hwnd());
+    kor::CAboutDlg about(IDD_ABOUTBOX, "Korxf300", Hwnd());
     if (const char* a = std::getenv("KOR_SHOT_ABOUT"); a && *a == '1') {
         ASSERT_TRUE(about.Create());
         ShowWindow(about.GetSafeHwnd(), SW_SHOW);

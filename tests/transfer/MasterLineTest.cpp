@@ -124,7 +124,7 @@ TEST(PatternLine, WrongShapeLeavesThePatternAlone) {
 }
 
 TEST(PatternLine, EntryOfALine) {
-    const xf::CPatternEntry e = xf::PatternEntryOf(Line(DelimFields()), 7);
+    const CPatternEntry e = xf::PatternEntryOf(Line(DelimFields()), 7);
     EXPECT_EQ(e.kind, 2);
     EXPECT_EQ(e.fileClass, 1);
     EXPECT_EQ(e.name, "CSVﾃｽﾄ");

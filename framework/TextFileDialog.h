@@ -1,16 +1,16 @@
 #pragma once
-// The file dialog that the transfer tool's screens show for a customer's file, a sample of one
-// or the transfer file: text files (*.txt, *.csv) or all files, owned by the screen.
+// The file dialog that the screens show for a customer's file, a sample of one or an upload
+// file: text files (*.txt, *.csv) or all files, owned by the screen.
 #include <windows.h>
 // After windows.h.
 #include <commdlg.h>
 
 #include "framework/FileDialogSeam.h"
 
-namespace xf {
+namespace kor {
 
-inline kor::FileDialogRequest TextFileDialog(HWND owner) {
-    kor::FileDialogRequest request;
+inline FileDialogRequest TextFileDialog(HWND owner) {
+    FileDialogRequest request;
     request.owner = owner;
     request.filter = "ﾃｷｽﾄﾌｧｲﾙ (*.txt *.csv)|*.csv;*.txt|すべてのﾌｧｲﾙ (*.*)|*.*||";
     request.defaultExt = "csv;txt";
@@ -18,4 +18,4 @@ inline kor::FileDialogRequest TextFileDialog(HWND owner) {
     return request;
 }
 
-}  // namespace xf
+}  // namespace kor

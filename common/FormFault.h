@@ -3,8 +3,6 @@
 // takes the focus (a value of the form's own field enumeration). Message 0 means no fault.
 #include <string>
 
-namespace xf {
-
 struct FormFault {
     int message = 0;
     std::string word1;
@@ -15,5 +13,3 @@ struct FormFault {
     const char* Word1() const { return word1.empty() ? nullptr : word1.c_str(); }
     const char* Word2() const { return word2.empty() ? nullptr : word2.c_str(); }
 };
-
-}  // namespace xf

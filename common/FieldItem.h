@@ -1,15 +1,11 @@
 #pragma once
-// One row of the item list of the separated-pattern settings screen.
+// One row of the item list of a separated-pattern settings screen.
 #include <string>
-
-namespace xf {
 
 class CFieldItem {
 public:
     std::string itemName;  // label as listed, e.g. "振込金額        (必須) ："
     int column = 0;        // assigned input column; the screen uses -1 for none
     std::string text;      // text of the assigned column
-    int generalOnly = 0;   // 1 for items only general transfers carry
+    int generalOnly = 0;   // 1 for items that only some kinds carry
 };
-
-}  // namespace xf

@@ -1,0 +1,27 @@
+#include "common/ScreenBase.h"
+
+#include <utility>
+
+#include "common/ApMsgInfoList.h"
+#include "framework/PlainMessage.h"
+
+CScreenBase::CScreenBase(UINT templateId, HWND parent, CApMsgInfoList* messages, HICON icon,
+                         std::string programName)
+    : CDialogBase(templateId, parent),
+      m_messages(messages),
+      m_icon(icon),
+      m_programName(std::move(programName)) {}
+
+int CScreenBase::ShowMessage(int id, const char* word1, const char* word2, const char* word3,
+                             const char* word4, const char* word5) const {
+    if (!m_messages) return IDCANCEL;
+    return m_messages->ShowMessage(GetSafeHwnd(), id, word1, word2, word3, word4, word5);
+}
+
+int CScreenBase::ShowPlainMessage(std::string_view text) const {
+    return kor::ShowPlainMessage(GetSafeHwnd(), text, m_programName);
+}
+
+void CScreenBase::ShowScreenIcon() const {
+    if (m_icon) SetIcon(m_icon);
+}
