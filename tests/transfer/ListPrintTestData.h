@@ -3,6 +3,7 @@
 // error-free records that differ only in their serial numbers.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -12,9 +13,11 @@
 namespace kortest {
 
 inline void Set(xf::CDetailRecord& record, int kind, const char* text, int code = 0) {
+    const size_t width = static_cast<size_t>(record.Width(kind));
+    const size_t length = std::min(std::strlen(text), width);
     char* item = record.Text(kind);
-    std::strncpy(item, text, static_cast<size_t>(record.Width(kind)));
-    item[record.Width(kind)] = '\0';
+    std::memcpy(item, text, length);
+    item[length] = '\0';
     record.SetResult(kind, code);
 }
 
