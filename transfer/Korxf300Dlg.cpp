@@ -1,13 +1,10 @@
 #include "transfer/Korxf300Dlg.h"
 
-// After windows.h.
-#include <commctrl.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
-#include <utility>
 #include <string_view>
+#include <utility>
 
 #include "common/FileAccess.h"
 #include "common/FlowMessages.h"
@@ -16,7 +13,6 @@
 #include "common/StrUtil.h"
 #include "common/SysEnv.h"
 #include "framework/AboutDlg.h"
-#include "framework/Cp932.h"
 #include "framework/FileDialogSeam.h"
 #include "framework/MessageSeam.h"
 #include "framework/TextFileDialog.h"
@@ -45,8 +41,6 @@ constexpr char kHelpFileName[] = "KorXF300.chm";
 
 // System-menu commands 16..31 open the about box.
 constexpr UINT kAboutCommand = 0x0010;
-
-constexpr LPARAM kTipMaxWidth = 640;
 
 // End result of a screen that could not start.
 constexpr INT_PTR kEndedAtStart = 2;
@@ -182,43 +176,15 @@ bool CKorxf300Dlg::LoadMasters() {
 }
 
 void CKorxf300Dlg::CreateTooltip() {
-    m_tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, GetSafeHwnd(), nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
-    if (!m_tooltip) return;
-    LOGFONTW font{};
-    font.lfHeight = 12;
-    font.lfWidth = 6;
-    font.lfWeight = FW_NORMAL;
-    font.lfCharSet = SHIFTJIS_CHARSET;
-    lstrcpynW(font.lfFaceName, L"ＭＳ ゴシック", LF_FACESIZE);
-    m_tooltipFont.reset(CreateFontIndirectW(&font));
-    if (m_tooltipFont)
-        SendMessageW(m_tooltip, WM_SETFONT, reinterpret_cast<WPARAM>(m_tooltipFont.get()), FALSE);
-    SendMessageW(m_tooltip, TTM_SETMAXTIPWIDTH, 0, kTipMaxWidth);
-
     // The text is made when the tip is about to show, from the requester chosen then.
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = GetSafeHwnd();
-    tool.uId = reinterpret_cast<UINT_PTR>(Item(m_ids.requesterList));
-    tool.lpszText = LPSTR_TEXTCALLBACKW;
-    SendMessageW(m_tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    SendMessageW(m_tooltip, TTM_ACTIVATE, TRUE, 0);
+    m_requesterTip.Create(GetSafeHwnd(), Item(m_ids.requesterList), [this] {
+        UpdateRequesterSelection();
+        return m_requester ? xf::RequesterTipText(*m_requester) : std::string();
+    });
 }
 
 bool CKorxf300Dlg::OnNotify(int /*id*/, NMHDR* header) {
-    if (!m_tooltip || header->hwndFrom != m_tooltip || header->code != TTN_GETDISPINFOW)
-        return false;
-    UpdateRequesterSelection();
-    m_tipText = m_requester ? kor::ToWide(xf::RequesterTipText(*m_requester)) : std::wstring();
-    auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
-    info->lpszText = m_tipText.data();
-    info->szText[0] = L'\0';
-    info->hinst = nullptr;
-    return true;
+    return m_requesterTip.OnNotify(header);
 }
 
 // --- The lists ---------------------------------------------------------------------------------
@@ -345,7 +311,7 @@ bool CKorxf300Dlg::OnOtherMessage(UINT msg, WPARAM /*wp*/, LPARAM /*lp*/, INT_PT
 void CKorxf300Dlg::OnDestroy() {
     m_dataSet.reset();
     m_requester = nullptr;
-    m_tooltip = nullptr;
+    m_requesterTip.Detach();
 }
 
 // --- Closing -----------------------------------------------------------------------------------

@@ -10,7 +10,7 @@
 
 #include "common/ApMsgInfoList.h"
 #include "common/ScreenBase.h"
-#include "framework/UniqueHandle.h"
+#include "framework/ControlTip.h"
 #include "transfer/ConversionFlow.h"
 #include "transfer/DataSet.h"
 #include "transfer/PatternStore.h"
@@ -103,7 +103,5 @@ private:
     int m_requesterIndex = -1;
     std::string m_requesterDescription;
 
-    HWND m_tooltip = nullptr;  // owned by the screen's window
-    kor::UniqueFont m_tooltipFont;
-    std::wstring m_tipText;
+    kor::CControlTip m_requesterTip;
 };
