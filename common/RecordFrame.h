@@ -22,7 +22,6 @@ public:
     static int SlotOfLengthCode(int lengthCode, int lineBreak);
     static std::uint64_t EstimateFileSize(int lengthCode, int lineBreak, int records);
 
-    int RecordSize() const { return m_recordSize; }
     // Bytes from the start of one record to the start of the next.
     int Slot() const { return m_recordSize + (m_lineBreak ? 2 : 0); }
     // Size of a file of n records and the end byte.
@@ -31,7 +30,7 @@ public:
     // Makes room for n records and the end byte at once, so that adding never reallocates.
     void Reserve(size_t records) { m_bytes.reserve(FileSize(records)); }
     // Appends a record of blanks (and its CR LF) and returns its first byte; the record's
-    // RecordSize() bytes are the caller's to fill until the next record is added.
+    // bytes (the size given at construction) are the caller's to fill until the next record is added.
     char* AddRecord();
     size_t RecordCount() const { return m_records; }
     // Puts the end byte after the last record.

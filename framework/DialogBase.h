@@ -46,7 +46,6 @@ public:
 
     HWND GetSafeHwnd() const { return m_hwnd; }
     HWND Parent() const { return m_parent; }
-    UINT TemplateId() const { return m_templateId; }
     HWND Item(int id) const { return GetDlgItem(m_hwnd, id); }
 
     CWindowView Window(int id) const { return CWindowView(Item(id)); }

@@ -56,8 +56,7 @@ BOOL CKorxf300App::InitInstance() {
             return FALSE;
     }
 
-    m_programFolder = GetModuleFolder(Instance());
-    CKorxf300Dlg dialog(m_programFolder);
+    CKorxf300Dlg dialog(GetModuleFolder(Instance()));
     if (!CSysEnv::Instance().IsGridControlInstalled()) {
         kor::ShowMessageBox(nullptr, kGridMissing, kErrorCaption, MB_OK | MB_ICONERROR);
         return FALSE;

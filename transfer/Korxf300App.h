@@ -25,12 +25,7 @@ public:
     // on a character boundary; returns 1.
     static int GetModuleFolderBuf(HINSTANCE instance, char* buffer, size_t size);
 
-    const std::string& ProgramFolder() const { return m_programFolder; }
-
 protected:
     // Runs the whole program; always FALSE.
     BOOL InitInstance() override;
-
-private:
-    std::string m_programFolder;
 };

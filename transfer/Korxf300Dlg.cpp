@@ -1,20 +1,18 @@
 #include "transfer/Korxf300Dlg.h"
 
-// After windows.h.
-#include <commctrl.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "common/FileAccess.h"
 #include "common/FlowMessages.h"
+#include "common/PathCheck.h"
 #include "common/PathNames.h"
 #include "common/StrUtil.h"
 #include "common/SysEnv.h"
 #include "framework/AboutDlg.h"
-#include "framework/Cp932.h"
 #include "framework/FileDialogSeam.h"
 #include "framework/MessageSeam.h"
 #include "framework/TextFileDialog.h"
@@ -32,7 +30,6 @@
 
 namespace {
 
-constexpr char kProgramTitle[] = "Korxf300";
 constexpr char kErrorCaption[] = "エラー";
 constexpr char kMessageMasterBroken[] =
     "処理に必要なファイルが破損しています。再インストールして下さい。<B>";
@@ -45,23 +42,55 @@ constexpr char kHelpFileName[] = "KorXF300.chm";
 // System-menu commands 16..31 open the about box.
 constexpr UINT kAboutCommand = 0x0010;
 
-constexpr LPARAM kTipMaxWidth = 640;
-
 // End result of a screen that could not start.
 constexpr INT_PTR kEndedAtStart = 2;
 
-enum class PathKind { kMissing, kFile, kFolder };
+// The program icon of the resources; shared, never destroyed.
+HICON ProgramIcon(UINT id) {
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
+                                         IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+}
 
-PathKind KindOf(std::string_view path) {
-    const DWORD attributes = GetFileAttributesW(kor::ToWide(path).c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) return PathKind::kMissing;
-    return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? PathKind::kFolder : PathKind::kFile;
+// A master that could not be loaded counts as empty while its file does not exist.
+bool IsMissing(const std::string& path) {
+    return kor::CPathProbe::System().KindOf(path) == kor::CPathProbe::Kind::kMissing;
 }
 
 }  // namespace
 
-CKorxf300Dlg::CKorxf300Dlg(std::string programFolder, HWND parent)
-    : CScreenBase(IDD_KORXF300, parent, &m_messages, nullptr, kProgramTitle),
+namespace xf {
+
+const Korxf300Controls kKorxf300Controls = {
+    IDD_KORXF300,
+    IDD_ABOUTBOX,
+    IDS_ABOUTBOX,
+    IDR_MAINFRAME,
+    IDC_XF300_EXIT,
+    IDC_XF300_READ,
+    IDC_XF300_CORRECT,
+    IDC_XF300_OUTPUT_DATA,
+    IDC_XF300_CHECK,
+    IDC_XF300_FIXED_PATTERN,
+    IDC_XF300_DELIM_PATTERN,
+    IDC_XF300_REQUESTER,
+    IDC_XF300_REQUESTER_LIST,
+    IDC_XF300_PATTERN,
+    IDC_XF300_MONTH,
+    IDC_XF300_DAY,
+    {IDC_XF300_SALARY, IDC_XF300_BONUS},
+    IDC_XF300_INPUT,
+    IDC_XF300_BROWSE_INPUT,
+    IDC_XF300_OUTPUT,
+    IDC_XF300_BROWSE_OUTPUT,
+    IDC_XF300_VERSION,
+};
+
+}  // namespace xf
+
+CKorxf300Dlg::CKorxf300Dlg(std::string programFolder, HWND parent,
+                           const xf::Korxf300Controls& ids)
+    : CScreenBase(ids.dialog, parent, &m_messages, ProgramIcon(ids.icon), xf::kProgramName),
+      m_ids(ids),
       m_programFolder(std::move(programFolder)) {}
 
 CKorxf300Dlg::~CKorxf300Dlg() {
@@ -71,16 +100,13 @@ CKorxf300Dlg::~CKorxf300Dlg() {
 // --- Initialisation ------------------------------------------------------------------------------
 
 BOOL CKorxf300Dlg::OnInitDialog() {
-    SetItemText(IDC_XF300_VERSION, xf::kScreenVersion);
+    SetItemText(m_ids.version, xf::kScreenVersion);
     AddAboutItem();
-    m_icon =
-        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME),
-                                      IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
-    if (m_icon) SetIcon(m_icon);
+    ShowScreenIcon();
 
-    EnableItem(IDC_XF300_CORRECT, false);
-    EnableItem(IDC_XF300_CHECK, false);
-    EnableItem(IDC_XF300_OUTPUT_DATA, false);
+    EnableItem(m_ids.correct, false);
+    EnableItem(m_ids.check, false);
+    EnableItem(m_ids.outputData, false);
 
     if (!LoadMasters()) {
         // The screen closes as soon as it would be shown.
@@ -96,7 +122,7 @@ void CKorxf300Dlg::AddAboutItem() {
     HMENU menu = GetSystemMenu(GetSafeHwnd(), FALSE);
     if (!menu) return;
     wchar_t text[256] = {};
-    if (LoadStringW(GetModuleHandleW(nullptr), IDS_ABOUTBOX, text, 256) > 0) {
+    if (LoadStringW(GetModuleHandleW(nullptr), m_ids.aboutItem, text, 256) > 0) {
         AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         AppendMenuW(menu, MF_STRING, kAboutCommand, text);
     }
@@ -114,7 +140,7 @@ bool CKorxf300Dlg::LoadMasters() {
     const std::string patternPath = m_programFolder + xf::CPatternStore::kFileName;
     m_patterns.SetOwner(&m_messages, GetSafeHwnd());
     // A missing master is an empty one.
-    if (m_patterns.Load(patternPath) != 1 && KindOf(patternPath) != PathKind::kMissing) {
+    if (m_patterns.Load(patternPath) != 1 && !IsMissing(patternPath)) {
         kor::ShowMessageBox(GetSafeHwnd(), kMasterBroken, kErrorCaption, MB_OK | MB_ICONERROR);
         return false;
     }
@@ -123,15 +149,15 @@ bool CKorxf300Dlg::LoadMasters() {
     for (int month = 1; month <= 12; ++month) {
         char text[4];
         std::snprintf(text, sizeof text, "%2d", month);
-        Combo(IDC_XF300_MONTH).AddString(text);
+        Combo(m_ids.month).AddString(text);
     }
     for (int day = 1; day <= 31; ++day) {
         char text[4];
         std::snprintf(text, sizeof text, "%2d", day);
-        Combo(IDC_XF300_DAY).AddString(text);
+        Combo(m_ids.day).AddString(text);
     }
-    Combo(IDC_XF300_MONTH).SetCurSel(0);
-    Combo(IDC_XF300_DAY).SetCurSel(0);
+    Combo(m_ids.month).SetCurSel(0);
+    Combo(m_ids.day).SetCurSel(0);
 
     const std::string requesterPath = m_programFolder + xf::CRequesterStore::kFileName;
     m_requesters.SetOwner(&m_messages, GetSafeHwnd());
@@ -139,7 +165,7 @@ bool CKorxf300Dlg::LoadMasters() {
         case 1:
             break;
         case 0:
-            if (KindOf(requesterPath) == PathKind::kMissing) break;
+            if (IsMissing(requesterPath)) break;
             kor::ShowMessageBox(GetSafeHwnd(), kMasterBroken, kErrorCaption, MB_OK | MB_ICONERROR);
             return false;
         default:  // out of memory, said already
@@ -150,50 +176,22 @@ bool CKorxf300Dlg::LoadMasters() {
 }
 
 void CKorxf300Dlg::CreateTooltip() {
-    m_tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, GetSafeHwnd(), nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
-    if (!m_tooltip) return;
-    LOGFONTW font{};
-    font.lfHeight = 12;
-    font.lfWidth = 6;
-    font.lfWeight = FW_NORMAL;
-    font.lfCharSet = SHIFTJIS_CHARSET;
-    lstrcpynW(font.lfFaceName, L"ＭＳ ゴシック", LF_FACESIZE);
-    m_tooltipFont.reset(CreateFontIndirectW(&font));
-    if (m_tooltipFont)
-        SendMessageW(m_tooltip, WM_SETFONT, reinterpret_cast<WPARAM>(m_tooltipFont.get()), FALSE);
-    SendMessageW(m_tooltip, TTM_SETMAXTIPWIDTH, 0, kTipMaxWidth);
-
     // The text is made when the tip is about to show, from the requester chosen then.
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = GetSafeHwnd();
-    tool.uId = reinterpret_cast<UINT_PTR>(Item(IDC_XF300_REQUESTER_LIST));
-    tool.lpszText = LPSTR_TEXTCALLBACKW;
-    SendMessageW(m_tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    SendMessageW(m_tooltip, TTM_ACTIVATE, TRUE, 0);
+    m_requesterTip.Create(GetSafeHwnd(), Item(m_ids.requesterList), [this] {
+        UpdateRequesterSelection();
+        return m_requester ? xf::RequesterTipText(*m_requester) : std::string();
+    });
 }
 
 bool CKorxf300Dlg::OnNotify(int /*id*/, NMHDR* header) {
-    if (!m_tooltip || header->hwndFrom != m_tooltip || header->code != TTN_GETDISPINFOW)
-        return false;
-    UpdateRequesterSelection();
-    m_tipText = m_requester ? kor::ToWide(xf::RequesterTipText(*m_requester)) : std::wstring();
-    auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
-    info->lpszText = m_tipText.data();
-    info->szText[0] = L'\0';
-    info->hinst = nullptr;
-    return true;
+    return m_requesterTip.OnNotify(header);
 }
 
 // --- The lists ---------------------------------------------------------------------------------
 
 void CKorxf300Dlg::FillPatternCombo() {
     const xf::CPatternObList& list = m_patterns.GetList();
-    const kor::CComboView combo = Combo(IDC_XF300_PATTERN);
+    const kor::CComboView combo = Combo(m_ids.pattern);
     combo.ResetContent();
     for (const auto& entry : list) combo.AddString(entry->name);
     combo.SetCurSel(0);
@@ -205,20 +203,20 @@ void CKorxf300Dlg::FillPatternCombo() {
 }
 
 void CKorxf300Dlg::OnSelchangePattern() {
-    const int selection = Combo(IDC_XF300_PATTERN).GetCurSel();
+    const int selection = Combo(m_ids.pattern).GetCurSel();
     const xf::CPatternObList& list = m_patterns.GetList();
     if (selection >= 0 && static_cast<size_t>(selection) < list.size()) {
         // Only salary/bonus transfers tell salary from bonus.
         const bool choice = list[selection]->kind != xf::kKindGeneral;
-        EnableItem(IDC_XF300_SALARY, choice);
-        EnableItem(IDC_XF300_BONUS, choice);
+        EnableItem(m_ids.bonusChoice[0], choice);
+        EnableItem(m_ids.bonusChoice[1], choice);
     }
-    CheckRadio(IDC_XF300_SALARY, IDC_XF300_BONUS, IDC_XF300_SALARY);
+    CheckRadio(m_ids.bonusChoice, m_ids.bonusChoice[0]);
 }
 
 void CKorxf300Dlg::FillRequesterCombo() {
     const xf::CRequesterObList& list = m_requesters.GetList();
-    const kor::CComboView combo = Combo(IDC_XF300_REQUESTER_LIST);
+    const kor::CComboView combo = Combo(m_ids.requesterList);
     combo.ResetContent();
     for (const auto& requester : list) combo.AddString(requester->description);
     combo.SetCurSel(0);
@@ -230,7 +228,7 @@ void CKorxf300Dlg::FillRequesterCombo() {
 }
 
 void CKorxf300Dlg::UpdateRequesterSelection() {
-    const int selection = Combo(IDC_XF300_REQUESTER_LIST).GetCurSel();
+    const int selection = Combo(m_ids.requesterList).GetCurSel();
     const xf::CRequesterObList& list = m_requesters.GetList();
     if (selection >= 0 && static_cast<size_t>(selection) < list.size()) {
         m_requesterIndex = selection;
@@ -246,58 +244,43 @@ void CKorxf300Dlg::UpdateRequesterSelection() {
 // --- Commands ----------------------------------------------------------------------------------
 
 bool CKorxf300Dlg::OnCommand(int id, int code, HWND /*control*/) {
-    if (code == CBN_SELCHANGE) {
-        switch (id) {
-            case IDC_XF300_PATTERN:
-                OnSelchangePattern();
-                return true;
-            case IDC_XF300_REQUESTER_LIST:
-                OnSelchangeRequester();
-                return true;
-            default:
-                return false;
-        }
+    if (code != CBN_SELCHANGE) return false;
+    if (id == m_ids.pattern) {
+        OnSelchangePattern();
+        return true;
     }
-    if (code != BN_CLICKED) return false;
-    switch (id) {
-        case IDC_XF300_EXIT:
-            OnBtnExit();
-            return true;
-        case IDC_XF300_BROWSE_INPUT:
-            OnBtnBrowseInput();
-            return true;
-        case IDC_XF300_BROWSE_OUTPUT:
-            OnBtnBrowseOutput();
-            return true;
-        case IDC_XF300_READ:
-            OnBtnFileRead();
-            return true;
-        case IDC_XF300_OUTPUT_DATA:
-            OnBtnOutput();
-            return true;
-        case IDC_XF300_CORRECT:
-            OnBtnCorrect();
-            return true;
-        case IDC_XF300_FIXED_PATTERN:
-            OnBtnFixedPattern();
-            return true;
-        case IDC_XF300_DELIM_PATTERN:
-            OnBtnDelimPattern();
-            return true;
-        case IDC_XF300_REQUESTER:
-            OnBtnRequester();
-            return true;
-        case IDC_XF300_CHECK:
-            OnBtnCheck();
-            return true;
-        default:
-            return false;
+    if (id == m_ids.requesterList) {
+        OnSelchangeRequester();
+        return true;
     }
+    return false;
+}
+
+bool CKorxf300Dlg::OnButtonClicked(int id) {
+    using Handler = void (CKorxf300Dlg::*)();
+    const std::pair<int, Handler> buttons[] = {
+        {m_ids.exit, &CKorxf300Dlg::OnBtnExit},
+        {m_ids.browseInput, &CKorxf300Dlg::OnBtnBrowseInput},
+        {m_ids.browseOutput, &CKorxf300Dlg::OnBtnBrowseOutput},
+        {m_ids.read, &CKorxf300Dlg::OnBtnFileRead},
+        {m_ids.outputData, &CKorxf300Dlg::OnBtnOutput},
+        {m_ids.correct, &CKorxf300Dlg::OnBtnCorrect},
+        {m_ids.fixedPattern, &CKorxf300Dlg::OnBtnFixedPattern},
+        {m_ids.delimPattern, &CKorxf300Dlg::OnBtnDelimPattern},
+        {m_ids.requester, &CKorxf300Dlg::OnBtnRequester},
+        {m_ids.check, &CKorxf300Dlg::OnBtnCheck},
+    };
+    for (const auto& [button, handler] : buttons) {
+        if (id != button) continue;
+        (this->*handler)();
+        return true;
+    }
+    return false;
 }
 
 bool CKorxf300Dlg::OnSysCommand(UINT command, LPARAM /*lp*/) {
     if ((command & 0xFFF0) != kAboutCommand) return false;
-    kor::CAboutDlg about(IDD_ABOUTBOX, kProgramTitle, GetSafeHwnd());
+    kor::CAboutDlg about(m_ids.aboutBox, ProgramName(), GetSafeHwnd());
     about.DoModal();
     return true;
 }
@@ -305,20 +288,20 @@ bool CKorxf300Dlg::OnSysCommand(UINT command, LPARAM /*lp*/) {
 bool CKorxf300Dlg::OnOtherMessage(UINT msg, WPARAM /*wp*/, LPARAM /*lp*/, INT_PTR& result) {
     switch (msg) {
         case WM_PAINT: {
-            if (!IsIconic(GetSafeHwnd()) || !m_icon) return false;
+            if (!IsIconic(GetSafeHwnd()) || !ScreenIcon()) return false;
             PAINTSTRUCT paint;
             HDC dc = BeginPaint(GetSafeHwnd(), &paint);
             RECT rect;
             GetClientRect(GetSafeHwnd(), &rect);
             const int x = (rect.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
             const int y = (rect.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
-            DrawIcon(dc, x, y, m_icon);
+            DrawIcon(dc, x, y, ScreenIcon());
             EndPaint(GetSafeHwnd(), &paint);
             result = TRUE;
             return true;
         }
         case WM_QUERYDRAGICON:
-            result = reinterpret_cast<INT_PTR>(m_icon);
+            result = reinterpret_cast<INT_PTR>(ScreenIcon());
             return true;
         default:
             return false;
@@ -328,7 +311,7 @@ bool CKorxf300Dlg::OnOtherMessage(UINT msg, WPARAM /*wp*/, LPARAM /*lp*/, INT_PT
 void CKorxf300Dlg::OnDestroy() {
     m_dataSet.reset();
     m_requester = nullptr;
-    m_tooltip = nullptr;
+    m_requesterTip.Detach();
 }
 
 // --- Closing -----------------------------------------------------------------------------------
@@ -349,14 +332,14 @@ void CKorxf300Dlg::AskToClose() {
 // --- Settings screens ---------------------------------------------------------------------------
 
 void CKorxf300Dlg::RememberPatternSelection() {
-    const kor::CComboView combo = Combo(IDC_XF300_PATTERN);
+    const kor::CComboView combo = Combo(m_ids.pattern);
     m_patternIndex = combo.GetCurSel();
     m_patternName = m_patternIndex >= 0 ? combo.GetLBText(m_patternIndex) : std::string();
 }
 
 void CKorxf300Dlg::OnBtnFixedPattern() {
     {
-        xf::CKorxf303Dlg settings(m_icon, &m_patterns, &m_messages, m_helpPath, GetSafeHwnd());
+        xf::CKorxf303Dlg settings(ScreenIcon(), &m_patterns, &m_messages, m_helpPath, GetSafeHwnd());
         settings.DoModal();
     }
     RememberPatternSelection();
@@ -365,7 +348,7 @@ void CKorxf300Dlg::OnBtnFixedPattern() {
 
 void CKorxf300Dlg::OnBtnDelimPattern() {
     {
-        xf::CKorxf304Dlg settings(m_icon, GetSafeHwnd());
+        xf::CKorxf304Dlg settings(ScreenIcon(), GetSafeHwnd());
         settings.SetContext(&m_patterns, &m_messages, m_helpPath);
         settings.DoModal();
     }
@@ -377,7 +360,7 @@ void CKorxf300Dlg::OnBtnRequester() {
     // The chosen requester lives in the store, which the screen may change.
     m_requester = nullptr;
     {
-        xf::CKorxf305Dlg settings(m_icon, &m_messages, m_helpPath, GetSafeHwnd());
+        xf::CKorxf305Dlg settings(ScreenIcon(), &m_messages, m_helpPath, GetSafeHwnd());
         settings.SetStore(&m_requesters);
         settings.DoModal();
     }
@@ -390,18 +373,18 @@ void CKorxf300Dlg::OnBtnCorrect() {
     if (!m_dataSet) return;
     {
         kor::CWaitCursor wait;
-        xf::CKorxf301Dlg correction(m_icon, m_dataSet.get(), &m_messages, m_helpPath,
+        xf::CKorxf301Dlg correction(ScreenIcon(), m_dataSet.get(), &m_messages, m_helpPath,
                                     GetSafeHwnd());
         correction.DoModal();
     }
     // An update on the correction screen makes the written file out of date.
-    if (!m_dataSet->outputDone) EnableItem(IDC_XF300_CHECK, false);
+    if (!m_dataSet->outputDone) EnableItem(m_ids.check, false);
 }
 
 void CKorxf300Dlg::OnBtnCheck() {
     if (!m_dataSet) return;
     kor::CWaitCursor wait;
-    xf::CKorxf302Dlg check(m_icon, m_dataSet.get(), &m_messages, m_helpPath, GetSafeHwnd());
+    xf::CKorxf302Dlg check(ScreenIcon(), m_dataSet.get(), &m_messages, m_helpPath, GetSafeHwnd());
     check.DoModal();
 }
 
@@ -410,14 +393,14 @@ void CKorxf300Dlg::OnBtnCheck() {
 void CKorxf300Dlg::OnBtnBrowseInput() {
     if (const std::optional<std::string> path =
             kor::ShowFileDialog(kor::TextFileDialog(GetSafeHwnd())))
-        SetItemText(IDC_XF300_INPUT, *path);
+        SetItemText(m_ids.input, *path);
 }
 
 void CKorxf300Dlg::OnBtnBrowseOutput() {
     kor::FileDialogRequest request = kor::TextFileDialog(GetSafeHwnd());
-    request.fileName = kor::DefaultOutputName(GetItemText(IDC_XF300_INPUT));
+    request.fileName = kor::DefaultOutputName(GetItemText(m_ids.input));
     if (const std::optional<std::string> path = kor::ShowFileDialog(request))
-        SetItemText(IDC_XF300_OUTPUT, *path);
+        SetItemText(m_ids.output, *path);
 }
 
 // --- Reading -----------------------------------------------------------------------------------
@@ -428,19 +411,19 @@ void CKorxf300Dlg::ShowStop(const xf::FlowResult& result) {
         case xf::FlowField::kNone:
             return;
         case xf::FlowField::kPattern:
-            id = IDC_XF300_PATTERN;
+            id = m_ids.pattern;
             break;
         case xf::FlowField::kMonth:
-            id = IDC_XF300_MONTH;
+            id = m_ids.month;
             break;
         case xf::FlowField::kDay:
-            id = IDC_XF300_DAY;
+            id = m_ids.day;
             break;
         case xf::FlowField::kInput:
-            id = IDC_XF300_INPUT;
+            id = m_ids.input;
             break;
         case xf::FlowField::kOutput:
-            id = IDC_XF300_OUTPUT;
+            id = m_ids.output;
             break;
     }
     if (result.inError) SetFieldInError(id);
@@ -448,25 +431,25 @@ void CKorxf300Dlg::ShowStop(const xf::FlowResult& result) {
 }
 
 void CKorxf300Dlg::OnBtnFileRead() {
-    EnableItem(IDC_XF300_CORRECT, false);
-    EnableItem(IDC_XF300_CHECK, false);
-    EnableItem(IDC_XF300_OUTPUT_DATA, false);
+    EnableItem(m_ids.correct, false);
+    EnableItem(m_ids.check, false);
+    EnableItem(m_ids.outputData, false);
     UpdateRequesterSelection();
     SetFieldInError(0);
 
     xf::ConvertChoices choices;
     choices.requester = m_requester;
-    choices.patternIndex = Combo(IDC_XF300_PATTERN).GetCurSel();
-    const int monthIndex = Combo(IDC_XF300_MONTH).GetCurSel();
-    const int dayIndex = Combo(IDC_XF300_DAY).GetCurSel();
+    choices.patternIndex = Combo(m_ids.pattern).GetCurSel();
+    const int monthIndex = Combo(m_ids.month).GetCurSel();
+    const int dayIndex = Combo(m_ids.day).GetCurSel();
     if (monthIndex >= 0 && dayIndex >= 0) {
-        choices.month = Combo(IDC_XF300_MONTH).GetLBText(monthIndex);
-        choices.day = Combo(IDC_XF300_DAY).GetLBText(dayIndex);
+        choices.month = Combo(m_ids.month).GetLBText(monthIndex);
+        choices.day = Combo(m_ids.day).GetLBText(dayIndex);
     }
-    choices.bonus = CheckedRadio(IDC_XF300_SALARY, IDC_XF300_BONUS) == IDC_XF300_BONUS ? 1 : 0;
-    choices.input = GetItemText(IDC_XF300_INPUT);
+    choices.bonus = CheckedRadio(m_ids.bonusChoice) == m_ids.bonusChoice[1] ? 1 : 0;
+    choices.input = GetItemText(m_ids.input);
 
-    CWindowMessages messages(m_messages, GetSafeHwnd(), kProgramTitle);
+    CWindowMessages messages(m_messages, GetSafeHwnd(), ProgramName());
     xf::CConversionFlow flow(messages, &m_messages, GetSafeHwnd());
     const xf::FlowResult result = flow.Read(m_patterns, choices, m_dataSet);
     if (result.stage == xf::FlowResult::kCheck) {
@@ -474,9 +457,9 @@ void CKorxf300Dlg::OnBtnFileRead() {
         return;
     }
     if (result.Done()) {
-        EnableItem(IDC_XF300_CORRECT, true);
-        EnableItem(IDC_XF300_OUTPUT_DATA, true);
-        EnableItem(IDC_XF300_CHECK, false);
+        EnableItem(m_ids.correct, true);
+        EnableItem(m_ids.outputData, true);
+        EnableItem(m_ids.check, false);
     }
     RedrawWindow(GetSafeHwnd(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -486,13 +469,13 @@ void CKorxf300Dlg::OnBtnFileRead() {
 
 int CKorxf300Dlg::HaveSettingsChanged() const {
     const xf::CDataSet& data = *m_dataSet;
-    if (Combo(IDC_XF300_PATTERN).GetCurSel() != data.patternIndex) return 1;
-    const int radio = CheckedRadio(IDC_XF300_SALARY, IDC_XF300_BONUS);
-    if ((data.bonusFlag == 1 && radio == IDC_XF300_SALARY) ||
-        (data.bonusFlag == 0 && radio == IDC_XF300_BONUS))
+    if (Combo(m_ids.pattern).GetCurSel() != data.patternIndex) return 1;
+    const int radio = CheckedRadio(m_ids.bonusChoice);
+    if ((data.bonusFlag == 1 && radio == m_ids.bonusChoice[0]) ||
+        (data.bonusFlag == 0 && radio == m_ids.bonusChoice[1]))
         return 1;
-    if (kor::TrimLeadingBlanks(GetItemText(IDC_XF300_MONTH)) != data.month) return 1;
-    if (kor::TrimLeadingBlanks(GetItemText(IDC_XF300_DAY)) != data.day) return 1;
+    if (kor::TrimLeadingBlanks(GetItemText(m_ids.month)) != data.month) return 1;
+    if (kor::TrimLeadingBlanks(GetItemText(m_ids.day)) != data.day) return 1;
     if (!m_requester) return 1;
     const char* readWith = data.requester ? data.requester->description : "";
     if (std::string_view(m_requester->description) != readWith) return 1;
@@ -506,15 +489,15 @@ void CKorxf300Dlg::OnBtnOutput() {
     if (HaveSettingsChanged()) ShowMessage(83);
     SetFieldInError(0);
 
-    CWindowMessages messages(m_messages, GetSafeHwnd(), kProgramTitle);
+    CWindowMessages messages(m_messages, GetSafeHwnd(), ProgramName());
     xf::CConversionFlow flow(messages, &m_messages, GetSafeHwnd());
-    const xf::FlowResult result = flow.Output(GetItemText(IDC_XF300_OUTPUT), *m_dataSet);
+    const xf::FlowResult result = flow.Output(GetItemText(m_ids.output), *m_dataSet);
     if (result.stage == xf::FlowResult::kCheck) {
         // Declining to go on leaves the screen as it is.
         if (result.focus == xf::FlowField::kNone) return;
         ShowStop(result);
     } else {
-        EnableItem(IDC_XF300_CHECK, result.Done());
+        EnableItem(m_ids.check, result.Done());
     }
     RedrawWindow(GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }

@@ -4,21 +4,43 @@
 // The screen owns the message table, both masters and the current data set for the whole run.
 #include <windows.h>
 
+#include <array>
 #include <memory>
 #include <string>
 
 #include "common/ApMsgInfoList.h"
 #include "common/ScreenBase.h"
-#include "framework/UniqueHandle.h"
+#include "framework/ControlTip.h"
 #include "transfer/ConversionFlow.h"
 #include "transfer/DataSet.h"
 #include "transfer/PatternStore.h"
 #include "transfer/RequesterStore.h"
 
+namespace xf {
+
+// The template, resource and control ids of the screen.
+struct Korxf300Controls {
+    UINT dialog;
+    UINT aboutBox;   // the about box's template
+    UINT aboutItem;  // string: the system menu's item that opens it
+    UINT icon;       // the program icon
+    int exit, read, correct, outputData, check;
+    int fixedPattern, delimPattern, requester;  // the settings screens
+    int requesterList, pattern, month, day;
+    std::array<int, 2> bonusChoice;  // salary, bonus
+    int input, browseInput, output, browseOutput;
+    int version;
+};
+// The transfer tool's.
+extern const Korxf300Controls kKorxf300Controls;
+
+}  // namespace xf
+
 class CKorxf300Dlg : public CScreenBase {
 public:
     // programFolder: where the masters are, ending in a backslash.
-    explicit CKorxf300Dlg(std::string programFolder, HWND parent = nullptr);
+    explicit CKorxf300Dlg(std::string programFolder, HWND parent = nullptr,
+                          const xf::Korxf300Controls& ids = xf::kKorxf300Controls);
     ~CKorxf300Dlg() override;
 
     // The data set of the last successful read, or null; it stays the screen's.
@@ -26,6 +48,7 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    bool OnButtonClicked(int id) override;
     bool OnCommand(int id, int code, HWND control) override;
     void OnClose() override;
     bool OnSysCommand(UINT command, LPARAM lp) override;
@@ -65,6 +88,7 @@ private:
     // Asks message 1 and ends the screen unless the answer is Cancel.
     void AskToClose();
 
+    xf::Korxf300Controls m_ids;
     std::string m_programFolder;
     std::string m_helpPath;
     CApMsgInfoList m_messages;
@@ -79,8 +103,5 @@ private:
     int m_requesterIndex = -1;
     std::string m_requesterDescription;
 
-    HICON m_icon = nullptr;    // shared resource icon, never destroyed
-    HWND m_tooltip = nullptr;  // owned by the screen's window
-    kor::UniqueFont m_tooltipFont;
-    std::wstring m_tipText;
+    kor::CControlTip m_requesterTip;
 };
