@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr PatternLayout kLayout = {10, 8, 1, 20};
+constexpr PatternLayout kLayout = {10, 8, 1, 20, 3, 3, 8};
 
 std::string Line(int fields) {
     std::string line = "\"f1\"";
