@@ -45,13 +45,25 @@ struct ItemSpec {
     ItemNeed need;
     ItemChars chars;
     bool name;              // empty or invalid, it makes the kRequiredWithoutName items required
-    bool optionalInFixed;   // a fixed-length pattern may leave it without a position
+    bool optionalInFixed;   // a pattern may leave it out (no position, no column)
     bool generalOnly;       // only general transfers carry it
     int zeroPadWidth;       // a stored text not empty is padded with '0' to it; 0: not padded
     GridColumnSpec column;  // its grid column
     int editLimit;          // longest text its correction cell takes
     int listColumn;         // its column on the printed lists; -1: none of its own
+    int patternLengthWidth = 0;  // bytes of its length field in a fixed-length pattern line
+    // Its names in the fixed-length settings screen's messages of a missing start or length and
+    // of a length beyond its record width; null: the label.
+    const char* presenceName = nullptr;
+    const char* lengthName = nullptr;
 };
+
+inline const char* PresenceName(const ItemSpec& item) {
+    return item.presenceName ? item.presenceName : item.label;
+}
+inline const char* LengthName(const ItemSpec& item) {
+    return item.lengthName ? item.lengthName : item.label;
+}
 
 // True when every line must have the item: a separated line whose columns end before it is
 // broken, and the amount options never leave such a line out.

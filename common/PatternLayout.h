@@ -1,7 +1,8 @@
 #pragma once
 // The shape of a tool's pattern master lines as data: how many fields a line has now and had
-// before the output options existed, the number of its first field, and the result of the
-// position check for an item that ends beyond the record. The checks of a fixed-length pattern's
+// before the output options existed, the number of its first field, the result of the
+// position check for an item that ends beyond the record, and where and how wide the item
+// fields are (two per item, in item order: start and length, or column and sample text). The checks of a fixed-length pattern's
 // item positions are the same for every tool.
 #include <span>
 #include <string>
@@ -15,6 +16,9 @@ struct PatternLayout {
     int legacyFieldCount;
     int firstFieldNumber;  // the number by which the tool names a line's first field (0 or 1)
     int overrunResult;     // the position check's result for an item beyond the record
+    int firstItemField;    // the number of the first item's first field (its start or column)
+    int positionWidth;     // bytes of a start field and of a column field
+    int itemNameWidth;     // bytes to which the separated screen pads an item's label
 
     // Position in a line's fields of the field of that number.
     int Index(int fieldNumber) const { return fieldNumber - firstFieldNumber; }

@@ -5,27 +5,21 @@
 #include <string>
 
 #include "transfer/PatternBase.h"
-#include "transfer/TransferItems.h"
 
 namespace xf {
 
 class CDelimPattern : public CPatternBase {
 public:
-    struct Column {
-        char column[5] = {};  // empty: the item is not taken
-        std::string text;
-    };
-    Column items[kItemCount];
+    CDelimPattern() : CPatternBase(PatternShape::kSeparated) {}
 
-    bool HasColumn(int kind) const { return items[kind].column[0] != '\0'; }
-    int ColumnOf(int kind) const { return ToInt(items[kind].column); }
+    // Empty: the item is not taken.
+    const std::string& ColumnText(int kind) const { return ItemFields().First(kind); }
+    const std::string& Text(int kind) const { return ItemFields().Second(kind); }
+    bool HasColumn(int kind) const { return !ColumnText(kind).empty(); }
+    int ColumnOf(int kind) const { return ItemFields().FirstNumber(kind); }
 
     // The separator of the file class: "," for 1, TAB for 2, " " for 4; empty otherwise.
     const char* Separator() const;
-
-protected:
-    std::string GetItemField(int i) const override;
-    void SetItemField(int i, std::string_view value) override;
 };
 
 }  // namespace xf

@@ -43,10 +43,24 @@ FormFault Fault(int message, int field, std::string word1 = {}, std::string word
     return FormFault{message, std::move(word1), std::move(word2), field};
 }
 
+const ItemSpec& Spec(int k) {
+    return TransferItems()[static_cast<size_t>(k)];
+}
+
 }  // namespace
 
+int DelimPatternForm::ListedItemCount() const {
+    int count = 0;
+    while (count < kItemCount && Carries(count)) ++count;
+    return count;
+}
+
+std::string ItemListText(int k) {
+    return PatternItemListText(Spec(k), kPatternLayout);
+}
+
 std::string FormatItemEntry(int k, const DelimPatternForm::Item& item) {
-    return std::string(kDelimItemNames[k].listText) + (item.column >= 0 ? item.text : "未定義");
+    return ItemListText(k) + (item.column >= 0 ? item.text : "未定義");
 }
 
 std::vector<std::string> SampleSourceLines(std::string_view line, int separator) {
@@ -82,8 +96,8 @@ FormFault ValidateDelimForm(const DelimPatternForm& form) {
     using F = DelimPatternForm;
     if (!CCharCheck::HasNoQuoteOrComma(form.name)) return Fault(108, F::kName);
     for (int k = 0; k < kItemCount; ++k) {
-        if (kDelimItemNames[k].shortName && form.items[k].column < 0)
-            return Fault(45, F::ItemField(k), kDelimItemNames[k].shortName);
+        if (!Spec(k).optionalInFixed && form.items[k].column < 0)
+            return Fault(45, F::ItemField(k), Spec(k).label);
     }
     for (int i = 0; i < 4; ++i) {
         const std::string& text = form.accountTypes[i];
@@ -102,10 +116,12 @@ CDelimPattern ToDelimPattern(const DelimPatternForm& form) {
     p.SetField(1, form.General() ? "総合振込" : "給与振込");
     p.SetField(2, SeparatorCode(form));
     p.SetField(3, form.name);
-    for (int k = 0; k < form.ItemCount(); ++k) {
+    const int first = kPatternLayout.firstItemField;
+    for (int k = 0; k < kItemCount; ++k) {
+        if (!form.Carries(k)) continue;
         const DelimPatternForm::Item& item = form.items[k];
-        p.SetField(4 + 2 * k, item.column >= 0 ? std::to_string(item.column) : std::string());
-        p.SetField(5 + 2 * k, item.column >= 0 ? item.text : std::string());
+        p.SetField(first + 2 * k, item.column >= 0 ? std::to_string(item.column) : std::string());
+        p.SetField(first + 2 * k + 1, item.column >= 0 ? item.text : std::string());
     }
     p.SetField(28, CheckCode(form.zeroCheck));
     p.SetField(29, CheckCode(form.blankCheck));
@@ -121,7 +137,7 @@ DelimPatternForm FromDelimPattern(const CDelimPattern& pattern) {
     DelimPatternForm form;
     for (int k = 0; k < kItemCount; ++k) {
         form.items[k].column = pattern.HasColumn(k) ? pattern.ColumnOf(k) : -1;
-        form.items[k].text = pattern.items[k].text;
+        form.items[k].text = pattern.Text(k);
     }
     const int kind = pattern.Kind();
     form.kind = kind == 1 || kind == 2 ? kind : 0;
@@ -165,8 +181,8 @@ bool IsDelimPatternModified(const DelimPatternForm& form, const CDelimPattern* r
         OutputCode(form) != reference->GetField(36) ||
         LineBreakCode(form) != reference->GetField(37))
         return true;
-    for (int k = 0; k < form.ItemCount(); ++k) {
-        if (form.items[k].text != reference->items[k].text) return true;
+    for (int k = 0; k < kItemCount; ++k) {
+        if (form.Carries(k) && form.items[k].text != reference->Text(k)) return true;
     }
     for (int i = 0; i < 4; ++i) {
         if (form.accountTypes[i] != reference->GetField(32 + i)) return true;

@@ -12,19 +12,6 @@
 
 namespace xf {
 
-struct DelimItemName {
-    const char* listText;   // the item's text in the item list, before its assignment
-    const char* shortName;  // its name when it is required and unassigned; null when optional
-};
-inline constexpr DelimItemName kDelimItemNames[kItemCount] = {
-    {"金融機関コード  (必須) ：", "金融機関コード"}, {"金融機関名(ｶﾅ)  (任意) ：", nullptr},
-    {"支店コード      (必須) ：", "支店コード"},     {"支店名(ｶﾅ)      (任意) ：", nullptr},
-    {"科目コード      (必須) ：", "科目コード"},     {"口座番号        (必須) ：", "口座番号"},
-    {"口座名(ｶﾅ)      (必須) ：", "口座名(ｶﾅ)"},     {"振込金額        (必須) ：", "振込金額"},
-    {"振込先コード１  (任意) ：", nullptr},          {"振込先コード２  (任意) ：", nullptr},
-    {"ＥＤＩ情報      (任意) ：", nullptr},          {"振込依頼人番号  (任意) ：", nullptr},
-};
-
 struct DelimPatternForm {
     // Fields of a fault: the name, the data-row list, item k of the item list, the
     // account-type text i (codes 1, 2, 4, 9).
@@ -50,9 +37,16 @@ struct DelimPatternForm {
     Item items[kItemCount];
 
     bool General() const { return kind != 2; }
-    int ItemCount() const { return General() ? kItemCount : kEdiInfo; }
+    // True when the pattern carries item k: every item for a general transfer, all but the
+    // general-only ones otherwise.
+    bool Carries(int k) const { return General() || !TransferItems()[static_cast<size_t>(k)].generalOnly; }
+    // The items the item list shows, from the first: the general-only items come last.
+    int ListedItemCount() const;
 };
 
+// The text of item k in the item list before its assignment: its label padded, then whether
+// it may be left out.
+std::string ItemListText(int k);
 // The line of item k in the item list.
 std::string FormatItemEntry(int k, const DelimPatternForm::Item& item);
 

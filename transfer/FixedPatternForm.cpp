@@ -15,6 +15,10 @@ constexpr char kAccountTypeLabel[] = "変換前科目";
 // Pattern line fields compared by the change test besides the item positions.
 constexpr int kComparedFields[] = {0, 3, 31, 28, 29, 32, 33, 34, 35, 36, 37};
 
+const ItemSpec& Spec(int k) {
+    return TransferItems()[static_cast<size_t>(k)];
+}
+
 int Number(const std::string& text) {
     return CPatternBase::ToInt(text.c_str());
 }
@@ -30,11 +34,12 @@ FormFault CheckPresence(const FixedPatternForm& form) {
     if (form.name.empty()) return Fault(10, F::kName, kNameLabel);
     if (!CCharCheck::HasNoQuoteOrComma(form.name)) return Fault(108, F::kName);
     if (form.recordLength.empty()) return Fault(10, F::kRecordLength, kRecordLengthLabel);
-    for (int k = 0; k < form.ItemCount(); ++k) {
+    for (int k = 0; k < kItemCount; ++k) {
+        if (!form.Carries(k)) continue;
         const bool hasStart = !form.start[k].empty();
         const bool hasLength = !form.length[k].empty();
-        const char* name = kFixedItemRules[k].presenceName;
-        if (kFixedItemRules[k].required) {
+        const char* name = PresenceName(Spec(k));
+        if (!Spec(k).optionalInFixed) {
             if (!hasStart) return Fault(10, F::StartField(k), name);
             if (!hasLength) return Fault(10, F::LengthField(k), name);
         } else {
@@ -55,22 +60,23 @@ FormFault CheckPresence(const FixedPatternForm& form) {
 }
 
 FormFault CheckStarts(const FixedPatternForm& form) {
-    for (int k = 0; k < form.ItemCount(); ++k) {
-        if (!form.start[k].empty() && Number(form.start[k]) == 0)
+    for (int k = 0; k < kItemCount; ++k) {
+        if (form.Carries(k) && !form.start[k].empty() && Number(form.start[k]) == 0)
             return Fault(107, FixedPatternForm::StartField(k));
     }
     return {};
 }
 
 FormFault CheckLengths(const FixedPatternForm& form) {
-    for (int k = 0; k < form.ItemCount(); ++k) {
-        const FixedItemRule& rule = kFixedItemRules[k];
+    for (int k = 0; k < kItemCount; ++k) {
+        if (!form.Carries(k)) continue;
+        const ItemSpec& item = Spec(k);
         const int length = Number(form.length[k]);
-        if (length > rule.maxLength) {
-            return Fault(48, FixedPatternForm::LengthField(k), rule.lengthName,
-                         std::to_string(rule.maxLength));
+        if (length > item.recordWidth) {
+            return Fault(48, FixedPatternForm::LengthField(k), LengthName(item),
+                         std::to_string(item.recordWidth));
         }
-        if (length == 0 && (rule.required || !form.length[k].empty()))
+        if (length == 0 && (!item.optionalInFixed || !form.length[k].empty()))
             return Fault(82, FixedPatternForm::LengthField(k));
     }
     if (Number(form.recordLength) > CPatternBase::kMaxRecordLength) {
@@ -81,6 +87,10 @@ FormFault CheckLengths(const FixedPatternForm& form) {
 }
 
 }  // namespace
+
+int LengthDigits(int k) {
+    return static_cast<int>(std::to_string(Spec(k).recordWidth).size());
+}
 
 FormFault CheckFixedPatternForm(const FixedPatternForm& form) {
     if (FormFault fault = CheckPresence(form)) return fault;
@@ -94,9 +104,11 @@ CFixedPattern ToFixedPattern(const FixedPatternForm& form) {
     p.SetField(1, form.general ? "総合振込" : "給与振込");
     p.SetField(2, "03");
     p.SetField(3, form.name);
-    for (int k = 0; k < form.ItemCount(); ++k) {
-        p.SetField(4 + 2 * k, form.start[k]);
-        p.SetField(5 + 2 * k, form.length[k]);
+    const int first = kPatternLayout.firstItemField;
+    for (int k = 0; k < kItemCount; ++k) {
+        if (!form.Carries(k)) continue;
+        p.SetField(first + 2 * k, form.start[k]);
+        p.SetField(first + 2 * k + 1, form.length[k]);
     }
     p.SetField(28, form.zeroCheck == 2 ? "2" : "1");
     p.SetField(29, form.blankCheck == 2 ? "2" : "1");
@@ -114,8 +126,8 @@ void LoadFixedPattern(const CFixedPattern& pattern, FixedPatternForm& form) {
     form.name = pattern.name;
     form.recordLength = pattern.recordLength;
     for (int k = 0; k < kItemCount; ++k) {
-        form.start[k] = pattern.items[k].start;
-        form.length[k] = pattern.items[k].length;
+        form.start[k] = pattern.StartText(k);
+        form.length[k] = pattern.LengthText(k);
     }
     form.zeroCheck = pattern.ZeroCheck() == 1 ? 1 : 2;
     form.blankCheck = pattern.BlankCheck() == 1 ? 1 : 2;
@@ -139,9 +151,11 @@ bool IsFixedPatternModified(const FixedPatternForm& form, const CFixedPattern* r
     for (int field : kComparedFields) {
         if (stored.GetField(field) != reference->GetField(field)) return true;
     }
-    const int lastItemField = form.general ? 27 : 23;
-    for (int field = 4; field <= lastItemField; ++field) {
-        if (stored.GetField(field) != reference->GetField(field)) return true;
+    for (int k = 0; k < kItemCount; ++k) {
+        if (!form.Carries(k)) continue;
+        if (stored.StartText(k) != reference->StartText(k) ||
+            stored.LengthText(k) != reference->LengthText(k))
+            return true;
     }
     return false;
 }

@@ -9,29 +9,8 @@
 
 namespace xf {
 
-// What the screen knows of each item: its longest length, the digits of its length field and
-// its names in the messages of the presence check and of the length check.
-struct FixedItemRule {
-    int maxLength;
-    int lengthDigits;
-    const char* presenceName;
-    const char* lengthName;
-    bool required;
-};
-inline constexpr FixedItemRule kFixedItemRules[kItemCount] = {
-    {4, 1, "金融機関コード", "金融機関コード", true},
-    {15, 2, "金融機関名(ｶﾅ)", "金融機関名(ｶﾅ)", false},
-    {3, 1, "支店コード", "支店コード", true},
-    {15, 2, "支店名(ｶﾅ)", "支店名(ｶﾅ)", false},
-    {20, 2, "科目コード", "科目コード", true},
-    {7, 1, "口座番号", "口座番号", true},
-    {30, 2, "口座名(ｶﾅ)", "口座名(ｶﾅ)", true},
-    {10, 2, "振込金額", "振込金額", true},
-    {10, 2, "振込先コード1", "振込先コード１", false},
-    {10, 2, "振込先コード2", "振込先コード２", false},
-    {20, 2, "EDI情報", "EDI情報", false},
-    {10, 2, "振込依頼人番号", "振込依頼人番号", false},
-};
+// Digits the length edit of item k takes: those of the item's record width, its longest length.
+int LengthDigits(int k);
 
 struct FixedPatternForm {
     // Fields of a fault: the name, the record length, the start and length of item k, the
@@ -52,8 +31,9 @@ struct FixedPatternForm {
     int outputLength = 1;  // 1 120, 2 126, 3 128 bytes
     int lineBreak = 1;     // 1 with, 0 without
 
-    // Items the pattern carries: all twelve for a general transfer, ten otherwise.
-    int ItemCount() const { return general ? kItemCount : kEdiInfo; }
+    // True when the pattern carries item k: every item for a general transfer, all but the
+    // general-only ones otherwise.
+    bool Carries(int k) const { return general || !TransferItems()[static_cast<size_t>(k)].generalOnly; }
     // Account-type texts the pattern carries: codes 1, 2, 4 and 9 for a general transfer, 1
     // and 2 otherwise.
     int AccountTypeCount() const { return general ? 4 : 2; }

@@ -1,11 +1,13 @@
 #include "transfer/Korxf303Dlg.h"
 
 #include <array>
+#include <span>
 #include <utility>
 
 #include "common/ApMsgInfoList.h"
 #include "framework/PlainMessage.h"
 #include "resources/transfer/Korxf303DlgRes.h"
+#include "transfer/PatternLine.h"
 #include "transfer/PatternScreenSteps.h"
 #include "transfer/PatternStore.h"
 #include "transfer/ScreenVersion.h"
@@ -69,7 +71,7 @@ BOOL CKorxf303Dlg::OnInitDialog() {
     Edit(m_ids.recordLength).LimitText(4);
     for (int k = 0; k < kItemCount; ++k) {
         Edit(m_ids.start[k]).LimitText(4);
-        Edit(m_ids.length[k]).LimitText(kFixedItemRules[k].lengthDigits);
+        Edit(m_ids.length[k]).LimitText(LengthDigits(k));
     }
     for (int i = 0; i < 4; ++i)
         m_accountTypeLimits[i].Attach(Item(m_ids.accountTypes[i]), CPatternBase::kAccountTypeWidth);
@@ -125,7 +127,9 @@ FixedPatternForm CKorxf303Dlg::ReadForm() const {
 
 void CKorxf303Dlg::EnableKindDependentItems() {
     const bool general = Button(m_ids.kind[0]).IsChecked();
-    for (int k = kEdiInfo; k < kItemCount; ++k) {
+    const std::span<const ItemSpec> items = TransferItems();
+    for (int k = 0; k < kItemCount; ++k) {
+        if (!items[static_cast<size_t>(k)].generalOnly) continue;
         EnableItem(m_ids.start[k], general);
         EnableItem(m_ids.length[k], general);
     }
@@ -235,8 +239,8 @@ void CKorxf303Dlg::OnBtnUpdate() {
     int item = 0;
     const int positions = m_store->CheckFixedPositions(pattern, &item);
     if (positions != 0 && item >= 1 && item <= kItemCount) {
-        ShowFault(
-            FormFault{positions == 17 ? 15 : 14, {}, {}, FixedPatternForm::StartField(item - 1)});
+        ShowFault(FormFault{positions == kItemBeyondRecord ? 15 : 14, {}, {},
+                            FixedPatternForm::StartField(item - 1)});
         InvalidateRect(GetSafeHwnd(), nullptr, TRUE);
         return;
     }

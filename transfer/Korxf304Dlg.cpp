@@ -129,7 +129,7 @@ BOOL CKorxf304Dlg::OnInitDialog() {
 void CKorxf304Dlg::ResetItems() {
     m_items.assign(kItemCount, CFieldItem{});
     for (int k = 0; k < kItemCount; ++k) {
-        m_items[k].itemName = kDelimItemNames[k].listText;
+        m_items[k].itemName = ItemListText(k);
         m_items[k].column = -1;
         m_items[k].generalOnly = TransferItems()[static_cast<size_t>(k)].generalOnly ? 1 : 0;
     }
@@ -230,8 +230,9 @@ void CKorxf304Dlg::LoadPatternToControls() {
 void CKorxf304Dlg::RebuildItemList() {
     const kor::CListBoxView list = ListBox(m_ids.itemList);
     list.ResetContent();
-    const int count = General() ? kItemCount : kEdiInfo;
-    for (int k = 0; k < count; ++k)
+    DelimPatternForm shown;
+    shown.kind = General() ? 1 : 2;
+    for (int k = 0; k < shown.ListedItemCount(); ++k)
         list.AddString(FormatItemEntry(k, {m_items[k].column, m_items[k].text}));
     kor::FitListHorizontalExtent(list.Hwnd());
 }

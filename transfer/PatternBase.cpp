@@ -3,8 +3,11 @@
 #include <cstdlib>
 
 #include "common/StrUtil.h"
+#include "transfer/TransferItems.h"
 
 namespace xf {
+
+CPatternBase::CPatternBase(PatternShape shape) : m_items(TransferItems(), kPatternLayout, shape) {}
 
 CPatternBase::FieldRef CPatternBase::Ref(int i) {
     switch (i) {
@@ -46,14 +49,14 @@ CPatternBase::FieldRef CPatternBase::Ref(int i) {
 }
 
 std::string CPatternBase::GetField(int i) const {
-    if (i >= 4 && i <= 27) return GetItemField(i);
+    if (m_items.IsItemField(i)) return m_items.Get(i);
     const FieldRef ref = const_cast<CPatternBase*>(this)->Ref(i);
     return ref.text ? std::string(ref.text) : std::string();
 }
 
 void CPatternBase::SetField(int i, std::string_view value) {
-    if (i >= 4 && i <= 27) {
-        SetItemField(i, value);
+    if (m_items.IsItemField(i)) {
+        m_items.Set(i, value);
         return;
     }
     const FieldRef ref = Ref(i);

@@ -1,11 +1,20 @@
 #pragma once
-// What both kinds of conversion pattern hold besides their item positions: the identity
-// (fields 0-3 of a pattern line) and the options (fields 28-39). Text fields are zero-terminated
-// CP932 arrays of width + 1; numbers are decimal text, an empty text reading as 0.
+// What both kinds of conversion pattern hold: the identity (fields 0-3 of a pattern line), the
+// item fields of the twelve items (4-27, laid out from the item table) and the options (fields
+// 28-39). Text fields are zero-terminated CP932 arrays of width + 1; numbers are decimal text,
+// an empty text reading as 0.
 #include <string>
 #include <string_view>
 
+#include "common/PatternItems.h"
+#include "common/PatternLayout.h"
+
 namespace xf {
+
+// The transfer tool's pattern lines: 40 fields (36 in older lines) numbered from 0; 17 for an
+// item beyond the record; the item fields from field 4, starts and columns 4 bytes wide; the
+// separated screen pads item labels to 16 bytes.
+inline constexpr PatternLayout kPatternLayout = {40, 36, 0, 17, 4, 4, 16};
 
 // File classes of a pattern: 1 comma, 2 TAB, 3 fixed length, 4 space.
 inline constexpr int kFixedLengthClass = 3;
@@ -21,6 +30,9 @@ public:
     static constexpr int kMaxRecordLength = 4000;
 
     virtual ~CPatternBase() = default;
+
+    // The item fields, read and written through GetField and SetField.
+    const CPatternItemFields& ItemFields() const { return m_items; }
 
     char kindCode[3] = {};   // "01" general, "02" salary/bonus
     char kindName[9] = {};   // display text of the kind
@@ -58,9 +70,7 @@ public:
     static int ToInt(const char* text);
 
 protected:
-    // Item fields 4-27 are the derived pattern's.
-    virtual std::string GetItemField(int i) const = 0;
-    virtual void SetItemField(int i, std::string_view value) = 0;
+    explicit CPatternBase(PatternShape shape);
 
 private:
     struct FieldRef {
@@ -69,6 +79,8 @@ private:
     };
     // The text array of a field outside 4-27; text is null for an item field.
     FieldRef Ref(int i);
+
+    CPatternItemFields m_items;
 };
 
 }  // namespace xf

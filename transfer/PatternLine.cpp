@@ -1,7 +1,5 @@
 #include "transfer/PatternLine.h"
 
-#include <array>
-#include <span>
 #include <vector>
 
 #include "common/MasterText.h"
@@ -86,15 +84,7 @@ std::optional<std::string> FormatPatternLine(const CPatternBase& pattern) {
 }
 
 int CheckFixedPositions(const CFixedPattern& pattern, int* item) {
-    std::array<ItemPosition, kItemCount> positions{};
-    const std::span<const ItemSpec> items = TransferItems();
-    for (int k = 0; k < kItemCount; ++k) {
-        // An optional item without a start is not checked.
-        const bool unplaced =
-            items[static_cast<size_t>(k)].optionalInFixed && pattern.items[k].start[0] == '\0';
-        positions[static_cast<size_t>(k)] = {!unplaced, pattern.Start(k), pattern.Length(k)};
-    }
-    return CheckItemPositions(positions, pattern.RecordLength(), kPatternLayout, item);
+    return pattern.ItemFields().CheckPositions(pattern.RecordLength(), item);
 }
 
 }  // namespace xf

@@ -14,9 +14,6 @@
 
 namespace xf {
 
-// The transfer tool's pattern lines: 40 fields (36 in older lines) numbered from 0; 17 for an
-// item beyond the record.
-inline constexpr PatternLayout kPatternLayout = {40, 36, 0, 17};
 inline constexpr int kPatternLineFields = kPatternLayout.fieldCount;
 inline constexpr int kOldPatternLineFields = kPatternLayout.legacyFieldCount;
 

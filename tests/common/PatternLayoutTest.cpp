@@ -5,10 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
+
+#include "common/MasterText.h"
+#include "common/PatternItems.h"
 
 namespace {
 
-constexpr PatternLayout kLayout = {10, 8, 1, 20};
+constexpr PatternLayout kLayout = {10, 8, 1, 20, 3, 3, 8};
 
 std::string Line(int fields) {
     std::string line = "\"f1\"";
@@ -45,6 +49,65 @@ TEST(PatternLayout, PositionChecks) {
         EXPECT_EQ(CheckItemPositions(positions, 10, kLayout, &item), c.result);
         EXPECT_EQ(item, c.item);
     }
+}
+
+// Three items of a made-up tool whose lines name their first item field 3; the second item may
+// be left out, and the length fields are 1, 2 and 1 bytes wide.
+constexpr GridColumnSpec kNoColumn = {"", 8, 1000, 1};
+constexpr ItemSpec kItems[] = {
+    {"code", 4, 4, ItemNeed::kRequired, ItemChars::kDigits, false, false, false, 0, kNoColumn, 4,
+     -1, 1},
+    {"name", 40, 40, ItemNeed::kOptional, ItemChars::kAny, false, true, false, 0, kNoColumn, 40,
+     -1, 2},
+    {"sum", 6, 6, ItemNeed::kRequired, ItemChars::kAmount, false, false, false, 0, kNoColumn, 6,
+     -1, 1},
+};
+
+// Fields 3 to 8 are the start and length (or column and text) of each item; 1, 2, 9 and 10
+// are the tool's own.
+const std::string kLine = "\"f1\",\"f2\",\"1\",\"4\",\"\",\"\",\"5\",\"6\",\"f9\",\"f10\"";
+
+TEST(PatternItems, FixedLengthFieldsReadCheckAndWriteBack) {
+    CPatternItemFields fixed(kItems, kLayout, PatternShape::kFixedLength);
+    fixed.Read(PatternFields(kLine, kLayout));
+    ASSERT_EQ(fixed.Count(), 3);
+    EXPECT_EQ(fixed.FirstNumber(2), 5);
+    EXPECT_EQ(fixed.SecondNumber(2), 6);
+    for (int number : {1, 2, 9, 10}) {
+        EXPECT_FALSE(fixed.IsItemField(number)) << number;
+        EXPECT_EQ(fixed.Get(number), "") << number;
+    }
+    // The unplaced optional item is not checked; the last item ends at byte 10.
+    int item = 0;
+    EXPECT_EQ(fixed.CheckPositions(10, &item), 0);
+    EXPECT_EQ(fixed.CheckPositions(9, &item), 20);
+    EXPECT_EQ(item, 3);
+
+    std::vector<std::string> fields = PatternFields(kLine, kLayout);
+    fixed.Write(fields);
+    EXPECT_EQ(CMasterText::FormatFields(fields), kLine);
+
+    // Each field is cut to its own width: starts 3 bytes, the lengths 1 and 2.
+    fixed.Set(3, "12345");
+    fixed.Set(4, "12");
+    fixed.Set(6, "123");
+    EXPECT_EQ(fixed.First(0), "123");
+    EXPECT_EQ(fixed.Second(0), "1");
+    EXPECT_EQ(fixed.Second(1), "12");
+    fixed.Write(fields);
+    EXPECT_EQ(fields[static_cast<size_t>(kLayout.Index(3))], "123");
+    EXPECT_EQ(fields[static_cast<size_t>(kLayout.Index(6))], "12");
+    EXPECT_EQ(fields[static_cast<size_t>(kLayout.Index(9))], "f9");
+}
+
+TEST(PatternItems, SeparatedTextsHaveNoWidthAndListTextsArePadded) {
+    CPatternItemFields delim(kItems, kLayout, PatternShape::kSeparated);
+    delim.Set(8, "a long sample text");
+    delim.Set(7, "12345");
+    EXPECT_EQ(delim.Second(2), "a long sample text");
+    EXPECT_EQ(delim.First(2), "123");
+    EXPECT_EQ(PatternItemListText(kItems[0], kLayout), "code    (必須) ：");
+    EXPECT_EQ(PatternItemListText(kItems[1], kLayout), "name    (任意) ：");
 }
 
 }  // namespace

@@ -135,11 +135,11 @@ TEST(DelimPatternRecord, SalaryStoresNeitherItem11Nor12) {
     EXPECT_STREQ(p.kindCode, "02");
     EXPECT_STREQ(p.kindName, "給与振込");
     EXPECT_STREQ(p.fileClass, "04");
-    EXPECT_STREQ(p.items[5].column, "5");
-    EXPECT_EQ(p.items[5].text, "[06]x");
-    EXPECT_STREQ(p.items[1].column, "");
-    EXPECT_STREQ(p.items[10].column, "");
-    EXPECT_EQ(p.items[10].text, "");
+    EXPECT_EQ(p.ColumnText(5), "5");
+    EXPECT_EQ(p.Text(5), "[06]x");
+    EXPECT_EQ(p.ColumnText(1), "");
+    EXPECT_EQ(p.ColumnText(10), "");
+    EXPECT_EQ(p.Text(10), "");
     EXPECT_STREQ(p.titleRows, "0");
     EXPECT_STREQ(p.dataRow, "1");
     EXPECT_STREQ(p.lineBreakCode, "0");

@@ -101,8 +101,8 @@ TEST(FixedPatternRecord, SalaryStoresNeitherItems11And12NorAccountTypes4And9) {
     EXPECT_STREQ(p.kindCode, "02");
     EXPECT_STREQ(p.kindName, "給与振込");
     EXPECT_STREQ(p.fileClass, "03");
-    EXPECT_STREQ(p.items[10].start, "");
-    EXPECT_STREQ(p.items[10].length, "");
+    EXPECT_EQ(p.StartText(10), "");
+    EXPECT_EQ(p.LengthText(10), "");
     EXPECT_STREQ(p.ordinaryCode, "1");
     EXPECT_STREQ(p.savingsCode, "");
     EXPECT_STREQ(p.otherCode, "");

@@ -229,7 +229,7 @@ TEST_F(Xf303Test, AStoredNameIsOverwrittenAfterMessage16) {
     EXPECT_EQ(MessageIds(script.Shown()), (Ids{16, 110}));
     xf::CPatternStore fresh;
     ASSERT_EQ(fresh.Load(path), 1);
-    EXPECT_STREQ(fresh.GetFixedPattern(0)->items[6].length, "20");
+    EXPECT_EQ(fresh.GetFixedPattern(0)->LengthText(6), "20");
     EXPECT_EQ(fresh.GetList().size(), 3u);
 }
 

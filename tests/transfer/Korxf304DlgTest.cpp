@@ -308,10 +308,10 @@ TEST_F(Xf304Test, ASavedPatternLoadsAgainAndKeepsNoQuoteOfTheSample) {
     ASSERT_NE(saved, nullptr);
     EXPECT_STREQ(saved->name, "新規CSV");
     EXPECT_STREQ(saved->kindCode, "02");
-    EXPECT_STREQ(saved->items[0].column, "0");
-    EXPECT_EQ(saved->items[0].text, "[01]abc");
-    EXPECT_EQ(saved->items[2].text, "[03]e");
-    EXPECT_STREQ(saved->items[1].column, "");
+    EXPECT_EQ(saved->ColumnText(0), "0");
+    EXPECT_EQ(saved->Text(0), "[01]abc");
+    EXPECT_EQ(saved->Text(2), "[03]e");
+    EXPECT_EQ(saved->ColumnText(1), "");
     EXPECT_STREQ(saved->titleRows, "1");
     EXPECT_STREQ(saved->dataRow, "2");
     EXPECT_EQ(screen.Combo(IDC_XF304_NAME).GetCurSel(), 1);
@@ -331,8 +331,8 @@ TEST_F(Xf304Test, ASalaryPatternStoresItems11And12Empty) {
     ASSERT_EQ(MessageIds(script.Shown()), (Ids{3, 110}));
     const xf::CDelimPattern* saved = store.GetDelimPattern(2);
     ASSERT_NE(saved, nullptr);
-    EXPECT_STREQ(saved->items[10].column, "");
-    EXPECT_EQ(saved->items[11].text, "");
+    EXPECT_EQ(saved->ColumnText(10), "");
+    EXPECT_EQ(saved->Text(11), "");
 }
 
 TEST_F(Xf304Test, AFailedWriteIsReportedAndNeverCalledASuccess) {

@@ -123,7 +123,7 @@ TEST_F(PatternStoreTest, ParsesByShapeAndKeepsTheCurrentPatternOnAMismatch) {
     const xf::CDelimPattern* delim = store.GetDelimPattern(1);
     ASSERT_NE(delim, nullptr);
     EXPECT_STREQ(delim->name, "TAB");
-    EXPECT_EQ(delim->items[0].text, "列");
+    EXPECT_EQ(delim->Text(0), "列");
     EXPECT_EQ(store.GetDelimPattern(0), nullptr);
 }
 
@@ -213,7 +213,7 @@ TEST_F(PatternStoreTest, AFieldThatALineCannotCarryIsRefused) {
     const std::string a = PatternLine("01", "1", "A");
     ASSERT_EQ(LoadFrom(a + "\r\n"), 1);
     xf::CDelimPattern p = *store.GetDelimPattern(0);
-    p.items[3].text = "\"引用\"";
+    p.SetField(5 + 2 * 3, "\"引用\"");
     EXPECT_EQ(store.SaveDelim(-1, p), 0);
     EXPECT_EQ(store.Count(), 1u);
     EXPECT_EQ(ReadBytes(path), a + "\r\n");

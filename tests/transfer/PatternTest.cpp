@@ -5,6 +5,7 @@
 
 #include "transfer/DelimPattern.h"
 #include "transfer/FixedPattern.h"
+#include "transfer/TransferItems.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ TEST(Pattern, CopyKeepsAFullWidthName) {
     CDelimPattern e;
     e = d;
     EXPECT_EQ(std::string(e.name), Name74());
-    EXPECT_EQ(e.items[0].text, "ｷﾞﾝｺｳ");
+    EXPECT_EQ(e.Text(0), "ｷﾞﾝｺｳ");
 }
 
 TEST(Pattern, SetFieldCutsToWidthOnCharacterBoundary) {
@@ -80,16 +81,16 @@ TEST(Pattern, EveryFieldRoundTrips) {
         EXPECT_EQ(delim.GetField(i), std::to_string(i % 10)) << i;
     }
     // Fields 4 + 2k / 5 + 2k belong to item k.
-    EXPECT_EQ(std::string(fixed.items[11].start), "6");  // field 26
-    EXPECT_EQ(std::string(fixed.items[11].length), "7");
-    EXPECT_EQ(std::string(delim.items[11].column), "6");
-    EXPECT_EQ(delim.items[11].text, "7");
+    EXPECT_EQ(fixed.StartText(11), "6");  // field 26
+    EXPECT_EQ(fixed.LengthText(11), "7");
+    EXPECT_EQ(delim.ColumnText(11), "6");
+    EXPECT_EQ(delim.Text(11), "7");
     EXPECT_EQ(std::string(fixed.dataRow), "9");
 }
 
 TEST(Pattern, DelimItemWithoutColumnIsNotTaken) {
     CDelimPattern p;
-    p.items[xf::kEdiInfo].text = "EDI";
+    p.SetField(5 + 2 * xf::kEdiInfo, "EDI");
     EXPECT_FALSE(p.HasColumn(xf::kEdiInfo));
     p.SetField(4 + 2 * xf::kEdiInfo, "0");
     EXPECT_TRUE(p.HasColumn(xf::kEdiInfo));  // column 0 is a real column
