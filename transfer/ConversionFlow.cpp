@@ -190,8 +190,6 @@ FlowResult CConversionFlow::Read(CPatternStore& patterns, const ConvertChoices& 
     read.inputName = name;
     read.patternIndex = index;
     CompleteDataSet(*data, read);
-    data->countText = engine.GetCountText();
-    data->totalText = engine.GetTotalAmountText();
     if (engine.HasTotalOverflow()) {
         // The records can be corrected (fewer of them fit), but not written as they are.
         m_messages.ShowMessage(112);
