@@ -3,7 +3,6 @@
 // error-free records that differ only in their serial numbers.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -13,12 +12,7 @@
 namespace kortest {
 
 inline void Set(xf::CDetailRecord& record, int kind, const char* text, int code = 0) {
-    const size_t width = static_cast<size_t>(record.Width(kind));
-    const size_t length = std::min(std::strlen(text), width);
-    char* item = record.Text(kind);
-    std::memcpy(item, text, length);
-    item[length] = '\0';
-    record.SetResult(kind, code);
+    record.Store(kind, text, code);
 }
 
 inline std::unique_ptr<xf::CDetailRecord> MakeRecord(int serial) {
