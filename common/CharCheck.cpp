@@ -35,6 +35,19 @@ bool CCharCheck::IsDigits(const char* text, int length, const char* extra) {
     return true;
 }
 
+bool CCharCheck::CheckForbidden(const char* text, int length, const char* extra,
+                                const char* forbidden) {
+    if (length <= 0) return true;
+    if (!text) return false;
+    for (int i = 0; i < length; ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const bool ok = c >= 0x20 && c <= 0x7E ? !InExtra(c, forbidden)
+                                               : (c >= 0xA1 && c <= 0xDF) || InExtra(c, extra);
+        if (!ok) return false;
+    }
+    return true;
+}
+
 bool CCharCheck::HasNoQuoteOrComma(std::string_view s) {
     return s.find('"') == std::string_view::npos && s.find(',') == std::string_view::npos;
 }

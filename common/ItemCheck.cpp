@@ -21,11 +21,15 @@ bool IsKana(const std::string& text, const char* signs) {
 
 // Printable single-byte characters (ASCII and half-width katakana) outside forbidden.
 bool HasNoForbidden(const std::string& text, const char* forbidden) {
-    return std::ranges::all_of(text, [forbidden](char c) {
-        const auto b = static_cast<unsigned char>(c);
-        const bool printable = (b >= 0x20 && b <= 0x7E) || (b >= 0xA1 && b <= 0xDF);
-        return printable && std::strchr(forbidden, c) == nullptr;
-    });
+    return CCharCheck::CheckForbidden(text.data(), static_cast<int>(text.size()), nullptr,
+                                      forbidden);
+}
+
+// The text, padded with '0' to width, is value.
+bool IsOnlyValue(const std::string& text, int width, const char* value) {
+    std::string padded = text;
+    if (padded.size() < static_cast<size_t>(width)) padded.insert(0, width - padded.size(), '0');
+    return padded == value;
 }
 
 int CheckAccountType(const std::string& text, const ItemCheckContext& context) {
@@ -118,6 +122,8 @@ int CheckItemText(std::string& text, const ItemSpec& item, const ItemCheckContex
     if (item.chars == ItemChars::kAccountType) {
         result |= CheckAccountType(text, context);
     } else if (!CharsHold(text, item.chars, context.forbidden)) {
+        result |= kItemError;
+    } else if (item.onlyValue && !IsOnlyValue(text, item.zeroPadWidth, item.onlyValue)) {
         result |= kItemError;
     }
     if (item.chars == ItemChars::kAmount) result |= CheckAmountValue(text, context, skipLine);

@@ -56,6 +56,9 @@ struct ItemSpec {
     // of a length beyond its record width; null: the label.
     const char* presenceName = nullptr;
     const char* lengthName = nullptr;
+    // The one value the item may take once padded with '0' to its zero-pad width (an empty
+    // text pads to all zeros and fails); null: any value its character rule allows.
+    const char* onlyValue = nullptr;
 };
 
 inline const char* PresenceName(const ItemSpec& item) {

@@ -37,6 +37,25 @@ INSTANTIATE_TEST_SUITE_P(
                     CharCase{"12-3", "-", true, true}, CharCase{"ア", nullptr, false, false},
                     CharCase{"１", nullptr, false, false}));
 
+TEST(CharCheck, ForbiddenSetAndSingleBytesOnly) {
+    const auto check = [](const char* text, const char* extra = nullptr) {
+        return CCharCheck::CheckForbidden(text, static_cast<int>(std::strlen(text)), extra,
+                                          "{}~`");
+    };
+    EXPECT_TRUE(check(""));
+    EXPECT_TRUE(check("ABC-123"));
+    EXPECT_TRUE(check("ｶﾌﾞｼｷｶﾞｲｼｬ"));
+    EXPECT_TRUE(check("\xA1\xA5 |\""));  // kana punctuation, blank, other printable ASCII
+    EXPECT_FALSE(check("A{B"));
+    EXPECT_FALSE(check("A`"));
+    EXPECT_FALSE(check("A\tB"));
+    EXPECT_TRUE(check("A\tB", "\t"));  // a control byte passes only as an extra
+    EXPECT_FALSE(check("A{B", "{"));    // a forbidden printable byte stays forbidden
+    EXPECT_FALSE(check("ｱ\x7F"));
+    EXPECT_FALSE(check("株式"));
+    EXPECT_FALSE(check("ｱ\x82\xA0"));  // a double-byte character after a kana
+}
+
 TEST(CharCheck, QuoteOrComma) {
     EXPECT_TRUE(CCharCheck::HasNoQuoteOrComma("ﾃｽﾄ ﾊﾟﾀｰﾝ"));
     EXPECT_FALSE(CCharCheck::HasNoQuoteOrComma("a,b"));
