@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -78,22 +79,6 @@ public:
     std::string MapAccountType(std::string_view text) const;
     BOOL HasFieldError(const CItemRecord& record) const { return record.HasFieldError(); }
 
-    // Adds every record that is neither deleted nor in error to the totals (continuing from the
-    // engine's own) and puts them into the data set; hasError is set to 1 when a record not
-    // deleted is in error.
-    template <class DataSet>
-    void RevalidateRecord(DataSet& dataSet, int* hasError = nullptr) {
-        for (const auto& record : dataSet.details) {
-            if (record->deleteFlag == 1) continue;
-            if (record->HasFieldError()) {
-                if (hasError) *hasError = 1;
-            } else {
-                m_totals.Add(*record);
-            }
-        }
-        PutTotals(dataSet);
-    }
-
     std::string GetTotalAmountText() const { return std::to_string(m_totals.Total()); }
     std::string GetCountText() const { return std::to_string(m_totals.Count()); }
     // True when the count or the total was capped: the trailer record cannot carry them.
@@ -122,13 +107,8 @@ protected:
     virtual void RemoveLastRecord() = 0;
     virtual void FinishRecord(CItemRecord& record) = 0;
 
-    // The count and total texts and the overflow flag into the data set.
-    template <class DataSet>
-    void PutTotals(DataSet& dataSet) const {
-        dataSet.totalText = GetTotalAmountText();
-        dataSet.countText = GetCountText();
-        dataSet.totalsOverflow = m_totals.Overflowed() ? 1 : 0;
-    }
+    // Adds a record to the totals (continuing from the engine's own).
+    void CountRecord(const CItemRecord& record) { m_totals.Add(record); }
 
     CItemReader& Reader() { return m_reader; }
 
@@ -149,4 +129,60 @@ private:
     CItemTotals m_totals;
     int m_faultLine = 0;
     bool m_progressShown = false;
+};
+
+// A tool's engine over its data set: the records of a read go into the set's list of details,
+// and the set is handed over only after a successful read, with its count and total texts.
+template <class DataSet>
+class CDataSetReadEngine : public CReadEngine {
+public:
+    using Record = typename decltype(DataSet::details)::value_type::element_type;
+
+    using CReadEngine::CReadEngine;
+
+    // The data set of the last successful read, handed over; empty otherwise.
+    std::unique_ptr<DataSet> GetDataSet() { return std::move(m_dataSet); }
+
+    // Adds every record that is neither deleted nor in error to the totals (continuing from the
+    // engine's own) and puts them into the data set; hasError is set to 1 when a record not
+    // deleted is in error.
+    void RevalidateRecord(DataSet& dataSet, int* hasError = nullptr) {
+        for (const auto& record : dataSet.details) {
+            if (record->deleteFlag == 1) continue;
+            if (record->HasFieldError()) {
+                if (hasError) *hasError = 1;
+            } else {
+                CountRecord(*record);
+            }
+        }
+        PutTotals(dataSet);
+    }
+
+protected:
+    // Reads the file into the records of dataSet, which is kept for GetDataSet on kReadOk only.
+    int ReadInto(std::unique_ptr<DataSet> dataSet, const std::string& path) {
+        m_dataSet = std::move(dataSet);
+        const int result = ReadRecords(path);
+        if (result == kReadOk) {
+            PutTotals(*m_dataSet);
+        } else {
+            m_dataSet.reset();
+        }
+        return result;
+    }
+    // The record that AppendRecord made last.
+    Record& LastRecord() { return *m_dataSet->details.back(); }
+
+private:
+    void PutTotals(DataSet& dataSet) const {
+        dataSet.totalText = GetTotalAmountText();
+        dataSet.countText = GetCountText();
+        dataSet.totalsOverflow = HasTotalOverflow() ? 1 : 0;
+    }
+    CItemRecord& AppendRecord() override {
+        return *m_dataSet->details.emplace_back(std::make_unique<Record>());
+    }
+    void RemoveLastRecord() override { m_dataSet->details.pop_back(); }
+
+    std::unique_ptr<DataSet> m_dataSet;
 };

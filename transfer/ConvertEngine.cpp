@@ -73,33 +73,19 @@ void CConvertEngine::SetConvertInfo(int zeroOption, int blankOption,
 }
 
 int CConvertEngine::ReadFile(const std::string& path) {
-    m_dataSet = std::make_unique<CDataSet>();
-    if (m_requester) m_dataSet->requester = std::make_unique<CRequesterInfo>(*m_requester);
-    const int result = ReadRecords(path);
-    if (result != kReadOk) {
-        m_dataSet.reset();
-        return result;
-    }
+    auto dataSet = std::make_unique<CDataSet>();
+    if (m_requester) dataSet->requester = std::make_unique<CRequesterInfo>(*m_requester);
     const ReadSettings& settings = Settings();
-    m_dataSet->ordinaryCode = settings.accountCodes[0];
-    m_dataSet->checkingCode = settings.accountCodes[1];
-    m_dataSet->savingsCode = settings.accountCodes[2];
-    m_dataSet->otherCode = settings.accountCodes[3];
-    PutTotals(*m_dataSet);
-    return kReadOk;
-}
-
-CItemRecord& CConvertEngine::AppendRecord() {
-    return *m_dataSet->details.emplace_back(std::make_unique<CDetailRecord>());
-}
-
-void CConvertEngine::RemoveLastRecord() {
-    m_dataSet->details.pop_back();
+    dataSet->ordinaryCode = settings.accountCodes[0];
+    dataSet->checkingCode = settings.accountCodes[1];
+    dataSet->savingsCode = settings.accountCodes[2];
+    dataSet->otherCode = settings.accountCodes[3];
+    return ReadInto(std::move(dataSet), path);
 }
 
 // The record is the one just appended.
 void CConvertEngine::FinishRecord(CItemRecord&) {
-    CDetailRecord& record = *m_dataSet->details.back();
+    CDetailRecord& record = LastRecord();
     if (Settings().kind == kKindGeneral) {
         if (record.Text(kEdiInfo)[0] != '\0') {
             record.identification = 'Y';

@@ -21,11 +21,11 @@
 
 namespace xf {
 
-class CConvertEngine : public CReadEngine {
+class CConvertEngine : public CDataSetReadEngine<CDataSet> {
 public:
-    CConvertEngine() : CReadEngine(Profile()) {}
+    CConvertEngine() : CDataSetReadEngine(Profile()) {}
     CConvertEngine(CApMsgInfoList* messages, HWND parent)
-        : CReadEngine(Profile(), messages, parent, kAbortQuestions) {}
+        : CDataSetReadEngine(Profile(), messages, parent, kAbortQuestions) {}
 
     // The transfer tool's reader: its items, their order in a line (the two names before the two
     // codes), 50,000 data lines of at most 4000 bytes, and the account types of each kind.
@@ -38,10 +38,8 @@ public:
                     const CPatternEntry* entry, const CRequesterInfo* requester);
 
     // Reads the file into a new data set under a progress window; a ReadResult code. Only on
-    // kReadOk is there a data set to take.
+    // kReadOk is there a data set to take (GetDataSet).
     int ReadFile(const std::string& path);
-    // The data set of the last successful read, handed over; empty otherwise.
-    std::unique_ptr<CDataSet> GetDataSet() { return std::move(m_dataSet); }
 
     // Sets up item checks without a pattern (the correction screen): forgets every pattern,
     // entry and requester.
@@ -50,14 +48,11 @@ public:
                         const std::string& otherCode);
 
 private:
-    CItemRecord& AppendRecord() override;
-    void RemoveLastRecord() override;
     // The identification of a general transfer, clearing the items it leaves out, and the zero
     // padding of the codes and the amount.
     void FinishRecord(CItemRecord& record) override;
 
     std::optional<CRequesterInfo> m_requester;
-    std::unique_ptr<CDataSet> m_dataSet;
 };
 
 }  // namespace xf
