@@ -1,5 +1,8 @@
 #include "debit/ConvertEngine.h"
 
+#include <iterator>
+#include <span>
+
 namespace db {
 
 namespace {
@@ -12,21 +15,25 @@ constexpr int kExtractionOrder[kItemCount] = {kBankName,      kBranchName,    kB
 
 // Every record of this tool takes the same account types.
 constexpr int kAccountTypes[] = {1, 2, 3, 9};
-std::span<const int> AccountTypeTargets(int) {
-    return kAccountTypes;
-}
 
 }  // namespace
 
 const ReaderProfile& CConvertEngine::Profile() {
-    static const ReaderProfile profile{DebitItems(),
-                                       kExtractionOrder,
-                                       LineLimits{kMaxDataLines, kMaxLineBytes},
-                                       AccountTypeTargets,
-                                       {"1", "2", "3", "9"},
-                                       kForbiddenChars};
+    static const ReaderProfile profile = {
+        .items = DebitItems(),
+        .order = kExtractionOrder,
+        .limits = {kMaxDataLines, kMaxLineBytes},
+        .accountTargets = [](int) { return std::span<const int>(kAccountTypes); },
+        .accountTypes = {"1", "2", "3", "9"},
+        .forbidden = kForbiddenChars,
+    };
     return profile;
 }
+
+CConvertEngine::CConvertEngine() : CDataSetReadEngine(Profile()) {}
+
+CConvertEngine::CConvertEngine(CApMsgInfoList* messages, HWND parent)
+    : CDataSetReadEngine(Profile(), messages, parent, kAbortQuestions) {}
 
 void CConvertEngine::SetPattern(const ReadSettings* fixed, const ReadSettings* delim,
                                 const CPatternEntry* entry, const CConsignorInfo* consignor) {
@@ -48,11 +55,10 @@ void CConvertEngine::SetConvertInfo(int zeroOption, int blankOption,
 int CConvertEngine::ReadFile(int, const std::string& path) {
     auto dataSet = std::make_unique<CDataSet>();
     if (m_consignor) dataSet->consignor = std::make_unique<CConsignorInfo>(*m_consignor);
-    const ReadSettings& settings = Settings();
-    dataSet->ordinaryCode = settings.accountCodes[0];
-    dataSet->currentCode = settings.accountCodes[1];
-    dataSet->taxReserveCode = settings.accountCodes[2];
-    dataSet->otherCode = settings.accountCodes[3];
+    // The pattern's codes for the account types 1, 2, 3 (tax-payment reserve) and 9.
+    std::string* const codes[] = {&dataSet->ordinaryCode, &dataSet->currentCode,
+                                  &dataSet->taxReserveCode, &dataSet->otherCode};
+    for (size_t i = 0; i < std::size(codes); ++i) *codes[i] = Settings().accountCodes[i];
     return ReadInto(std::move(dataSet), path);
 }
 

@@ -27,18 +27,17 @@ inline constexpr CAbortQuestions kAbortQuestions{26, 25};
 
 class CConvertEngine : public CDataSetReadEngine<CDataSet> {
 public:
-    CConvertEngine() : CDataSetReadEngine(Profile()) {}
-    CConvertEngine(CApMsgInfoList* messages, HWND parent)
-        : CDataSetReadEngine(Profile(), messages, parent, kAbortQuestions) {}
-
     // The direct-debit reader: its items, their order in a line (the two names before the two
     // codes), its line limits, the account types 1, 2, 3 and 9 for every record and the
     // forbidden characters of its text items.
     static const ReaderProfile& Profile();
 
-    // What the read takes from the fixed-length and from the separated pattern (exactly one is
-    // normally given; see CombineReadSettings); entry gives the file class. The consignor is
-    // copied into the data set. Nothing is kept beyond copies.
+    // Without a window (tests, the correction screen's checks) or under the given screen.
+    CConvertEngine();
+    CConvertEngine(CApMsgInfoList* messages, HWND parent);
+
+    // What the read takes from the fixed-length and from the separated pattern (see
+    // CombineReadSettings), and the consignor that the data set gets a copy of.
     void SetPattern(const ReadSettings* fixed, const ReadSettings* delim,
                     const CPatternEntry* entry, const CConsignorInfo* consignor);
 

@@ -75,23 +75,20 @@ inline CPatternEntry Entry(int fileClass) {
     return e;
 }
 
-// A file in the current test's own scratch folder (tests run side by side).
+using kortest::ScratchFileOfTest;
 inline std::string ScratchFile(const std::string& name, const std::string& bytes) {
-    const std::string path = kortest::ScratchDirOfTest() + name;
-    EXPECT_TRUE(kortest::WriteBytes(path, bytes)) << path;
-    return path;
+    return ScratchFileOfTest(name, bytes);
 }
 
+// What a read gave: its result code and the data set handed over.
 struct ReadOutcome {
     int result = -1;
     std::unique_ptr<CDataSet> set;
 };
 
 inline ReadOutcome Read(CConvertEngine& engine, const std::string& path) {
-    ReadOutcome out;
-    out.result = engine.ReadFile(0, path);
-    out.set = engine.GetDataSet();
-    return out;
+    const int result = engine.ReadFile(0, path);
+    return {result, engine.GetDataSet()};
 }
 
 // Reads text with the settings of a separated pattern (or of a fixed-length one).
