@@ -1,11 +1,7 @@
 #include "transfer/ConversionFlow.h"
 
 #include <ctime>
-#include <string_view>
 
-#include "common/PathNames.h"
-#include "common/RecordFrame.h"
-#include "common/StrUtil.h"
 #include "transfer/ConvertEngine.h"
 #include "transfer/ConvertRules.h"
 #include "transfer/RequesterForm.h"
@@ -15,35 +11,7 @@ namespace xf {
 
 namespace {
 
-constexpr char kOpenFailedText[] = "読み込みオープンエラー　　";
-constexpr char kReadFailedText[] = "読み込みエラー";
-constexpr char kOutputFailedText[] = "振込データ出力に失敗しました。";
-
-constexpr char kInputWord[] = "変換前ファイル名";
-constexpr char kOutputWord[] = "変換後ファイル名";
-
-// The message of each path fault; the words of 54 and 70 name the file edits.
-struct PathMessage {
-    kor::PathFault fault;
-    int id;
-};
-constexpr PathMessage kPathMessages[] = {
-    {kor::PathFault::kNoName, 54},         {kor::PathFault::kBadName, 22},
-    {kor::PathFault::kDriveUnusable, 106}, {kor::PathFault::kDriveNotReady, 32},
-    {kor::PathFault::kWriteProtected, 51}, {kor::PathFault::kMediumUnusable, 52},
-    {kor::PathFault::kReadOnlyDrive, 23},  {kor::PathFault::kNoFolder, 23},
-    {kor::PathFault::kNoFile, 5},          {kor::PathFault::kIsFolder, 54},
-    {kor::PathFault::kCannotRead, 85},     {kor::PathFault::kSameAsInput, 70},
-    {kor::PathFault::kOutputExists, 4},    {kor::PathFault::kCannotWrite, 66},
-    {kor::PathFault::kDiskFull, 60},       {kor::PathFault::kDriveFull, 61},
-};
-
-int MessageOf(kor::PathFault fault) {
-    for (const PathMessage& m : kPathMessages) {
-        if (m.fault == fault) return m.id;
-    }
-    return 0;
-}
+constexpr kor::ConversionTexts kTexts = {"依頼人情報", "読み込みオープンエラー　　"};
 
 // The name of a requester field in the refusal of a damaged requester.
 const char* RequesterFieldName(int field) {
@@ -69,80 +37,30 @@ const char* RequesterFieldName(int field) {
 
 }  // namespace
 
-FlowResult CConversionFlow::Stop(int message, FlowField focus, bool inError) {
-    FlowResult result;
-    result.code = message;
-    result.focus = focus;
-    result.inError = inError;
-    return result;
-}
-
-bool CConversionFlow::Ask(kor::PathFault fault) {
-    m_question = MessageOf(fault);
-    const int answer = m_messages.ShowMessage(m_question);
-    // Only an existing output has Cancel for "stop" and anything else for "overwrite".
-    return fault == kor::PathFault::kOutputExists ? answer != IDCANCEL : answer == IDOK;
-}
-
-FlowResult CConversionFlow::StopAtPath(kor::PathFault fault, FlowField field) {
-    if (fault == kor::PathFault::kCancelled) return Stop(m_question, field, true);
-    const int id = MessageOf(fault);
-    const char* name = field == FlowField::kInput ? kInputWord : kOutputWord;
-    switch (fault) {
-        case kor::PathFault::kNoName:
-        case kor::PathFault::kIsFolder:
-            m_messages.ShowMessage(id, name);
-            break;
-        case kor::PathFault::kCannotRead:
-            m_messages.ShowMessage(id, "読込");
-            break;
-        case kor::PathFault::kSameAsInput:
-            m_messages.ShowMessage(id, kOutputWord, kInputWord);
-            break;
-        default:
-            m_messages.ShowMessage(id);
-            break;
-    }
-    return Stop(id, field, true);
-}
+CConversionFlow::CConversionFlow(CFlowMessages& messages, CApMsgInfoList* table, HWND parent,
+                                 const kor::CPathProbe& probe)
+    : m_messages(messages), m_steps(messages, kTexts, probe), m_table(table), m_parent(parent) {}
 
 FlowResult CConversionFlow::Read(CPatternStore& patterns, const ConvertChoices& choices,
                                  std::unique_ptr<CDataSet>& data) {
-    if (!choices.requester) {
-        m_messages.ShowMessage(38, "依頼人情報");
-        return Stop(38);
+    kor::ReadRequest request;
+    request.partyChosen = choices.requester != nullptr;
+    if (choices.requester) {
+        if (const FormFault fault = CheckStoredRequester(*choices.requester))
+            request.partyFaultField = RequesterFieldName(fault.field);
     }
-    // A requester master edited by hand or damaged would put its faults into the header record.
-    if (const FormFault fault = CheckStoredRequester(*choices.requester)) {
-        m_messages.ShowMessage(114, RequesterFieldName(fault.field));
-        return Stop(114);
-    }
-    if (choices.patternIndex < 0) {
-        m_messages.ShowMessage(11, "データ変換パターン");
-        return Stop(11, FlowField::kPattern);
-    }
-    switch (CheckTransferDate(choices.month, choices.day)) {
-        case 10:
-            m_messages.ShowMessage(10, "振込指定日");
-            return Stop(10, FlowField::kMonth);
-        case 50:
-            m_messages.ShowMessage(50);
-            return Stop(50, FlowField::kDay);
-        default:
-            break;
-    }
-    const std::string name = kor::NormalizePathText(choices.input);
-    const kor::PathFault pathFault = kor::CheckInputPath(
-        name, [this](kor::PathFault fault) { return Ask(fault); }, m_probe);
-    if (pathFault != kor::PathFault::kNone) return StopAtPath(pathFault, FlowField::kInput);
-    if (m_messages.ShowMessage(24, "読込") != IDOK) return Stop(24);
+    request.patternIndex = choices.patternIndex;
+    request.month = choices.month;
+    request.day = choices.day;
+    request.input = choices.input;
+    std::string name;
+    if (const FlowResult checked = m_steps.CheckRead(request, &name);
+        checked.stage == FlowResult::kCheck)
+        return checked;
 
     data.reset();
     const int index = choices.patternIndex;
-    if (static_cast<size_t>(index) >= patterns.GetList().size()) {
-        m_messages.ShowMessage(11, "データ変換パターン");
-        return Stop(11, FlowField::kPattern);
-    }
+    if (static_cast<size_t>(index) >= patterns.GetList().size()) return m_steps.StopAtPattern();
     const CPatternEntry& entry = *patterns.GetList()[index];
     const CFixedPattern* fixed = nullptr;
     const CDelimPattern* delim = nullptr;
@@ -151,18 +69,15 @@ FlowResult CConversionFlow::Read(CPatternStore& patterns, const ConvertChoices& 
     } else {
         delim = patterns.GetDelimPattern(index);
     }
-    if (!fixed && !delim) {
-        // The stored line does not read as the pattern its entry names.
-        m_messages.ShowMessage(11, "データ変換パターン");
-        return Stop(11, FlowField::kPattern);
-    }
+    // The stored line does not read as the pattern its entry names.
+    if (!fixed && !delim) return m_steps.StopAtPattern();
     switch (CheckPatternForRequester(entry, *choices.requester)) {
         case 49:
             m_messages.ShowMessage(49);
-            return Stop(49, FlowField::kInput);
+            return m_steps.Stop(49, FlowField::kInput);
         case 103:
             m_messages.ShowMessage(103);
-            return Stop(103, FlowField::kPattern);
+            return m_steps.Stop(103, FlowField::kPattern);
         default:
             break;
     }
@@ -176,7 +91,7 @@ FlowResult CConversionFlow::Read(CPatternStore& patterns, const ConvertChoices& 
     data = engine.GetDataSet();
     if (result.code != kReadOk || !data) {
         data.reset();
-        ShowReadFailure(result.code, engine.GetFaultLine());
+        m_steps.ShowReadFailure(result.code, engine.GetFaultLine());
         if (result.code == kReadOk) result.code = kReadNoRecords;
         return result;
     }
@@ -190,94 +105,26 @@ FlowResult CConversionFlow::Read(CPatternStore& patterns, const ConvertChoices& 
     read.inputName = name;
     read.patternIndex = index;
     CompleteDataSet(*data, read);
-    if (engine.HasTotalOverflow()) {
-        // The records can be corrected (fewer of them fit), but not written as they are.
-        m_messages.ShowMessage(112);
-        data->errorFree = 0;
-    } else if (engine.GetErrorCount() == 0) {
-        m_messages.ShowMessage(67, "読込", "変換後ファイル");
-        data->errorFree = 1;
-    } else {
-        m_messages.ShowMessage(68, "読込", "変換後ファイル");
-        if (engine.HasWarnings()) m_messages.ShowMessage(97, "", "");
-        data->errorFree = 0;
-    }
+    data->errorFree = m_steps.ShowReadOutcome(engine.HasTotalOverflow(), engine.GetErrorCount(),
+                                              engine.HasWarnings() != 0);
     data->outputDone = 0;
     return result;
 }
 
-void CConversionFlow::ShowReadFailure(int result, int faultLine) {
-    switch (result) {
-        case kReadCannotOpen:
-            m_messages.ShowFixedBox(kOpenFailedText, MB_OK);
-            break;
-        case kReadFailed:
-            m_messages.ShowFixedBox(kReadFailedText, MB_OK);
-            break;
-        case kReadNoLines:
-            m_messages.ShowMessage(9, "振込明細");
-            break;
-        case kReadTooManyLines:
-            m_messages.ShowMessage(6);
-            break;
-        case kReadBadRecordSize:
-            m_messages.ShowMessage(91);
-            break;
-        case kReadNoRecords:
-            m_messages.ShowMessage(81);
-            break;
-        case kReadEmptyFile:
-            m_messages.ShowMessage(53);
-            break;
-        case kReadLineTooLong:
-            m_messages.ShowMessage(111, std::to_string(faultLine).c_str());
-            break;
-        case kReadBadRecordLength:
-            m_messages.ShowMessage(113);
-            break;
-        case kReadCancelled:
-            m_messages.ShowMessage(19);
-            break;
-        default:
-            break;
-    }
-}
-
 FlowResult CConversionFlow::Output(const std::string& outputText, CDataSet& data) {
-    std::string typed;
-    CStrUtil::CutMbcs(outputText, typed, MAX_PATH - 1);
-    const std::string path = kor::NormalizePathText(typed);
-    const auto ask = [this](kor::PathFault fault) { return Ask(fault); };
-
-    const kor::PathFault pathFault =
-        kor::CheckOutputPath(path, data.inputFileName, ask, m_probe);
-    if (pathFault != kor::PathFault::kNone) return StopAtPath(pathFault, FlowField::kOutput);
-    switch (CheckRecordsForOutput(data)) {
-        case 20:
-            m_messages.ShowMessage(20);
-            return Stop(20, FlowField::kOutput);
-        case 39:
-            m_messages.ShowMessage(39);
-            return Stop(39, FlowField::kOutput);
-        default:
-            break;
-    }
-    int records = 0;
+    kor::OutputRequest request;
+    request.outputText = outputText;
+    request.inputName = data.inputFileName;
+    request.recordsFault = CheckRecordsForOutput(data);
     for (const auto& record : data.details) {
-        if (record->deleteFlag != 1) ++records;
+        if (record->deleteFlag != 1) ++request.keptRecords;
     }
-    const std::uint64_t size =
-        CRecordFrame::EstimateFileSize(data.outputLengthCode, data.lineBreak, records);
-    switch (const kor::PathFault room = kor::CheckFreeSpace(path, size, ask, m_probe)) {
-        case kor::PathFault::kNone:
-            break;
-        case kor::PathFault::kCancelled:
-            return Stop(m_question, FlowField::kOutput);
-        default:
-            m_messages.ShowMessage(MessageOf(room));
-            return Stop(MessageOf(room), FlowField::kOutput);
-    }
-    if (m_messages.ShowMessage(24, "出力") != IDOK) return Stop(24);
+    request.lengthCode = data.outputLengthCode;
+    request.lineBreak = data.lineBreak;
+    std::string path;
+    if (const FlowResult checked = m_steps.CheckOutput(request, &path);
+        checked.stage == FlowResult::kCheck)
+        return checked;
 
     CTransferWriter writer(m_table, m_parent);
     writer.SetData(&data, path);
@@ -286,15 +133,10 @@ FlowResult CConversionFlow::Output(const std::string& outputText, CDataSet& data
     result.code = writer.Run();
     m_writtenCount = writer.Totals().count;
     m_writtenTotal = writer.Totals().total;
-    if (result.code == CTransferWriter::kWritten) {
-        m_messages.ShowMessage(75);
-        data.outputDone = 1;
-        data.outputTime = static_cast<std::int64_t>(std::time(nullptr));
-    } else if (result.code == CTransferWriter::kTotalsTooLarge) {
-        m_messages.ShowMessage(112);
-    } else {
-        m_messages.ShowFixedBox(kOutputFailedText, MB_OK | MB_ICONERROR);
-    }
+    m_steps.ShowWriteOutcome(result.code);
+    // The check screen prints the time of the file last written: a failed output leaves none.
+    data.outputDone = result.code == CTransferWriter::kWritten ? 1 : 0;
+    if (data.outputDone) data.outputTime = static_cast<std::int64_t>(std::time(nullptr));
     return result;
 }
 

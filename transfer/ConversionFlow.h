@@ -10,6 +10,7 @@
 
 #include "common/ApMsgInfoList.h"
 #include "common/FlowMessages.h"
+#include "common/ConversionSteps.h"
 #include "common/PathCheck.h"
 #include "transfer/DataSet.h"
 #include "transfer/PatternStore.h"
@@ -27,28 +28,14 @@ struct ConvertChoices {
     std::string input;  // the input file name as typed
 };
 
-// The control a stop of the flow points at.
-enum class FlowField { kNone, kPattern, kMonth, kDay, kInput, kOutput };
-
-struct FlowResult {
-    enum Stage { kCheck, kRead, kWrite };
-    Stage stage = kCheck;  // the last stage reached
-    // kCheck: the id of the message that stopped the flow (of the question answered "stop");
-    // kRead, kWrite: the reader's or the writer's result.
-    int code = 0;
-    FlowField focus = FlowField::kNone;
-    bool inError = false;  // focus is the field in error too
-
-    // The read made a data set, or the output wrote the file.
-    bool Done() const { return stage != kCheck && code == 0; }
-};
+using kor::FlowField;
+using kor::FlowResult;
 
 class CConversionFlow {
 public:
     // table and parent: for the progress dialogs of the reader and the writer (null for none).
     CConversionFlow(CFlowMessages& messages, CApMsgInfoList* table, HWND parent,
-                    const kor::CPathProbe& probe = kor::CPathProbe::System())
-        : m_messages(messages), m_table(table), m_parent(parent), m_probe(probe) {}
+                    const kor::CPathProbe& probe = kor::CPathProbe::System());
 
     // Checks the choices, asks to go on, and reads the input into data (emptied first; a data
     // set only after a successful read, completed with the choices).
@@ -64,18 +51,10 @@ public:
     int WrittenCount() const { return m_writtenCount; }
 
 private:
-    // Shows the message of a path fault; the result of a stop at it.
-    FlowResult StopAtPath(kor::PathFault fault, FlowField field);
-    // The question of a path fault, asked: true goes on.
-    bool Ask(kor::PathFault fault);
-    FlowResult Stop(int message, FlowField focus = FlowField::kNone, bool inError = false);
-    void ShowReadFailure(int result, int faultLine);
-
     CFlowMessages& m_messages;
+    kor::CConversionSteps m_steps;
     CApMsgInfoList* m_table;
     HWND m_parent;
-    const kor::CPathProbe& m_probe;
-    int m_question = 0;  // the id of the last question asked
     unsigned long long m_writtenTotal = 0;
     int m_writtenCount = 0;
 };

@@ -1,5 +1,7 @@
 #include "transfer/ConvertRules.h"
 
+#include "common/ConversionSteps.h"
+
 namespace xf {
 
 namespace {
@@ -7,18 +9,6 @@ namespace {
 std::string_view WithoutLeadingBlanks(std::string_view text) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     return text;
-}
-
-// The number a month or day text holds; 0 when it is empty or holds anything but digits.
-int NumberOf(std::string_view text) {
-    text = WithoutLeadingBlanks(text);
-    if (text.empty() || text.size() > 2) return 0;
-    int n = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') return 0;
-        n = n * 10 + (c - '0');
-    }
-    return n;
 }
 
 // An amount option of the pattern that counts: 1 error, 2 skip the line; 0 otherwise.
@@ -29,11 +19,7 @@ int OptionOf(int code) {
 }  // namespace
 
 int CheckTransferDate(std::string_view month, std::string_view day) {
-    constexpr int kDaysIn[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const int m = NumberOf(month);
-    const int d = NumberOf(day);
-    if (m < 1 || m > 12 || d < 1 || d > 31) return 10;
-    return d > kDaysIn[m - 1] ? 50 : 0;
+    return kor::CheckConversionDate(month, day);
 }
 
 int CheckPatternForRequester(const CPatternEntry& entry, const CRequesterInfo& requester) {

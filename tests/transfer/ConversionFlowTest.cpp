@@ -191,4 +191,26 @@ TEST_F(ConversionFlowTest, AnOutputThatCannotBeWrittenIsRefusedWith66) {
     EXPECT_EQ(kortest::ReadBytes(dir + "out.txt"), "old");
 }
 
+// A file written once and then not written again leaves the data set not output: the check
+// screen never shows the time of a file that the last output did not write.
+TEST_F(ConversionFlowTest, AFailedOutputAfterAGoodOneLeavesTheDataNotOutput) {
+    DriveProbe probe;
+    ASSERT_TRUE(Output(probe).Done());
+    ASSERT_EQ(data->outputDone, 1);
+
+    // Another program holds the file open without sharing it.
+    const std::wstring wide = kor::ToWide(dir + "out.txt");
+    const HANDLE held = CreateFileW(wide.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    xf::CConversionFlow flow(user, nullptr, nullptr, probe);
+    user.shown.clear();
+    const xf::FlowResult again = flow.Output(dir + "out.txt", *data);
+    CloseHandle(held);
+    EXPECT_EQ(again.stage, xf::FlowResult::kWrite);
+    EXPECT_NE(again.code, 0);
+    EXPECT_EQ(user.shown, (std::vector<int>{4, 24, 0}));  // overwrite?, go on?, the failure
+    EXPECT_EQ(data->outputDone, 0);
+}
+
 }  // namespace
