@@ -44,6 +44,27 @@ std::string CItemListPrinter::PadZeros(std::string_view text, size_t width) {
                                 : std::string(width - text.size(), '0') + std::string(text);
 }
 
+std::string CItemListPrinter::MonthDay(std::string_view month, std::string_view day) {
+    return Printf("%2s月%2s日", PadZeros(month, 2).c_str(), PadZeros(day, 2).c_str());
+}
+
+void CItemListPrinter::PrintOwnBankLine(const Metrics& m, int y, std::string_view branchCode,
+                                        std::string_view branchName,
+                                        std::string_view accountTypeName,
+                                        std::string_view accountNumber) {
+    PrintCells(m, y,
+               {{2, "金融機関名"},
+                {16, "0998"},
+                {23, "ｶｴﾃﾞｷﾞﾝｺｳﾎﾝﾃﾝ"},
+                {50, "支店名"},
+                {66, std::string(branchCode)},
+                {71, std::string(branchName)},
+                {112, "科目"},
+                {120, std::string(accountTypeName)},
+                {147, "口座番号"},
+                {161, std::string(accountNumber)}});
+}
+
 CItemListPrinter::Outcome CItemListPrinter::PrintFromButton(int kind, ItemRecordSpan records,
                                                             int rowsPerPage,
                                                             CApMsgInfoList& messages, HWND parent,

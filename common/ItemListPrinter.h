@@ -103,6 +103,14 @@ protected:
                        ItemRecordSpan records, size_t& position);
     void PrintItemMarks(int y, const Metrics& m, const CItemRecord& record, const RowParts& parts);
 
+    // The second line of a tool's block: the bank's own code and name, then the branch and
+    // the account of the requester or consignor.
+    void PrintOwnBankLine(const Metrics& m, int y, std::string_view branchCode,
+                          std::string_view branchName, std::string_view accountTypeName,
+                          std::string_view accountNumber);
+    // A month and day text as the block prints them: "01月05日".
+    static std::string MonthDay(std::string_view month, std::string_view day);
+
     // text padded on the left with '0' to width; a longer text as it is.
     static std::string PadZeros(std::string_view text, size_t width);
 

@@ -75,19 +75,10 @@ BOOL CListPrinter::Run(int kind, const CDataSet& data) {
                     {89, "委託者名"},
                     {101, consignor.name},
                     {147, "引落日"},
-                    {161, Printf("%2s月%2s日", PadZeros(data.month, 2).c_str(),
-                                 PadZeros(data.day, 2).c_str())}});
-        PrintCells(m, y + m.Step(),
-                   {{2, "金融機関名"},
-                    {16, kOwnBankCode},
-                    {23, "ｶｴﾃﾞｷﾞﾝｺｳﾎﾝﾃﾝ"},
-                    {50, "支店名"},
-                    {66, PadZeros(consignor.branchCode, 3)},
-                    {71, consignor.branchName},
-                    {112, "科目"},
-                    {120, AccountTypeText(std::atoi(consignor.accountType))},
-                    {147, "口座番号"},
-                    {161, consignor.accountNumber}});
+                    {161, MonthDay(data.month, data.day)}});
+        PrintOwnBankLine(m, y + m.Step(), PadZeros(consignor.branchCode, 3), consignor.branchName,
+                         AccountTypeText(std::atoi(consignor.accountType)),
+                         consignor.accountNumber);
     };
     return RunList(kind, doc);
 }

@@ -128,19 +128,10 @@ CItemListPrinter::Document CListPrinter::MakeDocument(const CDataSet& data,
                     {85, "振込依頼人名"},
                     {101, requester.name},
                     {147, "振込指定日"},
-                    {161, Printf("%2s月%2s日", PadZeros(data.month, 2).c_str(),
-                                 PadZeros(data.day, 2).c_str())}});
-        PrintCells(m, y + m.Step(),
-                   {{2, "金融機関名"},
-                    {16, "0998"},
-                    {23, "ｶｴﾃﾞｷﾞﾝｺｳﾎﾝﾃﾝ"},
-                    {50, "支店名"},
-                    {66, requester.branchCode},
-                    {71, requester.branchName},
-                    {112, "科目"},
-                    {120, GetAccountTypeName(std::atoi(requester.accountType), data.transferKind)},
-                    {147, "口座番号"},
-                    {161, requester.accountNumber}});
+                    {161, MonthDay(data.month, data.day)}});
+        PrintOwnBankLine(m, y + m.Step(), requester.branchCode, requester.branchName,
+                         GetAccountTypeName(std::atoi(requester.accountType), data.transferKind),
+                         requester.accountNumber);
     };
     return doc;
 }
