@@ -28,7 +28,8 @@ int AmountOption(const char* text) {
 }
 
 AccountTypeCodes CodesOf(const CPatternBase& pattern) {
-    return {pattern.ordinaryCode, pattern.checkingCode, pattern.savingsCode, pattern.otherCode};
+    return {pattern.accountTypeCodes[kOrdinaryCode], pattern.accountTypeCodes[kCheckingCode],
+            pattern.accountTypeCodes[kSavingsCode], pattern.accountTypeCodes[kOtherCode]};
 }
 
 // The transfer tool's read result of a cut.
