@@ -35,7 +35,7 @@ const ReaderProfile& CConvertEngine::Profile() {
 CConvertEngine::CConvertEngine() : CDataSetReadEngine(Profile()) {}
 
 CConvertEngine::CConvertEngine(CApMsgInfoList* messages, HWND parent)
-    : CDataSetReadEngine(Profile(), messages, parent, kAbortQuestions) {}
+    : CDataSetReadEngine(Profile(), messages, parent, kAbortQuestions, kProgressDialog) {}
 
 void CConvertEngine::SetPattern(const CFixedPattern* fixed, const CDelimPattern* delim,
                                 const CPatternEntry* entry, const CConsignorInfo* consignor) {

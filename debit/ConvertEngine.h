@@ -17,6 +17,7 @@
 #include "debit/DebitItems.h"
 #include "debit/DelimPattern.h"
 #include "debit/FixedPattern.h"
+#include "debit/ProgressQuestions.h"
 
 namespace db {
 
@@ -24,8 +25,6 @@ namespace db {
 inline constexpr int kMaxDataLines = 40000;
 inline constexpr int kMaxLineBytes = 4000;
 
-// The questions of the progress window before a job stops: 26 while printing, 25 with "読込".
-inline constexpr CAbortQuestions kAbortQuestions{26, 25};
 
 class CConvertEngine : public CDataSetReadEngine<CDataSet> {
 public:
