@@ -1,11 +1,12 @@
 #pragma once
 // Orders of a data set's detail records: the check screen may show them by account number or
 // by account name and always hands the data set back in serial order.
+#include "common/RecordOrder.h"
 #include "transfer/DetailRecord.h"
 
 namespace xf {
 
-inline constexpr int kOrderSerial = 0;
+using ::kOrderSerial;
 inline constexpr int kOrderAccountNumber = 1;
 inline constexpr int kOrderAccountName = 2;
 
