@@ -9,13 +9,14 @@
 #include <string_view>
 #include <vector>
 
+#include "common/ItemGrid.h"
 #include "common/ItemRecord.h"
 #include "common/ItemSpec.h"
 
-// The leading columns of an item grid.
-inline constexpr int kItemGridListIndexCol = 1;  // position in the data set's list, from 0
-inline constexpr int kItemGridDeleteCol = 2;
-inline constexpr int kItemGridFirstItemCol = 3;
+// The leading columns of an item grid (CItemGridHelper).
+inline constexpr int kItemGridListIndexCol = CItemGridHelper::kColListIndex;
+inline constexpr int kItemGridDeleteCol = CItemGridHelper::kColDelete;
+inline constexpr int kItemGridFirstItemCol = CItemGridHelper::kFirstItemCol;
 
 // Bit 0x10 of an item's result code (a too long item has it): updates leave the item as it is
 // until the user edits its cell, which clears the bit.

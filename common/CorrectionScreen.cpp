@@ -119,7 +119,11 @@ void CCorrectionScreen::OnBtnUpdate() {
     }
     const bool hasError = checks->CommitDataSet();
     ShowView(m_view);
-    ShowMessage(hasError ? 73 : 72);
+    if (hasError) {
+        ShowMessage(73);
+    } else {
+        ShowMessage(72);
+    }
     GoToFirstError();
 }
 

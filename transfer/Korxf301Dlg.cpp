@@ -40,7 +40,8 @@ void CKorxf301Dlg::FillGrid(CVSFlexGrid& grid, bool allRecords) {
 }
 
 std::unique_ptr<CItemRechecks> CKorxf301Dlg::MakeItemChecks() {
-    return std::make_unique<CTransferRechecks>(*m_dataSet);
+    return std::make_unique<CTransferRechecks>(*m_dataSet, m_dataSet->transferKind,
+                                               SetUpItemChecks);
 }
 
 std::span<const int> CKorxf301Dlg::UpdateColumnOrder() const {

@@ -32,27 +32,6 @@ void SetUpItemChecks(CConvertEngine& engine, const CDataSet& dataSet) {
                           dataSet.checkingCode, dataSet.savingsCode, dataSet.otherCode);
 }
 
-CTransferRechecks::CTransferRechecks(CDataSet& dataSet) : m_dataSet(dataSet) {
-    SetUpItemChecks(m_engine, dataSet);
-    m_engine.ResetErrorCount();
-}
-
-int CTransferRechecks::CheckItem(std::string& text, int kind, bool namesMissing) {
-    return m_engine.ValidateField(text, kind, m_dataSet.transferKind, namesMissing ? 1 : 0);
-}
-
-std::string CTransferRechecks::MapAccountType(std::string_view text) {
-    return m_engine.MapAccountType(text);
-}
-
-bool CTransferRechecks::CommitDataSet() {
-    int hasError = 0;
-    m_engine.RevalidateRecord(m_dataSet, &hasError);
-    m_dataSet.errorFree = hasError ? 0 : 1;
-    m_dataSet.outputDone = 0;
-    return hasError != 0;
-}
-
 void ApplyCorrectionRow(CConvertEngine& engine, CDetailRecord& record, const CorrectionRow& row,
                         int transferKind) {
     CEngineChecks checks(engine, transferKind);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "common/CorrectionRules.h"
+#include "common/EngineRechecks.h"
 #include "transfer/ConvertEngine.h"
 #include "transfer/DetailRecord.h"
 
@@ -21,20 +22,8 @@ struct CorrectionRow {
 // Sets up item checks from the data set: its amount options and account-type codes.
 void SetUpItemChecks(CConvertEngine& engine, const CDataSet& dataSet);
 
-// The transfer tool's checks of an edit or an update: a new engine's item check, set up from the
-// data set, for its transfer kind, and the engine's totals.
-class CTransferRechecks : public CItemRechecks {
-public:
-    explicit CTransferRechecks(CDataSet& dataSet);
-
-    int CheckItem(std::string& text, int kind, bool namesMissing) override;
-    std::string MapAccountType(std::string_view text) override;
-    bool CommitDataSet() override;
-
-private:
-    CConvertEngine m_engine;
-    CDataSet& m_dataSet;
-};
+// The transfer tool's checks of an edit or an update.
+using CTransferRechecks = CEngineRechecks<CConvertEngine, CDataSet>;
 
 // A checked delete box marks the record deleted and nothing else of the row is read. Otherwise
 // every item whose result code has a flag and not bit 0x10 (the item was not touched since it
