@@ -11,10 +11,11 @@
 
 CCorrectionScreen::CCorrectionScreen(const CorrectionControls& ids, HWND parent,
                                      CApMsgInfoList* messages, HICON icon, std::string programName,
-                                     std::string versionText)
+                                     std::string versionText, std::span<const ItemSpec> items)
     : CScreenBase(ids.dialog, parent, messages, icon, std::move(programName)),
       m_ids(ids),
-      m_versionText(std::move(versionText)) {}
+      m_versionText(std::move(versionText)),
+      m_items(items) {}
 
 BOOL CCorrectionScreen::OnInitDialog() {
     SetScreenLabels(0, {}, m_ids.version, m_versionText);

@@ -30,7 +30,8 @@ struct CorrectionControls {
 class CCorrectionScreen : public CScreenBase {
 public:
     CCorrectionScreen(const CorrectionControls& ids, HWND parent, CApMsgInfoList* messages,
-                      HICON icon, std::string programName, std::string versionText);
+                      HICON icon, std::string programName, std::string versionText,
+                      std::span<const ItemSpec> items);
 
     CVSFlexGrid& Grid() { return m_grid; }
     // An edit changed a cell since the last update or change of view.
@@ -44,7 +45,6 @@ protected:
 
     // What the tool gives.
     virtual bool HasDataSet() const = 0;
-    virtual std::span<const ItemSpec> Items() const = 0;
     // The record at a position of the data set's list; null past its end.
     virtual CItemRecord* RecordAt(size_t index) = 0;
     // Empties the grid and fills it with every record (allRecords) or with the flagged ones.
@@ -72,7 +72,8 @@ private:
 
     // Refills the grid from the data set in the view of radio id.
     void ShowView(int view);
-    int ItemCount() const { return static_cast<int>(Items().size()); }
+    std::span<const ItemSpec> Items() const { return m_items; }
+    int ItemCount() const { return static_cast<int>(m_items.size()); }
     CellContent ContentOf(int row, int col) const;
     bool IsYellow(int row, int col) const;
     bool RowHasYellowItem(int row) const;
@@ -83,6 +84,7 @@ private:
 
     CorrectionControls m_ids;
     std::string m_versionText;
+    std::span<const ItemSpec> m_items;
     CVSFlexGrid m_grid;
     std::optional<CellContent> m_editStart;
     bool m_modified = false;

@@ -17,7 +17,8 @@ bool RecordKeyLess(const CItemRecord& a, const CItemRecord& b, int order,
 // their order.
 template <class RecordList>
 void SortRecordList(RecordList& records, int order, std::span<const int> keyItems) {
-    std::stable_sort(records.begin(), records.end(), [order, keyItems](const auto& a, const auto& b) {
-        return RecordKeyLess(*a, *b, order, keyItems);
-    });
+    std::stable_sort(records.begin(), records.end(),
+                     [order, keyItems](const auto& a, const auto& b) {
+                         return RecordKeyLess(*a, *b, order, keyItems);
+                     });
 }

@@ -16,8 +16,8 @@ int CorrectionTextLength(int col) {
 
 std::span<const int> UpdateColumnOrder(int transferKind) {
     static const std::vector<int> general = CorrectionColumnOrder(TransferItems());
-    static const std::vector<int> salary =
-        CorrectionColumnOrder(TransferItems(), [](const ItemSpec& item) { return !item.generalOnly; });
+    static const std::vector<int> salary = CorrectionColumnOrder(
+        TransferItems(), [](const ItemSpec& item) { return !item.generalOnly; });
     return transferKind == kKindSalaryBonus ? salary : general;
 }
 

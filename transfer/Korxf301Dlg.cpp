@@ -4,7 +4,6 @@
 
 #include "resources/transfer/Korxf301DlgRes.h"
 #include "transfer/CorrectionRules.h"
-#include "transfer/GridHelper.h"
 #include "transfer/ListPrinter.h"
 #include "transfer/RecordCorrection.h"
 #include "transfer/ScreenVersion.h"
@@ -19,39 +18,21 @@ const Korxf301Controls kKorxf301Controls = {
 
 CKorxf301Dlg::CKorxf301Dlg(HICON icon, CDataSet* dataSet, CApMsgInfoList* messages,
                            std::string helpPath, HWND parent, const Korxf301Controls& ids)
-    : CCorrectionScreen(ids, parent, messages, icon, kProgramName, kScreenVersion),
-      m_dataSet(dataSet),
+    : CDataSetCorrectionScreen(ids, dataSet, parent, messages, icon, kProgramName, kScreenVersion,
+                               TransferItems()),
       m_helpPath(std::move(helpPath)) {}
 
-std::span<const ItemSpec> CKorxf301Dlg::Items() const {
-    return TransferItems();
-}
-
-CItemRecord* CKorxf301Dlg::RecordAt(size_t index) {
-    if (!m_dataSet || index >= m_dataSet->details.size()) return nullptr;
-    return m_dataSet->details[index].get();
-}
-
-void CKorxf301Dlg::FillGrid(CVSFlexGrid& grid, bool allRecords) {
-    CGridHelper helper;
-    helper.Attach(m_dataSet, &grid, allRecords ? CGridHelper::kModeAll : CGridHelper::kModeFlagged);
-    helper.SetupColumns();
-    helper.Fill();
-}
-
 std::unique_ptr<CItemRechecks> CKorxf301Dlg::MakeItemChecks() {
-    return std::make_unique<CTransferRechecks>(*m_dataSet, m_dataSet->transferKind,
-                                               SetUpItemChecks);
+    return std::make_unique<CTransferRechecks>(*Data(), Data()->transferKind, SetUpItemChecks);
 }
 
 std::span<const int> CKorxf301Dlg::UpdateColumnOrder() const {
-    return xf::UpdateColumnOrder(m_dataSet ? m_dataSet->transferKind : kKindGeneral);
+    return xf::UpdateColumnOrder(Data() ? Data()->transferKind : kKindGeneral);
 }
 
 // The list printer asks for a printer (76), for records (39) and the number of pages (27).
 void CKorxf301Dlg::PrintErrorList() {
-    if (m_dataSet && Messages())
-        CListPrinter::PrintErrorList(*m_dataSet, *Messages(), GetSafeHwnd());
+    if (Data() && Messages()) CListPrinter::PrintErrorList(*Data(), *Messages(), GetSafeHwnd());
 }
 
 }  // namespace xf

@@ -1,13 +1,14 @@
 #pragma once
-// Data correction screen XF301: the shared correction screen over the transfer tool's items and
-// data set. An update visits the general-transfer items only for general transfers.
+// Data correction screen XF301: the shared correction screen over the transfer tool's items, data
+// set and grid helper. An update visits the general-transfer items only for general transfers.
 #include <windows.h>
 
 #include <string>
 
 #include "common/ApMsgInfoList.h"
-#include "common/CorrectionScreen.h"
+#include "common/DataSetScreens.h"
 #include "transfer/DataSet.h"
+#include "transfer/GridHelper.h"
 
 namespace xf {
 
@@ -16,22 +17,17 @@ using Korxf301Controls = CorrectionControls;
 // The transfer tool's.
 extern const Korxf301Controls kKorxf301Controls;
 
-class CKorxf301Dlg : public CCorrectionScreen {
+class CKorxf301Dlg : public CDataSetCorrectionScreen<CDataSet, CGridHelper> {
 public:
     CKorxf301Dlg(HICON icon, CDataSet* dataSet, CApMsgInfoList* messages, std::string helpPath,
                  HWND parent = nullptr, const Korxf301Controls& ids = kKorxf301Controls);
 
 protected:
-    bool HasDataSet() const override { return m_dataSet != nullptr; }
-    std::span<const ItemSpec> Items() const override;
-    CItemRecord* RecordAt(size_t index) override;
-    void FillGrid(CVSFlexGrid& grid, bool allRecords) override;
     std::unique_ptr<CItemRechecks> MakeItemChecks() override;
     std::span<const int> UpdateColumnOrder() const override;
     void PrintErrorList() override;
 
 private:
-    CDataSet* m_dataSet;
     std::string m_helpPath;
 };
 

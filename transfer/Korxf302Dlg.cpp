@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "resources/transfer/Korxf302DlgRes.h"
-#include "transfer/GridHelper.h"
 #include "transfer/ListPrinter.h"
 #include "transfer/RecordOrder.h"
 #include "transfer/ScreenVersion.h"
@@ -22,30 +21,17 @@ constexpr const char* kSortOrderNames[] = {"元データ順", "口座番号順",
 
 CKorxf302Dlg::CKorxf302Dlg(HICON icon, CDataSet* dataSet, CApMsgInfoList* messages,
                            std::string helpPath, HWND parent, const Korxf302Controls& ids)
-    : CCheckScreen(ids, parent, messages, icon, kProgramName, kScreenVersion, kSortOrderNames),
-      m_dataSet(dataSet),
+    : CDataSetCheckScreen(ids, dataSet, parent, messages, icon, kProgramName, kScreenVersion,
+                          kSortOrderNames, kOrderKeyItems),
       m_helpPath(std::move(helpPath)) {}
-
-void CKorxf302Dlg::SortRecords(int key) {
-    if (m_dataSet) xf::SortRecords(m_dataSet->details, key);
-}
-
-void CKorxf302Dlg::FillGrid(CVSFlexGrid& grid) {
-    CGridHelper helper;
-    helper.Attach(m_dataSet, &grid, CGridHelper::kModeErrorFree);
-    helper.SetupColumns();
-    helper.Fill();
-}
 
 // The list printer asks for a printer (76), for records (39) and the number of pages (27).
 void CKorxf302Dlg::PrintList() {
-    if (m_dataSet && Messages())
-        CListPrinter::PrintResultList(*m_dataSet, *Messages(), GetSafeHwnd());
+    if (Data() && Messages()) CListPrinter::PrintResultList(*Data(), *Messages(), GetSafeHwnd());
 }
 
 void CKorxf302Dlg::PrintTotals() {
-    if (m_dataSet && Messages())
-        CListPrinter::PrintTotalsSheet(*m_dataSet, *Messages(), GetSafeHwnd());
+    if (Data() && Messages()) CListPrinter::PrintTotalsSheet(*Data(), *Messages(), GetSafeHwnd());
 }
 
 }  // namespace xf

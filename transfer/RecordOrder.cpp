@@ -2,17 +2,12 @@
 
 namespace xf {
 
-namespace {
-// The items of orders 1 and 2.
-constexpr int kKeyItems[] = {kAccountNumber, kAccountName};
-}  // namespace
-
 bool RecordKeyLess(const CDetailRecord& a, const CDetailRecord& b, int order) {
-    return ::RecordKeyLess(a, b, order, kKeyItems);
+    return ::RecordKeyLess(a, b, order, kOrderKeyItems);
 }
 
 void SortRecords(CDetailObList& records, int order) {
-    SortRecordList(records, order, kKeyItems);
+    SortRecordList(records, order, kOrderKeyItems);
 }
 
 }  // namespace xf

@@ -9,6 +9,8 @@ namespace xf {
 using ::kOrderSerial;
 inline constexpr int kOrderAccountNumber = 1;
 inline constexpr int kOrderAccountName = 2;
+// The items of orders 1 and 2.
+inline constexpr int kOrderKeyItems[] = {kAccountNumber, kAccountName};
 
 // True when a's key is smaller than b's: the serial number as a number, the account number or
 // the account name byte by byte as unsigned bytes (a prefix is smaller). Unknown orders: never.

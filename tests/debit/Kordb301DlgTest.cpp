@@ -141,7 +141,7 @@ TEST_F(Kordb301Test, UpdateChecksTheBranchNameBeforeTheEmptyBranchCode) {
 
 TEST_F(Kordb301Test, AnEmptiedBranchNameLeavesTheEmptyBranchCodeInError) {
     Open(CorrectionData());
-    ASSERT_TRUE(Type(1, kBranchNameCol, L" "));  // trimmed to nothing
+    ASSERT_TRUE(Type(1, kBranchNameCol, L" "));    // trimmed to nothing
     ASSERT_TRUE(Type(2, kCustomerCol, L"CUST~"));  // still forbidden
     Click(IDC_DB301_UPDATE);
     EXPECT_EQ(Shown().back(), "#73");
