@@ -1,16 +1,18 @@
 #pragma once
-// Rules of the correction grid that hold without a window: which cell the user may edit, how
-// long its text may be, how an edited amount is shown and in which order an update visits the
-// columns of a row. Columns are those of the grid helper (items from column 3 on).
+// The transfer tool's rules of the correction grid (CorrectionRules of the shared part over the
+// transfer items): which cell the user may edit, how long its text may be and in which order an
+// update visits the columns of a row. Columns are those of the grid helper (items from column 3
+// on).
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "common/CorrectionRules.h"
+
 namespace xf {
 
-// Bit 0x10 of an item's result code (a too long item has it): updates leave the item as it is
-// until the user edits its cell, which clears the bit.
-inline constexpr int kResultUntouched = 0x10;
+using ::kResultUntouched;
+using ::RemoveCommas;
 
 // May the cell be edited? The delete box only in a row with a yellow item cell (a record with a
 // flagged item); any other cell only when it is yellow itself.
@@ -19,8 +21,6 @@ bool MayEditCell(int col, bool cellYellow, bool rowHasYellowItem);
 // Longest text, in bytes, that a cell of the column takes, and the width to which an update cuts
 // the text it stores; 0 for the columns without an item.
 int CorrectionTextLength(int col);
-
-std::string RemoveCommas(std::string_view text);
 
 // The columns an update visits in a row: the delete box first, then the bank and branch names
 // (they decide whether empty codes are errors), then the other items; the EDI information and

@@ -1,9 +1,31 @@
 #include "transfer/RecordCorrection.h"
 
 #include "transfer/CorrectionRules.h"
-#include "transfer/GridHelper.h"
 
 namespace xf {
+
+namespace {
+
+// The item check of a given engine for one transfer kind.
+class CEngineChecks : public CItemRechecks {
+public:
+    CEngineChecks(CConvertEngine& engine, int transferKind)
+        : m_engine(engine), m_transferKind(transferKind) {}
+
+    int CheckItem(std::string& text, int kind, bool namesMissing) override {
+        return m_engine.ValidateField(text, kind, m_transferKind, namesMissing ? 1 : 0);
+    }
+    std::string MapAccountType(std::string_view text) override {
+        return m_engine.MapAccountType(text);
+    }
+    bool CommitDataSet() override { return false; }
+
+private:
+    CConvertEngine& m_engine;
+    int m_transferKind;
+};
+
+}  // namespace
 
 void SetUpItemChecks(CConvertEngine& engine, const CDataSet& dataSet) {
     engine.SetConvertInfo(dataSet.zeroOption, dataSet.blankOption, dataSet.ordinaryCode,
@@ -12,29 +34,9 @@ void SetUpItemChecks(CConvertEngine& engine, const CDataSet& dataSet) {
 
 void ApplyCorrectionRow(CConvertEngine& engine, CDetailRecord& record, const CorrectionRow& row,
                         int transferKind) {
-    const std::span<const ItemSpec> items = record.Items();
-    int namesMissing = 0;
-    for (const int col : UpdateColumnOrder(transferKind)) {
-        if (col == CGridHelper::kColDelete) {
-            record.deleteFlag = row.deleteChecked ? 1 : 0;
-            if (row.deleteChecked) return;
-            continue;
-        }
-        const int kind = col - CGridHelper::kFirstItemCol;
-        const ItemSpec& item = items[static_cast<size_t>(kind)];
-        std::string text = row.texts[static_cast<size_t>(kind)];
-        if (item.chars == ItemChars::kAmount) text = RemoveCommas(text);
-        const int stored = record.Result(kind);
-        if ((stored & kResultUntouched) || !HasErrorBits(stored)) {
-            if (item.name && text.empty()) namesMissing = 1;
-            continue;
-        }
-        const int result = engine.ValidateField(text, kind, transferKind, namesMissing);
-        if (item.name && (text.empty() || result == kResultError)) namesMissing = 1;
-        if (item.chars == ItemChars::kAccountType && result == kResultValid)
-            text = engine.MapAccountType(text);
-        record.Store(kind, text, result != kResultValid ? kResultError : kResultValid);
-    }
+    CEngineChecks checks(engine, transferKind);
+    ApplyCorrectionCells(checks, record, {row.deleteChecked, row.texts},
+                         UpdateColumnOrder(transferKind));
 }
 
 }  // namespace xf

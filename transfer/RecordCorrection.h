@@ -1,9 +1,13 @@
 #pragma once
 // What an update of the correction screen does with one grid row: the delete box and the items
-// that are flagged and were not left untouched go back into the record, checked again.
+// that are flagged and were not left untouched go back into the record, checked again by the
+// transfer tool's item checks.
 #include <array>
 #include <string>
+#include <string_view>
 
+#include "common/CorrectionRules.h"
+#include "common/EngineRechecks.h"
 #include "transfer/ConvertEngine.h"
 #include "transfer/DetailRecord.h"
 
@@ -17,6 +21,9 @@ struct CorrectionRow {
 
 // Sets up item checks from the data set: its amount options and account-type codes.
 void SetUpItemChecks(CConvertEngine& engine, const CDataSet& dataSet);
+
+// The transfer tool's checks of an edit or an update.
+using CTransferRechecks = CEngineRechecks<CConvertEngine, CDataSet>;
 
 // A checked delete box marks the record deleted and nothing else of the row is read. Otherwise
 // every item whose result code has a flag and not bit 0x10 (the item was not touched since it

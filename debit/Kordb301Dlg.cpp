@@ -1,0 +1,51 @@
+#include "debit/Kordb301Dlg.h"
+
+#include <utility>
+#include <vector>
+
+#include "common/EngineRechecks.h"
+#include "debit/ConvertEngine.h"
+#include "debit/ListPrinter.h"
+#include "debit/ScreenVersion.h"
+#include "resources/debit/Kordb301DlgRes.h"
+
+namespace db {
+
+const CorrectionControls kKordb301Controls = {
+    IDD_KORDB301,   IDC_DB301_VIEW_ALL,   IDC_DB301_VIEW_ERRORS, IDC_DB301_UPDATE,
+    IDC_DB301_BACK, IDC_DB301_ERROR_LIST, IDC_DB301_GRID,        IDC_DB301_VERSION,
+};
+
+namespace {
+
+// Item checks without a pattern: the data set's amount options and account-type codes.
+void SetUpItemChecks(CConvertEngine& engine, const CDataSet& dataSet) {
+    engine.SetConvertInfo(dataSet.zeroOption, dataSet.blankOption, dataSet.ordinaryCode,
+                          dataSet.currentCode, dataSet.taxReserveCode, dataSet.otherCode);
+}
+
+}  // namespace
+
+CKordb301Dlg::CKordb301Dlg(HICON icon, CDataSet* dataSet, CApMsgInfoList* messages,
+                           std::string helpPath, HWND parent, const CorrectionControls& ids)
+    : CDataSetCorrectionScreen(ids, dataSet, parent, messages, icon, kProgramName, kScreenVersion,
+                               DebitItems()),
+      m_helpPath(std::move(helpPath)) {}
+
+std::unique_ptr<CItemRechecks> CKordb301Dlg::MakeItemChecks() {
+    return std::make_unique<CEngineRechecks<CConvertEngine, CDataSet>>(*Data(), Data()->kind,
+                                                                       SetUpItemChecks);
+}
+
+std::span<const int> CKordb301Dlg::UpdateColumnOrder() const {
+    static const std::vector<int> order = CorrectionColumnOrder(DebitItems());
+    return order;
+}
+
+// The list printer asks for a printer (76), for records (39) and the number of pages (27).
+void CKordb301Dlg::PrintErrorList() {
+    if (!Data() || !Messages()) return;
+    CListPrinter::PrintFromScreen(CListPrinter::kErrorList, *Data(), *Messages(), GetSafeHwnd());
+}
+
+}  // namespace db

@@ -1,0 +1,32 @@
+#include "debit/Kordb302Dlg.h"
+
+#include <utility>
+
+#include "debit/ScreenVersion.h"
+#include "resources/debit/Kordb302DlgRes.h"
+
+namespace db {
+
+const CheckControls kKordb302Controls = {
+    IDD_KORDB302,           IDC_DB302_GRID,       IDC_DB302_BACK,    IDC_DB302_PRINT_LIST,
+    IDC_DB302_PRINT_TOTALS, IDC_DB302_SORT_ORDER, IDC_DB302_VERSION,
+};
+
+namespace {
+// The sort-order list's texts and the items of orders 1 and 2.
+constexpr const char* kSortOrderNames[] = {"元データ順", "口座番号順", "口座名(ｶﾅ)順"};
+constexpr int kKeyItems[] = {kAccountNumber, kDepositorName};
+}  // namespace
+
+CKordb302Dlg::CKordb302Dlg(HICON icon, CDataSet* dataSet, CApMsgInfoList* messages,
+                           std::string helpPath, HWND parent, const CheckControls& ids)
+    : CDataSetCheckScreen(ids, dataSet, parent, messages, icon, kProgramName, kScreenVersion,
+                          kSortOrderNames, kKeyItems),
+      m_helpPath(std::move(helpPath)) {}
+
+void CKordb302Dlg::Print(int kind) {
+    if (Data() && Messages())
+        CListPrinter::PrintFromScreen(kind, *Data(), *Messages(), GetSafeHwnd());
+}
+
+}  // namespace db

@@ -1,0 +1,38 @@
+#pragma once
+// Data check screen DB302: the shared check screen over the direct-debit data set, grid helper
+// and record orders (by account number, by depositor name), with its print buttons.
+#include <windows.h>
+
+#include <string>
+
+#include "common/ApMsgInfoList.h"
+#include "common/DataSetScreens.h"
+#include "debit/DataSet.h"
+#include "debit/GridHelper.h"
+#include "debit/ListPrinter.h"
+
+namespace db {
+
+extern const CheckControls kKordb302Controls;
+
+// Orders of the check screen besides the serial order.
+inline constexpr int kOrderAccountNumber = 1;
+inline constexpr int kOrderDepositorName = 2;
+
+class CKordb302Dlg : public CDataSetCheckScreen<CDataSet, CGridHelper> {
+public:
+    CKordb302Dlg(HICON icon, CDataSet* dataSet, CApMsgInfoList* messages, std::string helpPath,
+                 HWND parent = nullptr, const CheckControls& ids = kKordb302Controls);
+
+protected:
+    void PrintList() override { Print(CListPrinter::kResultList); }
+    void PrintTotals() override { Print(CListPrinter::kTotalsSheet); }
+
+private:
+    // The list printer asks for a printer (76), for records (39) and the number of pages (27).
+    void Print(int kind);
+
+    std::string m_helpPath;
+};
+
+}  // namespace db
