@@ -4,6 +4,7 @@
 // into a detail record, with the count of flagged items; and the totals of the records free of
 // errors. Each tool supplies its profile, where its pattern puts the items, and the steps that
 // are its own (reading the file, the data row, what it does to a record once read).
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -21,6 +22,11 @@ struct ReaderProfile {
     LineLimits limits;           // data lines of a file (the progress range is one more), bytes
     // The account types valid for a record of that transfer kind.
     std::span<const int> (*accountTargets)(int kind);
+    // The type codes that the customer's four account-type codes of a pattern stand for, in the
+    // pattern's order.
+    std::array<const char*, 4> accountTypes = {"", "", "", ""};
+    // Printable bytes that an item of the kNotForbidden rule may not hold.
+    const char* forbidden = "";
 };
 
 // Where one item lies: a fixed-length record's start (from 1) and length, or a separated line's

@@ -1,13 +1,14 @@
 #pragma once
-// The three printed documents of a data set, one job each on the default printer, A4
+// The three printed documents of a transfer data set, one job each on the default printer, A4
 // landscape: the result list (records without error or warning, then the totals), the error
 // list (records with any result code, "*" before each faulty item, then their number) and the
-// totals sheet (header and totals only). 30 records a page.
+// totals sheet (header and totals only). 30 records a page. The requester block and the code
+// columns, which show what the transfer kind and the record carry, are the transfer tool's own.
 #include <windows.h>
 
 #include <string>
 
-#include "common/PagedListPrinter.h"
+#include "common/ItemListPrinter.h"
 #include "transfer/DataSet.h"
 #include "transfer/ProgressQuestions.h"
 
@@ -15,24 +16,12 @@ class CApMsgInfoList;
 
 namespace xf {
 
-class CListPrinter : public CPagedListPrinter {
+class CListPrinter : public CItemListPrinter {
 public:
-    enum Kind { kTotalsSheet = 0, kResultList = 1, kErrorList = 2 };
-
-    // How a print button ended; the button's messages have been shown.
-    enum class Outcome {
-        kPrinted,         // printed, or cancelled by the user while printing
-        kNoPrinter,       // message 76: no default printer
-        kNothingToPrint,  // message 39
-        kDeclined,        // the user answered Cancel to message 27 (the number of pages)
-        kFailed,          // the printer could not be opened, the job not started or a page refused
-    };
-
     // 30 records a page, one line each; the transfer tool's abort questions.
     static constexpr Settings kSettings{30, 1, kAbortQuestions};
 
-    explicit CListPrinter(CApMsgInfoList* messages = nullptr, HWND parent = nullptr)
-        : CPagedListPrinter(kSettings, messages, parent) {}
+    explicit CListPrinter(CApMsgInfoList* messages = nullptr, HWND parent = nullptr);
 
     // The print buttons: the check screen's list and totals buttons, the correction screen's
     // error-list button. Each checks for a default printer (76), for something to print (39),
@@ -59,15 +48,12 @@ public:
 
     // 1 "ﾌﾂｳ", 2 "ﾄｳｻﾞ"; general transfers also 4 "ﾁｮﾁｸ", 9 "ｿﾉﾀ"; else empty.
     static std::string GetAccountTypeName(int code, int transferType);
-    static bool HasAnyCode(const CDetailRecord& record);
-    static bool HasError(const CDetailRecord& record);
-    // Whether the document of that kind lists the record.
-    static bool IsListed(int kind, const CDetailRecord& record);
     static int CountListed(int kind, const CDataSet& data);
 
 private:
     static Outcome PrintButton(int kind, const CDataSet& data, CApMsgInfoList& messages,
                                HWND parent);
+    Document MakeDocument(const CDataSet& data, ItemRecordSpan records);
 };
 
 }  // namespace xf

@@ -1,20 +1,21 @@
 #pragma once
-// Result codes of reading a customer file; the main screen turns each into its message.
+// Result codes of reading a customer file (the shared codes) and the transfer reader's limits.
+#include "common/ReadResult.h"
+
 namespace xf {
 
-enum ReadResult : int {
-    kReadOk = 0,
-    kReadCannotOpen = 1,      // the file cannot be opened
-    kReadFailed = 2,          // an error while reading
-    kReadNoLines = 11,        // no line break in a separated file, or no line from the data row on
-    kReadTooManyLines = 12,   // more lines than the limit
-    kReadBadRecordSize = 13,  // fixed length: the file does not divide into whole records
-    kReadNoRecords = 14,      // no line could be made, or no record was kept
-    kReadEmptyFile = 15,
-    kReadLineTooLong = 16,      // a separated line longer than kMaxLineBytes
-    kReadBadRecordLength = 17,  // the fixed-length pattern's record length is 0, empty or too long
-    kReadCancelled = 31,
-};
+using ::ReadResult;
+using ::kReadOk;
+using ::kReadCannotOpen;
+using ::kReadFailed;
+using ::kReadNoLines;
+using ::kReadTooManyLines;
+using ::kReadBadRecordSize;
+using ::kReadNoRecords;
+using ::kReadEmptyFile;
+using ::kReadLineTooLong;
+using ::kReadBadRecordLength;
+using ::kReadCancelled;
 
 inline constexpr int kMaxDataLines = 50000;
 inline constexpr int kMaxLineBytes = 4000;

@@ -57,6 +57,19 @@ std::string ScratchDirOfTest(const std::string& suffix) {
     return ScratchDir(name);
 }
 
+std::string ScratchFileOfTest(const std::string& name, const std::string& bytes) {
+    static const testing::TestInfo* owner = nullptr;
+    static std::string dir;
+    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+    if (owner != test) {
+        dir = ScratchDirOfTest();
+        owner = test;
+    }
+    const std::string path = dir + name;
+    EXPECT_TRUE(WriteBytes(path, bytes)) << path;
+    return path;
+}
+
 std::string ReadBytes(const std::string& path) {
     kor::UniqueFile f(CreateFileW(kor::ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                   OPEN_EXISTING, 0, nullptr));

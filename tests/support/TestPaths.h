@@ -15,6 +15,10 @@ std::string ScratchDir(const std::string& name);
 // process), with an optional suffix.
 std::string ScratchDirOfTest(const std::string& suffix = "");
 
+// A file of the given bytes in the running test's own scratch folder, made once per test (the
+// test's earlier files stay); its path.
+std::string ScratchFileOfTest(const std::string& name, const std::string& bytes);
+
 // Whole contents of a file as bytes; empty when it cannot be read.
 std::string ReadBytes(const std::string& path);
 

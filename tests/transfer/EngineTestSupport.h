@@ -66,16 +66,7 @@ inline CPatternEntry Entry(int kind, int fileClass) {
 
 // A file in the current test's own scratch folder (tests run side by side).
 inline std::string ScratchFile(const std::string& name, const std::string& bytes) {
-    static const testing::TestInfo* owner = nullptr;
-    static std::string dir;
-    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-    if (owner != test) {
-        dir = kortest::ScratchDirOfTest();
-        owner = test;
-    }
-    const std::string path = dir + name;
-    EXPECT_TRUE(kortest::WriteBytes(path, bytes)) << path;
-    return path;
+    return kortest::ScratchFileOfTest(name, bytes);
 }
 
 struct ReadOutcome {

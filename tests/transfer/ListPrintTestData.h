@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "support/ListPageView.h"
 #include "transfer/DataSet.h"
 
 namespace kortest {
@@ -29,18 +30,6 @@ inline std::unique_ptr<xf::CDetailRecord> MakeRecord(int serial) {
     Set(*r, xf::kCustomerCode1, "C1");
     Set(*r, xf::kCustomerCode2, "C2");
     return r;
-}
-
-// Seconds since 1970 of a local date and time.
-inline long long LocalSeconds(WORD year, WORD month, WORD day, WORD hour, WORD minute,
-                              WORD second) {
-    SYSTEMTIME local = {year, month, 0, day, hour, minute, second, 0};
-    SYSTEMTIME utc = {};
-    TzSpecificLocalTimeToSystemTime(nullptr, &local, &utc);
-    FILETIME file = {};
-    SystemTimeToFileTime(&utc, &file);
-    const ULONGLONG ticks = static_cast<ULONGLONG>(file.dwHighDateTime) << 32 | file.dwLowDateTime;
-    return static_cast<long long>(ticks / 10000000ULL) - 11644473600LL;
 }
 
 // records error-free records with serials 1..records.

@@ -20,6 +20,7 @@
 #include "framework/MetafilePrinter.h"
 #include "resources/common/ProgressDlgRes.h"
 #include "support/EmfRecords.h"
+#include "support/ListPageView.h"
 #include "support/MessageScript.h"
 #include "support/TestPaths.h"
 
@@ -29,7 +30,7 @@ using kortest::DrawnPage;
 using kortest::DrawnText;
 using xf::CListPrinter;
 using Calls = std::vector<std::string>;
-using Columns = std::map<int, std::string>;
+using kortest::Columns;
 using kortest::MakeData;
 using kortest::MakeRecord;
 using kortest::Set;
@@ -37,77 +38,13 @@ using kortest::Set;
 constexpr char kFace[] = "ＭＳ 明朝";
 constexpr char kAbortQuestion[] = "印刷を中断します。よろしいですか？";
 
-int ScreenDpi() {
-    kor::UniqueDC screen(CreateCompatibleDC(nullptr));
-    return GetDeviceCaps(screen.get(), LOGPIXELSY);
-}
-int BodyHeight() {
-    return -(9 * ScreenDpi() / 72);
-}
-int TitleHeight() {
-    return -(14 * ScreenDpi() / 72);
-}
+using kortest::BodyHeight;
+using kortest::TitleHeight;
 
-// One printed page seen in the layout unit: the column width comes from the title (column
-// 78), the line step from the two lines of the requester block.
-struct PageView {
-    explicit PageView(DrawnPage drawn) : page(std::move(drawn)) {
-        for (const DrawnText& t : page.texts) {
-            if (t.height == TitleHeight()) title = t;
-        }
-        charW = title.x / 78;
-        EXPECT_GT(charW, 0);
-        EXPECT_EQ(title.x % 78, 0);
-        const DrawnText* kind = page.Find("種別");
-        const DrawnText* bank = page.Find("ｶｴﾃﾞｷﾞﾝｺｳﾎﾝﾃﾝ");
-        EXPECT_TRUE(kind && bank);
-        if (!kind || !bank) return;
-        block1Y = kind->y;
-        step = bank->y - block1Y;
-        // step = lineH + 40 % of lineH, truncated
-        while (lineH + lineH * 4 / 10 < step) ++lineH;
-        EXPECT_EQ(lineH + lineH * 4 / 10, step);
-        gap = step - lineH;
-    }
-
-    int HeadingsY() const { return block1Y + 4 * step; }
-    int RowY(int i) const { return HeadingsY() + (i + 1) * step; }
-
-    // The texts of a line by column; every one starts on a column.
-    Columns At(int y) const {
-        Columns columns;
-        for (const DrawnText& t : page.Line(y)) {
-            EXPECT_EQ(t.x % charW, 0) << t.text;
-            columns[t.x / charW] = t.text;
-        }
-        return columns;
-    }
-    // Serial numbers of the record lines, top to bottom.
-    std::vector<int> Serials() const {
-        std::vector<int> serials;
-        for (int y : page.LineYs()) {
-            if (y <= HeadingsY()) continue;
-            const Columns line = At(y);
-            if (auto s = line.find(3); s != line.end())
-                serials.push_back(std::atoi(s->second.c_str()));
-        }
-        return serials;
-    }
-    // The text that starts with prefix, or nullptr.
-    const DrawnText* Starting(const std::string& prefix) const {
-        for (const DrawnText& t : page.texts) {
-            if (t.text.rfind(prefix, 0) == 0) return &t;
-        }
-        return nullptr;
-    }
-
-    DrawnPage page;
-    DrawnText title;
-    int charW = 0;
-    int block1Y = 0;
-    int step = 0;
-    int lineH = 0;
-    int gap = 0;
+// One printed page: the column width comes from the title (column 78), the line step from the
+// two lines of the requester block.
+struct PageView : kortest::ListPageView {
+    explicit PageView(DrawnPage drawn) : ListPageView(std::move(drawn), 78, "種別") {}
 };
 
 class TestListPrinter : public CListPrinter {

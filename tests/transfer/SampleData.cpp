@@ -2,8 +2,6 @@
 
 #include <cstring>
 
-#include "framework/GridClass.h"
-
 namespace xftest {
 
 void SetItem(xf::CDetailRecord& record, int kind, const std::string& text, int result) {
@@ -46,13 +44,6 @@ std::unique_ptr<xf::CDataSet> ValidDataSet(int count, int transferKind) {
 
 xf::CDetailRecord& Record(xf::CDataSet& set, int index) {
     return *set.details.at(static_cast<size_t>(index));
-}
-
-GridWindow::GridWindow() {
-    kor::RegisterGridClass();
-    m_window.reset(CreateWindowExW(0, kor::kGridClassName, L"", WS_POPUP, 0, 0, 600, 300, nullptr,
-                                   nullptr, GetModuleHandleW(nullptr), nullptr));
-    m_grid.Attach(m_window.get());
 }
 
 }  // namespace xftest

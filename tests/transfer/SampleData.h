@@ -6,8 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "framework/UniqueHandle.h"
-#include "framework/VSFlexGrid.h"
+#include "support/GridWindow.h"
 #include "transfer/DataSet.h"
 
 namespace xftest {
@@ -21,15 +20,6 @@ void SetItem(xf::CDetailRecord& record, int kind, const std::string& text, int r
 std::unique_ptr<xf::CDataSet> ValidDataSet(int count, int transferKind = xf::kKindGeneral);
 xf::CDetailRecord& Record(xf::CDataSet& set, int index);
 
-// A grid window of its own (no dialog), for the grid helper.
-class GridWindow {
-public:
-    GridWindow();
-    CVSFlexGrid& Grid() { return m_grid; }
-
-private:
-    kor::UniqueWindow m_window;
-    CVSFlexGrid m_grid;
-};
+using kortest::GridWindow;
 
 }  // namespace xftest

@@ -1,0 +1,108 @@
+#include "debit/ListPrinter.h"
+
+#include <cstdlib>
+#include <vector>
+
+namespace db {
+
+namespace {
+
+// Column headings of the record lines.
+const CPagedListPrinter::Cell kHeadings[] = {
+    {3, "通番"},         {12, "引落銀行名"}, {39, "引落支店名"}, {67, "預金者名（カナ）"},
+    {100, "科目"},       {110, "口座番号"},  {126, "引落金額"},  {138, "顧客番号"},
+    {164, "新規コード"},
+};
+
+const CItemListPrinter::Layout& DebitLayout() {
+    static const CItemListPrinter::Layout layout{
+        DebitItems(),
+        70,
+        {"口座振替情報　変換結果一覧表（合計）", "口座振替情報　変換結果一覧表",
+         "口座振替情報　変換エラーリスト"},
+        "　　　　作成日 %4d/%2d/%2d      %5s/%5s ページ",
+        "データ作成日時 %4d/%2d/%2d %2d:%02d:%02d",
+        "[委託者情報]",
+        "[振替明細]",
+        kHeadings,
+    };
+    return layout;
+}
+
+// The new code's name lies two columns right of the code.
+constexpr int kNewCodeNameOffset = 2;
+
+CItemListPrinter::RowParts DebitRowParts() {
+    CItemListPrinter::RowParts parts;
+    parts.accountTypeName = [](const CItemRecord& r) {
+        return CListPrinter::AccountTypeText(std::atoi(r.Text(kAccountType)));
+    };
+    parts.moreCells = [](const CItemRecord& r, std::vector<CPagedListPrinter::Cell>& cells) {
+        const int column = DebitItems()[kNewCode].listColumn + kNewCodeNameOffset;
+        cells.push_back({column, CListPrinter::NewCodeName(r.Text(kNewCode))});
+    };
+    return parts;
+}
+
+}  // namespace
+
+CListPrinter::CListPrinter(CApMsgInfoList* messages, HWND parent)
+    : CItemListPrinter(kSettings, DebitLayout(), messages, parent) {}
+
+CListPrinter::Outcome CListPrinter::PrintFromScreen(int kind, const CDataSet& data,
+                                                    CApMsgInfoList& messages, HWND parent) {
+    return PrintFromButton(kind, ItemRecordRefs(data.details), kSettings.rowsPerPage, messages,
+                           parent, [&] {
+                               CListPrinter printer(&messages, parent);
+                               return printer.Run(kind, data);
+                           });
+}
+
+BOOL CListPrinter::Run(int kind, const CDataSet& data) {
+    const std::vector<const CItemRecord*> records = ItemRecordRefs(data.details);
+    Document doc;
+    doc.records = records;
+    doc.countText = data.countText;
+    doc.totalText = data.totalText;
+    doc.outputTime = data.outputTime;
+    doc.rowParts = DebitRowParts();
+    doc.printBlock = [this, &data](const Metrics& m, int y) {
+        static const CConsignorInfo kNoConsignor;
+        const CConsignorInfo& consignor = data.consignor ? *data.consignor : kNoConsignor;
+        PrintCells(m, y,
+                   {{50, "委託者コード"},
+                    {66, consignor.code},
+                    {89, "委託者名"},
+                    {101, consignor.name},
+                    {147, "引落日"},
+                    {161, MonthDay(data.month, data.day)}});
+        PrintOwnBankLine(m, y + m.Step(), PadZeros(consignor.branchCode, 3), consignor.branchName,
+                         AccountTypeText(std::atoi(consignor.accountType)),
+                         consignor.accountNumber);
+    };
+    return RunList(kind, doc);
+}
+
+std::string CListPrinter::AccountTypeText(int code) {
+    switch (code) {
+        case 1:
+            return "ﾌﾂｳ";
+        case 2:
+            return "ﾄｳｻﾞ";
+        case 3:
+            return "ﾉｳｾﾞｲ";
+        case 9:
+            return "ｿﾉﾀ";
+        default:
+            return "";
+    }
+}
+
+std::string CListPrinter::NewCodeName(std::string_view code) {
+    if (code == "0") return "ｿﾉﾀ";
+    if (code == "1") return "1ｶｲ";
+    if (code == "2") return "ﾍﾝｺｳ";
+    return "";
+}
+
+}  // namespace db
