@@ -63,3 +63,9 @@ std::string CMasterText::FormatFields(std::span<const std::string> fields) {
 bool CMasterText::IsStorable(std::string_view field) {
     return field.find_first_of("\"\r\n") == std::string_view::npos;
 }
+
+std::optional<std::string> CMasterText::FormatStorable(std::span<const std::string> fields) {
+    for (const std::string& field : fields)
+        if (!IsStorable(field)) return std::nullopt;
+    return FormatFields(fields);
+}

@@ -1,6 +1,7 @@
 #pragma once
 // The text of the master files: one record a line, every line ended by CR LF; a line is fields
 // in double quotes separated by commas, without any escaping (a field never holds a quote).
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -23,4 +24,6 @@ public:
     static std::string FormatFields(std::span<const std::string> fields);
     // True when a text can be a field of a stored line: no double quote, CR or LF.
     static bool IsStorable(std::string_view field);
+    // The stored line of the fields; none when one of them is not storable.
+    static std::optional<std::string> FormatStorable(std::span<const std::string> fields);
 };

@@ -41,9 +41,7 @@ std::optional<std::string> FormatRequesterLine(const CRequesterInfo& r) {
         r.name,          r.branchCode,  r.branchName,    r.accountType,
         r.accountNumber, r.description, r.requesterCode, r.transferKind,
     };
-    for (const std::string& field : fields)
-        if (!CMasterText::IsStorable(field)) return std::nullopt;
-    return CMasterText::FormatFields(fields);
+    return CMasterText::FormatStorable(fields);
 }
 
 }  // namespace xf
