@@ -84,7 +84,9 @@ std::vector<ItemPosition> CPatternItemFields::Positions() const {
     std::vector<ItemPosition> positions;
     positions.reserve(m_texts.size());
     for (int k = 0; k < Count(); ++k) {
-        const bool unplaced = m_items[static_cast<size_t>(k)].optionalInFixed && First(k).empty();
+        const bool mayBeLeftOut =
+            m_layout.checksPlacedItemsOnly || m_items[static_cast<size_t>(k)].optionalInFixed;
+        const bool unplaced = mayBeLeftOut && First(k).empty();
         positions.push_back({!unplaced, FirstNumber(k), SecondNumber(k)});
     }
     return positions;

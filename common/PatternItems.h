@@ -41,8 +41,8 @@ public:
     int FirstNumber(int k) const;
     int SecondNumber(int k) const;
 
-    // Every item's byte range for the position check: an item that may be left out and has no
-    // start is not checked.
+    // Every item's byte range for the position check: an item that may be left out (or any item,
+    // when the layout checks placed items only) and has no start is not checked.
     std::vector<ItemPosition> Positions() const;
     // The position check of a fixed-length pattern over a record of recordLength bytes.
     int CheckPositions(int recordLength, int* item) const;

@@ -19,6 +19,9 @@ struct PatternLayout {
     int firstItemField;    // the number of the first item's first field (its start or column)
     int positionWidth;     // bytes of a start field and of a column field
     int itemNameWidth;     // bytes to which the separated screen pads an item's label
+    // True: the position check leaves out every item without a start; false: only the items a
+    // pattern may leave out (the others are checked from start 0).
+    bool checksPlacedItemsOnly = false;
 
     // Position in a line's fields of the field of that number.
     int Index(int fieldNumber) const { return fieldNumber - firstFieldNumber; }

@@ -18,8 +18,10 @@ ReadSettings PatternSettings(const CPatternBase& pattern) {
     settings.kind = pattern.Kind();
     settings.zeroOption = AmountOptionOf(pattern.zeroCheck);
     settings.blankOption = AmountOptionOf(pattern.blankCheck);
-    settings.accountCodes = {pattern.ordinaryCode, pattern.checkingCode, pattern.savingsCode,
-                             pattern.otherCode};
+    settings.accountCodes = {pattern.accountTypeCodes[kOrdinaryCode],
+                             pattern.accountTypeCodes[kCheckingCode],
+                             pattern.accountTypeCodes[kSavingsCode],
+                             pattern.accountTypeCodes[kOtherCode]};
     return settings;
 }
 

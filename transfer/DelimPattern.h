@@ -1,25 +1,14 @@
 #pragma once
-// A pattern for lines separated by comma, TAB or space: each item is taken by its column
-// (counted from 0). The item text is what the settings screen showed for that column; it is
-// stored and written back, never used for reading.
-#include <string>
-
+// A separated pattern of the transfer tool's twelve items.
+#include "common/DelimPatternBase.h"
 #include "transfer/PatternBase.h"
+#include "transfer/TransferItems.h"
 
 namespace xf {
 
-class CDelimPattern : public CPatternBase {
+class CDelimPattern : public CDelimPatternBase {
 public:
-    CDelimPattern() : CPatternBase(PatternShape::kSeparated) {}
-
-    // Empty: the item is not taken.
-    const std::string& ColumnText(int kind) const { return ItemFields().First(kind); }
-    const std::string& Text(int kind) const { return ItemFields().Second(kind); }
-    bool HasColumn(int kind) const { return !ColumnText(kind).empty(); }
-    int ColumnOf(int kind) const { return ItemFields().FirstNumber(kind); }
-
-    // The separator of the file class: "," for 1, TAB for 2, " " for 4; empty otherwise.
-    const char* Separator() const;
+    CDelimPattern() : CDelimPatternBase(TransferItems(), kPatternLayout) {}
 };
 
 }  // namespace xf

@@ -103,9 +103,9 @@ TEST(FixedPatternRecord, SalaryStoresNeitherItems11And12NorAccountTypes4And9) {
     EXPECT_STREQ(p.fileClass, "03");
     EXPECT_EQ(p.StartText(10), "");
     EXPECT_EQ(p.LengthText(10), "");
-    EXPECT_STREQ(p.ordinaryCode, "1");
-    EXPECT_STREQ(p.savingsCode, "");
-    EXPECT_STREQ(p.otherCode, "");
+    EXPECT_STREQ(p.accountTypeCodes[xf::kOrdinaryCode], "1");
+    EXPECT_STREQ(p.accountTypeCodes[xf::kSavingsCode], "");
+    EXPECT_STREQ(p.accountTypeCodes[xf::kOtherCode], "");
     EXPECT_STREQ(p.zeroCheck, "2");
     EXPECT_STREQ(p.blankCheck, "1");
     EXPECT_STREQ(p.outputLengthCode, "3");

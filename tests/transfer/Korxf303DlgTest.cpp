@@ -213,7 +213,7 @@ TEST_F(Xf303Test, RecordLength4000IsAcceptedAndANewNameAppendedAfterMessage3) {
     ASSERT_NE(stored, nullptr);
     EXPECT_STREQ(stored->recordLength, "4000");
     EXPECT_STREQ(stored->lineBreakCode, "0");
-    EXPECT_STREQ(stored->ordinaryCode, "ﾌﾂｳ");
+    EXPECT_STREQ(stored->accountTypeCodes[xf::kOrdinaryCode], "ﾌﾂｳ");
     EXPECT_EQ(Listed(), (Names{"固定A", "固定B", "新規"}));
     EXPECT_EQ(screen.Combo(IDC_XF303_NAME).GetCurSel(), 2);
     EXPECT_TRUE(screen.Window(IDC_XF303_DELETE).IsEnabled());

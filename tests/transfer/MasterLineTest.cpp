@@ -259,3 +259,32 @@ TEST(RequesterLine, AQuoteInAFieldIsNotFormatted) {
 }
 
 }  // namespace
+
+namespace {
+
+// A record-length code outside 1-3 or a line-break code outside 0-1 is no pattern of ours; a
+// line without both codes is an older line and takes the defaults.
+TEST(PatternLine, OutputCodesOutsideTheirRangeAreRefused) {
+    struct Case {
+        const char* length;
+        const char* lineBreak;
+        bool parses;
+    };
+    const Case cases[] = {{"1", "1", true},  {"3", "0", true},  {"", "", true},
+                          {"0", "1", false}, {"4", "1", false}, {"12", "1", false},
+                          {"2", "2", false}, {"2", "", false},  {"", "0", false},
+                          {"a", "1", false}};
+    for (const Case& c : cases) {
+        for (Fields f : {FixedFields(), DelimFields()}) {
+            f[36] = c.length;
+            f[37] = c.lineBreak;
+            CFixedPattern fixed;
+            CDelimPattern delim;
+            const bool parsed = f[2] == "3" ? xf::ParsePatternLine(Line(f), fixed)
+                                            : xf::ParsePatternLine(Line(f), delim);
+            EXPECT_EQ(parsed, c.parses) << f[2] << " [" << c.length << "][" << c.lineBreak << "]";
+        }
+    }
+}
+
+}  // namespace

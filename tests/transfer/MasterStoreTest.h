@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "support/TestPaths.h"
 
@@ -29,6 +30,30 @@ protected:
     std::string dir, path;
     Store store;
 };
+
+// The names of a pattern store's entries, in line order.
+template <class Store>
+std::vector<std::string> NamesOf(const Store& store) {
+    std::vector<std::string> names;
+    for (const auto& e : store.GetList()) names.push_back(e->name);
+    return names;
+}
+
+// Find's shape filter (0 any, negative separated, positive fixed length) on a pattern store that
+// holds, in this order, a separated pattern named "同名", a fixed-length one named "同名" and a
+// fixed-length one named "固定": the filter applies to the first pattern of the name only.
+template <class Store>
+void ExpectFindAppliesTheShapeFilter(const Store& store) {
+    struct Case {
+        const char* name;
+        int filter;
+        int found;
+    };
+    const Case cases[] = {{"同名", 0, 1},  {"同名", -1, 1}, {"同名", 1, 0}, {"固定", 1, 1},
+                          {"固定", -1, 0}, {"固定", 0, 1},  {"固", 0, 0},   {"", 0, 0}};
+    for (const Case& c : cases)
+        EXPECT_EQ(store.Find(c.name, c.filter), c.found) << c.name << " " << c.filter;
+}
 
 // A way to make the next write of the master at path fail (the master is made writable again
 // with SetFileAttributesW(path, FILE_ATTRIBUTE_NORMAL)).

@@ -22,7 +22,7 @@ std::string Name74() {
 TEST(Pattern, FreshPatternHasFortyEmptyFields) {
     const CFixedPattern fixed;
     const CDelimPattern delim;
-    for (int i = 0; i < CPatternBase::kFieldCount; ++i) {
+    for (int i = 0; i < xf::kPatternLayout.fieldCount; ++i) {
         EXPECT_EQ(fixed.GetField(i), "") << i;
         EXPECT_EQ(delim.GetField(i), "") << i;
     }
@@ -71,12 +71,12 @@ TEST(Pattern, SetFieldCutsToWidthOnCharacterBoundary) {
 TEST(Pattern, EveryFieldRoundTrips) {
     CFixedPattern fixed;
     CDelimPattern delim;
-    for (int i = 0; i < CPatternBase::kFieldCount; ++i) {
+    for (int i = 0; i < xf::kPatternLayout.fieldCount; ++i) {
         const std::string v = std::to_string(i % 10);
         fixed.SetField(i, v);
         delim.SetField(i, v);
     }
-    for (int i = 0; i < CPatternBase::kFieldCount; ++i) {
+    for (int i = 0; i < xf::kPatternLayout.fieldCount; ++i) {
         EXPECT_EQ(fixed.GetField(i), std::to_string(i % 10)) << i;
         EXPECT_EQ(delim.GetField(i), std::to_string(i % 10)) << i;
     }

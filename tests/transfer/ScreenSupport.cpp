@@ -115,7 +115,7 @@ void Pump() {
 
 std::string PatternLine(const xf::CPatternBase& pattern) {
     std::string line;
-    for (int i = 0; i < xf::CPatternBase::kFieldCount; ++i) {
+    for (int i = 0; i < xf::kPatternLayout.fieldCount; ++i) {
         if (i > 0) line += ",";
         line += "\"" + pattern.GetField(i) + "\"";
     }

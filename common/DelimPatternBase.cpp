@@ -1,8 +1,6 @@
-#include "transfer/DelimPattern.h"
+#include "common/DelimPatternBase.h"
 
-namespace xf {
-
-const char* CDelimPattern::Separator() const {
+const char* CDelimPatternBase::Separator() const {
     switch (FileClass()) {
         case 1:
             return ",";
@@ -14,5 +12,3 @@ const char* CDelimPattern::Separator() const {
             return "";
     }
 }
-
-}  // namespace xf

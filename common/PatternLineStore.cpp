@@ -1,19 +1,30 @@
-#include "transfer/PatternStore.h"
+#include "common/PatternLineStore.h"
 
 #include <cstdio>
 #include <exception>
 
 #include "common/FileAccess.h"
 #include "common/MasterText.h"
+#include "common/PatternBase.h"
+#include "common/PatternLine.h"
 #include "common/StrUtil.h"
-#include "transfer/PatternLine.h"
 
-namespace xf {
+namespace {
 
-int CPatternStore::Load(const std::string& path) {
+constexpr char kLoadTitle[] = "メモリー展開中";
+
+}  // namespace
+
+int CPatternLineStore::Load(const std::string& path) {
     m_path = path;
+    if (m_rules.pathLimit > 0 && m_path.size() > static_cast<size_t>(m_rules.pathLimit)) {
+        std::string cut;
+        CStrUtil::CutMbcs(path, cut, m_rules.pathLimit);
+        m_path = cut;
+    }
     std::string text;
-    if (CFileAccess(path).ReadAll(text) != CFileAccess::kOk) return 0;
+    if (CFileAccess(m_path).ReadAll(text) != CFileAccess::kOk) return 0;
+    const PatternLayout& layout = m_rules.layout;
     try {
         std::vector<std::string> lines = CMasterText::SplitLines(text);
         ClearList();
@@ -22,25 +33,24 @@ int CPatternStore::Load(const std::string& path) {
         // any CR LF is no master of ours and stops the load below.
         const int lineEnds = CStrUtil::CountDelimiters(text, "\r\n");
         if (lineEnds > 0 && lineEnds < static_cast<int>(lines.size()) &&
-            !IsPatternLine(lines.back())) {
+            !IsPatternLine(lines.back(), layout)) {
             m_tail = std::move(lines.back());
             lines.pop_back();
         }
         const int n = static_cast<int>(lines.size());
-        ShowProgress("メモリー展開中", "");
-        DisableCancel();
-        SetRange(0, n + 1);
+        if (m_rules.progressOnLoad) {
+            ShowProgress(kLoadTitle, "");
+            DisableCancel();
+            SetRange(0, n + 1);
+        }
         for (int i = 0; i < n; ++i) {
-            if (!IsPatternLine(lines[i])) {
+            if (!IsPatternLine(lines[i], layout)) {
                 CloseProgress();
                 return 0;
             }
             m_entries.push_back(std::make_unique<CPatternEntry>(PatternEntryOf(lines[i], i)));
             m_lines.push_back(lines[i]);
-            char subLine[40];
-            std::snprintf(subLine, sizeof subLine, "   %d/%d   ", i + 1, n);
-            ShowProgress("メモリー展開中", subLine);
-            Step(i);
+            ShowLoadProgress(i, n);
         }
         m_matchesFile = true;
     } catch (const std::exception&) {
@@ -51,56 +61,32 @@ int CPatternStore::Load(const std::string& path) {
     return 1;
 }
 
-int CPatternStore::Find(std::string_view name, int shapeFilter) const {
-    for (const auto& entry : m_entries) {
-        if (entry->name != name) continue;
-        const int c = entry->fileClass;
-        if (shapeFilter > 0) return IsFixedLengthClass(c) ? 1 : 0;
-        if (shapeFilter < 0) return c == 1 || c == 2 || c == 4 ? 1 : 0;
-        return 1;
-    }
-    return 0;
+void CPatternLineStore::ShowLoadProgress(int done, int count) {
+    if (!m_rules.progressOnLoad) return;
+    char subLine[40];
+    std::snprintf(subLine, sizeof subLine, "   %d/%d   ", done + 1, count);
+    ShowProgress(kLoadTitle, subLine);
+    Step(done);
 }
 
-int CPatternStore::IndexOf(std::string_view name) const {
+int CPatternLineStore::Find(std::string_view name, int shapeFilter) const {
+    const int at = IndexOf(name);
+    if (at < 0) return 0;
+    const int c = m_entries[static_cast<size_t>(at)]->fileClass;
+    if (shapeFilter > 0) return IsFixedLengthClass(c) ? 1 : 0;
+    if (shapeFilter < 0) return IsSeparatedClass(c) ? 1 : 0;
+    return 1;
+}
+
+int CPatternLineStore::IndexOf(std::string_view name) const {
     for (size_t i = 0; i < m_entries.size(); ++i) {
         if (m_entries[i]->name == name) return static_cast<int>(i);
     }
     return -1;
 }
 
-const CFixedPattern* CPatternStore::GetFixedPattern(int index) {
-    if (index < 0 || static_cast<size_t>(index) >= m_lines.size()) return nullptr;
-    auto parsed = std::make_unique<CFixedPattern>();
-    if (!ParsePatternLine(m_lines[index], *parsed)) return nullptr;
-    m_fixed = std::move(parsed);
-    return m_fixed.get();
-}
-
-const CDelimPattern* CPatternStore::GetDelimPattern(int index) {
-    if (index < 0 || static_cast<size_t>(index) >= m_lines.size()) return nullptr;
-    auto parsed = std::make_unique<CDelimPattern>();
-    if (!ParsePatternLine(m_lines[index], *parsed)) return nullptr;
-    m_delim = std::move(parsed);
-    return m_delim.get();
-}
-
-int CPatternStore::CheckFixedPositions(const CFixedPattern& pattern, int* item) const {
-    return xf::CheckFixedPositions(pattern, item);
-}
-
-int CPatternStore::SaveFixed(int index, const CFixedPattern& pattern) {
-    const auto line = FormatPatternLine(pattern);
-    return line ? Replace(index, *line) : 0;
-}
-
-int CPatternStore::SaveDelim(int index, const CDelimPattern& pattern) {
-    const auto line = FormatPatternLine(pattern);
-    return line ? Replace(index, *line) : 0;
-}
-
-int CPatternStore::Replace(int index, const std::string& line) {
-    if (!m_matchesFile || !IsPatternLine(line)) return 0;
+int CPatternLineStore::Replace(int index, const std::string& line) {
+    if (!m_matchesFile || !IsPatternLine(line, m_rules.layout)) return 0;
     if (index >= 0 && static_cast<size_t>(index) >= m_lines.size()) return 0;
     try {
         const size_t at = index < 0 ? m_lines.size() : static_cast<size_t>(index);
@@ -125,7 +111,7 @@ int CPatternStore::Replace(int index, const std::string& line) {
     }
 }
 
-int CPatternStore::Delete(int index) {
+int CPatternLineStore::Delete(int index) {
     if (!m_matchesFile || index < 0 || static_cast<size_t>(index) >= m_lines.size()) return 0;
     try {
         std::vector<std::string> lines = m_lines;
@@ -141,15 +127,13 @@ int CPatternStore::Delete(int index) {
     }
 }
 
-void CPatternStore::ClearList() {
+void CPatternLineStore::ClearList() {
     m_lines.clear();
     m_tail.clear();
     m_entries.clear();
     m_matchesFile = false;
 }
 
-bool CPatternStore::WriteLines(const std::vector<std::string>& lines) const {
+bool CPatternLineStore::WriteLines(const std::vector<std::string>& lines) const {
     return CFileAccess(m_path).WriteAll(CMasterText::JoinLines(lines) + m_tail) == CFileAccess::kOk;
 }
-
-}  // namespace xf
