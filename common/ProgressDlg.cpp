@@ -10,8 +10,9 @@ namespace {
 constexpr char kPrintingTitle[] = "印刷中です．．．";
 }  // namespace
 
-CProgressDlg::CProgressDlg(CApMsgInfoList* messages, HWND parent, const CAbortQuestions& questions)
-    : CDialogBase(IDD_PROGRESS, parent), m_messages(messages), m_questions(questions) {}
+CProgressDlg::CProgressDlg(CApMsgInfoList* messages, HWND parent, const CAbortQuestions& questions,
+                           const ProgressDialogIds& ids)
+    : CDialogBase(ids.dialog, parent), m_messages(messages), m_questions(questions), m_ids(ids) {}
 
 CProgressDlg::~CProgressDlg() {
     if (!GetSafeHwnd()) return;
@@ -40,13 +41,13 @@ BOOL CProgressDlg::OnInitDialog() {
     m_cancel = 0;
     SetIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_PROGRAM_ICON)));
     SetTexts(nullptr, nullptr);
-    FocusItem(IDC_PROGRESS_ABORT);
+    FocusItem(m_ids.abort);
     return FALSE;
 }
 
 void CProgressDlg::SetTexts(const char* title, const char* subLine) {
-    SetItemText(IDC_PROGRESS_TITLE, title ? title : "");
-    SetItemText(IDC_PROGRESS_SUBLINE, subLine ? subLine : "");
+    SetItemText(m_ids.title, title ? title : "");
+    SetItemText(m_ids.subLine, subLine ? subLine : "");
 }
 
 int CProgressDlg::PumpMessages() {
@@ -72,11 +73,11 @@ int CProgressDlg::ShowMessage(int id, const char* word1, const char* word2, cons
 }
 
 void CProgressDlg::DisableCancel() {
-    EnableItem(IDC_PROGRESS_ABORT, false);
+    EnableItem(m_ids.abort, false);
 }
 
 bool CProgressDlg::OnCommand(int id, int code, HWND) {
-    if (id != IDC_PROGRESS_ABORT || code != BN_CLICKED) return false;
+    if (id != m_ids.abort || code != BN_CLICKED) return false;
     OnBtnAbort();
     return true;
 }
@@ -87,7 +88,7 @@ void CProgressDlg::OnBtnAbort() {
         m_cancel = 1;
         return;
     }
-    const int answer = GetItemText(IDC_PROGRESS_TITLE) == kPrintingTitle
+    const int answer = GetItemText(m_ids.title) == kPrintingTitle
                            ? ShowMessage(m_questions.printing)
                            : ShowMessage(m_questions.other, "読込");
     if (answer == IDOK) m_cancel = 1;

@@ -1,6 +1,7 @@
 #pragma once
-// The modeless progress dialog of the long jobs (template IDD_PROGRESS): a title line, a bar, a
-// sub-line and the abort button "中断". While it exists the window that owns it is disabled.
+// The modeless progress dialog of the long jobs (template and control ids as ProgressDialogIds
+// say, IDD_PROGRESS unless the tool has its own): a title line, a bar, a sub-line and the abort
+// button "中断". While it exists the window that owns it is disabled.
 // It keeps the system's dialog colours, and Enter, Esc and the close box do nothing: it goes
 // away only when its task deletes it.
 #include <windows.h>
@@ -12,8 +13,10 @@ class CApMsgInfoList;
 
 class CProgressDlg : public kor::CDialogBase {
 public:
-    // questions: the ids of messages the abort button asks (see CAbortQuestions).
-    CProgressDlg(CApMsgInfoList* messages, HWND parent, const CAbortQuestions& questions);
+    // questions: the ids of messages the abort button asks (see CAbortQuestions); ids: the
+    // template and its controls.
+    CProgressDlg(CApMsgInfoList* messages, HWND parent, const CAbortQuestions& questions,
+                 const ProgressDialogIds& ids = kProgressDialogIds);
     // Enables the owner again, hides the window and destroys it.
     ~CProgressDlg() override;
 
@@ -40,6 +43,7 @@ private:
 
     CApMsgInfoList* m_messages;
     CAbortQuestions m_questions;
+    ProgressDialogIds m_ids;
     HWND m_owner = nullptr;
     int m_cancel = 0;
 };

@@ -13,18 +13,21 @@ constexpr ULONGLONG kPumpIntervalMs = 30;
 constexpr long long kBarSteps = 500;
 }  // namespace
 
+const ProgressDialogIds kProgressDialogIds{IDD_PROGRESS, IDC_PROGRESS_TITLE, IDC_PROGRESS_BAR,
+                                           IDC_PROGRESS_SUBLINE, IDC_PROGRESS_ABORT};
+
 CProgressTask::CProgressTask() = default;
 
 CProgressTask::CProgressTask(CApMsgInfoList* messages, HWND parent,
-                             const CAbortQuestions& questions)
-    : m_parent(parent), m_messages(messages), m_questions(questions) {}
+                             const CAbortQuestions& questions, const ProgressDialogIds& dialog)
+    : m_parent(parent), m_messages(messages), m_questions(questions), m_ids(dialog) {}
 
 CProgressTask::~CProgressTask() = default;
 
 int CProgressTask::ShowProgress(const char* title, const char* subLine) {
     const bool first = !m_dialog;
     if (first) {
-        auto dialog = std::make_unique<CProgressDlg>(m_messages, m_parent, m_questions);
+        auto dialog = std::make_unique<CProgressDlg>(m_messages, m_parent, m_questions, m_ids);
         if (!dialog->Create(m_parent)) return 0;
         m_dialog = std::move(dialog);
     }
@@ -43,12 +46,12 @@ void CProgressTask::SetRange(int low, int high) {
     m_low = low;
     m_high = high;
     m_shownPos = -1;
-    if (m_dialog) m_dialog->Progress(IDC_PROGRESS_BAR).SetRange(low, high);
+    if (m_dialog) m_dialog->Progress(m_ids.bar).SetRange(low, high);
 }
 
 void CProgressTask::SetPos(int position) {
     m_shownPos = position;
-    if (m_dialog) m_dialog->Progress(IDC_PROGRESS_BAR).SetPos(position);
+    if (m_dialog) m_dialog->Progress(m_ids.bar).SetPos(position);
 }
 
 int CProgressTask::PumpMessages() {

@@ -16,11 +16,24 @@ struct CAbortQuestions {
     int other = 0;
 };
 
+// The progress dialog's template and the ids of its title line, bar, sub-line and abort button.
+// A tool whose template has other ids passes its own.
+struct ProgressDialogIds {
+    int dialog = 0;
+    int title = 0;
+    int bar = 0;
+    int subLine = 0;
+    int abort = 0;
+};
+// The template of resources/common/ProgressDlg.rc.
+extern const ProgressDialogIds kProgressDialogIds;
+
 class CProgressTask {
 public:
     // Without a message table the abort button stops the job without a question.
     CProgressTask();
-    CProgressTask(CApMsgInfoList* messages, HWND parent, const CAbortQuestions& questions);
+    CProgressTask(CApMsgInfoList* messages, HWND parent, const CAbortQuestions& questions,
+                  const ProgressDialogIds& dialog = kProgressDialogIds);
     virtual ~CProgressTask();
     CProgressTask(const CProgressTask&) = delete;
     CProgressTask& operator=(const CProgressTask&) = delete;
@@ -50,6 +63,7 @@ protected:
     HWND m_parent = nullptr;
     CApMsgInfoList* m_messages = nullptr;
     CAbortQuestions m_questions;
+    ProgressDialogIds m_ids = kProgressDialogIds;
     int m_low = 0, m_high = 100, m_shownPos = -1;
     ULONGLONG m_lastPump = 0;
 };

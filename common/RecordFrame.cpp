@@ -9,6 +9,19 @@ int CRecordFrame::SlotOfLengthCode(int lengthCode, int lineBreak) {
     return lineBreak == 0 ? slot - 2 : slot;
 }
 
+int CRecordFrame::RecordSizeOfLengthCode(int lengthCode) {
+    switch (lengthCode) {
+        case 1:
+            return 120;
+        case 2:
+            return 126;
+        case 3:
+            return 128;
+        default:
+            return 0;
+    }
+}
+
 std::uint64_t CRecordFrame::EstimateFileSize(int lengthCode, int lineBreak, int records) {
     const std::uint64_t count = records > 0 ? static_cast<std::uint64_t>(records) : 0;
     return static_cast<std::uint64_t>(SlotOfLengthCode(lengthCode, lineBreak)) * (count + 3);

@@ -20,6 +20,8 @@ public:
     // end record). A code the pattern screens never store counts as the longest record, so that
     // the room asked for is never too small.
     static int SlotOfLengthCode(int lengthCode, int lineBreak);
+    // Bytes of one record for a record-length code: 1, 2, 3 give 120, 126, 128; any other 0.
+    static int RecordSizeOfLengthCode(int lengthCode);
     static std::uint64_t EstimateFileSize(int lengthCode, int lineBreak, int records);
 
     // Bytes from the start of one record to the start of the next.

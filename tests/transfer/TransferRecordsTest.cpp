@@ -154,7 +154,7 @@ class TransferLayoutTest : public testing::TestWithParam<LayoutCase> {};
 TEST_P(TransferLayoutTest, FileMatchesTheRecordTables) {
     const LayoutCase& c = GetParam();
     const auto data = Example(c.kind, c.bonus, c.lengthCode, c.lineBreak);
-    ASSERT_EQ(xf::TransferRecordSize(c.lengthCode), static_cast<int>(c.size));
+    ASSERT_EQ(CRecordFrame::RecordSizeOfLengthCode(c.lengthCode), static_cast<int>(c.size));
     const xf::TransferTotals totals = xf::CountTransfers(*data);
     EXPECT_EQ(totals.count, 4);
     EXPECT_EQ(totals.total, 12501u);
@@ -224,7 +224,7 @@ TEST(TransferRecords, TrailerLimits) {
     const Case cases[] = {
         {999999, 999999999999u, true}, {1000000, 0, false}, {1, 1000000000000u, false}};
     for (const Case& c : cases)
-        EXPECT_EQ(xf::FitsTrailer({c.count, c.total}), c.fits) << c.count << " " << c.total;
+        EXPECT_EQ(FitsTrailer({c.count, c.total}), c.fits) << c.count << " " << c.total;
 
     // 100 transfers of the largest amount fit, 101 do not.
     auto data = Example(1, 0, 1, 0);
@@ -234,15 +234,15 @@ TEST(TransferRecords, TrailerLimits) {
         d->Store(xf::kAmount, "9999999999");
         data->details.push_back(std::move(d));
     }
-    EXPECT_FALSE(xf::FitsTrailer(xf::CountTransfers(*data)));
+    EXPECT_FALSE(FitsTrailer(xf::CountTransfers(*data)));
     data->details.back()->deleteFlag = 1;
     EXPECT_EQ(xf::CountTransfers(*data).total, 999999999900u);
-    EXPECT_TRUE(xf::FitsTrailer(xf::CountTransfers(*data)));
+    EXPECT_TRUE(FitsTrailer(xf::CountTransfers(*data)));
 }
 
 TEST(TransferRecords, RecordSizeOfEachLengthCode) {
-    EXPECT_EQ(xf::TransferRecordSize(0), 0);
-    EXPECT_EQ(xf::TransferRecordSize(4), 0);
+    EXPECT_EQ(CRecordFrame::RecordSizeOfLengthCode(0), 0);
+    EXPECT_EQ(CRecordFrame::RecordSizeOfLengthCode(4), 0);
 }
 
 }  // namespace

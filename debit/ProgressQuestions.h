@@ -1,0 +1,16 @@
+#pragma once
+// The direct-debit tool's progress window: its own template and control ids, and the questions
+// it asks before a job stops. Every long job of the tool passes both to its CProgressTask.
+#include "common/ProgressTask.h"
+#include "resources/debit/ProgressDlgRes.h"
+
+namespace db {
+
+inline constexpr ProgressDialogIds kProgressDialog{IDD_DB_PROGRESS, IDC_DB_PROGRESS_TITLE,
+                                                   IDC_DB_PROGRESS_BAR, IDC_DB_PROGRESS_SUBLINE,
+                                                   IDC_DB_PROGRESS_ABORT};
+
+// 26 while printing; 25 with "読込" during any other job.
+inline constexpr CAbortQuestions kAbortQuestions{26, 25};
+
+}  // namespace db
