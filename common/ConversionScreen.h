@@ -43,14 +43,6 @@ struct ConversionScreenNames {
     const char* helpFile;
 };
 
-// The choices of a read as the screen's common controls give them.
-struct ScreenChoices {
-    int patternIndex = -1;  // -1: none chosen
-    std::string month;      // as listed (" 3"); empty: none chosen
-    std::string day;
-    std::string input;  // as typed
-};
-
 // What a read stored of the choices, for the question whether they have changed since.
 struct ReadSettings {
     int patternIndex = -1;
@@ -70,6 +62,27 @@ struct DataState {
     bool errorFree = false;   // read without records in error
     bool outputDone = false;  // written since the read
 };
+
+// The state of a tool's data set (null: none).
+template <class DataSet>
+DataState DataStateOf(const DataSet* data) {
+    DataState state;
+    state.exists = data != nullptr;
+    state.errorFree = data && data->errorFree == 1;
+    state.outputDone = data && data->outputDone != 0;
+    return state;
+}
+
+// What a tool's data set stored of the choices; party: its requester or consignor, or null.
+template <class DataSet, class Party>
+ReadSettings ReadSettingsOf(const DataSet& data, const Party* party) {
+    ReadSettings read;
+    read.patternIndex = data.patternIndex;
+    read.month = data.month;
+    read.day = data.day;
+    read.partyDescription = party ? party->description : nullptr;
+    return read;
+}
 
 }  // namespace kor
 

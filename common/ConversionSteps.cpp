@@ -1,6 +1,7 @@
 #include "common/ConversionSteps.h"
 
 #include "common/PathNames.h"
+#include "common/ReadEngine.h"
 #include "common/RecordFrame.h"
 #include "common/StrUtil.h"
 
@@ -190,6 +191,39 @@ int CConversionSteps::ShowReadOutcome(bool totalsOverflow, int errorCount, bool 
     m_messages.ShowMessage(68, "読込", "変換後ファイル");
     if (warnings) m_messages.ShowMessage(97, "", "");
     return 0;
+}
+
+ReadRequest ReadRequestOf(const ScreenChoices& choices, bool partyChosen,
+                          const char* partyFaultField) {
+    ReadRequest request;
+    request.partyChosen = partyChosen;
+    request.partyFaultField = partyFaultField;
+    request.patternIndex = choices.patternIndex;
+    request.month = choices.month;
+    request.day = choices.day;
+    request.input = choices.input;
+    return request;
+}
+
+std::string DateText(std::string_view listed) {
+    while (!listed.empty() && listed.front() == ' ') listed.remove_prefix(1);
+    return std::string(listed);
+}
+
+FlowResult CConversionSteps::TakeReadResult(const CReadEngine& engine, int code, bool madeData) {
+    FlowResult result;
+    result.stage = FlowResult::kRead;
+    result.code = code;
+    if (code != kReadOk || !madeData) {
+        ShowReadFailure(code, engine.GetFaultLine());
+        if (code == kReadOk) result.code = kReadNoRecords;
+    }
+    return result;
+}
+
+int CConversionSteps::ShowReadOutcome(const CReadEngine& engine) {
+    return ShowReadOutcome(engine.HasTotalOverflow(), engine.GetErrorCount(),
+                           engine.HasWarnings() != 0);
 }
 
 FlowResult CConversionSteps::CheckOutput(const OutputRequest& request, std::string* path) {

@@ -15,6 +15,7 @@
 #include "debit/ConsignorInfo.h"
 #include "debit/DataSet.h"
 #include "debit/DebitItems.h"
+#include "debit/ProgressQuestions.h"
 
 namespace db {
 
@@ -22,8 +23,6 @@ namespace db {
 inline constexpr int kMaxDataLines = 40000;
 inline constexpr int kMaxLineBytes = 4000;
 
-// The questions of the progress window before a job stops: 26 while printing, 25 with "読込".
-inline constexpr CAbortQuestions kAbortQuestions{26, 25};
 
 class CConvertEngine : public CDataSetReadEngine<CDataSet> {
 public:

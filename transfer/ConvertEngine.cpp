@@ -1,7 +1,6 @@
 #include "transfer/ConvertEngine.h"
 
-#include <optional>
-#include <string_view>
+#include "common/PatternReadSettings.h"
 
 namespace xf {
 
@@ -11,36 +10,6 @@ namespace {
 constexpr int kExtractionOrder[kItemCount] = {
     kBankName,    kBranchName, kBankCode,      kBranchCode,    kAccountType, kAccountNumber,
     kAccountName, kAmount,     kCustomerCode1, kCustomerCode2, kEdiInfo,     kRequesterNumber};
-
-// What a read takes from one transfer pattern.
-ReadSettings PatternSettings(const CPatternBase& pattern) {
-    ReadSettings settings;
-    settings.kind = pattern.Kind();
-    settings.zeroOption = AmountOptionOf(pattern.zeroCheck);
-    settings.blankOption = AmountOptionOf(pattern.blankCheck);
-    settings.accountCodes = {pattern.accountTypeCodes[kOrdinaryCode],
-                             pattern.accountTypeCodes[kCheckingCode],
-                             pattern.accountTypeCodes[kSavingsCode],
-                             pattern.accountTypeCodes[kOtherCode]};
-    return settings;
-}
-
-ReadSettings FixedSettings(const CFixedPattern& pattern) {
-    ReadSettings settings = PatternSettings(pattern);
-    settings.fileClass = kFixedLengthFile;
-    settings.recordLength = pattern.RecordLength();
-    settings.places = FixedItemPlaces(pattern.ItemFields());
-    return settings;
-}
-
-ReadSettings DelimSettings(const CDelimPattern& pattern) {
-    ReadSettings settings = PatternSettings(pattern);
-    settings.fileClass = pattern.FileClass();
-    settings.dataRow = pattern.DataRow();
-    settings.headingLine = std::string_view(pattern.dataFormat) == "1";
-    settings.places = SeparatedItemPlaces(pattern.ItemFields());
-    return settings;
-}
 
 }  // namespace
 
@@ -57,12 +26,8 @@ void CConvertEngine::SetPattern(const CFixedPattern* fixed, const CDelimPattern*
                                 const CPatternEntry* entry, const CRequesterInfo* requester) {
     m_requester.reset();
     if (requester) m_requester = *requester;
-    const std::optional<ReadSettings> fixedSettings =
-        fixed ? std::optional(FixedSettings(*fixed)) : std::nullopt;
-    const std::optional<ReadSettings> delimSettings =
-        delim ? std::optional(DelimSettings(*delim)) : std::nullopt;
-    SetReadSettings(CombineReadSettings(fixedSettings ? &*fixedSettings : nullptr,
-                                        delimSettings ? &*delimSettings : nullptr, entry));
+    const CPatternReadSettings settings(fixed, delim);
+    SetReadSettings(CombineReadSettings(settings.Fixed(), settings.Delim(), entry));
 }
 
 void CConvertEngine::SetConvertInfo(int zeroOption, int blankOption,

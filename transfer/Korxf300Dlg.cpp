@@ -125,13 +125,7 @@ kor::FlowResult CKorxf300Dlg::WriteData(CFlowMessages& messages, const std::stri
 }
 
 kor::DataState CKorxf300Dlg::CurrentData() const {
-    kor::DataState state;
-    state.exists = m_dataSet != nullptr;
-    if (m_dataSet) {
-        state.errorFree = m_dataSet->errorFree == 1;
-        state.outputDone = m_dataSet->outputDone != 0;
-    }
-    return state;
+    return kor::DataStateOf(m_dataSet.get());
 }
 
 int CKorxf300Dlg::HaveSettingsChanged() const {
@@ -140,12 +134,7 @@ int CKorxf300Dlg::HaveSettingsChanged() const {
     if ((data.bonusFlag == 1 && radio == m_bonusChoice[0]) ||
         (data.bonusFlag == 0 && radio == m_bonusChoice[1]))
         return 1;
-    kor::ReadSettings read;
-    read.patternIndex = data.patternIndex;
-    read.month = data.month;
-    read.day = data.day;
-    read.partyDescription = data.requester ? data.requester->description : nullptr;
-    return CompareWithRead(read, {1, 1, 1, 1});
+    return CompareWithRead(kor::ReadSettingsOf(data, data.requester.get()), {1, 1, 1, 1});
 }
 
 // --- Sub-screens -------------------------------------------------------------------------------

@@ -1,0 +1,87 @@
+#include "debit/ConversionFlow.h"
+
+#include "common/PatternReadSettings.h"
+#include "debit/ConsignorCheck.h"
+#include "debit/ConvertEngine.h"
+#include "debit/DebitWriter.h"
+
+namespace db {
+
+namespace {
+
+constexpr kor::ConversionTexts kTexts = {"委託情報", "読み込みオープンエラー"};
+
+// The consignor screen's names of its fields, by ConsignorField, for the refusal of a damaged
+// consignor.
+constexpr const char* kConsignorFieldNames[] = {
+    "",           "登録内容の説明", "委託者名(ｶﾅ)", "委託者コード",
+    "支店コード", "支店名(ｶﾅ)",     "科目",         "口座番号",
+};
+
+const char* ConsignorFault(const CConsignorInfo* consignor) {
+    if (!consignor) return nullptr;
+    const FormFault fault = CheckConsignor(*consignor);
+    if (!fault) return nullptr;
+    const auto field = static_cast<size_t>(fault.field);
+    return field < std::size(kConsignorFieldNames) ? kConsignorFieldNames[field] : "";
+}
+
+}  // namespace
+
+CConversionFlow::CConversionFlow(CFlowMessages& messages, CApMsgInfoList* table, HWND parent,
+                                 const kor::CPathProbe& probe)
+    : m_steps(messages, kTexts, probe), m_table(table), m_parent(parent) {}
+
+FlowResult CConversionFlow::Read(CPatternStore& patterns, const ConvertChoices& choices,
+                                 std::unique_ptr<CDataSet>& data) {
+    const kor::ReadRequest request = kor::ReadRequestOf(
+        choices.screen, choices.consignor != nullptr, ConsignorFault(choices.consignor));
+    std::string name;
+    if (const FlowResult checked = m_steps.CheckRead(request, &name);
+        checked.stage == FlowResult::kCheck)
+        return checked;
+
+    data.reset();
+    const auto chosen = kor::ChoosePattern(patterns, choices.screen.patternIndex);
+    if (!chosen.entry) return m_steps.StopAtPattern();
+
+    CConvertEngine engine(m_table, m_parent);
+    const CPatternReadSettings settings(chosen.fixed, chosen.delim);
+    engine.SetPattern(settings.Fixed(), settings.Delim(), chosen.entry, choices.consignor);
+    const int code = engine.ReadFile(0, name);
+    data = engine.GetDataSet();
+    const FlowResult result = m_steps.TakeReadResult(engine, code, data != nullptr);
+    if (!result.Done()) {
+        data.reset();
+        return result;
+    }
+    data->kind = chosen.entry->kind;
+    kor::ReadDetails read;
+    read.pattern = chosen.Pattern();
+    read.month = choices.screen.month;
+    read.day = choices.screen.day;
+    read.inputName = name;
+    read.patternIndex = choices.screen.patternIndex;
+    kor::CompleteReadData(*data, read);
+    data->errorFree = m_steps.ShowReadOutcome(engine);
+    return result;
+}
+
+FlowResult CConversionFlow::Output(const std::string& outputText, CDataSet& data) {
+    std::string path;
+    if (const FlowResult checked = m_steps.CheckOutput(
+            kor::CConversionSteps::OutputRequestOf(outputText, data), &path);
+        checked.stage == FlowResult::kCheck)
+        return checked;
+
+    CDebitWriter writer(m_table, m_parent);
+    writer.SetData(&data, path);
+    FlowResult result;
+    result.stage = FlowResult::kWrite;
+    result.code = writer.Run();
+    m_steps.ShowWriteOutcome(result.code);
+    if (kor::CConversionSteps::MarkOutput(result.code, data)) data.outputFileName = path;
+    return result;
+}
+
+}  // namespace db
