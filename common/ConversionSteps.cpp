@@ -1,7 +1,10 @@
 #include "common/ConversionSteps.h"
 
+#include <utility>
+
 #include "common/PathNames.h"
 #include "common/ReadEngine.h"
+#include "common/RecordFileWriter.h"
 #include "common/RecordFrame.h"
 #include "common/StrUtil.h"
 
@@ -205,6 +208,17 @@ ReadRequest ReadRequestOf(const ScreenChoices& choices, bool partyChosen,
     return request;
 }
 
+ReadDetails ReadDetailsOf(const CPatternBase* pattern, const ScreenChoices& choices,
+                          std::string inputName) {
+    ReadDetails read;
+    read.pattern = pattern;
+    read.month = choices.month;
+    read.day = choices.day;
+    read.inputName = std::move(inputName);
+    read.patternIndex = choices.patternIndex;
+    return read;
+}
+
 std::string DateText(std::string_view listed) {
     while (!listed.empty() && listed.front() == ' ') listed.remove_prefix(1);
     return std::string(listed);
@@ -264,6 +278,14 @@ void CConversionSteps::ShowWriteOutcome(int result) {
     } else {
         m_messages.ShowFixedBox(kOutputFailedText, MB_OK | MB_ICONERROR);
     }
+}
+
+FlowResult CConversionSteps::Write(CRecordFileWriter& writer) {
+    FlowResult result;
+    result.stage = FlowResult::kWrite;
+    result.code = writer.Run();
+    ShowWriteOutcome(result.code);
+    return result;
 }
 
 }  // namespace kor

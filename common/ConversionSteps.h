@@ -15,6 +15,7 @@
 #include "common/PatternStoreOf.h"
 
 class CReadEngine;
+class CRecordFileWriter;
 
 namespace kor {
 
@@ -134,6 +135,8 @@ public:
     FlowResult CheckOutput(const OutputRequest& request, std::string* path);
     // Shows the message of the writer's result.
     void ShowWriteOutcome(int result);
+    // Runs the writer, set up with its data and path, and shows its result.
+    FlowResult Write(CRecordFileWriter& writer);
 
     FlowResult Stop(int message, FlowField focus = FlowField::kNone, bool inError = false);
 
@@ -173,6 +176,9 @@ struct ReadDetails {
     std::string inputName;
     int patternIndex = -1;
 };
+// The details of a read made with pattern from the screen's choices.
+ReadDetails ReadDetailsOf(const CPatternBase* pattern, const ScreenChoices& choices,
+                          std::string inputName);
 template <class DataSet>
 void CompleteReadData(DataSet& data, const ReadDetails& read) {
     data.month = DateText(read.month);

@@ -56,13 +56,7 @@ FlowResult CConversionFlow::Read(CPatternStore& patterns, const ConvertChoices& 
         return result;
     }
     data->kind = chosen.entry->kind;
-    kor::ReadDetails read;
-    read.pattern = chosen.Pattern();
-    read.month = choices.screen.month;
-    read.day = choices.screen.day;
-    read.inputName = name;
-    read.patternIndex = choices.screen.patternIndex;
-    kor::CompleteReadData(*data, read);
+    kor::CompleteReadData(*data, kor::ReadDetailsOf(chosen.Pattern(), choices.screen, name));
     data->errorFree = m_steps.ShowReadOutcome(engine);
     return result;
 }
@@ -76,10 +70,7 @@ FlowResult CConversionFlow::Output(const std::string& outputText, CDataSet& data
 
     CDebitWriter writer(m_table, m_parent);
     writer.SetData(&data, path);
-    FlowResult result;
-    result.stage = FlowResult::kWrite;
-    result.code = writer.Run();
-    m_steps.ShowWriteOutcome(result.code);
+    const FlowResult result = m_steps.Write(writer);
     if (kor::CConversionSteps::MarkOutput(result.code, data)) data.outputFileName = path;
     return result;
 }

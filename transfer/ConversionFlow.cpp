@@ -109,12 +109,9 @@ FlowResult CConversionFlow::Output(const std::string& outputText, CDataSet& data
 
     CTransferWriter writer(m_table, m_parent);
     writer.SetData(&data, path);
-    FlowResult result;
-    result.stage = FlowResult::kWrite;
-    result.code = writer.Run();
+    const FlowResult result = m_steps.Write(writer);
     m_writtenCount = writer.Totals().count;
     m_writtenTotal = writer.Totals().total;
-    m_steps.ShowWriteOutcome(result.code);
     // The check screen prints the time of the file last written.
     kor::CConversionSteps::MarkOutput(result.code, data);
     return result;

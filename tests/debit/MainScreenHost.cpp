@@ -10,9 +10,6 @@ namespace dbtest {
 
 namespace {
 
-using kortest::ReadBytes;
-using kortest::WriteBytes;
-
 // A comma pattern taking item k from column k.
 std::string CommaPattern(const char* name, const char* lengthCode, const char* lineBreak) {
     std::vector<std::string> fields = {"03", "口座振替", "1", name};
@@ -49,11 +46,7 @@ const char kTwoDebits[] =
 void MainScreenTest::SetUp() {
     kor::InitCommonControlClasses();
     kor::RegisterGridClass();
-    folder = kortest::ScratchDirOfTest();
-    const std::string master = ReadBytes(KOR_DB_MESSAGE_MASTER_PATH);
-    ASSERT_FALSE(master.empty()) << KOR_DB_MESSAGE_MASTER_PATH;
-    ASSERT_TRUE(WriteBytes(folder + "mstKORDB001.ini", master));
-    ASSERT_EQ(m_messages.Load(folder + "mstKORDB001.ini"), 0u);
+    MakeProgramFolder(KOR_DB_MESSAGE_MASTER_PATH, "mstKORDB001.ini");
     WriteMaster("mstKORDB301.ini", kFixturePatternLines);
     WriteMaster("mstKORDB302.ini", kFixtureConsignorLines);
     screen = std::make_unique<CTestedScreen>(folder);
@@ -63,43 +56,9 @@ void MainScreenTest::TearDown() {
     screen.reset();
 }
 
-void MainScreenTest::WriteMaster(const std::string& name,
-                                 const std::vector<std::string>& lines) const {
-    std::string bytes;
-    for (const std::string& line : lines) bytes += line + "\r\n";
-    ASSERT_TRUE(WriteBytes(folder + name, bytes));
-}
-
-std::string MainScreenTest::WriteFile(const std::string& name, const std::string& bytes) const {
-    const std::string path = folder + name;
-    EXPECT_TRUE(WriteBytes(path, bytes)) << path;
-    return path;
-}
-
 void MainScreenTest::Open() {
     ASSERT_TRUE(screen->Create());
-    // Test programs run side by side on one display: none takes the foreground.
     ShowWindow(Hwnd(), SW_SHOWNA);
-}
-
-void MainScreenTest::Click(int id) const {
-    SendMessageW(Item(id), BM_CLICK, 0, 0);
-}
-
-void MainScreenTest::Select(int comboId, int index) const {
-    SendMessageW(Item(comboId), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageW(Hwnd(), WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(Item(comboId)));
-}
-
-void MainScreenTest::SetText(int id, const std::string& text) const {
-    SetWindowTextW(Item(id), kor::ToWide(text).c_str());
-}
-
-std::string MainScreenTest::Text(int id) const {
-    wchar_t text[1024] = {};
-    GetWindowTextW(Item(id), text, 1024);
-    return kor::ToCp932(text);
 }
 
 std::vector<std::string> MainScreenTest::ComboTexts(int id) const {
@@ -111,17 +70,6 @@ std::vector<std::string> MainScreenTest::ComboTexts(int id) const {
                      reinterpret_cast<LPARAM>(text));
         texts.push_back(kor::ToCp932(text));
     }
-    return texts;
-}
-
-std::string MainScreenTest::Message(int id, const char* word1, const char* word2) {
-    return m_messages.FormatMessage(id, word1, word2);
-}
-
-std::vector<std::string> MainScreenTest::TakeShown() {
-    std::vector<std::string> texts;
-    const std::vector<kor::MessageBoxRequest>& shown = script.Shown();
-    for (; m_taken < shown.size(); ++m_taken) texts.push_back(shown[m_taken].text);
     return texts;
 }
 
