@@ -4,6 +4,7 @@
 
 #include "common/PathNames.h"
 #include "common/ReadEngine.h"
+#include "common/ReadResult.h"
 #include "common/RecordFileWriter.h"
 #include "common/RecordFrame.h"
 #include "common/StrUtil.h"
@@ -42,24 +43,18 @@ int MessageOf(PathFault fault) {
     return 0;
 }
 
-// The message of each reader result but 1 and 2 (fixed texts) and 16 (it names the line).
+// The message of each reader result but the two of fixed texts and the one that names a line.
 struct ReadMessage {
     int result;
     int id;
     const char* word;
 };
 constexpr ReadMessage kReadMessages[] = {
-    {11, 9, "振込明細"},  // no line break, or no line from the data row on
-    {12, 6, nullptr},     // too many lines
-    {13, 91, nullptr},    // the file does not divide into whole records
-    {14, 81, nullptr},    // no record
-    {15, 53, nullptr},    // empty file
-    {17, 113, nullptr},   // the pattern's record length is unusable
-    {31, 19, nullptr},    // cancelled
+    {kReadNoLines, 9, "振込明細"},   {kReadTooManyLines, 6, nullptr},
+    {kReadBadRecordSize, 91, nullptr}, {kReadNoRecords, 81, nullptr},
+    {kReadEmptyFile, 53, nullptr},   {kReadBadRecordLength, 113, nullptr},
+    {kReadCancelled, 19, nullptr},
 };
-constexpr int kReadCannotOpen = 1;
-constexpr int kReadFailed = 2;
-constexpr int kReadLineTooLong = 16;
 
 std::string_view WithoutLeadingBlanks(std::string_view text) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);

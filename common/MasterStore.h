@@ -46,8 +46,10 @@ public:
 
 protected:
     CMasterLines(const CMasterLineShape& shape, const CAbortQuestions& questions,
-                 std::string path)
-        : CProgressTask(nullptr, nullptr, questions), m_shape(shape), m_path(std::move(path)) {}
+                 std::string path, const ProgressDialogIds& dialog = kProgressDialogIds)
+        : CProgressTask(nullptr, nullptr, questions, dialog),
+          m_shape(shape),
+          m_path(std::move(path)) {}
 
     // Reads the master at path under a progress window: 1 loaded, 0 the file cannot be read
     // (the store keeps its contents; the path is taken) or a line fails the load (the store is
@@ -107,8 +109,8 @@ public:
 
 protected:
     CMasterStore(const CMasterCodec<Info>& codec, const CAbortQuestions& questions,
-                 std::string path)
-        : CMasterLines(codec.shape, questions, std::move(path)), m_codec(codec) {}
+                 std::string path, const ProgressDialogIds& dialog = kProgressDialogIds)
+        : CMasterLines(codec.shape, questions, std::move(path), dialog), m_codec(codec) {}
 
     bool AddRecord(std::string& line, int index, bool older) override {
         Info info;

@@ -1,12 +1,11 @@
 #include "common/PatternReadSettings.h"
 
+#include <optional>
 #include <string_view>
 
 namespace {
 
-// What a read takes from any pattern: the kind, the amount options and the customer's codes of
-// the account types in the tool's order.
-ReadSettings PatternSettings(const CPatternBase& pattern) {
+ReadSettings CommonSettings(const CPatternBase& pattern) {
     ReadSettings settings;
     settings.kind = pattern.Kind();
     settings.zeroOption = AmountOptionOf(pattern.zeroCheck);
@@ -18,19 +17,29 @@ ReadSettings PatternSettings(const CPatternBase& pattern) {
 
 }  // namespace
 
-CPatternReadSettings::CPatternReadSettings(const CFixedPatternBase* fixed,
-                                           const CDelimPatternBase* delim) {
-    if (fixed) {
-        ReadSettings& settings = m_fixed.emplace(PatternSettings(*fixed));
-        settings.fileClass = kFixedLengthFile;
-        settings.recordLength = fixed->RecordLength();
-        settings.places = FixedItemPlaces(fixed->ItemFields());
-    }
-    if (delim) {
-        ReadSettings& settings = m_delim.emplace(PatternSettings(*delim));
-        settings.fileClass = delim->FileClass();
-        settings.dataRow = delim->DataRow();
-        settings.headingLine = std::string_view(delim->dataFormat) == "1";
-        settings.places = SeparatedItemPlaces(delim->ItemFields());
-    }
+ReadSettings FixedReadSettings(const CFixedPatternBase& pattern) {
+    ReadSettings settings = CommonSettings(pattern);
+    settings.fileClass = kFixedLengthFile;
+    settings.recordLength = pattern.RecordLength();
+    settings.places = FixedItemPlaces(pattern.ItemFields());
+    return settings;
+}
+
+ReadSettings DelimReadSettings(const CDelimPatternBase& pattern) {
+    ReadSettings settings = CommonSettings(pattern);
+    settings.fileClass = pattern.FileClass();
+    settings.dataRow = pattern.DataRow();
+    settings.headingLine = std::string_view(pattern.dataFormat) == "1";
+    settings.places = SeparatedItemPlaces(pattern.ItemFields());
+    return settings;
+}
+
+ReadSettings PatternReadSettings(const CFixedPatternBase* fixed, const CDelimPatternBase* delim,
+                                 const CPatternEntry* entry) {
+    const std::optional<ReadSettings> fixedSettings =
+        fixed ? std::optional(FixedReadSettings(*fixed)) : std::nullopt;
+    const std::optional<ReadSettings> delimSettings =
+        delim ? std::optional(DelimReadSettings(*delim)) : std::nullopt;
+    return CombineReadSettings(fixedSettings ? &*fixedSettings : nullptr,
+                               delimSettings ? &*delimSettings : nullptr, entry);
 }

@@ -1,21 +1,16 @@
 #pragma once
-// What a read takes from a tool's stored patterns: the settings of its fixed-length and of its
-// separated pattern, as CombineReadSettings takes them.
-#include <optional>
-
+// What a read takes from a conversion pattern of either shape: the file class, the record
+// length or the data row and heading line, the amount options, the customer's account-type codes
+// and where each item lies.
 #include "common/DelimPatternBase.h"
 #include "common/FixedPatternBase.h"
+#include "common/PatternEntry.h"
 #include "common/ReadEngine.h"
 
-class CPatternReadSettings {
-public:
-    // Either pattern may be null.
-    CPatternReadSettings(const CFixedPatternBase* fixed, const CDelimPatternBase* delim);
+ReadSettings FixedReadSettings(const CFixedPatternBase& pattern);
+ReadSettings DelimReadSettings(const CDelimPatternBase& pattern);
 
-    const ReadSettings* Fixed() const { return m_fixed ? &*m_fixed : nullptr; }
-    const ReadSettings* Delim() const { return m_delim ? &*m_delim : nullptr; }
-
-private:
-    std::optional<ReadSettings> m_fixed;
-    std::optional<ReadSettings> m_delim;
-};
+// The settings of a read with the fixed-length pattern or the separated one (see
+// CombineReadSettings); either may be null.
+ReadSettings PatternReadSettings(const CFixedPatternBase* fixed, const CDelimPatternBase* delim,
+                                 const CPatternEntry* entry);

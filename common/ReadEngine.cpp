@@ -102,8 +102,8 @@ CReadEngine::CReadEngine(const ReaderProfile& profile) : m_reader(profile) {
 }
 
 CReadEngine::CReadEngine(const ReaderProfile& profile, CApMsgInfoList* messages, HWND parent,
-                         const CAbortQuestions& questions)
-    : CProgressTask(messages, parent, questions), m_reader(profile) {
+                         const CAbortQuestions& questions, const ProgressDialogIds& dialog)
+    : CProgressTask(messages, parent, questions, dialog), m_reader(profile) {
     SetReadSettings({});
 }
 

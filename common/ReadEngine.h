@@ -60,7 +60,8 @@ public:
 
     explicit CReadEngine(const ReaderProfile& profile);
     CReadEngine(const ReaderProfile& profile, CApMsgInfoList* messages, HWND parent,
-                const CAbortQuestions& questions);
+                const CAbortQuestions& questions,
+                const ProgressDialogIds& dialog = kProgressDialogIds);
 
     const ReadSettings& Settings() const { return m_settings; }
 

@@ -1,6 +1,7 @@
 #include "debit/ConsignorStore.h"
 
 #include "debit/ConsignorLine.h"
+#include "debit/ProgressQuestions.h"
 
 namespace db {
 
@@ -12,13 +13,9 @@ const CMasterCodec<CConsignorInfo> kConsignorCodec{
     FormatConsignorLine,
 };
 
-// The abort questions of the progress window (26 while printing, 25 with "読込" otherwise);
-// the master's load and rewrite disable the abort button, so they are never asked here.
-constexpr CAbortQuestions kMasterAbortQuestions{26, 25};
-
 }  // namespace
 
 CConsignorStore::CConsignorStore(std::string path)
-    : CMasterStore(kConsignorCodec, kMasterAbortQuestions, std::move(path)) {}
+    : CMasterStore(kConsignorCodec, kAbortQuestions, std::move(path), kProgressDialog) {}
 
 }  // namespace db

@@ -1,6 +1,5 @@
 #include "debit/ConversionFlow.h"
 
-#include "common/PatternReadSettings.h"
 #include "debit/ConsignorCheck.h"
 #include "debit/ConvertEngine.h"
 #include "debit/DebitWriter.h"
@@ -46,8 +45,7 @@ FlowResult CConversionFlow::Read(CPatternStore& patterns, const ConvertChoices& 
     if (!chosen.entry) return m_steps.StopAtPattern();
 
     CConvertEngine engine(m_table, m_parent);
-    const CPatternReadSettings settings(chosen.fixed, chosen.delim);
-    engine.SetPattern(settings.Fixed(), settings.Delim(), chosen.entry, choices.consignor);
+    engine.SetPattern(chosen.fixed, chosen.delim, chosen.entry, choices.consignor);
     const int code = engine.ReadFile(0, name);
     data = engine.GetDataSet();
     const FlowResult result = m_steps.TakeReadResult(engine, code, data != nullptr);

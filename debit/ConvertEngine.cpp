@@ -3,6 +3,8 @@
 #include <iterator>
 #include <span>
 
+#include "common/PatternReadSettings.h"
+
 namespace db {
 
 namespace {
@@ -33,10 +35,17 @@ const ReaderProfile& CConvertEngine::Profile() {
 CConvertEngine::CConvertEngine() : CDataSetReadEngine(Profile()) {}
 
 CConvertEngine::CConvertEngine(CApMsgInfoList* messages, HWND parent)
-    : CDataSetReadEngine(Profile(), messages, parent, kAbortQuestions) {}
+    : CDataSetReadEngine(Profile(), messages, parent, kAbortQuestions, kProgressDialog) {}
 
-void CConvertEngine::SetPattern(const ReadSettings* fixed, const ReadSettings* delim,
+void CConvertEngine::SetPattern(const CFixedPattern* fixed, const CDelimPattern* delim,
                                 const CPatternEntry* entry, const CConsignorInfo* consignor) {
+    m_consignor.reset();
+    if (consignor) m_consignor = *consignor;
+    SetReadSettings(PatternReadSettings(fixed, delim, entry));
+}
+
+void CConvertEngine::SetReadPattern(const ReadSettings* fixed, const ReadSettings* delim,
+                                    const CPatternEntry* entry, const CConsignorInfo* consignor) {
     m_consignor.reset();
     if (consignor) m_consignor = *consignor;
     SetReadSettings(CombineReadSettings(fixed, delim, entry));

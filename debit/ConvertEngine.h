@@ -15,6 +15,8 @@
 #include "debit/ConsignorInfo.h"
 #include "debit/DataSet.h"
 #include "debit/DebitItems.h"
+#include "debit/DelimPattern.h"
+#include "debit/FixedPattern.h"
 #include "debit/ProgressQuestions.h"
 
 namespace db {
@@ -35,10 +37,13 @@ public:
     CConvertEngine();
     CConvertEngine(CApMsgInfoList* messages, HWND parent);
 
-    // What the read takes from the fixed-length and from the separated pattern (see
-    // CombineReadSettings), and the consignor that the data set gets a copy of.
-    void SetPattern(const ReadSettings* fixed, const ReadSettings* delim,
+    // The pattern to read with (exactly one of fixed and delim is normally given; see
+    // CombineReadSettings) and the consignor that the data set gets a copy of.
+    void SetPattern(const CFixedPattern* fixed, const CDelimPattern* delim,
                     const CPatternEntry* entry, const CConsignorInfo* consignor);
+    // The same with what the read takes from each pattern already made into settings.
+    void SetReadPattern(const ReadSettings* fixed, const ReadSettings* delim,
+                        const CPatternEntry* entry, const CConsignorInfo* consignor);
 
     // Reads the file into a new data set under a progress window; a ReadResult code. mode is
     // the caller's and means nothing to this tool. Only on kReadOk is there a data set to take

@@ -1,17 +1,12 @@
 #include "debit/DebitItems.h"
 
-#include "framework/VSFlexGrid.h"
+#include "common/ItemTableShorthand.h"
 
 namespace db {
 
 namespace {
 
-constexpr int kText = CVSFlexGrid::kTypeText;
-constexpr int kLeft = CVSFlexGrid::kAlignLeft;
-constexpr int kRight = CVSFlexGrid::kAlignRight;
-constexpr ItemNeed kOptional = ItemNeed::kOptional;
-constexpr ItemNeed kRequired = ItemNeed::kRequired;
-constexpr ItemNeed kWithoutName = ItemNeed::kRequiredWithoutName;
+using namespace item_table;
 constexpr ItemChars kDigits = ItemChars::kDigits;
 constexpr ItemChars kTextChars = ItemChars::kNotForbidden;
 

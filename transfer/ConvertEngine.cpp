@@ -26,8 +26,7 @@ void CConvertEngine::SetPattern(const CFixedPattern* fixed, const CDelimPattern*
                                 const CPatternEntry* entry, const CRequesterInfo* requester) {
     m_requester.reset();
     if (requester) m_requester = *requester;
-    const CPatternReadSettings settings(fixed, delim);
-    SetReadSettings(CombineReadSettings(settings.Fixed(), settings.Delim(), entry));
+    SetReadSettings(PatternReadSettings(fixed, delim, entry));
 }
 
 void CConvertEngine::SetConvertInfo(int zeroOption, int blankOption,

@@ -1,17 +1,12 @@
 #include "transfer/TransferItems.h"
 
-#include "framework/VSFlexGrid.h"
+#include "common/ItemTableShorthand.h"
 
 namespace xf {
 
 namespace {
 
-constexpr int kText = CVSFlexGrid::kTypeText;
-constexpr int kLeft = CVSFlexGrid::kAlignLeft;
-constexpr int kRight = CVSFlexGrid::kAlignRight;
-constexpr ItemNeed kOptional = ItemNeed::kOptional;
-constexpr ItemNeed kRequired = ItemNeed::kRequired;
-constexpr ItemNeed kWithoutName = ItemNeed::kRequiredWithoutName;
+using namespace item_table;
 
 // label, record width, longest text, need, characters, name, may be left out of a pattern,
 // general only, zero-pad width, grid column, correction limit, list column, width of the length

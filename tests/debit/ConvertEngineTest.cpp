@@ -18,7 +18,7 @@ TEST(DebitRead, CommaFileIntoADataSet) {
     const CPatternEntry entry = Entry(1);
     CConsignorInfo consignor;
     std::strcpy(consignor.name, "ｶ)ｲﾀｸｼｬ");
-    engine.SetPattern(nullptr, &settings, &entry, &consignor);
+    engine.SetReadPattern(nullptr, &settings, &entry, &consignor);
     const std::string text =
         "銀行番号,銀行名,支店番号,支店名,科目,口座番号,名義,金額,新規,顧客番号\r\n"
         "998,ﾐｽﾞﾎ,1,ﾎﾝﾃﾝ,ﾉｳｾﾞｲ,1234,ﾔﾏﾀﾞ ﾀﾛｳ,\"1,000\",1,C-001\r\n"
@@ -228,7 +228,7 @@ TEST(DebitRead, BlankAmountOptionTwoLeavesNoRecordAndNoSerial) {
     settings.blankOption = kAmountSkipsLine;
     CConvertEngine engine;
     const CPatternEntry entry = Entry(1);
-    engine.SetPattern(nullptr, &settings, &entry, nullptr);
+    engine.SetReadPattern(nullptr, &settings, &entry, nullptr);
     // The left-out line's bank code error is forgotten with it.
     const ReadOutcome read =
         Read(engine, ScratchFile("in.csv", "998,1,1,1,ｱ,100\r\n999,1,1,1,ｱ,\r\n998,1,1,1,ｱ,5\r\n"));
@@ -250,7 +250,7 @@ TEST(DebitRead, ZeroAmountOptionsInThePattern) {
     ReadSettings delim = SixColumns();
     delim.blankOption = kAmountSkipsLine;
     CConvertEngine engine;
-    engine.SetPattern(&fixed, &delim, nullptr, nullptr);
+    engine.SetReadPattern(&fixed, &delim, nullptr, nullptr);
     EXPECT_EQ(engine.Settings().zeroOption, kAmountIsError);
     EXPECT_EQ(engine.Settings().blankOption, kAmountSkipsLine);
     EXPECT_EQ(engine.Settings().fileClass, kFixedLengthFile);
@@ -338,14 +338,14 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(DebitRead, FileThatCannotBeOpened) {
     CConvertEngine engine;
     const ReadSettings settings = SixColumns();
-    engine.SetPattern(nullptr, &settings, nullptr, nullptr);
+    engine.SetReadPattern(nullptr, &settings, nullptr, nullptr);
     EXPECT_EQ(Read(engine, ScratchFile("x", "") + "missing").result, kReadCannotOpen);
 }
 
 TEST(DebitRead, DataSetIsHandedOverOnlyAfterASuccessfulRead) {
     CConvertEngine engine;
     const ReadSettings settings = SixColumns();
-    engine.SetPattern(nullptr, &settings, nullptr, nullptr);
+    engine.SetReadPattern(nullptr, &settings, nullptr, nullptr);
     ASSERT_EQ(engine.ReadFile(0, ScratchFile("good.csv", Lines(2))), kReadOk);
     // A failed read afterwards leaves nothing behind, not the earlier set.
     EXPECT_EQ(engine.ReadFile(0, ScratchFile("bad.csv", "")), kReadEmptyFile);

@@ -96,7 +96,7 @@ inline ReadOutcome ReadText(const ReadSettings& settings, const std::string& tex
     CConvertEngine engine;
     const CPatternEntry entry = Entry(settings.fileClass);
     const bool fixed = settings.fileClass == kFixedLengthFile;
-    engine.SetPattern(fixed ? &settings : nullptr, fixed ? nullptr : &settings, &entry, nullptr);
+    engine.SetReadPattern(fixed ? &settings : nullptr, fixed ? nullptr : &settings, &entry, nullptr);
     return Read(engine, ScratchFile("in.txt", text));
 }
 
