@@ -1,7 +1,11 @@
 #include "common/ConversionSteps.h"
 
+#include <utility>
+
 #include "common/PathNames.h"
+#include "common/ReadEngine.h"
 #include "common/ReadResult.h"
+#include "common/RecordFileWriter.h"
 #include "common/RecordFrame.h"
 #include "common/StrUtil.h"
 
@@ -187,6 +191,50 @@ int CConversionSteps::ShowReadOutcome(bool totalsOverflow, int errorCount, bool 
     return 0;
 }
 
+ReadRequest ReadRequestOf(const ScreenChoices& choices, bool partyChosen,
+                          const char* partyFaultField) {
+    ReadRequest request;
+    request.partyChosen = partyChosen;
+    request.partyFaultField = partyFaultField;
+    request.patternIndex = choices.patternIndex;
+    request.month = choices.month;
+    request.day = choices.day;
+    request.input = choices.input;
+    return request;
+}
+
+ReadDetails ReadDetailsOf(const CPatternBase* pattern, const ScreenChoices& choices,
+                          std::string inputName) {
+    ReadDetails read;
+    read.pattern = pattern;
+    read.month = choices.month;
+    read.day = choices.day;
+    read.inputName = std::move(inputName);
+    read.patternIndex = choices.patternIndex;
+    return read;
+}
+
+std::string DateText(std::string_view listed) {
+    while (!listed.empty() && listed.front() == ' ') listed.remove_prefix(1);
+    return std::string(listed);
+}
+
+FlowResult CConversionSteps::TakeReadResult(const CReadEngine& engine, int code, bool madeData) {
+    FlowResult result;
+    result.stage = FlowResult::kRead;
+    result.code = code;
+    if (code != kReadOk || !madeData) {
+        ShowReadFailure(code, engine.GetFaultLine());
+        if (code == kReadOk) result.code = kReadNoRecords;
+    }
+    return result;
+}
+
+int CConversionSteps::ShowReadOutcome(const CReadEngine& engine) {
+    return ShowReadOutcome(engine.HasTotalOverflow(), engine.GetErrorCount(),
+                           engine.HasWarnings() != 0);
+}
+
 FlowResult CConversionSteps::CheckOutput(const OutputRequest& request, std::string* path) {
     std::string typed;
     CStrUtil::CutMbcs(request.outputText, typed, MAX_PATH - 1);
@@ -225,6 +273,14 @@ void CConversionSteps::ShowWriteOutcome(int result) {
     } else {
         m_messages.ShowFixedBox(kOutputFailedText, MB_OK | MB_ICONERROR);
     }
+}
+
+FlowResult CConversionSteps::Write(CRecordFileWriter& writer) {
+    FlowResult result;
+    result.stage = FlowResult::kWrite;
+    result.code = writer.Run();
+    ShowWriteOutcome(result.code);
+    return result;
 }
 
 }  // namespace kor

@@ -1,7 +1,5 @@
 #include "transfer/ConversionFlow.h"
 
-#include <ctime>
-
 #include "transfer/ConvertEngine.h"
 #include "transfer/ConvertRules.h"
 #include "transfer/RequesterForm.h"
@@ -60,17 +58,12 @@ FlowResult CConversionFlow::Read(CPatternStore& patterns, const ConvertChoices& 
 
     data.reset();
     const int index = choices.patternIndex;
-    if (static_cast<size_t>(index) >= patterns.GetList().size()) return m_steps.StopAtPattern();
-    const CPatternEntry& entry = *patterns.GetList()[index];
-    const CFixedPattern* fixed = nullptr;
-    const CDelimPattern* delim = nullptr;
-    if (IsFixedLengthClass(entry.fileClass)) {
-        fixed = patterns.GetFixedPattern(index);
-    } else {
-        delim = patterns.GetDelimPattern(index);
-    }
+    const auto chosen = kor::ChoosePattern(patterns, index);
     // The stored line does not read as the pattern its entry names.
-    if (!fixed && !delim) return m_steps.StopAtPattern();
+    if (!chosen.entry) return m_steps.StopAtPattern();
+    const CPatternEntry& entry = *chosen.entry;
+    const CFixedPattern* fixed = chosen.fixed;
+    const CDelimPattern* delim = chosen.delim;
     switch (CheckPatternForRequester(entry, *choices.requester)) {
         case 49:
             m_messages.ShowMessage(49);
@@ -84,15 +77,12 @@ FlowResult CConversionFlow::Read(CPatternStore& patterns, const ConvertChoices& 
 
     CConvertEngine engine(m_table, m_parent);
     engine.SetPattern(fixed, delim, &entry, choices.requester);
-    FlowResult result;
-    result.stage = FlowResult::kRead;
-    result.code = engine.ReadFile(name);
+    const int code = engine.ReadFile(name);
     // Only a successful read gives a data set; a failed one leaves none.
     data = engine.GetDataSet();
-    if (result.code != kReadOk || !data) {
+    const FlowResult result = m_steps.TakeReadResult(engine, code, data != nullptr);
+    if (!result.Done()) {
         data.reset();
-        m_steps.ShowReadFailure(result.code, engine.GetFaultLine());
-        if (result.code == kReadOk) result.code = kReadNoRecords;
         return result;
     }
     ReadChoices read;
@@ -105,22 +95,13 @@ FlowResult CConversionFlow::Read(CPatternStore& patterns, const ConvertChoices& 
     read.inputName = name;
     read.patternIndex = index;
     CompleteDataSet(*data, read);
-    data->errorFree = m_steps.ShowReadOutcome(engine.HasTotalOverflow(), engine.GetErrorCount(),
-                                              engine.HasWarnings() != 0);
+    data->errorFree = m_steps.ShowReadOutcome(engine);
     data->outputDone = 0;
     return result;
 }
 
 FlowResult CConversionFlow::Output(const std::string& outputText, CDataSet& data) {
-    kor::OutputRequest request;
-    request.outputText = outputText;
-    request.inputName = data.inputFileName;
-    request.recordsFault = CheckRecordsForOutput(data);
-    for (const auto& record : data.details) {
-        if (record->deleteFlag != 1) ++request.keptRecords;
-    }
-    request.lengthCode = data.outputLengthCode;
-    request.lineBreak = data.lineBreak;
+    const kor::OutputRequest request = kor::CConversionSteps::OutputRequestOf(outputText, data);
     std::string path;
     if (const FlowResult checked = m_steps.CheckOutput(request, &path);
         checked.stage == FlowResult::kCheck)
@@ -128,15 +109,11 @@ FlowResult CConversionFlow::Output(const std::string& outputText, CDataSet& data
 
     CTransferWriter writer(m_table, m_parent);
     writer.SetData(&data, path);
-    FlowResult result;
-    result.stage = FlowResult::kWrite;
-    result.code = writer.Run();
+    const FlowResult result = m_steps.Write(writer);
     m_writtenCount = writer.Totals().count;
     m_writtenTotal = writer.Totals().total;
-    m_steps.ShowWriteOutcome(result.code);
-    // The check screen prints the time of the file last written: a failed output leaves none.
-    data.outputDone = result.code == CTransferWriter::kWritten ? 1 : 0;
-    if (data.outputDone) data.outputTime = static_cast<std::int64_t>(std::time(nullptr));
+    // The check screen prints the time of the file last written.
+    kor::CConversionSteps::MarkOutput(result.code, data);
     return result;
 }
 

@@ -113,4 +113,19 @@ char MissingDriveLetter() {
     return '\0';
 }
 
+std::string DemoFile(const std::string& dir, const std::string& name) {
+    const std::string utf8 = ReadBytes(dir + "\\" + name);
+    const int n = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(),
+                                      static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), static_cast<int>(utf8.size()),
+                        wide.data(), n);
+    std::string text;
+    for (char ch : kor::ToCp932(wide)) {
+        if (ch == '\n') text += '\r';
+        text += ch;
+    }
+    return text;
+}
+
 }  // namespace kortest

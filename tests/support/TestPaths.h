@@ -25,6 +25,9 @@ std::string ReadBytes(const std::string& path);
 // Writes bytes to a file, replacing it; false on failure.
 bool WriteBytes(const std::string& path, const std::string& bytes);
 
+// A demo source of dir (UTF-8, LF) as a demo program folder holds it (CP932, CR LF).
+std::string DemoFile(const std::string& dir, const std::string& name);
+
 // Names in a folder (without "." and ".."), sorted.
 std::vector<std::string> FolderEntries(const std::string& dir);
 

@@ -12,20 +12,9 @@
 
 namespace {
 
-// A demo source (UTF-8, LF) as the demo folder holds it (CP932, CR LF).
+// A demo source as the demo folder holds it.
 std::string DemoFile(const std::string& name) {
-    const std::string utf8 = kortest::ReadBytes(std::string(KOR_XF_DEMO_DIR) + "\\" + name);
-    const int n = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(),
-                                      static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), static_cast<int>(utf8.size()),
-                        wide.data(), n);
-    std::string text;
-    for (char ch : kor::ToCp932(wide)) {
-        if (ch == '\n') text += '\r';
-        text += ch;
-    }
-    return text;
+    return kortest::DemoFile(KOR_XF_DEMO_DIR, name);
 }
 
 using MainScreenDemo = kortest::MainScreenTest;

@@ -60,11 +60,7 @@ const char kTwoTransfers[] =
 void MainScreenTest::SetUp() {
     kor::InitCommonControlClasses();
     kor::RegisterGridClass();
-    folder = ScratchDirOfTest();
-    const std::string master = ReadBytes(KOR_XF_MESSAGE_MASTER_PATH);
-    ASSERT_FALSE(master.empty()) << KOR_XF_MESSAGE_MASTER_PATH;
-    ASSERT_TRUE(WriteBytes(folder + "mstKORXF001.ini", master));
-    ASSERT_EQ(m_messages.Load(folder + "mstKORXF001.ini"), 0u);
+    MakeProgramFolder(KOR_XF_MESSAGE_MASTER_PATH, "mstKORXF001.ini");
     WriteMaster("mstKORXF301.ini", kFixturePatternLines);
     WriteMaster("mstKORXF302.ini", kFixtureRequesterLines);
     screen = std::make_unique<CKorxf300Dlg>(folder);
@@ -72,19 +68,6 @@ void MainScreenTest::SetUp() {
 
 void MainScreenTest::TearDown() {
     screen.reset();
-}
-
-void MainScreenTest::WriteMaster(const std::string& name,
-                                 const std::vector<std::string>& lines) const {
-    std::string bytes;
-    for (const std::string& line : lines) bytes += line + "\r\n";
-    ASSERT_TRUE(WriteBytes(folder + name, bytes));
-}
-
-std::string MainScreenTest::WriteFile(const std::string& name, const std::string& bytes) const {
-    const std::string path = folder + name;
-    EXPECT_TRUE(WriteBytes(path, bytes)) << path;
-    return path;
 }
 
 void MainScreenTest::Open() {
@@ -97,40 +80,9 @@ INT_PTR MainScreenTest::RunModal(std::function<void(HWND)> step) {
     return xftest::RunModal(*screen, std::move(step));
 }
 
-void MainScreenTest::Click(int id) const {
-    SendMessageW(Item(id), BM_CLICK, 0, 0);
-}
-
-void MainScreenTest::Select(int comboId, int index) const {
-    SendMessageW(Item(comboId), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageW(Hwnd(), WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(Item(comboId)));
-}
-
 void MainScreenTest::SelectDate(int month, int day) const {
     Select(IDC_XF300_MONTH, month - 1);
     Select(IDC_XF300_DAY, day - 1);
-}
-
-void MainScreenTest::SetText(int id, const std::string& text) const {
-    SetWindowTextW(Item(id), kor::ToWide(text).c_str());
-}
-
-std::string MainScreenTest::Text(int id) const {
-    wchar_t text[1024] = {};
-    GetWindowTextW(Item(id), text, 1024);
-    return kor::ToCp932(text);
-}
-
-std::string MainScreenTest::Message(int id, const char* word1, const char* word2) {
-    return m_messages.FormatMessage(id, word1, word2);
-}
-
-std::vector<std::string> MainScreenTest::TakeShown() {
-    std::vector<std::string> texts;
-    const std::vector<kor::MessageBoxRequest>& shown = script.Shown();
-    for (; m_taken < shown.size(); ++m_taken) texts.push_back(shown[m_taken].text);
-    return texts;
 }
 
 std::string MainScreenTest::ReadFile(int pattern, int requester, const std::string& name,

@@ -10,9 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "common/ApMsgInfoList.h"
 #include "resources/transfer/Korxf300DlgRes.h"
-#include "support/MessageScript.h"
+#include "support/ScreenTest.h"
 #include "transfer/Korxf300Dlg.h"
 
 namespace kortest {
@@ -36,15 +35,11 @@ enum FixtureRequester {
 extern const std::vector<std::string> kFixturePatternLines;
 extern const std::vector<std::string> kFixtureRequesterLines;
 
-class MainScreenTest : public testing::Test {
+class MainScreenTest : public ScreenTest {
 protected:
     void SetUp() override;
     void TearDown() override;
-
-    // Writes a master of the program folder: each line followed by CR LF.
-    void WriteMaster(const std::string& name, const std::vector<std::string>& lines) const;
-    // A file in the program folder with these bytes; its full path.
-    std::string WriteFile(const std::string& name, const std::string& bytes) const;
+    HWND Hwnd() const override { return screen->GetSafeHwnd(); }
 
     // Creates the screen modeless and shows it without taking the foreground.
     void Open();
@@ -52,32 +47,14 @@ protected:
     // screen's result (xftest::kStillOpen when step left it open).
     INT_PTR RunModal(std::function<void(HWND)> step);
 
-    HWND Hwnd() const { return screen->GetSafeHwnd(); }
-    HWND Item(int id) const { return GetDlgItem(Hwnd(), id); }
-    void Click(int id) const;
-    void Select(int comboId, int index) const;
     void SelectDate(int month, int day) const;
-    void SetText(int id, const std::string& text) const;
-    std::string Text(int id) const;
-    bool Enabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
-
-    // The text of message id with its words, as the screen formats it.
-    std::string Message(int id, const char* word1 = nullptr, const char* word2 = nullptr);
-    // The texts of the boxes shown since the last call.
-    std::vector<std::string> TakeShown();
 
     // Writes the input file into the program folder, chooses pattern, requester and input and
     // presses the read button; the input's full path.
     std::string ReadFile(int pattern, int requester, const std::string& name,
                          const std::string& bytes);
 
-    std::string folder;  // the program folder, with a trailing backslash
-    MessageScript script;
     std::unique_ptr<CKorxf300Dlg> screen;
-
-private:
-    CApMsgInfoList m_messages;
-    size_t m_taken = 0;
 };
 
 // The customer file of the fixture: two valid general transfers for the comma patterns.

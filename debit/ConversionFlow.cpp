@@ -1,0 +1,76 @@
+#include "debit/ConversionFlow.h"
+
+#include "debit/ConsignorCheck.h"
+#include "debit/ConvertEngine.h"
+#include "debit/DebitWriter.h"
+
+namespace db {
+
+namespace {
+
+constexpr kor::ConversionTexts kTexts = {"委託情報", "読み込みオープンエラー"};
+
+// The consignor screen's names of its fields, by ConsignorField, for the refusal of a damaged
+// consignor.
+constexpr const char* kConsignorFieldNames[] = {
+    "",           "登録内容の説明", "委託者名(ｶﾅ)", "委託者コード",
+    "支店コード", "支店名(ｶﾅ)",     "科目",         "口座番号",
+};
+
+const char* ConsignorFault(const CConsignorInfo* consignor) {
+    if (!consignor) return nullptr;
+    const FormFault fault = CheckConsignor(*consignor);
+    if (!fault) return nullptr;
+    const auto field = static_cast<size_t>(fault.field);
+    return field < std::size(kConsignorFieldNames) ? kConsignorFieldNames[field] : "";
+}
+
+}  // namespace
+
+CConversionFlow::CConversionFlow(CFlowMessages& messages, CApMsgInfoList* table, HWND parent,
+                                 const kor::CPathProbe& probe)
+    : m_steps(messages, kTexts, probe), m_table(table), m_parent(parent) {}
+
+FlowResult CConversionFlow::Read(CPatternStore& patterns, const ConvertChoices& choices,
+                                 std::unique_ptr<CDataSet>& data) {
+    const kor::ReadRequest request = kor::ReadRequestOf(
+        choices.screen, choices.consignor != nullptr, ConsignorFault(choices.consignor));
+    std::string name;
+    if (const FlowResult checked = m_steps.CheckRead(request, &name);
+        checked.stage == FlowResult::kCheck)
+        return checked;
+
+    data.reset();
+    const auto chosen = kor::ChoosePattern(patterns, choices.screen.patternIndex);
+    if (!chosen.entry) return m_steps.StopAtPattern();
+
+    CConvertEngine engine(m_table, m_parent);
+    engine.SetPattern(chosen.fixed, chosen.delim, chosen.entry, choices.consignor);
+    const int code = engine.ReadFile(0, name);
+    data = engine.GetDataSet();
+    const FlowResult result = m_steps.TakeReadResult(engine, code, data != nullptr);
+    if (!result.Done()) {
+        data.reset();
+        return result;
+    }
+    data->kind = chosen.entry->kind;
+    kor::CompleteReadData(*data, kor::ReadDetailsOf(chosen.Pattern(), choices.screen, name));
+    data->errorFree = m_steps.ShowReadOutcome(engine);
+    return result;
+}
+
+FlowResult CConversionFlow::Output(const std::string& outputText, CDataSet& data) {
+    std::string path;
+    if (const FlowResult checked = m_steps.CheckOutput(
+            kor::CConversionSteps::OutputRequestOf(outputText, data), &path);
+        checked.stage == FlowResult::kCheck)
+        return checked;
+
+    CDebitWriter writer(m_table, m_parent);
+    writer.SetData(&data, path);
+    const FlowResult result = m_steps.Write(writer);
+    if (kor::CConversionSteps::MarkOutput(result.code, data)) data.outputFileName = path;
+    return result;
+}
+
+}  // namespace db
