@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "common/FormFault.h"
+#include "common/HeaderRecordField.h"
 #include "common/ScreenBase.h"
 #include "framework/ByteLimitedEdit.h"
 #include "framework/EditableNameList.h"
@@ -30,18 +31,6 @@ struct HeaderRecordControls {
     int description;  // the editable list of descriptions
     int name, code, branchCode, branchName, accountType, accountNumber;
     int version;
-};
-
-// The fields of a form's fault, as the tools' forms number them.
-enum class HeaderRecordField : int {
-    kNone = 0,
-    kDescription,
-    kName,
-    kCode,
-    kBranchCode,
-    kBranchName,
-    kAccountType,
-    kAccountNumber
 };
 
 // What differs between the tools beyond the ids: the program and version texts, the widths in
