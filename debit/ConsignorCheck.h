@@ -4,21 +4,13 @@
 // by hand or damaged (control bytes, double-byte text, letters in a number) never reaches the
 // header of a direct-debit file.
 #include "common/FormFault.h"
+#include "common/HeaderRecordField.h"
 #include "debit/ConsignorInfo.h"
 
 namespace db {
 
 // The field a failed check points at, as the consignor screen shows them.
-enum class ConsignorField : int {
-    kNone = 0,
-    kDescription,
-    kName,
-    kCode,
-    kBranchCode,
-    kBranchName,
-    kAccountType,
-    kAccountNumber
-};
+using ConsignorField = HeaderRecordField;
 
 // The printable single-byte characters the kana fields may not hold.
 inline constexpr char kConsignorForbiddenChars[] = "\",{}~`";

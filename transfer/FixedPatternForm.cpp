@@ -2,15 +2,11 @@
 
 #include <string>
 
-#include "common/CharCheck.h"
+#include "common/FixedPatternChecks.h"
 
 namespace xf {
 
 namespace {
-
-constexpr char kNameLabel[] = "変換パターン名";
-constexpr char kRecordLengthLabel[] = "変換前データレコード長";
-constexpr char kAccountTypeLabel[] = "変換前科目";
 
 // Pattern line fields compared by the change test besides the item positions.
 constexpr int kComparedFields[] = {0, 3, 31, 28, 29, 32, 33, 34, 35, 36, 37};
@@ -19,83 +15,18 @@ const ItemSpec& Spec(int k) {
     return TransferItems()[static_cast<size_t>(k)];
 }
 
-int Number(const std::string& text) {
-    return CPatternBase::ToInt(text.c_str());
-}
-
-FormFault Fault(int message, int field, std::string word1 = {}, std::string word2 = {}) {
-    return FormFault{message, std::move(word1), std::move(word2), field};
-}
-
-FormFault CheckPresence(const FixedPatternForm& form) {
-    using F = FixedPatternForm;
-    if (form.name.size() > static_cast<size_t>(CPatternBase::kNameWidth))
-        return Fault(48, F::kName, kNameLabel, "74");
-    if (form.name.empty()) return Fault(10, F::kName, kNameLabel);
-    if (!CCharCheck::HasNoQuoteOrComma(form.name)) return Fault(108, F::kName);
-    if (form.recordLength.empty()) return Fault(10, F::kRecordLength, kRecordLengthLabel);
-    for (int k = 0; k < kItemCount; ++k) {
-        if (!form.Carries(k)) continue;
-        const bool hasStart = !form.start[k].empty();
-        const bool hasLength = !form.length[k].empty();
-        const char* name = PresenceName(Spec(k));
-        if (!Spec(k).optionalInFixed) {
-            if (!hasStart) return Fault(10, F::StartField(k), name);
-            if (!hasLength) return Fault(10, F::LengthField(k), name);
-        } else {
-            if (hasStart && !hasLength) return Fault(10, F::LengthField(k), name);
-            if (!hasStart && hasLength) return Fault(10, F::StartField(k), name);
-        }
-    }
-    for (int i = 0; i < 4; ++i) {
-        // Only a text that is stored can be too long: a salary pattern stores neither 4 nor 9.
-        const std::string& text = form.accountTypes[i];
-        if (i < form.AccountTypeCount() &&
-            text.size() > static_cast<size_t>(CPatternBase::kAccountTypeWidth))
-            return Fault(48, F::AccountTypeField(i), kAccountTypeLabel,
-                         std::to_string(CPatternBase::kAccountTypeWidth));
-        if (!CCharCheck::HasNoQuoteOrComma(text)) return Fault(108, F::AccountTypeField(i));
-    }
-    return {};
-}
-
-FormFault CheckStarts(const FixedPatternForm& form) {
-    for (int k = 0; k < kItemCount; ++k) {
-        if (form.Carries(k) && !form.start[k].empty() && Number(form.start[k]) == 0)
-            return Fault(107, FixedPatternForm::StartField(k));
-    }
-    return {};
-}
-
-FormFault CheckLengths(const FixedPatternForm& form) {
-    for (int k = 0; k < kItemCount; ++k) {
-        if (!form.Carries(k)) continue;
-        const ItemSpec& item = Spec(k);
-        const int length = Number(form.length[k]);
-        if (length > item.recordWidth) {
-            return Fault(48, FixedPatternForm::LengthField(k), LengthName(item),
-                         std::to_string(item.recordWidth));
-        }
-        if (length == 0 && (!item.optionalInFixed || !form.length[k].empty()))
-            return Fault(82, FixedPatternForm::LengthField(k));
-    }
-    if (Number(form.recordLength) > CPatternBase::kMaxRecordLength) {
-        return Fault(101, FixedPatternForm::kRecordLength, kRecordLengthLabel,
-                     std::to_string(CPatternBase::kMaxRecordLength) + " byte");
-    }
-    return {};
-}
-
 }  // namespace
 
 int LengthDigits(int k) {
-    return static_cast<int>(std::to_string(Spec(k).recordWidth).size());
+    return LengthDigitsOf(Spec(k));
 }
 
 FormFault CheckFixedPatternForm(const FixedPatternForm& form) {
-    if (FormFault fault = CheckPresence(form)) return fault;
-    if (FormFault fault = CheckStarts(form)) return fault;
-    return CheckLengths(form);
+    bool carried[kItemCount];
+    for (int k = 0; k < kItemCount; ++k) carried[k] = form.Carries(k);
+    return CheckFixedForm({TransferItems(), form.name, form.recordLength, form.start, form.length,
+                           carried, form.accountTypes, form.AccountTypeCount()},
+                          101);
 }
 
 CFixedPattern ToFixedPattern(const FixedPatternForm& form) {

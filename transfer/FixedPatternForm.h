@@ -3,6 +3,7 @@
 // only the form), and its mapping onto a fixed-length pattern.
 #include <string>
 
+#include "common/FixedPatternChecks.h"
 #include "common/FormFault.h"
 #include "transfer/FixedPattern.h"
 #include "transfer/TransferItems.h"
@@ -15,10 +16,11 @@ int LengthDigits(int k);
 struct FixedPatternForm {
     // Fields of a fault: the name, the record length, the start and length of item k, the
     // account-type text i (codes 1, 2, 4, 9).
-    enum Field { kNone = 0, kName = 1, kRecordLength = 2 };
-    static constexpr int StartField(int k) { return 10 + k; }
-    static constexpr int LengthField(int k) { return 30 + k; }
-    static constexpr int AccountTypeField(int i) { return 50 + i; }
+    enum Field { kNone = FixedFormField::kNone, kName = FixedFormField::kName,
+                 kRecordLength = FixedFormField::kRecordLength };
+    static constexpr int StartField(int k) { return FixedFormField::StartField(k); }
+    static constexpr int LengthField(int k) { return FixedFormField::LengthField(k); }
+    static constexpr int AccountTypeField(int i) { return FixedFormField::AccountTypeField(i); }
 
     bool general = true;  // else salary/bonus
     std::string name;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "common/ApMsgInfoList.h"
+#include "common/EnterKey.h"
 #include "framework/PlainMessage.h"
 #include "resources/transfer/Korxf303DlgRes.h"
 #include "transfer/PatternLine.h"
@@ -27,12 +28,6 @@ constexpr std::array<int, kItemCount> ItemIds(int offset) {
 template <size_t N>
 int RadioAt(const std::array<int, N>& group, int index) {
     return index >= 0 && index < static_cast<int>(N) ? group[index] : 0;
-}
-
-// The child of dialog that holds window (the edit inside a combo box belongs to the combo).
-HWND DirectChild(HWND dialog, HWND window) {
-    while (window && GetParent(window) != dialog) window = GetParent(window);
-    return window;
 }
 
 }  // namespace
@@ -195,15 +190,7 @@ bool CKorxf303Dlg::OnCommand(int id, int code, HWND) {
 }
 
 void CKorxf303Dlg::OnOK() {
-    HWND focus = DirectChild(GetSafeHwnd(), GetFocus());
-    if (!focus) return;
-    const int id = GetDlgCtrlID(focus);
-    if (id == m_ids.back || id == m_ids.clear || id == m_ids.update || id == m_ids.deletePattern) {
-        Button(id).Click();
-        return;
-    }
-    if (HWND next = GetNextDlgTabItem(GetSafeHwnd(), focus, FALSE))
-        SendMessageW(GetSafeHwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
+    PressOrMoveOnEnter(GetSafeHwnd(), {m_ids.back, m_ids.clear, m_ids.update, m_ids.deletePattern});
 }
 
 int CKorxf303Dlg::ControlOf(int field) const {

@@ -1,6 +1,5 @@
 #include "transfer/RequesterForm.h"
 
-#include <algorithm>
 #include <string_view>
 
 #include "common/CharCheck.h"
@@ -23,19 +22,10 @@ FormFault Fault(int message, RequesterForm::Field field, std::string word1 = {},
     return FormFault{message, std::move(word1), std::move(word2), field};
 }
 
-std::string PadZeros(std::string_view text, size_t width) {
-    if (text.empty() || text.size() >= width) return std::string(text);
-    return std::string(width - text.size(), '0') + std::string(text);
-}
-
 template <size_t N>
 void Put(char (&field)[N], std::string_view text) {
     CStrUtil::CopyToBuffer(text, field, static_cast<int>(N - 1));
     field[N - 1] = '\0';
-}
-
-std::string AccountTypeText(int value) {
-    return value < 0 ? std::string("-1") : std::to_string(value);
 }
 
 }  // namespace
@@ -71,16 +61,6 @@ FormFault CheckStoredRequester(const CRequesterInfo& requester) {
     return {};
 }
 
-std::string PadAccountNumber(std::string_view number) {
-    return PadZeros(number, 7);
-}
-
-std::string PadRequesterCode(std::string_view code) {
-    std::string text(code);
-    std::erase(text, ' ');
-    return PadZeros(text, 10);
-}
-
 CRequesterInfo ToRequester(const RequesterForm& form) {
     CRequesterInfo r;
     Put(r.description, form.description);
@@ -94,15 +74,6 @@ CRequesterInfo ToRequester(const RequesterForm& form) {
     return r;
 }
 
-int AccountTypeIndex(std::string_view accountType) {
-    int index = 0;
-    for (const AccountTypeChoice& choice : kRequesterAccountTypes) {
-        if (std::string_view(choice.text).starts_with(accountType)) return index;
-        ++index;
-    }
-    return -1;
-}
-
 RequesterForm FromRequester(const CRequesterInfo& requester) {
     RequesterForm form;
     form.description = requester.description;
@@ -111,8 +82,7 @@ RequesterForm FromRequester(const CRequesterInfo& requester) {
     form.branchCode = requester.branchCode;
     form.branchName = requester.branchName;
     form.accountNumber = requester.accountNumber;
-    const int index = AccountTypeIndex(requester.accountType);
-    form.accountType = index < 0 ? -1 : kRequesterAccountTypes[index].value;
+    form.accountType = AccountTypeValue(requester.accountType);
     const std::string_view kind = requester.transferKind;
     form.kind = kind == "1" || kind == "2" ? std::string(kind) : std::string();
     return form;
@@ -130,8 +100,7 @@ bool IsRequesterModified(const RequesterForm& form, const CRequesterInfo* refere
            form.accountNumber != reference->accountNumber ||
            form.description != reference->description ||
            form.requesterCode != reference->requesterCode ||
-           AccountTypeText(form.accountType) !=
-               (storedType.empty() ? std::string("-1") : std::string(storedType)) ||
+           AccountTypeText(form.accountType) != StoredAccountTypeText(storedType) ||
            form.kind != std::string_view(reference->transferKind);
 }
 

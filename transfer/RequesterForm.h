@@ -4,18 +4,15 @@
 #include <string>
 #include <string_view>
 
+#include "common/AccountFields.h"
 #include "common/FormFault.h"
 #include "transfer/RequesterInfo.h"
 
 namespace xf {
 
 // The choices of the account-type list, in list order.
-struct AccountTypeChoice {
-    const char* text;
-    int value;
-};
-inline constexpr AccountTypeChoice kRequesterAccountTypes[] = {
-    {"1:普通預金", 1}, {"2:当座預金", 2}, {"9:その他", 9}};
+using ::AccountTypeChoice;
+inline constexpr const auto& kRequesterAccountTypes = kAccountTypeChoices;
 
 struct RequesterForm {
     enum Field {
@@ -50,18 +47,17 @@ FormFault CheckRequesterForm(const RequesterForm& form);
 // not. An account type other than one of the list's values is refused too.
 FormFault CheckStoredRequester(const CRequesterInfo& requester);
 
-// A non-empty account number padded on the left with "0" to 7 characters.
-std::string PadAccountNumber(std::string_view number);
+using ::PadAccountNumber;
 // A requester code without blanks, padded on the left with "0" to 10 characters when not empty.
-std::string PadRequesterCode(std::string_view code);
+inline std::string PadRequesterCode(std::string_view code) {
+    return PadCustomerCode(code);
+}
 
 // The record the form stores (each text cut to its field's width).
 CRequesterInfo ToRequester(const RequesterForm& form);
 // The form that shows a record.
 RequesterForm FromRequester(const CRequesterInfo& requester);
-// Index in kRequesterAccountTypes of the first choice whose text begins with the account-type
-// text, or -1.
-int AccountTypeIndex(std::string_view accountType);
+using ::AccountTypeIndex;
 
 // True when the form differs from reference, or, without a reference, from an empty form
 // (account type 1, no kind).

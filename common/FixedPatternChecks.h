@@ -1,0 +1,40 @@
+#pragma once
+// The checks of a fixed-length pattern form before a save that need only the form, for any
+// tool's item table: the name, the presence of every start and length, the starts, the lengths
+// and the record length, in the screens' order. Each failure names its field as FixedFormField
+// numbers it.
+#include <span>
+#include <string>
+
+#include "common/FormFault.h"
+#include "common/ItemSpec.h"
+
+// Fields of a fault: the name, the record length, the start and length of item k, the
+// account-type text i.
+struct FixedFormField {
+    enum : int { kNone = 0, kName = 1, kRecordLength = 2 };
+    static constexpr int StartField(int k) { return 10 + k; }
+    static constexpr int LengthField(int k) { return 30 + k; }
+    static constexpr int AccountTypeField(int i) { return 50 + i; }
+};
+
+// The form as the checks read it: one start, length and carried flag per item of items, and the
+// account-type texts (the first storedAccountTypes of them are stored, and only a stored one can
+// be too long).
+struct FixedFormText {
+    std::span<const ItemSpec> items;
+    const std::string& name;
+    const std::string& recordLength;
+    std::span<const std::string> start;
+    std::span<const std::string> length;
+    std::span<const bool> carried;
+    std::span<const std::string> accountTypes;
+    int storedAccountTypes;
+};
+
+// The first failing check, or no fault; a record length above the longest gives
+// recordLengthMessage (the tools number it differently).
+FormFault CheckFixedForm(const FixedFormText& form, int recordLengthMessage);
+
+// Digits a length edit takes: those of the item's record width, its longest length.
+int LengthDigitsOf(const ItemSpec& item);

@@ -1,0 +1,15 @@
+#pragma once
+// Template and control ids of the consignor information screen DB305.
+#define IDD_KORDB305 108
+
+#define IDC_DB305_BACK 1120
+#define IDC_DB305_UPDATE 1121
+#define IDC_DB305_ACCOUNT_NUMBER 1133
+#define IDC_DB305_ACCOUNT_TYPE 1134
+#define IDC_DB305_BRANCH_CODE 1135
+#define IDC_DB305_BRANCH_NAME 1136
+#define IDC_DB305_CODE 1137
+#define IDC_DB305_DELETE 1138
+#define IDC_DB305_NAME 1147
+#define IDC_DB305_DESCRIPTION 1152
+#define IDC_DB305_VERSION 1159
