@@ -2,6 +2,10 @@
 
 #include "debit/ConsignorTip.h"
 #include "debit/ConversionFlow.h"
+#include "debit/Kordb301Dlg.h"
+#include "debit/Kordb302Dlg.h"
+#include "debit/Kordb303Dlg.h"
+#include "debit/Kordb305Dlg.h"
 #include "resources/debit/Kordb300DlgRes.h"
 
 namespace {
@@ -105,15 +109,31 @@ int CKordb300Dlg::HaveSettingsChanged() const {
 }
 
 // --- Sub-screens -------------------------------------------------------------------------------
-// The direct-debit settings, correction and check screens are not part of the program yet: each
-// of these is where its screen is run, modally over this one, once it is.
 
-void CKordb300Dlg::RunFixedPatternScreen() {}
+void CKordb300Dlg::RunFixedPatternScreen() {
+    db::CKordb303Dlg settings(ScreenIcon(), &m_patterns, &MessageTable(), HelpPath(),
+                              GetSafeHwnd());
+    settings.DoModal();
+}
 
+// The separated-pattern settings screen is not part of the program yet; the button opens
+// nothing until it is.
 void CKordb300Dlg::RunDelimPatternScreen() {}
 
-void CKordb300Dlg::RunPartyScreen() {}
+void CKordb300Dlg::RunPartyScreen() {
+    db::CKordb305Dlg settings(ScreenIcon(), &MessageTable(), HelpPath(), GetSafeHwnd());
+    settings.SetStore(&m_consignors);
+    settings.DoModal();
+}
 
-void CKordb300Dlg::RunCorrectionScreen() {}
+void CKordb300Dlg::RunCorrectionScreen() {
+    db::CKordb301Dlg correction(ScreenIcon(), m_dataSet.get(), &MessageTable(), HelpPath(),
+                                GetSafeHwnd());
+    correction.DoModal();
+}
 
-void CKordb300Dlg::RunCheckScreen() {}
+void CKordb300Dlg::RunCheckScreen() {
+    db::CKordb302Dlg check(ScreenIcon(), m_dataSet.get(), &MessageTable(), HelpPath(),
+                           GetSafeHwnd());
+    check.DoModal();
+}

@@ -139,4 +139,36 @@ TEST_F(ConvertHarnessTest, ADamagedRequesterIsRefusedBeforeTheRead) {
     }
 }
 
+// The direct-debit form: its masters, no salary/bonus word, and the file of its own layout.
+TEST_F(ConvertHarnessTest, TheDirectDebitToolWritesItsFile) {
+    ASSERT_TRUE(kortest::WriteBytes(
+        folder + "db-patterns.ini",
+        "\"03\",\"口座振込\",\"01\",\"口振カンマ\",\"0\",\"\",\"1\",\"\",\"2\",\"\",\"3\",\"\","
+        "\"4\",\"\",\"5\",\"\",\"6\",\"\",\"7\",\"\",\"8\",\"\",\"9\",\"\",\"1\",\"1\",\"2\",\"\","
+        "\"ﾌﾂｳ\",\"ﾄｳｻﾞ\",\"ﾉｳｾﾞｲ\",\"ｿﾉﾀ\",\"1\",\"0\",\"0\",\"1\"\r\n"));
+    ASSERT_TRUE(kortest::WriteBytes(folder + "consignors.ini",
+                                    "\"ｶ)ｲﾀｸｼｬ\",\"0000012345\",\"001\",\"ﾎﾝﾃﾝ\",\"1\","
+                                    "\"1234567\",\"委託者　一\"\r\n"));
+    ASSERT_TRUE(kortest::WriteBytes(folder + "debits.csv",
+                                    "998,ﾐｽﾞﾎ,1,ﾎﾝﾃﾝ,ﾉｳｾﾞｲ,12,ﾔﾏﾀﾞ,\"1,000\",1,C1\r\n"
+                                    "0998,ﾐｽﾞﾎ,001,ﾎﾝﾃﾝ,ﾌﾂｳ,7,ｽｽﾞｷ,250,,\r\n"));
+    const HarnessRun run =
+        RunConvert(folder, {"db", "db-patterns.ini", "口振カンマ", "consignors.ini", "委託者　一",
+                            "3", "5", "debits.csv", "out.txt"});
+    EXPECT_EQ(run.exitCode, 0u) << run.output;
+    EXPECT_NE(run.output.find("stage    write\nresult   0\ncount    2\ntotal    1250\n"),
+              std::string::npos)
+        << run.output;
+    // Header, two data records, trailer and end record of 120 bytes without line breaks.
+    const std::string file = kortest::ReadBytes(folder + "out.txt");
+    ASSERT_EQ(file.size(), 5u * 120 + 1);
+    EXPECT_EQ(file.substr(0, 15), "19100000012345" "ｶ");
+    EXPECT_EQ(file.substr(54, 8), "03050998");
+    EXPECT_EQ(file.substr(120, 5), "20998");
+    EXPECT_EQ(file.substr(120 + 42, 8), "30000012");
+    EXPECT_EQ(file.substr(120 + 80, 12), "0000001000" "1" "C");
+    EXPECT_EQ(file.substr(360, 19), "8000002000000001250");
+    EXPECT_EQ(file.back(), '\x1A');
+}
+
 }  // namespace

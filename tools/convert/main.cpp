@@ -11,6 +11,10 @@
 #include "common/FlowMessages.h"
 #include "common/PathNames.h"
 #include "framework/Cp932.h"
+#include "common/UploadRecords.h"
+#include "debit/ConsignorStore.h"
+#include "debit/ConversionFlow.h"
+#include "debit/PatternStore.h"
 #include "transfer/ConversionFlow.h"
 #include "transfer/PatternStore.h"
 #include "transfer/RequesterStore.h"
@@ -19,7 +23,9 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: convert xf PATTERN_MASTER PATTERN_NAME REQUESTER_MASTER REQUESTER_DESCRIPTION\n"
-    "                  MONTH DAY salary|bonus INPUT OUTPUT\n";
+    "                  MONTH DAY salary|bonus INPUT OUTPUT\n"
+    "       convert db PATTERN_MASTER PATTERN_NAME CONSIGNOR_MASTER CONSIGNOR_DESCRIPTION\n"
+    "                  MONTH DAY INPUT OUTPUT\n";
 
 // Milliseconds since start.
 double MillisecondsSince(const LARGE_INTEGER& start) {
@@ -63,11 +69,11 @@ struct Report {
     double writeMs = 0;
 };
 
-const char* StageName(xf::FlowResult::Stage stage) {
+const char* StageName(kor::FlowResult::Stage stage) {
     switch (stage) {
-        case xf::FlowResult::kRead:
+        case kor::FlowResult::kRead:
             return "read";
-        case xf::FlowResult::kWrite:
+        case kor::FlowResult::kWrite:
             return "write";
         default:
             return "check";
@@ -80,6 +86,39 @@ int Print(const Report& r, bool written) {
         "read_ms  %.1f\nwrite_ms %.1f\n",
         r.stage, r.result, r.count, r.total, r.errors, r.readMs, r.writeMs);
     return written ? 0 : 1;
+}
+
+// The position of the first entry named name in a list of entries, or -1.
+template <class List, class Name>
+int FirstNamed(const List& list, const std::string& name, Name nameOf) {
+    for (size_t i = 0; i < list.size(); ++i)
+        if (nameOf(*list[i]) == name) return static_cast<int>(i);
+    return -1;
+}
+
+// Reads and writes through a tool's flow as the main screen's two buttons do, and prints the
+// report. read(data) and output(data) run the flow's steps; totals(data) gives the trailer's
+// figures of a written file.
+template <class DataSet, class Read, class Output, class Totals>
+int RunConversion(Report& report, Read read, Output output, Totals totals) {
+    std::unique_ptr<DataSet> data;
+    const LARGE_INTEGER readStart = Now();
+    const kor::FlowResult readResult = read(data);
+    report.stage = StageName(readResult.stage);
+    report.result = readResult.code;
+    if (readResult.stage != kor::FlowResult::kCheck) report.readMs = MillisecondsSince(readStart);
+    if (!readResult.Done()) return Print(report, false);
+    for (const auto& d : data->details)
+        if (d->deleteFlag != 1 && d->HasFieldError()) ++report.errors;
+
+    const LARGE_INTEGER writeStart = Now();
+    const kor::FlowResult written = output(*data);
+    report.stage = StageName(written.stage);
+    report.result = written.code;
+    if (written.stage == kor::FlowResult::kCheck) return Print(report, false);
+    report.writeMs = MillisecondsSince(writeStart);
+    totals(*data, report);
+    return Print(report, written.Done());
 }
 
 // convert xf: a general or salary/bonus transfer file.
@@ -112,40 +151,62 @@ int ConvertTransfer(const std::string (&arg)[9]) {
 
     CConsoleAnswers answers;
     xf::CConversionFlow flow(answers, nullptr, nullptr);
-    std::unique_ptr<xf::CDataSet> data;
-    const LARGE_INTEGER readStart = Now();
-    const xf::FlowResult read = flow.Read(patterns, choices, data);
-    report.stage = StageName(read.stage);
-    report.result = read.code;
-    if (read.stage != xf::FlowResult::kCheck) report.readMs = MillisecondsSince(readStart);
-    if (!read.Done()) return Print(report, false);
-    for (const auto& d : data->details)
-        if (d->deleteFlag != 1 && d->HasFieldError()) ++report.errors;
+    const std::string output = kor::FullPathName(arg[8]);
+    return RunConversion<xf::CDataSet>(
+        report, [&](std::unique_ptr<xf::CDataSet>& data) { return flow.Read(patterns, choices, data); },
+        [&](xf::CDataSet& data) { return flow.Output(output, data); },
+        [&](const xf::CDataSet&, Report& r) {
+            r.count = flow.WrittenCount();
+            r.total = flow.WrittenTotal();
+        });
+}
 
-    const LARGE_INTEGER writeStart = Now();
-    const xf::FlowResult written = flow.Output(kor::FullPathName(arg[8]), *data);
-    report.stage = StageName(written.stage);
-    report.result = written.code;
-    if (written.stage == xf::FlowResult::kCheck) return Print(report, false);
-    report.writeMs = MillisecondsSince(writeStart);
-    report.count = flow.WrittenCount();
-    report.total = flow.WrittenTotal();
-    return Print(report, written.Done());
+// convert db: a direct-debit file.
+int ConvertDebit(const std::string (&arg)[8]) {
+    Report report;
+    db::CPatternStore patterns;
+    report.stage = "pattern-master";
+    if ((report.result = patterns.Load(arg[0])) != 1) return Print(report, false);
+    db::CConsignorStore consignors;
+    report.stage = "consignor-master";
+    if ((report.result = consignors.Load(arg[2])) != 1) return Print(report, false);
+
+    db::ConvertChoices choices;
+    choices.screen.patternIndex =
+        FirstNamed(patterns.GetList(), arg[1], [](const auto& e) { return std::string(e.name); });
+    const int consignor = FirstNamed(consignors.GetList(), arg[3],
+                                     [](const auto& c) { return std::string(c.description); });
+    if (consignor >= 0) choices.consignor = consignors.GetList()[consignor].get();
+    choices.screen.month = arg[4];
+    choices.screen.day = arg[5];
+    choices.screen.input = kor::FullPathName(arg[6]);
+
+    CConsoleAnswers answers;
+    db::CConversionFlow flow(answers, nullptr, nullptr);
+    const std::string output = kor::FullPathName(arg[7]);
+    return RunConversion<db::CDataSet>(
+        report, [&](std::unique_ptr<db::CDataSet>& data) { return flow.Read(patterns, choices, data); },
+        [&](db::CDataSet& data) { return flow.Output(output, data); },
+        [](const db::CDataSet& data, Report& r) {
+            const RecordTotals totals = CountRecords(data.details, db::kAmount);
+            r.count = totals.count;
+            r.total = totals.total;
+        });
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    // The direct-debit and local-tax tools get their words when they exist.
-    if (argc != 11 || std::wstring(argv[1]) != L"xf") {
-        std::fputs(kUsage, stderr);
-        return 2;
+    const std::wstring tool = argc > 1 ? argv[1] : L"";
+    if (tool == L"xf" && argc == 11) {
+        std::string arg[9];
+        for (int i = 0; i < 9; ++i) arg[i] = kor::ToCp932(argv[i + 2]);
+        if (arg[6] == "salary" || arg[6] == "bonus") return ConvertTransfer(arg);
+    } else if (tool == L"db" && argc == 10) {
+        std::string arg[8];
+        for (int i = 0; i < 8; ++i) arg[i] = kor::ToCp932(argv[i + 2]);
+        return ConvertDebit(arg);
     }
-    std::string arg[9];
-    for (int i = 0; i < 9; ++i) arg[i] = kor::ToCp932(argv[i + 2]);
-    if (arg[6] != "salary" && arg[6] != "bonus") {
-        std::fputs(kUsage, stderr);
-        return 2;
-    }
-    return ConvertTransfer(arg);
+    std::fputs(kUsage, stderr);
+    return 2;
 }
