@@ -21,7 +21,7 @@ mkdir -p "$bench"
 
 # Everything is written as CP932 (Shift-JIS) with CR LF, as the customers' files and the
 # masters are.
-perl - "$bench" "$lines" <<'PERL'
+perl - "$bench" "$lines" "$debit_lines" <<'PERL'
 use strict;
 use warnings;
 use utf8;
@@ -67,21 +67,10 @@ $fixedOptions[3] = $start - 1;
 my @fixedFields = ('01', '総合振込', '3', 'BENCH FIXED', @fixedItems, @fixedOptions);
 put("$dir/mstKORXF301.ini", join('', map { '"' . join('","', @$_) . "\"\r\n" } \@csvFields, \@fixedFields));
 put("$dir/mstKORXF302.ini", '"' . join('","', 'ﾍﾞﾝﾁｼｮｳｼﾞ(ｶ', '001', 'ﾎﾝﾃﾝ', '1', '1234567', 'BENCH', '0000012345', '1') . "\"\r\n");
-PERL
-perl - "$bench" "$debit_lines" <<'PERL'
-use strict;
-use warnings;
-use utf8;
-use Encode qw(encode);
-my ($dir, $lines) = @ARGV;
+# The direct debits, with the same helpers.
+{
+my $lines = $ARGV[2];
 srand(20261211);
-my @kana = split //, 'ｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀﾁﾂﾃﾄﾅﾆﾇﾈﾉﾊﾋﾌﾍﾎﾏﾐﾑﾒﾓﾔﾕﾖﾗﾘﾙﾚﾛﾜﾝ';
-my @alnum = ('A' .. 'Z', '0' .. '9');
-sub pick { my ($set, $n) = @_; join '', map { $set->[int rand @$set] } 1 .. $n }
-sub digits { my $n = shift; join '', map { int rand 10 } 1 .. $n }
-sub name { my $n = shift; pick(\@kana, int($n / 2)) . ' ' . pick(\@kana, $n - int($n / 2) - 1) }
-sub commas { my $n = shift; 1 while $n =~ s/^(\d+)(\d{3})/$1,$2/; $n }
-sub put { my ($path, $text) = @_; open my $f, '>:raw', $path or die "$path: $!"; print $f encode('cp932', $text); close $f }
 my @types = ('ﾌﾂｳ', 'ﾄｳｻﾞ', 'ﾉｳｾﾞｲ');
 # The ten direct-debit items with their fixed-length widths; every debit is drawn at the bank.
 my @width = (4, 15, 3, 15, 6, 7, 30, 10, 1, 20);
@@ -113,6 +102,7 @@ $fixedOptions[3] = $start - 1;
 my @fixedFields = ('03', '口座振込', '03', 'BENCH FIXED', @fixedItems, @fixedOptions);
 put("$dir/mstKORDB301.ini", join('', map { '"' . join('","', @$_) . "\"\r\n" } \@csvFields, \@fixedFields));
 put("$dir/mstKORDB302.ini", '"' . join('","', 'ﾍﾞﾝﾁｼｮｳｼﾞ(ｶ', '0000012345', '001', 'ﾎﾝﾃﾝ', '1', '1234567', 'BENCH') . "\"\r\n");
+}
 PERL
 echo "bench: $lines lines; comma-separated $(stat -c %s "$bench/bench.csv") bytes" \
      "($(( $(stat -c %s "$bench/bench.csv") / lines )) a line), fixed-length $(stat -c %s "$bench/bench.dat") bytes"
