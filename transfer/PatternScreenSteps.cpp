@@ -17,11 +17,6 @@ void FillPatternNames(kor::CEditableNameList& names, const CPatternStore* store,
     FillPatternNameList(names, store, fixedLength);
 }
 
-bool SavePatternAsked(const PatternScreen& screen, const CFixedPattern& pattern) {
-    return SavePatternAfterAsking(Shared(screen), pattern.name, 1,
-                                  [&](int index) { return screen.store->SaveFixed(index, pattern); });
-}
-
 bool SavePatternAsked(const PatternScreen& screen, const CDelimPattern& pattern) {
     return SavePatternAfterAsking(Shared(screen), pattern.name, -1,
                                   [&](int index) { return screen.store->SaveDelim(index, pattern); });

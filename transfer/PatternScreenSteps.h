@@ -1,8 +1,8 @@
 #pragma once
-// The steps that the two pattern settings screens (fixed length and separated) take alike:
-// listing the stored patterns of their shape, saving the form's pattern after asking, and
-// deleting the pattern named in the name field after asking. Each outcome is shown in a box
-// owned by the screen.
+// The shared pattern screen steps (common/PatternScreenSteps.h) over the transfer tool's store,
+// as the separated pattern screen takes them: listing the stored patterns of one shape, saving
+// the form's pattern after asking, and deleting the pattern named in the name field after asking.
+// Each outcome is shown in a box owned by the screen.
 #include "framework/EditableNameList.h"
 
 class CScreenBase;
@@ -10,7 +10,6 @@ class CScreenBase;
 namespace xf {
 
 class CDelimPattern;
-class CFixedPattern;
 class CPatternStore;
 
 // The screen a step works for, which shows its messages, and the store; neither is owned.
@@ -24,7 +23,6 @@ void FillPatternNames(kor::CEditableNameList& names, const CPatternStore* store,
 
 // Asks before adding pattern or replacing the stored pattern of its name and shape, stores it and
 // reports the outcome: true when stored.
-bool SavePatternAsked(const PatternScreen& screen, const CFixedPattern& pattern);
 bool SavePatternAsked(const PatternScreen& screen, const CDelimPattern& pattern);
 
 // Deletes, after asking, the stored pattern whose item bears the name field's text: true when
