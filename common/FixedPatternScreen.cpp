@@ -175,7 +175,9 @@ void CFixedPatternScreen::OnBtnUpdate() {
     int item = 0;
     const int positions = CheckFixedPositions(*pattern, &item);
     if (positions != 0 && item >= 1 && static_cast<size_t>(item) <= m_text.items.size()) {
-        ShowFault(FormFault{positions == pattern->Layout().overrunResult ? 15 : 14, {}, {},
+        ShowFault(FormFault{positions == pattern->Layout().overrunResult ? 15 : 14,
+                            {},
+                            {},
                             Field::StartField(item - 1)});
         InvalidateRect(GetSafeHwnd(), nullptr, TRUE);
         return;

@@ -35,8 +35,8 @@ const Kordb303Controls kKordb303Controls = {
 
 CKordb303Dlg::CKordb303Dlg(HICON icon, CPatternStore* store, CApMsgInfoList* messages,
                            std::string helpPath, HWND parent, const Kordb303Controls& ids)
-    : CFixedPatternScreen(ids, {kProgramName, kScreenVersion, DebitItems()}, icon, store,
-                          messages, std::move(helpPath), parent),
+    : CFixedPatternScreen(ids, {kProgramName, kScreenVersion, DebitItems()}, icon, store, messages,
+                          std::move(helpPath), parent),
       m_store(store) {}
 
 FixedPatternForm CKordb303Dlg::ReadForm() const {

@@ -25,6 +25,7 @@ FixedPatternScreenText Text() {
 
 }  // namespace
 
+// clang-format off
 const Korxf303Controls kKorxf303Controls = {
     {IDD_KORXF303, IDC_XF303_BACK, IDC_XF303_CLEAR, IDC_XF303_UPDATE, IDC_XF303_DELETE,
      {IDC_XF303_ZERO_ERROR, IDC_XF303_ZERO_SKIP}, {IDC_XF303_BLANK_ERROR, IDC_XF303_BLANK_SKIP},
@@ -35,6 +36,7 @@ const Korxf303Controls kKorxf303Controls = {
      ItemIds(0), ItemIds(1), IDC_XF303_NAME, IDC_XF303_VERSION},
     {IDC_XF303_GENERAL, IDC_XF303_SALARY},
 };
+// clang-format on
 
 CKorxf303Dlg::CKorxf303Dlg(HICON icon, CPatternStore* store, CApMsgInfoList* messages,
                            std::string helpPath, HWND parent, const Korxf303Controls& ids)

@@ -32,7 +32,9 @@ protected:
         ASSERT_EQ(this->messages->Load(path), 0u);
     }
     // Opens the screen on set, shown without activation.
-    void Open(std::unique_ptr<db::CDataSet> set) { this->OpenScreen(std::move(set), "C:\\KorDB300.chm"); }
+    void Open(std::unique_ptr<db::CDataSet> set) {
+        this->OpenScreen(std::move(set), "C:\\KorDB300.chm");
+    }
 };
 
 }  // namespace dbtest

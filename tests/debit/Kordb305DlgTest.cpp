@@ -4,6 +4,7 @@
 #include "debit/Kordb305Dlg.h"
 
 #include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include <string>

@@ -52,7 +52,9 @@ protected:
     HWND Editor() { return GridEditor(grid()); }
     bool Editing() { return IsWindowVisible(Editor()) != FALSE; }
     void Select(int row, int col) { SelectCell(grid(), row, col); }
-    bool Type(int row, int col, const std::wstring& text) { return TypeInCell(grid(), row, col, text); }
+    bool Type(int row, int col, const std::wstring& text) {
+        return TypeInCell(grid(), row, col, text);
+    }
     // The texts of column col below the header row.
     std::vector<std::string> Column(int col) {
         std::vector<std::string> texts;
