@@ -14,6 +14,7 @@
 #include <array>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/DelimPatternFormBase.h"
@@ -142,4 +143,37 @@ private:
     std::array<kor::CByteLimitedEdit, CPatternBase::kAccountTypeCount> m_accountTypeLimits;
     std::vector<CFieldItem> m_items;         // the output items, in item order
     std::vector<std::string> m_sourceTexts;  // the lines of the source list
+};
+
+// A tool's screen over its pattern store (a CPatternStoreOf) and its reader, whose
+// ReadSampleLine takes the sample line.
+template <class Store, class Engine>
+class CDelimPatternScreenOf : public CDelimPatternScreen {
+public:
+    // Before the run. Neither the store nor the message table is kept beyond the screen's life
+    // or freed by it.
+    void SetContext(Store* store, CApMsgInfoList* messages, std::string helpPath) {
+        m_store = store;
+        SetScreenContext(store, messages, std::move(helpPath));
+    }
+
+protected:
+    using CDelimPatternScreen::CDelimPatternScreen;
+
+private:
+    const CDelimPatternBase* StoredPattern(int position) override {
+        return m_store ? m_store->GetDelimPattern(position) : nullptr;
+    }
+    int StorePattern(int index, const DelimPatternFormBase& form,
+                     const DelimPatternKind& kind) override {
+        typename Store::DelimPattern pattern;
+        StoreDelimForm(form, kind, pattern);
+        return m_store->SaveDelim(index, pattern);
+    }
+    std::string ReadSampleLine(const std::string& path, int* status,
+                               int lineNumber) const override {
+        return Engine().ReadSampleLine(path, status, lineNumber);
+    }
+
+    Store* m_store = nullptr;
 };

@@ -1,10 +1,6 @@
 #include "debit/Kordb304Dlg.h"
 
-#include <utility>
-
-#include "debit/ConvertEngine.h"
 #include "debit/DebitItems.h"
-#include "debit/PatternStore.h"
 #include "debit/ScreenVersion.h"
 #include "resources/debit/Kordb304DlgRes.h"
 
@@ -48,28 +44,6 @@ const Kordb304Controls kKordb304Controls = {
 };
 
 CKordb304Dlg::CKordb304Dlg(HICON icon, HWND parent, const Kordb304Controls& ids)
-    : CDelimPatternScreen(ids, Text(), icon, parent) {}
-
-void CKordb304Dlg::SetContext(CPatternStore* store, CApMsgInfoList* messages,
-                              std::string helpPath) {
-    m_store = store;
-    SetScreenContext(store, messages, std::move(helpPath));
-}
-
-const CDelimPatternBase* CKordb304Dlg::StoredPattern(int position) {
-    return m_store ? m_store->GetDelimPattern(position) : nullptr;
-}
-
-int CKordb304Dlg::StorePattern(int index, const DelimPatternFormBase& form,
-                               const DelimPatternKind& kind) {
-    CDelimPattern pattern;
-    StoreDelimForm(form, kind, pattern);
-    return m_store->SaveDelim(index, pattern);
-}
-
-std::string CKordb304Dlg::ReadSampleLine(const std::string& path, int* status,
-                                         int lineNumber) const {
-    return CConvertEngine().ReadSampleLine(path, status, lineNumber);
-}
+    : CDelimPatternScreenOf(ids, Text(), icon, parent) {}
 
 }  // namespace db

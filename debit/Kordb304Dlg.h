@@ -4,36 +4,21 @@
 // ten items.
 #include <windows.h>
 
-#include <string>
-
 #include "common/DelimPatternScreen.h"
-
-class CApMsgInfoList;
+#include "debit/ConvertEngine.h"
+#include "debit/PatternStore.h"
 
 namespace db {
-
-class CPatternStore;
 
 // The template and control ids of the screen, as the shared screen takes them.
 using Kordb304Controls = DelimPatternControls;
 // The direct-debit tool's.
 extern const Kordb304Controls kKordb304Controls;
 
-class CKordb304Dlg : public CDelimPatternScreen {
+class CKordb304Dlg : public CDelimPatternScreenOf<CPatternStore, CConvertEngine> {
 public:
+    // The store and the message table are handed over with SetContext before the run.
     CKordb304Dlg(HICON icon, HWND parent, const Kordb304Controls& ids = kKordb304Controls);
-    // Before the run. Neither the store nor the message table is kept beyond the screen's life
-    // or freed by it.
-    void SetContext(CPatternStore* store, CApMsgInfoList* messages, std::string helpPath);
-
-private:
-    const CDelimPatternBase* StoredPattern(int position) override;
-    int StorePattern(int index, const DelimPatternFormBase& form,
-                     const DelimPatternKind& kind) override;
-    std::string ReadSampleLine(const std::string& path, int* status,
-                               int lineNumber) const override;
-
-    CPatternStore* m_store = nullptr;
 };
 
 }  // namespace db

@@ -1,10 +1,6 @@
 #include "transfer/Korxf304Dlg.h"
 
-#include <utility>
-
 #include "resources/transfer/Korxf304DlgRes.h"
-#include "transfer/ConvertEngine.h"
-#include "transfer/PatternStore.h"
 #include "transfer/ScreenVersion.h"
 
 namespace xf {
@@ -50,35 +46,13 @@ const Korxf304Controls kKorxf304Controls = {
 };
 
 CKorxf304Dlg::CKorxf304Dlg(HICON icon, HWND parent, const Korxf304Controls& ids)
-    : CDelimPatternScreen(ids.screen, Text(), icon, parent), m_kind(ids.kind) {}
-
-void CKorxf304Dlg::SetContext(CPatternStore* store, CApMsgInfoList* messages,
-                              std::string helpPath) {
-    m_store = store;
-    SetScreenContext(store, messages, std::move(helpPath));
-}
+    : CDelimPatternScreenOf(ids.screen, Text(), icon, parent), m_kind(ids.kind) {}
 
 DelimPatternForm CKorxf304Dlg::ReadForm() const {
     DelimPatternForm form;
     ReadCommonForm(form);
     form.kind = CheckedRadio(m_kind) == m_kind[0] ? 1 : CheckedRadio(m_kind) == m_kind[1] ? 2 : 0;
     return form;
-}
-
-const CDelimPatternBase* CKorxf304Dlg::StoredPattern(int position) {
-    return m_store ? m_store->GetDelimPattern(position) : nullptr;
-}
-
-int CKorxf304Dlg::StorePattern(int index, const DelimPatternFormBase& form,
-                               const DelimPatternKind& kind) {
-    CDelimPattern pattern;
-    StoreDelimForm(form, kind, pattern);
-    return m_store->SaveDelim(index, pattern);
-}
-
-std::string CKorxf304Dlg::ReadSampleLine(const std::string& path, int* status,
-                                         int lineNumber) const {
-    return CConvertEngine().ReadSampleLine(path, status, lineNumber);
 }
 
 void CKorxf304Dlg::SetKind(int kind) {

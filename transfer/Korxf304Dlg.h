@@ -5,16 +5,13 @@
 #include <windows.h>
 
 #include <array>
-#include <string>
 
 #include "common/DelimPatternScreen.h"
+#include "transfer/ConvertEngine.h"
 #include "transfer/DelimPatternForm.h"
-
-class CApMsgInfoList;
+#include "transfer/PatternStore.h"
 
 namespace xf {
-
-class CPatternStore;
 
 // The template and control ids of the screen: the shared screen's and the kind radios.
 struct Korxf304Controls {
@@ -24,12 +21,10 @@ struct Korxf304Controls {
 // The transfer tool's.
 extern const Korxf304Controls kKorxf304Controls;
 
-class CKorxf304Dlg : public CDelimPatternScreen {
+class CKorxf304Dlg : public CDelimPatternScreenOf<CPatternStore, CConvertEngine> {
 public:
+    // The store and the message table are handed over with SetContext before the run.
     CKorxf304Dlg(HICON icon, HWND parent, const Korxf304Controls& ids = kKorxf304Controls);
-    // Before the run. Neither the store nor the message table is kept beyond the screen's life
-    // or freed by it.
-    void SetContext(CPatternStore* store, CApMsgInfoList* messages, std::string helpPath);
 
     DelimPatternForm ReadForm() const;
 
@@ -37,11 +32,6 @@ protected:
     bool OnButtonClicked(int id) override;
 
 private:
-    const CDelimPatternBase* StoredPattern(int position) override;
-    int StorePattern(int index, const DelimPatternFormBase& form,
-                     const DelimPatternKind& kind) override;
-    std::string ReadSampleLine(const std::string& path, int* status,
-                               int lineNumber) const override;
     DelimPatternKind ChosenKind() const override { return KindOf(ReadForm()); }
     void ShowKind(const CDelimPatternBase* pattern) override;
     bool ListsGeneralOnlyItems() const override { return Button(m_kind[0]).IsChecked(); }
@@ -50,7 +40,6 @@ private:
     void SetKind(int kind);
 
     std::array<int, 2> m_kind;
-    CPatternStore* m_store = nullptr;
 };
 
 }  // namespace xf

@@ -17,6 +17,7 @@
 #include "debit/PatternStore.h"
 #include "framework/Cp932.h"
 #include "resources/debit/Kordb304DlgRes.h"
+#include "support/DelimScreenTest.h"
 #include "support/MessageScript.h"
 #include "support/TestPaths.h"
 
@@ -49,32 +50,13 @@ std::string FixedLine(const std::string& name) {
     return CMasterText::FormatFields(f) + "\r\n";
 }
 
-class Db304Test : public dbtest::SettingsScreenTest<db::CPatternStore> {
+class Db304Test
+    : public kortest::DelimScreenTest<db::CPatternStore, dbtest::TaggedMessages, db::CKordb304Dlg> {
 protected:
+    Db304Test() : DelimScreenTest(db::kKordb304Controls) {}
     void SetUp() override {
         LoadMaster(FixedLine("固定A") + DelimLine("区切A"));
         screen.SetContext(&store, &messages, "");
-    }
-    void Open() { OpenScreen(screen); }
-    std::string Sample(const std::string& bytes) {
-        const std::string sample = dir + "sample.csv";
-        EXPECT_TRUE(kortest::WriteBytes(sample, bytes));
-        return sample;
-    }
-    void ReadSample(const std::string& sample) {
-        screen.SetItemText(IDC_DB304_SAMPLE_PATH, sample);
-        kortest::Click(hwnd, IDC_DB304_READ);
-    }
-    Lines ListLines(int id) const {
-        Lines out;
-        const kor::CListBoxView list = screen.ListBox(id);
-        for (int i = 0; i < list.GetCount(); ++i) out.push_back(list.GetItemText(i));
-        return out;
-    }
-    void Define(int source, int item) {
-        screen.ListBox(IDC_DB304_SOURCE_LIST).SetCurSel(source);
-        screen.ListBox(IDC_DB304_ITEM_LIST).SetCurSel(item);
-        kortest::Click(hwnd, IDC_DB304_DEFINE);
     }
     void TypeName(const std::string& name) {
         kortest::Type(screen.Item(IDC_DB304_NAME), kor::ToWide(name).c_str());
@@ -99,8 +81,6 @@ protected:
             lines.push_back(bytes.substr(start, end - start));
         return lines;
     }
-
-    db::CKordb304Dlg screen{nullptr, nullptr};
 };
 
 TEST_F(Db304Test, OpensWithTheSeparatedPatternsAndTheTenDebitItemsUndefined) {
