@@ -1,0 +1,81 @@
+#pragma once
+// The local-tax tool's items as data: the fourteen items of a detail (one municipality line of
+// the customer's file) in the one order that the grid, the patterns, the output record and the
+// printed lists use, and the six header items of a group (one payer).
+#include <cstdint>
+#include <span>
+
+namespace tx {
+
+// Every item carries a 16-bit valid flag beside its text: 0 in error, anything else valid. The
+// reader sets 1, the correction screen 2 for an item a correction made valid; every reader of the
+// flag tests it for zero.
+using ItemStatus = std::uint16_t;
+inline constexpr ItemStatus kStatusError = 0;
+inline constexpr ItemStatus kStatusRead = 1;
+inline constexpr ItemStatus kStatusCorrected = 2;
+constexpr bool IsValid(ItemStatus status) {
+    return status != kStatusError;
+}
+
+enum TaxItem : int {
+    kMunicipalityCode = 0,
+    kMunicipalityName,
+    kDesignationNumber,
+    kChangeMark,
+    kSalaryTaxCount,
+    kSalaryTaxAmount,
+    kRetirementTaxCount,
+    kRetirementTaxAmount,
+    kPaymentCount,
+    kTaxPaid,
+    kRetirees,
+    kRetirementAllowance,
+    kMunicipalRetirementTax,
+    kPrefecturalRetirementTax,
+};
+inline constexpr int kItemCount = 14;
+// Items 4-13 are counts and amounts.
+inline constexpr int kFirstNumericItem = kSalaryTaxCount;
+
+// What an item may hold.
+enum class TaxChars {
+    kDigits,     // '0' to '9'
+    kHalfWidth,  // digits, letters, half-width katakana and the name signs
+    kText,       // any text
+    kFlag,       // one of ' ', '0', '1'
+};
+
+struct TaxItemSpec {
+    const char* label;  // as the grid titles, the settings screens and the lists show it
+    int width;          // bytes the detail keeps and the output record takes
+    TaxChars chars;
+    // How the reader finishes a text that is not empty: right-padded with spaces, or
+    // left-padded with '0', to the width.
+    bool zeroPadded;
+};
+
+std::span<const TaxItemSpec> TaxItems();
+const TaxItemSpec& TaxItemAt(int item);
+constexpr bool IsNumericItem(int item) {
+    return item >= kFirstNumericItem && item < kItemCount;
+}
+
+enum HeaderItem : int {
+    kConsignorCode = 0,
+    kBranchNumber,
+    kPaymentDate,
+    kPaymentMonth,
+    kPayerName,
+    kAddress,
+};
+inline constexpr int kHeaderItemCount = 6;
+
+struct HeaderItemSpec {
+    const char* label;
+    int width;
+};
+
+std::span<const HeaderItemSpec> HeaderItems();
+
+}  // namespace tx
