@@ -5,9 +5,11 @@
 // numbers it.
 #include <span>
 #include <string>
+#include <vector>
 
 #include "common/FormFault.h"
 #include "common/ItemSpec.h"
+#include "common/PatternBase.h"
 
 // Fields of a fault: the name, the record length, the start and length of item k, the
 // account-type text i.
@@ -16,6 +18,22 @@ struct FixedFormField {
     static constexpr int StartField(int k) { return 10 + k; }
     static constexpr int LengthField(int k) { return 30 + k; }
     static constexpr int AccountTypeField(int i) { return 50 + i; }
+};
+
+// The texts and choices of a fixed-length pattern form that every tool's screen shows: one start
+// and length per item of the tool's table, and the texts of the tool's account types.
+struct FixedPatternFields {
+    explicit FixedPatternFields(size_t itemCount) : start(itemCount), length(itemCount) {}
+
+    std::string name;
+    std::string recordLength;
+    std::vector<std::string> start;
+    std::vector<std::string> length;
+    int zeroCheck = 1;   // 1 error, 2 skip
+    int blankCheck = 1;  // 1 error, 2 skip
+    std::string accountTypes[CPatternBase::kAccountTypeCount];
+    int outputLength = 1;  // 1 120, 2 126, 3 128 bytes
+    int lineBreak = 1;     // 1 with, 0 without
 };
 
 // The form as the checks read it: one start, length and carried flag per item of items, and the

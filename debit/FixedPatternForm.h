@@ -10,16 +10,9 @@
 
 namespace db {
 
-struct FixedPatternForm {
-    std::string name;
-    std::string recordLength;
-    std::string start[kItemCount];
-    std::string length[kItemCount];
-    int zeroCheck = 1;   // 1 error, 2 skip
-    int blankCheck = 1;  // 1 error, 2 skip
-    std::string accountTypes[CPatternBase::kAccountTypeCount];  // codes 1, 2, 3, 9
-    int outputLength = 1;  // 1 120, 2 126, 3 128 bytes
-    int lineBreak = 1;     // 1 with, 0 without
+// Its fields are the shared ones (account-type texts for the codes 1, 2, 3 and 9).
+struct FixedPatternForm : FixedPatternFields {
+    FixedPatternForm() : FixedPatternFields(kItemCount) {}
 };
 
 // The first failing check of the name, the presence of every field, the start positions and the

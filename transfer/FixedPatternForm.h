@@ -13,7 +13,7 @@ namespace xf {
 // Digits the length edit of item k takes: those of the item's record width, its longest length.
 int LengthDigits(int k);
 
-struct FixedPatternForm {
+struct FixedPatternForm : FixedPatternFields {
     // Fields of a fault: the name, the record length, the start and length of item k, the
     // account-type text i (codes 1, 2, 4, 9).
     enum Field { kNone = FixedFormField::kNone, kName = FixedFormField::kName,
@@ -22,16 +22,9 @@ struct FixedPatternForm {
     static constexpr int LengthField(int k) { return FixedFormField::LengthField(k); }
     static constexpr int AccountTypeField(int i) { return FixedFormField::AccountTypeField(i); }
 
+    FixedPatternForm() : FixedPatternFields(kItemCount) {}
+
     bool general = true;  // else salary/bonus
-    std::string name;
-    std::string recordLength;
-    std::string start[kItemCount];
-    std::string length[kItemCount];
-    int zeroCheck = 1;   // 1 error, 2 skip
-    int blankCheck = 1;  // 1 error, 2 skip
-    std::string accountTypes[4];
-    int outputLength = 1;  // 1 120, 2 126, 3 128 bytes
-    int lineBreak = 1;     // 1 with, 0 without
 
     // True when the pattern carries item k: every item for a general transfer, all but the
     // general-only ones otherwise.

@@ -1,14 +1,15 @@
 #pragma once
 // Screen XF303: creates, changes and deletes the fixed-length patterns of the pattern master
-// through the pattern store. Every change is written to the master at once by the store.
+// through the pattern store (see CFixedPatternScreen). Besides the shared fields, a pattern has
+// its kind (general or salary/bonus): a salary pattern carries neither the general-only items
+// nor the account types 4 and 9, whose fields it disables.
 #include <windows.h>
 
 #include <array>
+#include <memory>
 #include <string>
 
-#include "common/ScreenBase.h"
-#include "framework/ByteLimitedEdit.h"
-#include "framework/EditableNameList.h"
+#include "common/FixedPatternScreen.h"
 #include "transfer/FixedPatternForm.h"
 
 class CApMsgInfoList;
@@ -17,73 +18,38 @@ namespace xf {
 
 class CPatternStore;
 
-// The template and control ids of the screen. The radio groups list their buttons in the order
-// of the codes they stand for.
+// The template and control ids of the screen: the shared ones and the kind's radio buttons
+// (general, salary).
 struct Korxf303Controls {
-    UINT dialog;
-    int back, clear, update, deletePattern;
-    std::array<int, 2> kind;       // general, salary
-    std::array<int, 2> zero;       // a zero amount: error, skip
-    std::array<int, 2> blank;      // a blank amount: error, skip
-    std::array<int, 3> output;     // 120, 126, 128 bytes
-    std::array<int, 2> lineBreak;  // with, without
-    int recordLength;
-    std::array<int, 4> accountTypes;  // for the codes 1, 2, 4 and 9
-    // Start and length edits of each item, in item order.
-    std::array<int, kItemCount> start;
-    std::array<int, kItemCount> length;
-    int name;
-    int version;
+    FixedPatternControls shared;
+    std::array<int, 2> kind;
 };
 // The transfer tool's.
 extern const Korxf303Controls kKorxf303Controls;
 
-class CKorxf303Dlg : public CScreenBase, private kor::CEditableNameList::Owner {
+class CKorxf303Dlg : public CFixedPatternScreen {
 public:
     // Neither the store nor the message table is kept beyond the screen's life or freed by it.
     CKorxf303Dlg(HICON icon, CPatternStore* store, CApMsgInfoList* messages, std::string helpPath,
                  HWND parent, const Korxf303Controls& ids = kKorxf303Controls);
 
-    // True when the form, with name in its name field, differs from the fixed-length pattern
-    // listed under name (or from a cleared form when none is listed under it).
-    bool IsModified(const std::string& name);
     FixedPatternForm ReadForm() const;
 
 protected:
-    BOOL OnInitDialog() override;
     bool OnButtonClicked(int id) override;
-    bool OnCommand(int id, int code, HWND control) override;
-    // Enter moves to the next field; on one of the screen's buttons it presses that button.
-    void OnOK() override;
-    void OnClose() override { OnBtnBack(); }
 
 private:
-    void ClearForm();
-    void FillPatternCombo();
     void ShowForm(const FixedPatternForm& form);
     void EnableKindDependentItems();
-    void UpdateButtonStates() override;
-    void LoadSelectedPattern();
-    void OnBtnUpdate();
-    void OnBtnDeletePattern();
-    void OnBtnClear();
-    void OnBtnBack();
-    void ShowFault(const FormFault& fault);
-    // The control that shows field of the form.
-    int ControlOf(int field) const;
 
-    // The name list's questions.
-    bool IsFormModified(const std::string& name) override { return IsModified(name); }
-    void LoadChosenItem() override { LoadSelectedPattern(); }
-    int AskDiscardForChoice() override { return ShowMessage(80); }
+    bool ShowStored(int position) override;
+    bool IsFormModifiedFrom(int position, const std::string& name) override;
+    FormFault CheckForm() const override { return CheckFixedPatternForm(ReadForm()); }
+    std::unique_ptr<CFixedPatternBase> FormPattern() const override;
+    void ResetOwnFields() override;
 
-    Korxf303Controls m_ids;
+    std::array<int, 2> m_kind;
     CPatternStore* m_store;
-    std::string m_helpPath;  // kept, never opened
-    kor::CEditableNameList m_names;
-    // The name and the account-type texts go into master fields of fixed width in bytes.
-    kor::CByteLimitedEdit m_nameLimit;
-    std::array<kor::CByteLimitedEdit, 4> m_accountTypeLimits;
 };
 
 }  // namespace xf

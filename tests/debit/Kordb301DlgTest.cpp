@@ -11,7 +11,6 @@
 
 #include "DebitScreenTest.h"
 #include "DebitTestData.h"
-#include "framework/GridControl.h"
 #include "framework/MetafilePrinter.h"
 #include "framework/PrinterSeam.h"
 #include "resources/debit/Kordb301DlgRes.h"
@@ -44,31 +43,8 @@ std::unique_ptr<db::CDataSet> CorrectionData() {
 
 class Kordb301Test : public dbtest::DebitScreenTest<CKordb301Dlg> {
 protected:
-    HWND GridWindow() { return grid().GetSafeHwnd(); }
-    HWND Editor() {
-        const auto control = kor::GridControl::FromWindow(GridWindow()).lock();
-        return control ? control->EditorWindow() : nullptr;
-    }
-    bool Editing() { return IsWindowVisible(Editor()) != FALSE; }
-    void Select(int row, int col) {
-        grid().SetRow(row);
-        grid().SetCol(col);
-    }
-    // Types text over the cell and presses Enter; false when the grid refused the edit.
-    bool Type(int row, int col, const std::wstring& text) {
-        Select(row, col);
-        SendMessageW(GridWindow(), WM_CHAR, text.at(0), 0);
-        if (!Editing()) return false;
-        for (size_t i = 1; i < text.size(); ++i) SendMessageW(Editor(), WM_CHAR, text[i], 0);
-        SendMessageW(Editor(), WM_KEYDOWN, VK_RETURN, 0);
-        return true;
-    }
-    void ToggleDelete(int row) {
-        Select(row, kDelete);
-        SendMessageW(GridWindow(), WM_KEYDOWN, VK_SPACE, 0);
-    }
+    void ToggleDelete(int row) { kortest::PressSpaceOnCell(grid(), row, kDelete); }
     long Checked(int row) { return grid().Cell(CVSFlexGrid::kCellChecked, row, kDelete); }
-    void Click(int id) { screen->Button(id).Click(); }
 };
 
 TEST_F(Kordb301Test, OpensOnTheErrorViewWithTheFlaggedRecords) {

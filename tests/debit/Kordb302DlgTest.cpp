@@ -26,17 +26,7 @@ db::CDetailRecord& Record(db::CDataSet& set, size_t index) {
 
 class Kordb302Test : public dbtest::DebitScreenTest<CKordb302Dlg> {
 protected:
-    std::vector<int> Serials() const {
-        std::vector<int> serials;
-        for (const auto& r : dataSet->details) serials.push_back(r->serial);
-        return serials;
-    }
-    void ChooseSortOrder(int order) {
-        screen->Combo(IDC_DB302_SORT_ORDER).SetCurSel(order);
-        SendMessageW(screen->GetSafeHwnd(), WM_COMMAND,
-                     MAKEWPARAM(IDC_DB302_SORT_ORDER, CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(screen->Item(IDC_DB302_SORT_ORDER)));
-    }
+    void ChooseSortOrder(int order) { ChooseInCombo(IDC_DB302_SORT_ORDER, order); }
 };
 
 // Serials 1..4; 2 has a flagged customer number, 3 a warning on the depositor name; account

@@ -4,8 +4,6 @@
 #include "debit/Kordb305Dlg.h"
 
 #include <windows.h>
-// After windows.h.
-#include <imm.h>
 
 #include <gtest/gtest.h>
 
@@ -28,35 +26,18 @@ const char kStored[] =
     "\"ｶ)ｲﾀｸ\",\"0123456789\",\"001\",\"ﾎﾝﾃﾝ\",\"1\",\"0001234\",\"本社口座\"\r\n"
     "\"ｶ)ｲﾀｸ\",\"0000000001\",\"\",\"\",\"2\",\"\",\"支店口座\"\r\n";
 
-class Db305Test : public dbtest::SettingsScreenTest<db::CConsignorStore> {
+class Db305Test : public dbtest::HeaderRecordScreenTest<db::CConsignorStore, db::CKordb305Dlg> {
 protected:
-    void SetUp() override {
-        LoadMaster(kStored);
-        screen.SetStore(&store);
-    }
-    void Open() { OpenScreen(screen); }
-    void Set(int id, const char* text) { screen.SetItemText(id, text); }
-    std::string Get(int id) const { return screen.GetItemText(id); }
+    Db305Test()
+        : HeaderRecordScreenTest({IDC_DB305_DESCRIPTION, IDC_DB305_NAME, IDC_DB305_BRANCH_NAME,
+                                  IDC_DB305_DELETE, IDC_DB305_BACK}) {}
+    void SetUp() override { LoadRecords(kStored); }
     // A form that passes every check, under a new description.
     void FillNew(const char* description) {
         kortest::Type(screen.Item(IDC_DB305_DESCRIPTION), kor::ToWide(description).c_str());
         Set(IDC_DB305_NAME, "ｼﾝｷ ｼｮｳｼﾞ");
         Set(IDC_DB305_CODE, "0000000099");
     }
-    void Choose(int index) {
-        screen.Combo(IDC_DB305_DESCRIPTION).SetCurSel(index);
-        kortest::Notify(hwnd, IDC_DB305_DESCRIPTION, CBN_SELCHANGE);
-    }
-    // The master as it is on disk, read by a fresh store.
-    Texts StoredDescriptions() const {
-        db::CConsignorStore fresh;
-        EXPECT_EQ(fresh.Load(path), 1);
-        Texts out;
-        for (const auto& c : fresh.GetList()) out.push_back(c->description);
-        return out;
-    }
-
-    db::CKordb305Dlg screen{nullptr, &messages, "", nullptr};
 };
 
 TEST_F(Db305Test, OpensWithTheConsignorsListedAndShowsTheChosenOne) {
@@ -84,20 +65,11 @@ TEST_F(Db305Test, OpensWithTheConsignorsListedAndShowsTheChosenOne) {
 
 TEST_F(Db305Test, CodeAndAccountNumberArePaddedWhenLeft) {
     Open();
-    struct PadCase {
-        int id;
-        const wchar_t* typed;
-        const char* after;
-    };
-    const PadCase cases[] = {{IDC_DB305_CODE, L"1 23", "0000000123"},
-                             {IDC_DB305_CODE, L"", ""},
-                             {IDC_DB305_ACCOUNT_NUMBER, L"123", "0000123"},
-                             {IDC_DB305_ACCOUNT_NUMBER, L"", ""}};
-    for (const PadCase& c : cases) {
-        kortest::Type(screen.Item(c.id), c.typed);
-        kortest::Notify(hwnd, c.id, EN_KILLFOCUS);
-        EXPECT_EQ(Get(c.id), c.after) << c.id;
-    }
+    const kortest::PadCase cases[] = {{IDC_DB305_CODE, L"1 23", "0000000123"},
+                                      {IDC_DB305_CODE, L"", ""},
+                                      {IDC_DB305_ACCOUNT_NUMBER, L"123", "0000123"},
+                                      {IDC_DB305_ACCOUNT_NUMBER, L"", ""}};
+    kortest::ExpectPaddedWhenLeft(screen, cases);
 }
 
 struct CheckCase {
@@ -234,75 +206,20 @@ TEST_F(Db305Test, AFailedWriteIsReportedAndNeverCalledASuccess) {
 }
 
 TEST_F(Db305Test, DeleteAsksFirstAndReportsAFailedWrite) {
-    Open();
-    Choose(0);
-    {
-        kortest::MessageScript script({IDCANCEL});
-        kortest::Click(hwnd, IDC_DB305_DELETE);
-        EXPECT_EQ(MessageIds(script.Shown()), (Ids{2}));
-        EXPECT_EQ(store.GetList().size(), 2u);
-    }
-    {
-        kortest::MessageScript script({IDOK});
-        kortest::Click(hwnd, IDC_DB305_DELETE);
-        EXPECT_EQ(MessageIds(script.Shown()), (Ids{2}));
-        EXPECT_EQ(StoredDescriptions(), (Texts{"支店口座"}));
-        EXPECT_EQ(screen.Combo(IDC_DB305_DESCRIPTION).GetCount(), 1);
-        EXPECT_EQ(Get(IDC_DB305_NAME), "");
-    }
-    Choose(0);
-    BreakTheMasterFolder();
-    kortest::MessageScript script({IDOK});
-    kortest::Click(hwnd, IDC_DB305_DELETE);
-    EXPECT_EQ(MessageIds(script.Shown()), (Ids{2, 104}));
-    EXPECT_EQ(script.Shown()[1].text, messages.Text(104, "削除処理"));
-    EXPECT_EQ(store.GetList().size(), 1u);
+    ExpectDeleteAsksFirstAndReportsAFailedWrite("支店口座");
 }
 
 TEST_F(Db305Test, KanaFieldsOpenHalfWidthKatakanaAndCloseItWhenLeft) {
     Open();
-    for (int id : {IDC_DB305_NAME, IDC_DB305_BRANCH_NAME}) {
-        HWND edit = screen.Item(id);
-        kortest::Notify(hwnd, id, EN_SETFOCUS);
-        HIMC context = ImmGetContext(edit);
-        ASSERT_NE(context, nullptr);
-        DWORD conversion = 0, sentence = 0;
-        ImmGetConversionStatus(context, &conversion, &sentence);
-        EXPECT_TRUE(ImmGetOpenStatus(context)) << id;
-        EXPECT_EQ(conversion, 0x13u) << id;
-        kortest::Notify(hwnd, id, EN_KILLFOCUS);
-        EXPECT_FALSE(ImmGetOpenStatus(context)) << id;
-        ImmReleaseContext(edit, context);
-    }
+    kortest::ExpectKanaInputInTheNameFields(screen, ids);
 }
 
-struct LeaveCase {
-    const char* name;
-    int chosen;            // consignor shown first, -1 none
-    const wchar_t* typed;  // description typed afterwards, null for none
-    const char* newName;   // name set afterwards, null for none
-    std::vector<int> answers;
-    Ids messages;
-    INT_PTR result;
-};
-void PrintTo(const LeaveCase& c, std::ostream* os) {
-    *os << c.name;
-}
+using kortest::LeaveCase;
 
 class Db305LeaveTest : public Db305Test, public testing::WithParamInterface<LeaveCase> {};
 
 TEST_P(Db305LeaveTest, QuestionAndResult) {
-    const LeaveCase& c = GetParam();
-    kortest::MessageScript script({c.answers.begin(), c.answers.end()});
-    const INT_PTR result = kortest::RunModal(screen, [&](HWND dialog) {
-        hwnd = dialog;
-        if (c.chosen >= 0) Choose(c.chosen);
-        if (c.typed) kortest::Type(screen.Item(IDC_DB305_DESCRIPTION), c.typed);
-        if (c.newName) Set(IDC_DB305_NAME, c.newName);
-        kortest::Click(dialog, IDC_DB305_BACK);
-    });
-    EXPECT_EQ(MessageIds(script.Shown()), c.messages);
-    EXPECT_EQ(result, c.result);
+    ExpectLeaving(GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -314,6 +231,6 @@ INSTANTIATE_TEST_SUITE_P(
         LeaveCase{"NewDescriptionDeclined", -1, L"新規", nullptr, {IDCANCEL}, {55},
                   kortest::kStillOpen},
         LeaveCase{"ChangedAccepted", 1, nullptr, "ｶﾜｯﾀ", {IDOK}, {55}, IDOK}),
-    [](const testing::TestParamInfo<LeaveCase>& info) { return std::string(info.param.name); });
+    kortest::LeaveCaseName);
 
 }  // namespace

@@ -1,18 +1,14 @@
 #pragma once
 // The set-up that the tests of the grid screens (data correction, data check) share: the window
-// classes and the tagged message table; GridScreenTest<Screen> adds a script that answers every
-// box and the screen opened modeless on a data set.
+// classes and the tagged message table; GridScreenTest<Screen> adds, from the shared fixture
+// (support/GridScreenTest.h), a script that answers every box and the screen opened modeless on
+// a data set.
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "ScreenSupport.h"
-#include "framework/App.h"
-#include "framework/GridClass.h"
-#include "framework/VSFlexGrid.h"
-#include "support/MessageScript.h"
+#include "support/GridScreenTest.h"
 #include "transfer/DataSet.h"
 
 namespace xftest {
@@ -20,8 +16,7 @@ namespace xftest {
 class GridScreenFixture : public testing::Test {
 protected:
     void SetUp() override {
-        kor::InitCommonControlClasses();
-        kor::RegisterGridClass();
+        kortest::RegisterGridScreenClasses();
         messages = std::make_unique<TaggedMessages>();
         ASSERT_TRUE(messages);
     }
@@ -30,28 +25,16 @@ protected:
 };
 
 template <class Screen>
-class GridScreenTest : public GridScreenFixture {
+class GridScreenTest : public kortest::GridScreenTest<Screen, xf::CDataSet> {
 protected:
+    void SetUp() override {
+        kortest::GridScreenTest<Screen, xf::CDataSet>::SetUp();
+        this->messages = std::make_unique<TaggedMessages>();
+    }
     // Opens the screen on set, shown without activation.
     void Open(std::unique_ptr<xf::CDataSet> set) {
-        dataSet = std::move(set);
-        screen =
-            std::make_unique<Screen>(nullptr, dataSet.get(), messages.get(), "C:\\KorXF300.chm");
-        ASSERT_TRUE(screen->Create());
-        ShowWindow(screen->GetSafeHwnd(), SW_SHOWNA);
-        Pump();
+        this->OpenScreen(std::move(set), "C:\\KorXF300.chm");
     }
-    CVSFlexGrid& grid() { return screen->Grid(); }
-    // The texts of column col below the header row.
-    std::vector<std::string> Column(int col) {
-        std::vector<std::string> texts;
-        for (int row = 1; row < grid().Rows(); ++row) texts.push_back(grid().TextMatrix(row, col));
-        return texts;
-    }
-
-    kortest::MessageScript script;
-    std::unique_ptr<xf::CDataSet> dataSet;
-    std::unique_ptr<Screen> screen;
 };
 
 }  // namespace xftest

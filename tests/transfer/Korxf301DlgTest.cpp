@@ -37,41 +37,12 @@ std::unique_ptr<xf::CDataSet> CorrectionDataSet() {
 
 class Korxf301Test : public xftest::GridScreenTest<CKorxf301Dlg> {
 protected:
-    HWND GridWindow() { return grid().GetSafeHwnd(); }
-    HWND Editor() {
-        const auto control = kor::GridControl::FromWindow(GridWindow()).lock();
-        return control ? control->EditorWindow() : nullptr;
-    }
-    bool Editing() { return IsWindowVisible(Editor()) != FALSE; }
-    void Select(int row, int col) {
-        grid().SetRow(row);
-        grid().SetCol(col);
-    }
-    // Types text over the cell as a user would and presses Enter; false when the grid refused
-    // the edit.
-    bool Type(int row, int col, const std::wstring& text) {
-        Select(row, col);
-        SendMessageW(GridWindow(), WM_CHAR, text.at(0), 0);
-        if (!Editing()) return false;
-        for (size_t i = 1; i < text.size(); ++i) SendMessageW(Editor(), WM_CHAR, text[i], 0);
-        SendMessageW(Editor(), WM_KEYDOWN, VK_RETURN, 0);
-        return true;
-    }
     // Presses the space bar on the delete box of row.
-    void ToggleDelete(int row) {
-        Select(row, kDelete);
-        SendMessageW(GridWindow(), WM_KEYDOWN, VK_SPACE, 0);
-    }
+    void ToggleDelete(int row) { kortest::PressSpaceOnCell(grid(), row, kDelete); }
     long Checked(int row) { return grid().Cell(CVSFlexGrid::kCellChecked, row, kDelete); }
     bool Yellow(int row, int col) {
         return static_cast<COLORREF>(grid().Cell(CVSFlexGrid::kCellBackColor, row, col)) == kYellow;
     }
-    std::vector<std::string> Shown() const {
-        std::vector<std::string> texts;
-        for (const auto& request : script.Shown()) texts.push_back(request.text);
-        return texts;
-    }
-    void Click(int id) { screen->Button(id).Click(); }
     bool RadioChecked(int id) { return screen->Button(id).IsChecked(); }
 };
 

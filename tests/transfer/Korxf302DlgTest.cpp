@@ -21,17 +21,7 @@ using xftest::SetItem;
 
 class Korxf302Test : public xftest::GridScreenTest<CKorxf302Dlg> {
 protected:
-    std::vector<int> Serials() const {
-        std::vector<int> serials;
-        for (const auto& r : dataSet->details) serials.push_back(r->serial);
-        return serials;
-    }
-    void ChooseSortOrder(int order) {
-        screen->Combo(IDC_XF302_SORT_ORDER).SetCurSel(order);
-        SendMessageW(screen->GetSafeHwnd(), WM_COMMAND,
-                     MAKEWPARAM(IDC_XF302_SORT_ORDER, CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(screen->Item(IDC_XF302_SORT_ORDER)));
-    }
+    void ChooseSortOrder(int order) { ChooseInCombo(IDC_XF302_SORT_ORDER, order); }
 };
 
 // Serials 1..5; 2 has an error and 4 a warning; account numbers fall with the serial.

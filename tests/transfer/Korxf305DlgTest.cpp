@@ -4,8 +4,6 @@
 #include "transfer/Korxf305Dlg.h"
 
 #include <windows.h>
-// After windows.h.
-#include <imm.h>
 
 #include <gtest/gtest.h>
 
@@ -28,15 +26,12 @@ const char kStored[] =
     "\"ｶ)ﾃｽﾄ\",\"001\",\"ﾎﾝﾃﾝ\",\"1\",\"0001234\",\"本社口座\",\"0000000123\",\"1\"\r\n"
     "\"ｶ)ﾃｽﾄ\",\"002\",\"ｼﾃﾝ\",\"2\",\"0007654\",\"支店口座\",\"\",\"\"\r\n";
 
-class Xf305Test : public xftest::SettingsScreenTest<xf::CRequesterStore> {
+class Xf305Test : public xftest::HeaderRecordScreenTest<xf::CRequesterStore, xf::CKorxf305Dlg> {
 protected:
-    void SetUp() override {
-        LoadMaster(kStored);
-        screen.SetStore(&store);
-    }
-    void Open() { OpenScreen(screen); }
-    void Set(int id, const char* text) { screen.SetItemText(id, text); }
-    std::string Get(int id) const { return screen.GetItemText(id); }
+    Xf305Test()
+        : HeaderRecordScreenTest({IDC_XF305_DESCRIPTION, IDC_XF305_NAME, IDC_XF305_BRANCH_NAME,
+                                  IDC_XF305_DELETE, IDC_XF305_BACK}) {}
+    void SetUp() override { LoadRecords(kStored); }
     // A form that passes every check, under a new description.
     void FillNew(const char* description) {
         xftest::Type(screen.Item(IDC_XF305_DESCRIPTION), kor::ToWide(description).c_str());
@@ -44,20 +39,6 @@ protected:
         Set(IDC_XF305_BRANCH_CODE, "003");
         Set(IDC_XF305_ACCOUNT_NUMBER, "0000001");
     }
-    void Choose(int index) {
-        screen.Combo(IDC_XF305_DESCRIPTION).SetCurSel(index);
-        xftest::Notify(hwnd, IDC_XF305_DESCRIPTION, CBN_SELCHANGE);
-    }
-    // The master as it is on disk, read by a fresh store.
-    std::vector<std::string> StoredDescriptions() const {
-        xf::CRequesterStore fresh;
-        EXPECT_EQ(fresh.Load(path), 1);
-        std::vector<std::string> out;
-        for (const auto& r : fresh.GetList()) out.push_back(r->description);
-        return out;
-    }
-
-    xf::CKorxf305Dlg screen{nullptr, &messages, "", nullptr};
 };
 
 TEST_F(Xf305Test, OpensWithTheRequestersListedAndNoneShown) {
@@ -82,23 +63,13 @@ TEST_F(Xf305Test, OpensWithTheRequestersListedAndNoneShown) {
     EXPECT_TRUE(screen.Window(IDC_XF305_DELETE).IsEnabled());
 }
 
-struct PadCase {
-    int id;
-    const wchar_t* typed;
-    const char* after;
-};
-
 TEST_F(Xf305Test, NumberFieldsArePaddedWhenLeft) {
     Open();
-    const PadCase cases[] = {{IDC_XF305_REQUESTER_CODE, L"1 23", "0000000123"},
-                             {IDC_XF305_REQUESTER_CODE, L"", ""},
-                             {IDC_XF305_ACCOUNT_NUMBER, L"123", "0000123"},
-                             {IDC_XF305_ACCOUNT_NUMBER, L"", ""}};
-    for (const PadCase& c : cases) {
-        xftest::Type(screen.Item(c.id), c.typed);
-        xftest::Notify(hwnd, c.id, EN_KILLFOCUS);
-        EXPECT_EQ(Get(c.id), c.after) << c.id;
-    }
+    const kortest::PadCase cases[] = {{IDC_XF305_REQUESTER_CODE, L"1 23", "0000000123"},
+                                      {IDC_XF305_REQUESTER_CODE, L"", ""},
+                                      {IDC_XF305_ACCOUNT_NUMBER, L"123", "0000123"},
+                                      {IDC_XF305_ACCOUNT_NUMBER, L"", ""}};
+    kortest::ExpectPaddedWhenLeft(screen, cases);
 }
 
 struct CheckCase {
@@ -222,46 +193,12 @@ TEST_F(Xf305Test, AFailedWriteIsReportedAndNeverCalledASuccess) {
 }
 
 TEST_F(Xf305Test, DeleteAsksFirstAndReportsAFailedWrite) {
-    Open();
-    Choose(0);
-    {
-        kortest::MessageScript script({IDCANCEL});
-        xftest::Click(hwnd, IDC_XF305_DELETE);
-        EXPECT_EQ(MessageIds(script.Shown()), (Ids{2}));
-        EXPECT_EQ(store.GetList().size(), 2u);
-    }
-    {
-        kortest::MessageScript script({IDOK});
-        xftest::Click(hwnd, IDC_XF305_DELETE);
-        EXPECT_EQ(MessageIds(script.Shown()), (Ids{2}));
-        EXPECT_EQ(StoredDescriptions(), (std::vector<std::string>{"支店口座"}));
-        EXPECT_EQ(screen.Combo(IDC_XF305_DESCRIPTION).GetCount(), 1);
-        EXPECT_EQ(Get(IDC_XF305_NAME), "");
-    }
-    Choose(0);
-    BreakTheMasterFolder();
-    kortest::MessageScript script({IDOK});
-    xftest::Click(hwnd, IDC_XF305_DELETE);
-    EXPECT_EQ(MessageIds(script.Shown()), (Ids{2, 104}));
-    EXPECT_EQ(script.Shown()[1].text, messages.Text(104, "削除処理"));
-    EXPECT_EQ(store.GetList().size(), 1u);
+    ExpectDeleteAsksFirstAndReportsAFailedWrite("支店口座");
 }
 
 TEST_F(Xf305Test, KanaFieldsOpenHalfWidthKatakanaAndCloseItWhenLeft) {
     Open();
-    for (int id : {IDC_XF305_NAME, IDC_XF305_BRANCH_NAME}) {
-        HWND edit = screen.Item(id);
-        xftest::Notify(hwnd, id, EN_SETFOCUS);
-        HIMC context = ImmGetContext(edit);
-        ASSERT_NE(context, nullptr);
-        DWORD conversion = 0, sentence = 0;
-        ImmGetConversionStatus(context, &conversion, &sentence);
-        EXPECT_TRUE(ImmGetOpenStatus(context)) << id;
-        EXPECT_EQ(conversion, 0x13u) << id;
-        xftest::Notify(hwnd, id, EN_KILLFOCUS);
-        EXPECT_FALSE(ImmGetOpenStatus(context)) << id;
-        ImmReleaseContext(edit, context);
-    }
+    kortest::ExpectKanaInputInTheNameFields(screen, ids);
 }
 
 TEST_F(Xf305Test, ChoosingAnotherRequesterOverChangesAsks109AndDecliningKeepsTheForm) {
@@ -278,33 +215,12 @@ TEST_F(Xf305Test, ChoosingAnotherRequesterOverChangesAsks109AndDecliningKeepsThe
     EXPECT_EQ(Get(IDC_XF305_BRANCH_NAME), "ｼﾃﾝ");
 }
 
-struct LeaveCase {
-    const char* name;
-    int chosen;            // requester shown first, -1 none
-    const wchar_t* typed;  // description typed afterwards, null for none
-    const char* newName;   // requester name set afterwards, null for none
-    std::vector<int> answers;
-    Ids messages;
-    INT_PTR result;
-};
-void PrintTo(const LeaveCase& c, std::ostream* os) {
-    *os << c.name;
-}
+using kortest::LeaveCase;
 
 class Xf305LeaveTest : public Xf305Test, public testing::WithParamInterface<LeaveCase> {};
 
 TEST_P(Xf305LeaveTest, QuestionAndResult) {
-    const LeaveCase& c = GetParam();
-    kortest::MessageScript script({c.answers.begin(), c.answers.end()});
-    const INT_PTR result = xftest::RunModal(screen, [&](HWND dialog) {
-        hwnd = dialog;
-        if (c.chosen >= 0) Choose(c.chosen);
-        if (c.typed) xftest::Type(screen.Item(IDC_XF305_DESCRIPTION), c.typed);
-        if (c.newName) Set(IDC_XF305_NAME, c.newName);
-        xftest::Click(dialog, IDC_XF305_BACK);
-    });
-    EXPECT_EQ(MessageIds(script.Shown()), c.messages);
-    EXPECT_EQ(result, c.result);
+    ExpectLeaving(GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -315,6 +231,6 @@ INSTANTIATE_TEST_SUITE_P(
         LeaveCase{
             "NewDescriptionDeclined", -1, L"新規", nullptr, {IDCANCEL}, {55}, xftest::kStillOpen},
         LeaveCase{"ChangedAccepted", 1, nullptr, "ｶﾜｯﾀ", {IDOK}, {55}, IDOK}),
-    [](const testing::TestParamInfo<LeaveCase>& info) { return std::string(info.param.name); });
+    kortest::LeaveCaseName);
 
 }  // namespace
