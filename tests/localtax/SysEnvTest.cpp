@@ -14,7 +14,6 @@ namespace tx {
 namespace {
 
 using kortest::FolderEntries;
-using kortest::MessageIds;
 using kortest::ReadBytes;
 using kortest::ScratchDirOfTest;
 using kortest::WriteBytes;
@@ -86,7 +85,7 @@ txtest::TaggedTable& PathMessages() {
 }
 
 enum class Target { kEmpty, kScratchFolder, kExistingFile, kMissingFile, kMissingFolder, kBadName,
-                    kNoDriveColon, kSlashedFolder };
+                    kNoDriveColon, kSlashedFolder, kUnwritableFolder };
 
 struct AccessCase {
     const char* name;
@@ -126,11 +125,18 @@ TEST_P(ShowAccessErrorCase, ShowsOneMessageOrAccepts) {
         case Target::kNoDriveColon:
             path = "\\\\srv\\share\\in.txt";
             break;
+        case Target::kUnwritableFolder:
+            // The write test's scratch file cannot be made where a folder holds its name.
+            path = dir + "locked\\";
+            ASSERT_TRUE(CreateDirectoryA(path.c_str(), nullptr));
+            ASSERT_TRUE(CreateDirectoryA((path + "ComSystemDummyFile").c_str(), nullptr));
+            break;
         case Target::kSlashedFolder:
             path = dir.substr(0, 3);
             for (char ch : dir.substr(3, dir.size() - 4)) path += ch == '\\' ? '/' : ch;
             break;
     }
+    const std::vector<std::string> entries = FolderEntries(dir);
     FakeDrives drives;
     drives.type = c.type;
     drives.statuses = {c.status};
@@ -145,7 +151,7 @@ TEST_P(ShowAccessErrorCase, ShowsOneMessageOrAccepts) {
         ASSERT_EQ(script.Shown().size(), 1u);
         EXPECT_EQ(script.Shown()[0].text, c.shown);
     }
-    EXPECT_EQ(FolderEntries(dir), std::vector<std::string>{"in.txt"});
+    EXPECT_EQ(FolderEntries(dir), entries);
 }
 
 constexpr UINT kFixed = DRIVE_FIXED;
@@ -173,6 +179,8 @@ INSTANTIATE_TEST_SUITE_P(
         AccessCase{"MissingFile", Target::kMissingFile, true, true, kFixed, 0, "#4"},
         AccessCase{"MissingFolder", Target::kMissingFolder, false, false, kFixed, 0, "#17"},
         AccessCase{"FileIsFolder", Target::kScratchFolder, true, true, kFixed, 0, "#4"},
+        AccessCase{"OutputNotWritable", Target::kUnwritableFolder, false, false, kFixed, 0,
+                   "#61[書込]"},
         AccessCase{"InputFile", Target::kExistingFile, true, true, kFixed, 0, nullptr},
         AccessCase{"InputFolder", Target::kScratchFolder, true, false, kFixed, 0, nullptr},
         AccessCase{"OutputFolder", Target::kScratchFolder, false, false, kFixed, 0, nullptr},
@@ -200,6 +208,19 @@ TEST(TxSysEnvAccess, ModesOnPresentAndMissingPaths) {
     }
     EXPECT_TRUE(CSysEnv::Exists(dir));
     EXPECT_TRUE(CSysEnv::CanRead(dir));
+}
+
+TEST(TxSysEnvProgram, ModuleFolderHoldsTheRunningProgram) {
+    const std::string folder = CSysEnv::GetModuleFolder();
+    ASSERT_FALSE(folder.empty());
+    EXPECT_NE(folder.back(), '\\');
+    EXPECT_TRUE(CSysEnv::Exists(folder + "\\localtax_tests.exe"));
+}
+
+TEST(TxSysEnvProgram, OwnedMutexReportsASecondCreation) {
+    const std::string name = "KorTx300Test_" + std::to_string(GetCurrentProcessId());
+    EXPECT_TRUE(CreateOwnedMutex(name));
+    EXPECT_FALSE(CreateOwnedMutex(name));
 }
 
 }  // namespace
