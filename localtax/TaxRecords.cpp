@@ -83,9 +83,11 @@ bool IsCount(size_t index) {
     return index % 2 == 0;
 }
 
+// The value's decimal digits, with '0' in front up to width.
 std::string Digits(std::int64_t value, int width) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%0*lld", width, static_cast<long long>(value));
+    std::string text = std::to_string(value);
+    if (text.size() < static_cast<size_t>(width))
+        text.insert(0, static_cast<size_t>(width) - text.size(), '0');
     return text;
 }
 

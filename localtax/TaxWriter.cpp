@@ -73,9 +73,7 @@ std::vector<std::string> FilesIn(const std::string& folder, const char* pattern)
 }
 
 std::string NumberText(std::uint64_t n) {
-    char text[24];
-    std::snprintf(text, sizeof text, "%llu", static_cast<unsigned long long>(n));
-    return text;
+    return std::to_string(n);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <map>
@@ -38,9 +39,9 @@ std::string Padded(std::string text, size_t width) {
 }
 
 std::string Digits(std::int64_t value, int width) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%0*lld", width, static_cast<long long>(value));
-    return text;
+    std::string text = std::to_string(value);
+    return std::string(static_cast<size_t>(width) - std::min(text.size(), static_cast<size_t>(width)),
+                       '0') + text;
 }
 
 const char kPayer[] = "ｶﾌﾞｼｷｶﾞｲｼｬ ﾃｽﾄ";
