@@ -123,7 +123,6 @@ int CTaxWriter::CheckTarget() {
                 ShowMessage(kMsgLeftoverFiles);
                 return kLeftoverFiles;
             case 1:
-                m_overwrite = true;
                 return ShowMessage(kMsgReplaceFiles) == IDOK ? kWritten : kCancelled;
             default:
                 return kWritten;

@@ -64,7 +64,6 @@ private:
     int m_detailCount = 0;
     std::uint64_t m_totalBytes = 0;
     bool m_removable = false;
-    bool m_overwrite = false;
     int m_done = 0;
     // The files written on the medium in the drive, removed again when the run fails.
     std::vector<std::string> m_written;
