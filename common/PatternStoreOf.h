@@ -12,6 +12,7 @@ template <class Fixed, class Delim>
 class CPatternStoreOf : public CPatternLineStore {
 public:
     using CPatternLineStore::CPatternLineStore;
+    using DelimPattern = Delim;
 
     // The pattern of line index parsed into the store's current pattern of that shape (valid
     // until the next parse of that shape); null when the index is outside the lines or the line

@@ -5,6 +5,7 @@
 #include "debit/Kordb301Dlg.h"
 #include "debit/Kordb302Dlg.h"
 #include "debit/Kordb303Dlg.h"
+#include "debit/Kordb304Dlg.h"
 #include "debit/Kordb305Dlg.h"
 #include "resources/debit/Kordb300DlgRes.h"
 
@@ -116,9 +117,11 @@ void CKordb300Dlg::RunFixedPatternScreen() {
     settings.DoModal();
 }
 
-// The separated-pattern settings screen is not part of the program yet; the button opens
-// nothing until it is.
-void CKordb300Dlg::RunDelimPatternScreen() {}
+void CKordb300Dlg::RunDelimPatternScreen() {
+    db::CKordb304Dlg settings(ScreenIcon(), GetSafeHwnd());
+    settings.SetContext(&m_patterns, &MessageTable(), HelpPath());
+    settings.DoModal();
+}
 
 void CKordb300Dlg::RunPartyScreen() {
     db::CKordb305Dlg settings(ScreenIcon(), &MessageTable(), HelpPath(), GetSafeHwnd());

@@ -22,11 +22,6 @@ bool SavePatternAsked(const PatternScreen& screen, const CFixedPattern& pattern)
                                   [&](int index) { return screen.store->SaveFixed(index, pattern); });
 }
 
-bool SavePatternAsked(const PatternScreen& screen, const CDelimPattern& pattern) {
-    return SavePatternAfterAsking(Shared(screen), pattern.name, -1,
-                                  [&](int index) { return screen.store->SaveDelim(index, pattern); });
-}
-
 bool DeleteNamedPatternAsked(const PatternScreen& screen, const kor::CEditableNameList& names) {
     return DeletePatternAfterAsking(Shared(screen), names);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The steps that the two pattern settings screens (fixed length and separated) take alike:
+// The steps of the transfer tool's fixed-length pattern screen over the shared ones:
 // listing the stored patterns of their shape, saving the form's pattern after asking, and
 // deleting the pattern named in the name field after asking. Each outcome is shown in a box
 // owned by the screen.
@@ -9,7 +9,6 @@ class CScreenBase;
 
 namespace xf {
 
-class CDelimPattern;
 class CFixedPattern;
 class CPatternStore;
 
@@ -25,7 +24,6 @@ void FillPatternNames(kor::CEditableNameList& names, const CPatternStore* store,
 // Asks before adding pattern or replacing the stored pattern of its name and shape, stores it and
 // reports the outcome: true when stored.
 bool SavePatternAsked(const PatternScreen& screen, const CFixedPattern& pattern);
-bool SavePatternAsked(const PatternScreen& screen, const CDelimPattern& pattern);
 
 // Deletes, after asking, the stored pattern whose item bears the name field's text: true when
 // deleted.

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "ScreenSupport.h"
-#include "SettingsScreenTest.h"
 #include "framework/Cp932.h"
 #include "framework/FileDialogSeam.h"
 #include "resources/transfer/Korxf304DlgRes.h"
+#include "support/DelimScreenTest.h"
 #include "support/MessageScript.h"
 #include "support/TestPaths.h"
 #include "transfer/PatternStore.h"
@@ -44,32 +44,13 @@ std::string Master() {
     return xftest::PatternLine(csv) + xftest::PatternLine(fixed);
 }
 
-class Xf304Test : public xftest::SettingsScreenTest<xf::CPatternStore> {
+class Xf304Test
+    : public kortest::DelimScreenTest<xf::CPatternStore, xftest::TaggedMessages, xf::CKorxf304Dlg> {
 protected:
+    Xf304Test() : DelimScreenTest(xf::kKorxf304Controls.screen) {}
     void SetUp() override {
         LoadMaster(Master());
         screen.SetContext(&store, &messages, "");
-    }
-    void Open() { OpenScreen(screen); }
-    std::string Sample(const std::string& bytes) {
-        const std::string sample = dir + "sample.csv";
-        EXPECT_TRUE(kortest::WriteBytes(sample, bytes));
-        return sample;
-    }
-    void ReadSample(const std::string& sample) {
-        screen.SetItemText(IDC_XF304_SAMPLE_PATH, sample);
-        xftest::Click(hwnd, IDC_XF304_READ);
-    }
-    Lines ListLines(int id) const {
-        Lines out;
-        const kor::CListBoxView list = screen.ListBox(id);
-        for (int i = 0; i < list.GetCount(); ++i) out.push_back(list.GetItemText(i));
-        return out;
-    }
-    void Define(int source, int item) {
-        screen.ListBox(IDC_XF304_SOURCE_LIST).SetCurSel(source);
-        screen.ListBox(IDC_XF304_ITEM_LIST).SetCurSel(item);
-        xftest::Click(hwnd, IDC_XF304_DEFINE);
     }
     // A sample of eight fields read, each required item given the field of its own number.
     void AssignRequired() {
@@ -84,8 +65,6 @@ protected:
         screen.Combo(IDC_XF304_TITLE_ROWS).SetCurSel(title);
         screen.Combo(IDC_XF304_DATA_ROW).SetCurSel(data);
     }
-
-    xf::CKorxf304Dlg screen{nullptr, nullptr};
 };
 
 TEST_F(Xf304Test, OpensWithTheSeparatedPatternsAndEveryItemUndefined) {

@@ -1,0 +1,49 @@
+#include "debit/Kordb304Dlg.h"
+
+#include "debit/DebitItems.h"
+#include "debit/ScreenVersion.h"
+#include "resources/debit/Kordb304DlgRes.h"
+
+namespace db {
+
+namespace {
+
+// Every pattern is stored as a direct debit ("03", "口座振込"); a data row that does not come
+// after the title rows gives message 103.
+DelimPatternScreenText Text() {
+    return {kProgramName, kScreenVersion, DebitItems(), kPatternLayout,
+            {"03", "口座振込", true, true}, 103};
+}
+
+}  // namespace
+
+const Kordb304Controls kKordb304Controls = {
+    IDD_KORDB304,
+    {IDC_DB304_CSV, IDC_DB304_TAB, IDC_DB304_SPACE},
+    {IDC_DB304_ZERO_ERROR, IDC_DB304_ZERO_SKIP},
+    {IDC_DB304_BLANK_ERROR, IDC_DB304_BLANK_SKIP},
+    {IDC_DB304_OUTPUT_120, IDC_DB304_OUTPUT_126, IDC_DB304_OUTPUT_128},
+    {IDC_DB304_LINE_BREAK, IDC_DB304_NO_LINE_BREAK},
+    IDC_DB304_DEFINE,
+    IDC_DB304_UNDEFINE,
+    IDC_DB304_CANCEL_ALL,
+    IDC_DB304_UPDATE,
+    IDC_DB304_DELETE,
+    IDC_DB304_BACK,
+    IDC_DB304_BROWSE,
+    IDC_DB304_READ,
+    IDC_DB304_SAMPLE_PATH,
+    IDC_DB304_TITLE_ROWS,
+    IDC_DB304_DATA_ROW,
+    IDC_DB304_SOURCE_LIST,
+    IDC_DB304_ITEM_LIST,
+    {IDC_DB304_ACCOUNT_TYPE_1, IDC_DB304_ACCOUNT_TYPE_2, IDC_DB304_ACCOUNT_TYPE_3,
+     IDC_DB304_ACCOUNT_TYPE_9},
+    IDC_DB304_NAME,
+    IDC_DB304_VERSION,
+};
+
+CKordb304Dlg::CKordb304Dlg(HICON icon, HWND parent, const Kordb304Controls& ids)
+    : CDelimPatternScreenOf(ids, Text(), icon, parent) {}
+
+}  // namespace db

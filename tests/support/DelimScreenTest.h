@@ -1,0 +1,51 @@
+#pragma once
+// What the tests of the separated pattern settings screens do alike, through the screen's ids:
+// the screen opened on the master, a sample file written and read, the lines of a list and a
+// field of the sample assigned to an output item. Screen is the tool's screen, made with no icon
+// and no parent.
+#include <string>
+#include <vector>
+
+#include "common/DelimPatternScreen.h"
+#include "support/ScreenActions.h"
+#include "support/SettingsScreenTest.h"
+#include "support/TestPaths.h"
+
+namespace kortest {
+
+template <class Store, class Messages, class Screen>
+class DelimScreenTest : public SettingsScreenTest<Store, Messages> {
+protected:
+    explicit DelimScreenTest(const DelimPatternControls& ids) : m_ids(ids) {}
+
+    void Open() { this->OpenScreen(screen); }
+    // Writes bytes as the sample file; its path.
+    std::string Sample(const std::string& bytes) {
+        const std::string sample = this->dir + "sample.csv";
+        EXPECT_TRUE(WriteBytes(sample, bytes));
+        return sample;
+    }
+    void ReadSample(const std::string& sample) {
+        screen.SetItemText(m_ids.samplePath, sample);
+        Click(this->hwnd, m_ids.read);
+    }
+    std::vector<std::string> ListLines(int id) const {
+        std::vector<std::string> out;
+        const kor::CListBoxView list = screen.ListBox(id);
+        for (int i = 0; i < list.GetCount(); ++i) out.push_back(list.GetItemText(i));
+        return out;
+    }
+    // Assigns line source of the source list to line item of the item list.
+    void Define(int source, int item) {
+        screen.ListBox(m_ids.sourceList).SetCurSel(source);
+        screen.ListBox(m_ids.itemList).SetCurSel(item);
+        Click(this->hwnd, m_ids.define);
+    }
+
+    Screen screen{nullptr, nullptr};
+
+private:
+    DelimPatternControls m_ids;
+};
+
+}  // namespace kortest
