@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdint>
 #include <cwchar>
 #include <exception>
 
+#include "common/DriveSeam.h"
 #include "common/StrUtil.h"
-#include "common/SysEnv.h"
 #include "common/WidePath.h"
 #include "framework/Cp932.h"
 #include "framework/UniqueHandle.h"
@@ -176,7 +177,7 @@ int CFileAccess::CheckOutputDrive(std::string_view path, BOOL writeTest) {
     const std::string_view drive = path.substr(0, backslash);
     if (drive.find(':') == std::string_view::npos) return -1;
     const std::wstring root = kor::ToWide(drive) + L"\\";
-    switch (GetDriveTypeW(root.c_str())) {
+    switch (kor::QueryDriveType(root)) {
         case DRIVE_NO_ROOT_DIR:
             return -2;
         case DRIVE_FIXED:
@@ -186,8 +187,7 @@ int CFileAccess::CheckOutputDrive(std::string_view path, BOOL writeTest) {
             return 1;
         case DRIVE_REMOVABLE: {
             int status = 0;
-            const BOOL ready = writeTest ? CSysEnv::CheckRemovableWrite(drive[0], &status)
-                                         : CSysEnv::CheckRemovable(drive[0], &status);
+            const BOOL ready = kor::QueryRemovableReady(drive[0], writeTest != FALSE, &status);
             return RemovableDriveCode(ready, status);
         }
         default:  // unknown kind, RAM disk
@@ -212,18 +212,8 @@ int CFileAccess::RemovableDriveCode(BOOL ready, int status) {
 }
 
 DWORD CFileAccess::GetFreeSpace(std::string_view path) {
-    const std::wstring root = kor::ToWide(path.substr(0, 3));
-    DWORD sectorsPerCluster = 0;
-    DWORD bytesPerSector = 0;
-    DWORD freeClusters = 0;
-    DWORD totalClusters = 0;
-    if (!GetDiskFreeSpaceW(root.c_str(), &sectorsPerCluster, &bytesPerSector, &freeClusters,
-                           &totalClusters))
+    kor::DiskRoom room;
+    if (!kor::QueryDiskRoom(kor::ToWide(path.substr(0, 3)), room))
         return 0;  // unknown room is no room: the output is refused
-    const unsigned long long cluster =
-        static_cast<unsigned long long>(sectorsPerCluster) * bytesPerSector;
-    if (freeClusters == 0 || cluster == 0) return 0;
-    if (cluster >= kFreeSpaceCap) return kFreeSpaceCap;
-    const unsigned long long bytes = cluster * freeClusters;  // below 2^62
-    return static_cast<DWORD>(std::min<unsigned long long>(bytes, kFreeSpaceCap));
+    return static_cast<DWORD>(std::min<std::uint64_t>(room.FreeBytes(), kFreeSpaceCap));
 }

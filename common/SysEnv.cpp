@@ -238,12 +238,12 @@ BOOL CSysEnv::CheckAccess(std::string_view path, int mode) const {
     if (_waccess(wpath.c_str(), mode == 1 ? kAccessRead : kAccessWrite) != 0) return 0;
     if (!IsNtfs(path)) return 1;
     if (m_isFileAccess) return m_isFileAccess(std::string(path).c_str(), mode);
-    return mode == 1 ? OwnReadTest(wpath) : OwnWriteTest(wpath);
+    return mode == 1 ? OpenEachForReading(wpath) : OwnWriteTest(wpath);
 }
 
-// Opens every file the path matches for reading, alone. A file that another program holds
-// open says nothing about our rights (the read reports it); any other refusal does.
-BOOL CSysEnv::OwnReadTest(const std::wstring& path) const {
+// A file that another program holds open says nothing about our rights (the read reports it);
+// any other refusal does.
+BOOL CSysEnv::OpenEachForReading(const std::wstring& path) {
     WIN32_FIND_DATAW entry;
     kor::UniqueFind find(FindFirstFileW(path.c_str(), &entry));
     if (!find) return 1;
@@ -269,11 +269,15 @@ BOOL CSysEnv::OwnWriteTest(const std::wstring& path) const {
     if (isFolder) {
         std::wstring folder = path;
         if (!kor::FileNameOf(folder).empty()) folder += L'\\';
-        return TryScratchFile(folder + kor::ToWide(kDummyFileName)) == 0;
+        return CanCreateScratchFile(folder);
     }
     const kor::UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                                            FILE_ATTRIBUTE_NORMAL, nullptr));
     return file ? 1 : 0;
+}
+
+BOOL CSysEnv::CanCreateScratchFile(const std::wstring& folder) {
+    return TryScratchFile(folder + kor::ToWide(kDummyFileName)) == 0;
 }
 
 BOOL CSysEnv::CheckRemovableWrite(char driveLetter, int* status) {

@@ -65,12 +65,20 @@ public:
     // TRUE when the class of the program id names an in-process server file that exists.
     static BOOL IsInprocServerPresent(std::string_view progId);
 
+    // The program's own access tests, without the runtime's test before them. Opens every file
+    // the path matches for reading, alone: 0 when one of them refuses for a reason other than
+    // another program holding it, else 1 (also when nothing matches).
+    static BOOL OpenEachForReading(const std::wstring& path);
+    // Creates "ComSystemDummyFile" in the folder (ending in a backslash) and deletes it again:
+    // TRUE when the folder takes new files. A file of that name that is there already is only
+    // opened for writing and left as it is.
+    static BOOL CanCreateScratchFile(const std::wstring& folder);
+
 private:
     using IsFileAccessFn = int(WINAPI*)(const char* path, int mode);
     using HtmlHelpFn = HWND(WINAPI*)(HWND caller, const wchar_t* file, UINT command,
                                      DWORD_PTR data);
 
-    BOOL OwnReadTest(const std::wstring& path) const;
     BOOL OwnWriteTest(const std::wstring& path) const;
 
     std::string m_programFilesFolder;
