@@ -110,20 +110,10 @@ TEST_F(DebitPatternStoreTest, OlderLinesTakeTheDefaultsAndAreSavedWithAllFields)
         {"separated, data format 2", noTitle, {"1", "1", "0", "1"}},
     };
     for (const Case& c : cases) {
-        SetUp();
-        ASSERT_EQ(LoadFrom(Line(Cut(c.fields, 32)) + "\r\n"), 1) << c.name;
-        const bool fixed = c.fields[2] == "03";
-        const CPatternBase* p = fixed ? static_cast<const CPatternBase*>(store.GetFixedPattern(0))
-                                      : store.GetDelimPattern(0);
-        ASSERT_NE(p, nullptr) << c.name;
         Fields expected = Cut(c.fields, 32);
         expected.insert(expected.end(), c.options.begin(), c.options.end());
-        EXPECT_EQ(FieldsOf(*p), expected) << c.name;
-
-        const int saved = fixed ? store.SaveFixed(0, *store.GetFixedPattern(0))
-                                : store.SaveDelim(0, *store.GetDelimPattern(0));
-        ASSERT_EQ(saved, 1) << c.name;
-        EXPECT_EQ(ReadBytes(path), Line(expected) + "\r\n") << c.name;
+        ExpectReadAndSavedAs(Line(Cut(c.fields, 32)), c.fields[2] == "03", expected, FieldsOf,
+                             c.name);
     }
 }
 

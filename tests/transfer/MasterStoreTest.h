@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "common/MasterText.h"
+#include "common/PatternBase.h"
 #include "support/TestPaths.h"
 
 namespace xftest {
@@ -25,6 +27,26 @@ protected:
     int LoadFrom(const std::string& text) {
         EXPECT_TRUE(kortest::WriteBytes(path, text));
         return store.Load(path);
+    }
+
+    // A pattern store's test: loads the one stored line, parses it in its shape, expects the
+    // pattern's fields (fieldsOf) to be expected, saves it back in place and expects the master
+    // to hold expected as its one line.
+    template <class FieldsOf>
+    void ExpectReadAndSavedAs(const std::string& line, bool fixed,
+                              const std::vector<std::string>& expected, FieldsOf fieldsOf,
+                              const char* name) {
+        SetUp();
+        ASSERT_EQ(LoadFrom(line + "\r\n"), 1) << name;
+        const CPatternBase* p = fixed ? static_cast<const CPatternBase*>(store.GetFixedPattern(0))
+                                      : store.GetDelimPattern(0);
+        ASSERT_NE(p, nullptr) << name;
+        EXPECT_EQ(fieldsOf(*p), expected) << name;
+
+        const int saved = fixed ? store.SaveFixed(0, *store.GetFixedPattern(0))
+                                : store.SaveDelim(0, *store.GetDelimPattern(0));
+        ASSERT_EQ(saved, 1) << name;
+        EXPECT_EQ(kortest::ReadBytes(path), CMasterText::FormatFields(expected) + "\r\n") << name;
     }
 
     std::string dir, path;
