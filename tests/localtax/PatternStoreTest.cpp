@@ -20,8 +20,11 @@ namespace tx {
 namespace {
 
 using kortest::ReadBytes;
-using Fields = std::vector<std::string>;
 using Names = std::vector<std::string>;
+using xftest::Cut;
+using xftest::Fields;
+using xftest::FieldsOf;
+using xftest::Line;
 using xftest::NamesOf;
 
 // Start and length of the fourteen items of a 150-byte record, item after item.
@@ -50,21 +53,6 @@ Fields DelimFields(const std::string& name = "CSVﾃｽﾄ", const char* fileCla
         f.push_back(k % 3 == 2 ? "" : "見本" + std::to_string(k));
     }
     for (const char* o : {"2", "1", "1", "", "0", "1", "0", "3", "1", "3", "4"}) f.push_back(o);
-    return f;
-}
-
-std::string Line(const Fields& f) {
-    return CMasterText::FormatFields(f);
-}
-
-Fields Cut(Fields f, size_t n) {
-    f.resize(n);
-    return f;
-}
-
-Fields FieldsOf(const CPatternBase& p) {
-    Fields f;
-    for (int n = 0; n < 43; ++n) f.push_back(p.GetField(n));
     return f;
 }
 
@@ -146,7 +134,7 @@ TEST_F(TaxPatternStoreTest, OlderLinesTakeTheDefaultsAndAreSavedWithAllFields) {
     for (const Case& c : cases) {
         Fields expected = Cut(c.stored, 39);
         expected.insert(expected.end(), c.options.begin(), c.options.end());
-        ExpectReadAndSavedAs(Line(c.stored), c.stored[2] == "03", expected, FieldsOf, c.name);
+        ExpectReadAndSavedAs(Line(c.stored), c.stored[2] == "03", expected, c.name);
     }
 }
 

@@ -15,6 +15,24 @@
 
 namespace xftest {
 
+// The fields of a stored pattern line, and the line of fields.
+using Fields = std::vector<std::string>;
+inline std::string Line(const Fields& fields) {
+    return CMasterText::FormatFields(fields);
+}
+// The first n fields.
+inline Fields Cut(Fields fields, size_t n) {
+    fields.resize(n);
+    return fields;
+}
+// Every field of a pattern's line, in line order.
+inline Fields FieldsOf(const CPatternBase& p) {
+    Fields fields;
+    for (int i = 0; i < p.Layout().fieldCount; ++i)
+        fields.push_back(p.GetField(p.Layout().firstFieldNumber + i));
+    return fields;
+}
+
 template <class Store>
 class MasterStoreTest : public testing::Test {
 protected:
@@ -30,23 +48,21 @@ protected:
     }
 
     // A pattern store's test: loads the one stored line, parses it in its shape, expects the
-    // pattern's fields (fieldsOf) to be expected, saves it back in place and expects the master
-    // to hold expected as its one line.
-    template <class FieldsOf>
-    void ExpectReadAndSavedAs(const std::string& line, bool fixed,
-                              const std::vector<std::string>& expected, FieldsOf fieldsOf,
+    // pattern's fields to be expected, saves it back in place and expects the master to hold
+    // expected as its one line.
+    void ExpectReadAndSavedAs(const std::string& line, bool fixed, const Fields& expected,
                               const char* name) {
         SetUp();
         ASSERT_EQ(LoadFrom(line + "\r\n"), 1) << name;
         const CPatternBase* p = fixed ? static_cast<const CPatternBase*>(store.GetFixedPattern(0))
                                       : store.GetDelimPattern(0);
         ASSERT_NE(p, nullptr) << name;
-        EXPECT_EQ(fieldsOf(*p), expected) << name;
+        EXPECT_EQ(FieldsOf(*p), expected) << name;
 
         const int saved = fixed ? store.SaveFixed(0, *store.GetFixedPattern(0))
                                 : store.SaveDelim(0, *store.GetDelimPattern(0));
         ASSERT_EQ(saved, 1) << name;
-        EXPECT_EQ(kortest::ReadBytes(path), CMasterText::FormatFields(expected) + "\r\n") << name;
+        EXPECT_EQ(kortest::ReadBytes(path), Line(expected) + "\r\n") << name;
     }
 
     std::string dir, path;
