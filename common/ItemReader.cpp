@@ -80,25 +80,32 @@ bool CItemReader::ConvertLine(std::string_view line, CItemRecord& record,
     return true;
 }
 
-bool CItemReader::Extract(std::string_view line, int item, std::string& text) const {
+bool ExtractItem(std::string_view line, const ItemPlace& place, bool fixed,
+                 std::span<const std::string_view> fields, std::string& text) {
     text.clear();
-    if (static_cast<size_t>(item) >= m_places.size()) return true;
-    const ItemPlace& place = m_places[static_cast<size_t>(item)];
     if (!place.taken) return true;
-    if (m_fixed) {
+    if (fixed) {
         if (place.start < 1 || place.length < 1 || static_cast<size_t>(place.start) > line.size())
             return true;
         text.assign(
             line.substr(static_cast<size_t>(place.start) - 1, static_cast<size_t>(place.length)));
         return true;
     }
-    if (!HasColumn(item)) return false;
-    std::string_view field = m_fields[static_cast<size_t>(place.column)];
+    if (place.column < 0 || static_cast<size_t>(place.column) >= fields.size()) return false;
+    std::string_view field = fields[static_cast<size_t>(place.column)];
     // Quotes round a field that the split kept whole (a quote inside it) go as well.
     if (!field.empty() && field.front() == '"' && field.back() == '"')
         field = field.size() == 1 ? std::string_view() : field.substr(1, field.size() - 2);
     text.assign(field);
     return true;
+}
+
+bool CItemReader::Extract(std::string_view line, int item, std::string& text) const {
+    if (static_cast<size_t>(item) >= m_places.size()) {
+        text.clear();
+        return true;
+    }
+    return ExtractItem(line, m_places[static_cast<size_t>(item)], m_fixed, m_fields, text);
 }
 
 bool CItemReader::HasColumn(int item) const {

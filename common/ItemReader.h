@@ -38,6 +38,13 @@ struct ItemPlace {
     int column = 0;
 };
 
+// The text of one item of a line or record at place (fixed: the record's bytes from the start,
+// fewer where the record ends; separated: the column of fields, the line's columns, without
+// the quotes round it). An item not taken is empty. False when a separated line has no such
+// column (text empty).
+bool ExtractItem(std::string_view line, const ItemPlace& place, bool fixed,
+                 std::span<const std::string_view> fields, std::string& text);
+
 class CItemReader {
 public:
     explicit CItemReader(const ReaderProfile& profile) : m_profile(&profile) {}

@@ -8,8 +8,17 @@ CPatternBase::CPatternBase(std::span<const ItemSpec> items, const PatternLayout&
                            PatternShape shape)
     : m_itemTable(items), m_layout(layout), m_items(items, layout, shape) {}
 
+int CPatternBase::FirstOptionField() const {
+    return m_layout.firstItemField + 2 * m_items.Count();
+}
+
 int CPatternBase::OptionField(int option) const {
-    return m_layout.firstItemField + 2 * m_items.Count() + option;
+    if (m_layout.options.empty())
+        return option >= 0 && option < kOptionFields ? FirstOptionField() + option : -1;
+    for (size_t i = 0; i < m_layout.options.size(); ++i) {
+        if (m_layout.options[i] == option) return FirstOptionField() + static_cast<int>(i);
+    }
+    return -1;
 }
 
 CPatternBase::FieldRef CPatternBase::Ref(int number) {
@@ -17,7 +26,7 @@ CPatternBase::FieldRef CPatternBase::Ref(int number) {
         case 0:
             return {kindCode, 2};
         case 1:
-            return {kindName, 8};
+            return {kindName, m_layout.kindNameWidth};
         case 2:
             return {fileClass, 2};
         case 3:
@@ -25,7 +34,14 @@ CPatternBase::FieldRef CPatternBase::Ref(int number) {
         default:
             break;
     }
-    const int option = number - OptionField(0);
+    const int place = number - FirstOptionField();
+    const int places = m_layout.options.empty() ? kOptionFields
+                                                : static_cast<int>(m_layout.options.size());
+    if (place < 0 || place >= places) return {nullptr, 0};
+    const int option =
+        m_layout.options.empty() ? place : m_layout.options[static_cast<size_t>(place)];
+    if (option >= kFirstItemSetOption && option < kFirstItemSetOption + kItemSetCount)
+        return {itemSets[option - kFirstItemSetOption], 1};
     if (option >= kFirstAccountTypeOption && option < kOutputLengthOption)
         return {accountTypeCodes[option - kFirstAccountTypeOption], kAccountTypeWidth};
     switch (option) {

@@ -1,7 +1,8 @@
 #pragma once
 // What both kinds of conversion pattern hold, for any tool's item table and pattern layout: the
 // identity (the first four fields of a pattern line: kind code, kind name, file class, name),
-// two item fields per item (laid out from the item table) and twelve options after them. A
+// two item fields per item (laid out from the item table) and the options after them (the
+// layout says which, in which order; by default the twelve up to the data row). A
 // field is read and written by its number as the tool numbers it (from the layout's first field
 // number). Text fields are zero-terminated CP932 arrays of width + 1; numbers are decimal text,
 // an empty text reading as 0.
@@ -30,6 +31,8 @@ public:
     static constexpr int kAccountTypeCount = 4;   // the customer's codes of four account types
     static constexpr int kAccountTypeWidth = 20;  // a customer's text for one account type
     static constexpr int kMaxRecordLength = 4000;
+    static constexpr int kMaxKindNameWidth = 14;
+    static constexpr int kItemSetCount = 3;  // flags that switch sets of items on
 
     // The options by their place after the item fields (0 to 11).
     enum Option : int {
@@ -42,6 +45,8 @@ public:
         kLineBreakOption,
         kTitleRowsOption,
         kDataRowOption,
+        // Beyond the default twelve: the item-set flags, for a layout that places them.
+        kFirstItemSetOption,
     };
 
     virtual ~CPatternBase() = default;
@@ -50,11 +55,12 @@ public:
     const PatternLayout& Layout() const { return m_layout; }
     // The item fields, read and written through GetField and SetField.
     const CPatternItemFields& ItemFields() const { return m_items; }
-    // The number of the field that holds option (as the layout numbers a line's fields).
+    // The number of the field that holds option (as the layout numbers a line's fields); -1
+    // when the layout has no field for it.
     int OptionField(int option) const;
 
     char kindCode[3] = {};   // the tool's kind of transfer or collection
-    char kindName[9] = {};   // display text of the kind
+    char kindName[kMaxKindNameWidth + 1] = {};  // display text of the kind
     char fileClass[3] = {};  // "1" comma, "2" TAB, "3" fixed length, "4" space
     char name[kNameWidth + 1] = {};
     char zeroCheck[2] = {};   // "1" error, "2" skip the line
@@ -67,6 +73,8 @@ public:
     char lineBreakCode[2] = {};     // "1" CR LF after every record, "0" none
     char titleRows[3] = {};
     char dataRow[3] = {};  // 1-based line of the first data line
+    // "1" when the set of items is in use (patterns whose layout places them).
+    char itemSets[kItemSetCount][2] = {};
 
     // Field number (as the layout numbers them) of the pattern line, as text; "" for a number
     // outside the line.
@@ -83,6 +91,7 @@ public:
     int LineBreak() const { return ToInt(lineBreakCode); }
     int TitleRows() const { return ToInt(titleRows); }
     int DataRow() const { return ToInt(dataRow); }
+    bool UsesItemSet(int set) const { return std::string_view(itemSets[set]) == "1"; }
 
     // Leading decimal digits of a text (blanks and a sign before them allowed); 0 when none.
     static int ToInt(const char* text);
@@ -97,6 +106,8 @@ private:
     };
     // The text array of an identity or option field; text is null for any other field.
     FieldRef Ref(int number);
+    // The number of the first field after the item fields.
+    int FirstOptionField() const;
 
     std::span<const ItemSpec> m_itemTable;
     PatternLayout m_layout;

@@ -22,6 +22,10 @@ struct PatternLayout {
     // True: the position check leaves out every item without a start; false: only the items a
     // pattern may leave out (the others are checked from start 0).
     bool checksPlacedItemsOnly = false;
+    int kindNameWidth = 8;  // bytes of the kind name (the second field)
+    // The options (CPatternBase::Option) in the order of their fields after the item fields;
+    // empty: the twelve options in the order of their numbers.
+    std::span<const int> options = {};
 
     // Position in a line's fields of the field of that number.
     int Index(int fieldNumber) const { return fieldNumber - firstFieldNumber; }

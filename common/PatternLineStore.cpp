@@ -8,10 +8,18 @@
 #include "common/PatternBase.h"
 #include "common/PatternLine.h"
 #include "common/StrUtil.h"
+#include "framework/Cp932.h"
 
 namespace {
 
 constexpr char kLoadTitle[] = "メモリー展開中";
+
+// True only when the system says that no file or folder has that path.
+bool IsMissing(const std::string& path) {
+    if (GetFileAttributesW(kor::ToWide(path).c_str()) != INVALID_FILE_ATTRIBUTES) return false;
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
 
 }  // namespace
 
@@ -23,7 +31,13 @@ int CPatternLineStore::Load(const std::string& path) {
         m_path = cut;
     }
     std::string text;
-    if (CFileAccess(m_path).ReadAll(text) != CFileAccess::kOk) return 0;
+    if (CFileAccess(m_path).ReadAll(text) != CFileAccess::kOk) {
+        if (!m_rules.missingIsEmpty) return 0;
+        ClearList();
+        // A master that is not there yet is an empty one that the first save creates.
+        m_matchesFile = IsMissing(m_path);
+        return m_matchesFile ? 1 : 0;
+    }
     const PatternLayout& layout = m_rules.layout;
     try {
         std::vector<std::string> lines = CMasterText::SplitLines(text);

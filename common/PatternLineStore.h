@@ -19,6 +19,10 @@ struct PatternMasterRules {
     PatternLayout layout;  // the field counts a stored line may have
     bool progressOnLoad;   // the load shows a progress window
     int pathLimit;         // bytes of the path the store keeps (0: all of it)
+    // True: a master that does not exist loads as an empty one (1), and one that exists but
+    // cannot be read is refused (0) with a store that refuses every change, so that no save
+    // writes over it. False: both leave the store as it was and give 0.
+    bool missingIsEmpty = false;
 };
 
 class CPatternLineStore : public CProgressTask {
@@ -32,7 +36,8 @@ public:
 
     // Reads the master at path (under a progress window when the rules ask for one): 1 loaded
     // (an empty file loads no pattern), 0 not loaded. A file that cannot be read leaves the store
-    // as it was (the path is taken all the same, so that a first save creates the file). A line
+    // as it was (the path is taken all the same, so that a first save creates the file), unless
+    // the rules say how a missing or unreadable master loads. A line
     // of neither field count of the layout stops the load with 0: the lines before it stay
     // usable, but the store refuses every change, so that the file keeps the lines not loaded.
     int Load(const std::string& path);

@@ -10,26 +10,7 @@
 
 namespace {
 
-constexpr char kReadingTitle[] = "読込中です．．．";
 constexpr char kEndOfFile = '\x1A';
-
-int ReadResultOf(CutResult cut) {
-    switch (cut) {
-        case CutResult::kOk:
-            return kReadOk;
-        case CutResult::kNoLines:
-            return kReadNoLines;
-        case CutResult::kTooManyLines:
-            return kReadTooManyLines;
-        case CutResult::kLineTooLong:
-            return kReadLineTooLong;
-        case CutResult::kBadRecordSize:
-            return kReadBadRecordSize;
-        case CutResult::kBadRecordLength:
-            return kReadBadRecordLength;
-    }
-    return kReadFailed;
-}
 
 const char* SeparatorOf(int fileClass) {
     return fileClass == 1 ? "," : fileClass == 4 ? " " : "\t";
@@ -103,7 +84,7 @@ CReadEngine::CReadEngine(const ReaderProfile& profile) : m_reader(profile) {
 
 CReadEngine::CReadEngine(const ReaderProfile& profile, CApMsgInfoList* messages, HWND parent,
                          const CAbortQuestions& questions, const ProgressDialogIds& dialog)
-    : CProgressTask(messages, parent, questions, dialog), m_reader(profile) {
+    : CLineReadTask(messages, parent, questions, dialog), m_reader(profile) {
     SetReadSettings({});
 }
 
@@ -158,56 +139,12 @@ int CReadEngine::ReadRecords(const std::string& path) {
     m_totals.Reset();
     m_reader.ResetErrorCount();
     m_reader.ResetWarnings();
-    m_faultLine = 0;
-
-    m_progressShown = ShowProgress(kReadingTitle, nullptr) != 0;
-    SetRange(0, m_reader.Profile().limits.maxLines + 1);
-    int result = kReadOk;
-    try {
-        result = LoadLines(path);
-        SetRange(0, static_cast<int>(m_lines.size()) + 1);
-        if (m_progressShown && PumpMessages() != 0) result = kReadCancelled;
-        if (result == kReadOk) result = ConvertLines();
-    } catch (const std::exception&) {
-        result = kReadFailed;  // no memory for the records: the read could not be done
-    }
-    CloseProgress();
-    m_progressShown = false;
-
-    m_lines = {};
-    m_text = {};
-    return result;
-}
-
-bool CReadEngine::IsCancelled(int position) {
-    return m_progressShown && Step(position) != 0;
+    return ReadLines(path, m_reader.Profile().limits.maxLines);
 }
 
 int CReadEngine::LoadLines(const std::string& path) {
-    m_lines.clear();
-    switch (CFileAccess(path).ReadAll(m_text)) {
-        case CFileAccess::kOk:
-            break;
-        case CFileAccess::kCannotOpen:
-            return kReadCannotOpen;
-        default:
-            return kReadFailed;
-    }
-    if (m_text.empty()) return kReadEmptyFile;
-    if (m_text.size() > 1 && m_text.back() == kEndOfFile) m_text.pop_back();
-
-    LineLimits limits = m_reader.Profile().limits;
-    CutResult cut;
-    if (IsFixedLength()) {
-        cut = CutFixedRecords(m_text, m_settings.recordLength, limits, m_lines, &m_faultLine);
-    } else {
-        // Lines above the data row do not count against the limit.
-        if (m_settings.dataRow > 1) limits.maxLines += m_settings.dataRow - 1;
-        cut = CutSeparatedLines(m_text, limits, m_lines, &m_faultLine);
-    }
-    int result = ReadResultOf(cut);
-    if (result == kReadOk && m_lines.empty()) result = kReadNoRecords;
-    return result;
+    return LoadFile(path, IsFixedLength(), m_settings.recordLength, m_settings.dataRow,
+                    m_reader.Profile().limits);
 }
 
 int CReadEngine::ConvertLines() {
@@ -220,8 +157,9 @@ int CReadEngine::ConvertLines() {
 
     const ItemCheckContext context = CheckContext(m_settings.kind);
     int serial = 0;
-    for (size_t i = first; i < m_lines.size(); ++i) {
-        const std::string_view line = m_lines[i];
+    const std::vector<std::string_view>& lines = Lines();
+    for (size_t i = first; i < lines.size(); ++i) {
+        const std::string_view line = lines[i];
         // An empty line (spreadsheets end their files with one) or one of blanks holds nothing
         // to lose: it makes no record.
         const bool noData = !IsFixedLength() && HoldsNoData(line);
@@ -238,7 +176,7 @@ int CReadEngine::ConvertLines() {
         if (IsCancelled(static_cast<int>(i) + 2)) return kReadCancelled;
     }
 
-    if (serial == 0) return first >= m_lines.size() ? kReadNoLines : kReadNoRecords;
+    if (serial == 0) return first >= lines.size() ? kReadNoLines : kReadNoRecords;
     return kReadOk;
 }
 

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "common/ItemReader.h"
+#include "common/LineReadTask.h"
 #include "common/PatternEntry.h"
 #include "common/PatternItems.h"
 #include "common/ProgressTask.h"
@@ -50,7 +51,7 @@ std::vector<ItemPlace> SeparatedItemPlaces(const CPatternItemFields& fields);
 ReadSettings CombineReadSettings(const ReadSettings* fixed, const ReadSettings* delim,
                                  const CPatternEntry* entry);
 
-class CReadEngine : public CProgressTask {
+class CReadEngine : public CLineReadTask {
 public:
     static constexpr int kMaxCount = CItemTotals::kMaxCount;
     static constexpr std::uint64_t kMaxTotal = CItemTotals::kMaxTotal;
@@ -87,9 +88,6 @@ public:
     int HasWarnings() const { return m_reader.HasWarnings() ? 1 : 0; }
     int GetErrorCount() const { return m_reader.ErrorCount(); }
     void ResetErrorCount() { m_reader.ResetErrorCount(); }
-    // Number (from 1) of the line or record behind kReadLineTooLong or kReadBadRecordSize,
-    // 0 when the result names none.
-    int GetFaultLine() const { return m_faultLine; }
 
     // Line lineNumber (from 1) of the first kSampleBytes of the file, split at CR LF. status:
     // 0, a CFileAccess read code, or kSampleNoLineBreak (the text is then empty).
@@ -114,22 +112,16 @@ protected:
     CItemReader& Reader() { return m_reader; }
 
 private:
-    int LoadLines(const std::string& path);
-    int ConvertLines();
+    int LoadLines(const std::string& path) override;
+    int ConvertLines() override;
     ItemCheckContext CheckContext(int recordKind) const;
     bool IsFixedLength() const { return m_settings.fileClass == kFixedLengthFile; }
-    bool IsCancelled(int position);
 
     ReadSettings m_settings;
     std::array<AccountTypeCode, 4> m_accountTable{};  // views into m_settings.accountCodes
 
-    std::string m_text;                     // the whole file while it is read
-    std::vector<std::string_view> m_lines;  // lines or records, views into m_text
-
     CItemReader m_reader;
     CItemTotals m_totals;
-    int m_faultLine = 0;
-    bool m_progressShown = false;
 };
 
 // A tool's engine over its data set: the records of a read go into the set's list of details,

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <span>
 
+#include "common/ItemSpec.h"
+
 namespace tx {
 
 // Every item carries a 16-bit valid flag beside its text: 0 in error, anything else valid. The
@@ -46,6 +48,15 @@ enum class TaxChars {
     kFlag,       // one of ' ', '0', '1'
 };
 
+// The sets of counts and amounts a pattern switches on (its three item-set flags, in order).
+enum ItemSet : int {
+    kNoItemSet = -1,  // items 0-3, always read
+    kSalarySet = 0,   // 給与税件数, 給与税額
+    kRetirementSet,   // 退職税件数, 退職税額 and the four 退職明細 items
+    kPaymentSet,      // 納入件数, 納税額
+};
+inline constexpr int kItemSetCount = 3;
+
 struct TaxItemSpec {
     const char* label;  // as the grid titles, the settings screens and the lists show it
     int width;          // bytes the detail keeps and the output record takes
@@ -53,10 +64,17 @@ struct TaxItemSpec {
     // How the reader finishes a text that is not empty: right-padded with spaces, or
     // left-padded with '0', to the width.
     bool zeroPadded;
+    ItemSet set = kNoItemSet;  // the set that puts the item in use
+    // The reader removes every ',' (digits grouped by thousands) before the check.
+    bool commasRemoved = false;
 };
 
 std::span<const TaxItemSpec> TaxItems();
 const TaxItemSpec& TaxItemAt(int item);
+// The items as the shared pattern classes read them: the length field of a fixed-length
+// pattern is as wide as the item; the municipality code is always placed, every other item may
+// be left out of a pattern.
+std::span<const ItemSpec> PatternItems();
 constexpr bool IsNumericItem(int item) {
     return item >= kFirstNumericItem && item < kItemCount;
 }

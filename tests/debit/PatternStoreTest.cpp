@@ -16,8 +16,11 @@ namespace db {
 namespace {
 
 using kortest::ReadBytes;
-using Fields = std::vector<std::string>;
 using Names = std::vector<std::string>;
+using xftest::Cut;
+using xftest::Fields;
+using xftest::FieldsOf;
+using xftest::Line;
 using xftest::NamesOf;
 
 // The fields of a stored 36-field fixed-length line (field n at [n - 1]).
@@ -40,22 +43,6 @@ Fields DelimFields(const std::string& name = "TABﾃｽﾄ") {
     }
     for (const char* o : {"2", "1", "", "", "1", "2", "3", "9", "3", "1", "3", "4"})
         f.push_back(o);
-    return f;
-}
-
-std::string Line(const Fields& f) {
-    return CMasterText::FormatFields(f);
-}
-
-Fields Cut(Fields f, size_t n) {
-    f.resize(n);
-    return f;
-}
-
-// The pattern's fields by their numbers, 1 to 36.
-Fields FieldsOf(const CPatternBase& p) {
-    Fields f;
-    for (int n = 1; n <= 36; ++n) f.push_back(p.GetField(n));
     return f;
 }
 
@@ -110,20 +97,9 @@ TEST_F(DebitPatternStoreTest, OlderLinesTakeTheDefaultsAndAreSavedWithAllFields)
         {"separated, data format 2", noTitle, {"1", "1", "0", "1"}},
     };
     for (const Case& c : cases) {
-        SetUp();
-        ASSERT_EQ(LoadFrom(Line(Cut(c.fields, 32)) + "\r\n"), 1) << c.name;
-        const bool fixed = c.fields[2] == "03";
-        const CPatternBase* p = fixed ? static_cast<const CPatternBase*>(store.GetFixedPattern(0))
-                                      : store.GetDelimPattern(0);
-        ASSERT_NE(p, nullptr) << c.name;
         Fields expected = Cut(c.fields, 32);
         expected.insert(expected.end(), c.options.begin(), c.options.end());
-        EXPECT_EQ(FieldsOf(*p), expected) << c.name;
-
-        const int saved = fixed ? store.SaveFixed(0, *store.GetFixedPattern(0))
-                                : store.SaveDelim(0, *store.GetDelimPattern(0));
-        ASSERT_EQ(saved, 1) << c.name;
-        EXPECT_EQ(ReadBytes(path), Line(expected) + "\r\n") << c.name;
+        ExpectReadAndSavedAs(Line(Cut(c.fields, 32)), c.fields[2] == "03", expected, c.name);
     }
 }
 

@@ -9,9 +9,29 @@
 #include <string>
 #include <vector>
 
+#include "common/MasterText.h"
+#include "common/PatternBase.h"
 #include "support/TestPaths.h"
 
 namespace xftest {
+
+// The fields of a stored pattern line, and the line of fields.
+using Fields = std::vector<std::string>;
+inline std::string Line(const Fields& fields) {
+    return CMasterText::FormatFields(fields);
+}
+// The first n fields.
+inline Fields Cut(Fields fields, size_t n) {
+    fields.resize(n);
+    return fields;
+}
+// Every field of a pattern's line, in line order.
+inline Fields FieldsOf(const CPatternBase& p) {
+    Fields fields;
+    for (int i = 0; i < p.Layout().fieldCount; ++i)
+        fields.push_back(p.GetField(p.Layout().firstFieldNumber + i));
+    return fields;
+}
 
 template <class Store>
 class MasterStoreTest : public testing::Test {
@@ -25,6 +45,24 @@ protected:
     int LoadFrom(const std::string& text) {
         EXPECT_TRUE(kortest::WriteBytes(path, text));
         return store.Load(path);
+    }
+
+    // A pattern store's test: loads the one stored line, parses it in its shape, expects the
+    // pattern's fields to be expected, saves it back in place and expects the master to hold
+    // expected as its one line.
+    void ExpectReadAndSavedAs(const std::string& line, bool fixed, const Fields& expected,
+                              const char* name) {
+        SetUp();
+        ASSERT_EQ(LoadFrom(line + "\r\n"), 1) << name;
+        const CPatternBase* p = fixed ? static_cast<const CPatternBase*>(store.GetFixedPattern(0))
+                                      : store.GetDelimPattern(0);
+        ASSERT_NE(p, nullptr) << name;
+        EXPECT_EQ(FieldsOf(*p), expected) << name;
+
+        const int saved = fixed ? store.SaveFixed(0, *store.GetFixedPattern(0))
+                                : store.SaveDelim(0, *store.GetDelimPattern(0));
+        ASSERT_EQ(saved, 1) << name;
+        EXPECT_EQ(kortest::ReadBytes(path), Line(expected) + "\r\n") << name;
     }
 
     std::string dir, path;

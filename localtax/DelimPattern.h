@@ -1,0 +1,14 @@
+#pragma once
+// A pattern of the fourteen local-tax items for lines separated by comma, TAB or space.
+#include "common/DelimPatternBase.h"
+#include "localtax/PatternBase.h"
+#include "localtax/TaxItems.h"
+
+namespace tx {
+
+class CDelimPattern : public CDelimPatternBase {
+public:
+    CDelimPattern() : CDelimPatternBase(PatternItems(), kPatternLayout) {}
+};
+
+}  // namespace tx
