@@ -18,6 +18,18 @@ constexpr std::array<const char*, 3> kTitles = {
 };
 constexpr int kDateColumn = 126;
 
+// The group block below the first rule: two lines of three header items, each its label and
+// its value (the dates as FormatDate shows them).
+struct GroupBlockCell {
+    int item;
+    int labelColumn;
+    int valueColumn;
+};
+constexpr GroupBlockCell kGroupBlock[2][3] = {
+    {{kConsignorCode, 4, 18}, {kPayerName, 56, 68}, {kPaymentDate, 143, 154}},
+    {{kBranchNumber, 4, 18}, {kAddress, 56, 68}, {kPaymentMonth, 143, 154}},
+};
+
 // The body's lines stand closer than the header's: 30 % of a line between them.
 constexpr int kBodyGapTenths = 3;
 
@@ -228,22 +240,17 @@ int CListPrinter::PrintPageHeader(int page, const CTaxGroup& group, Metrics& bod
     y += 2 * step;
     PrintRule(m, y + g / 2);
     y += step;
-    PrintCells(m, y,
-               {{4, "委託者コード"},
-                {18, group.Header(kConsignorCode)},
-                {56, "依頼人名"},
-                {68, group.Header(kPayerName)},
-                {143, "納入指定日"},
-                {154, FormatDate(group.Header(kPaymentDate))}});
+    for (const auto& line : kGroupBlock) {
+        for (const GroupBlockCell& cell : line) {
+            const std::string& value = group.Header(cell.item);
+            const bool date = cell.item == kPaymentDate || cell.item == kPaymentMonth;
+            PrintCells(m, y,
+                       {{cell.labelColumn, HeaderItems()[static_cast<size_t>(cell.item)].label},
+                        {cell.valueColumn, date ? FormatDate(value) : value}});
+        }
+        y += step;
+    }
     y += step;
-    PrintCells(m, y,
-               {{4, "店番"},
-                {18, group.Header(kBranchNumber)},
-                {56, "住所"},
-                {68, group.Header(kAddress)},
-                {143, "納入月"},
-                {154, FormatDate(group.Header(kPaymentMonth))}});
-    y += 2 * step;
     PrintRule(m, y + g / 2);
     return y + step;
 }
