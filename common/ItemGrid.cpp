@@ -61,17 +61,8 @@ bool FillItemCells(CVSFlexGrid& grid, int row, int firstCol, const CItemRecord& 
 }
 
 void CItemGridHelper::AttachGrid(CVSFlexGrid* grid, int mode, RecordSource records) {
-    m_grid = grid;
     m_records = std::move(records);
-    m_mode = mode;
-    m_hidden.fill(false);
-    m_hidden[kColListIndex] = true;
-    m_hidden[kColDelete] = mode == kModeErrorFree;
-}
-
-void CItemGridHelper::SetupColumns() {
-    if (!m_grid) return;
-    SetupGridColumns(*m_grid, m_columns, std::span<const bool>(m_hidden).first(m_columns.size()));
+    AttachTo(grid, mode, mode == kModeErrorFree);
 }
 
 bool CItemGridHelper::GetErrorFlags(const CItemRecord& record, std::span<bool> flags) {
@@ -85,39 +76,27 @@ bool CItemGridHelper::GetErrorFlags(const CItemRecord& record, std::span<bool> f
 }
 
 int CItemGridHelper::Fill() {
-    if (!m_grid || !m_records) return kNothingToFill;
+    if (!Grid() || !m_records) return kNothingToFill;
     const std::vector<const CItemRecord*> records = m_records();
     if (records.empty()) return kNoRows;
-    // Nothing is drawn while the rows go in; the grid redraws once at the end.
-    const bool redraw = m_grid->Redraw();
-    m_grid->SetRedraw(false);
-    FillRecordRows(records);
-    if (m_grid->Rows() <= 1) {
-        m_grid->SetRedraw(redraw);
-        return kNoRows;
-    }
-    m_grid->SetRow(1);
-    m_grid->SetCol(0);
-    m_grid->SetEditable(CVSFlexGrid::kEditKeyboardMouse);
-    m_grid->SetRedraw(redraw);
-    return kFilled;
+    return FillRows([&] {
+        FillRecordRows(records);
+        return true;
+    });
 }
 
 void CItemGridHelper::FillRecordRows(ItemRecordSpan records) {
-    if (!m_grid) return;
+    CVSFlexGrid* const grid = Grid();
+    if (!grid) return;
+    const int mode = Mode();
     int position = 0;
     for (const CItemRecord* record : records) {
         const int index = position++;
         const bool flagged = record->HasFieldError();
-        if ((m_mode == kModeErrorFree && flagged) || (m_mode == kModeFlagged && !flagged)) {
+        if ((mode == kModeErrorFree && flagged) || (mode == kModeFlagged && !flagged)) {
             continue;
         }
-        const int row = m_grid->Rows();
-        m_grid->SetRows(row + 1);
-        m_grid->SetTextMatrix(row, kColSerial, std::to_string(record->serial));
-        m_grid->SetTextMatrix(row, kColListIndex, std::to_string(index));
-        m_grid->SetCell(CVSFlexGrid::kCellChecked, row, kColDelete,
-                        record->deleteFlag == 1 ? CVSFlexGrid::kChecked : CVSFlexGrid::kUnchecked);
-        FillItemCells(*m_grid, row, kFirstItemCol, *record);
+        const int row = AppendRow(record->serial, index, record->deleteFlag == 1);
+        FillItemCells(*grid, row, kFirstItemCol, *record);
     }
 }

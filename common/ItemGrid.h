@@ -36,26 +36,13 @@ bool FillItemCells(CVSFlexGrid& grid, int row, int firstCol, const CItemRecord& 
 // and one column per item of the tool's table, one row per record that the display mode admits,
 // the cells of flagged items yellow. A tool's helper gives its columns, attaches its data set
 // and hides what its grid hides beyond that.
-class CItemGridHelper {
+class CItemGridHelper : public CDetailGridBase {
 public:
     // Which records get a row.
     static constexpr int kModeErrorFree = 1;  // records without any flagged item (check screen)
     static constexpr int kModeAll = 2;
     static constexpr int kModeFlagged = 3;  // records with at least one flagged item
 
-    // Results of Fill.
-    static constexpr int kFilled = 0;
-    static constexpr int kNothingToFill = 1;  // no grid or no data set
-    static constexpr int kNoRows = 3;         // no record, or none that the mode admits
-
-    // The columns; the items are shown in columns kFirstItemCol.. in item order.
-    static constexpr int kColSerial = 0;
-    static constexpr int kColListIndex = 1;  // position in the data set's list, from 0 (hidden)
-    static constexpr int kColDelete = 2;
-    static constexpr int kFirstItemCol = 3;
-
-    // Empties the grid and sets up the title row and the columns.
-    void SetupColumns();
     // Adds the rows; kFilled, kNothingToFill or kNoRows. Filled, the grid is editable and its
     // current cell is (1, 0).
     int Fill();
@@ -69,22 +56,16 @@ protected:
     using RecordSource = std::function<std::vector<const CItemRecord*>()>;
 
     // The leading columns, then one column per item of items.
-    explicit CItemGridHelper(std::span<const ItemSpec> items) : m_columns(ItemGridColumns(items)) {}
+    explicit CItemGridHelper(std::span<const ItemSpec> items)
+        : CDetailGridBase(ItemGridColumns(items)) {}
 
     // Stores the grid, the mode and the data set's records (empty: no data set) and shows
     // every column but the list position and, in the error-free mode, the delete box.
     void AttachGrid(CVSFlexGrid* grid, int mode, RecordSource records);
-    void HideColumn(int col) { m_hidden.at(static_cast<size_t>(col)) = true; }
 
     // One row per record the mode admits, its list position counting every record.
     void FillRecordRows(ItemRecordSpan records);
 
 private:
-    static constexpr size_t kMaxColumns = 32;
-
-    std::vector<GridColumnSpec> m_columns;
     RecordSource m_records;
-    CVSFlexGrid* m_grid = nullptr;
-    int m_mode = 0;
-    std::array<bool, kMaxColumns> m_hidden{};
 };

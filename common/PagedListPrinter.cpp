@@ -50,11 +50,11 @@ SYSTEMTIME CPagedListPrinter::LocalTimeOf(std::int64_t seconds) {
     return local;
 }
 
-bool CPagedListPrinter::BeginList() {
-    if (!OpenDefaultPrinter()) return false;
+CPagedListPrinter::ListStart CPagedListPrinter::StartList() {
+    if (!OpenDefaultPrinter()) return ListStart::kNoPrinter;
     // A printer that keeps its own paper settings still prints the list.
     SetPaper(DMORIENT_LANDSCAPE, DMPAPER_A4);
-    return StartDoc(kDocumentName) > 0;
+    return StartDoc(kDocumentName) > 0 ? ListStart::kOpen : ListStart::kNoJob;
 }
 
 BOOL CPagedListPrinter::PrintPages(int progressRange, const PagePrinter& printPage) {

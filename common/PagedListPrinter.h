@@ -26,11 +26,13 @@ public:
     };
 
     // The layout unit of a page. A column is the width of "0" in the 9-point body font; a
-    // line its height; the gap between lines 40 % of a line, truncated.
+    // line its height; the gap between lines a share of a line (40 % unless a list says
+    // otherwise), truncated.
     struct Metrics {
         int charW = 0;
         int lineH = 0;
-        int Gap() const { return lineH * 4 / 10; }
+        int gapTenths = 4;
+        int Gap() const { return lineH * gapTenths / 10; }
         int Step() const { return lineH + Gap(); }
         int X(int column) const { return column * charW; }
     };
@@ -75,9 +77,13 @@ protected:
     // Prints the next row of a list with its first line at y; false when no row is left.
     using RowPrinter = std::function<bool(int y)>;
 
-    // Opens the default printer, A4 landscape, and the job; false when the printer cannot be
-    // opened or the job cannot be started.
-    bool BeginList();
+    // How opening a list job went.
+    enum class ListStart { kOpen, kNoPrinter, kNoJob };
+    // Opens the default printer, A4 landscape, and the job: kNoPrinter when the printer cannot
+    // be opened, kNoJob when the job cannot be started.
+    ListStart StartList();
+    // StartList, true when the job is open.
+    bool BeginList() { return StartList() == ListStart::kOpen; }
     // Prints pages 1, 2, ... until one is the last, each between StartPage and EndPage, then
     // closes the job: TRUE when it closed. A page that the printer does not start or end
     // abandons the job: FALSE. With progressRange >= 0 the progress window ("印刷中です．．．",

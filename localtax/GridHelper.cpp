@@ -1,0 +1,164 @@
+#include "localtax/GridHelper.h"
+
+#include <cstdlib>
+#include <iterator>
+#include <vector>
+
+#include "common/StrUtil.h"
+#include "framework/VSFlexGrid.h"
+
+namespace tx {
+
+namespace {
+
+constexpr int kText = CVSFlexGrid::kTypeText;
+constexpr int kLeft = CVSFlexGrid::kAlignLeft;
+constexpr int kRight = CVSFlexGrid::kAlignRight;
+
+constexpr GridColumnSpec kColumns[CGridHelper::kColumnCount] = {
+    {"通番", kText, 500, kRight},
+    {"ID", kText, 500, CVSFlexGrid::kAlignCenter},
+    {"削除", CVSFlexGrid::kTypeCheckBox, 500, CVSFlexGrid::kAlignCenter},
+    {"市区町村ｺｰﾄﾞ", kText, 1200, kLeft},
+    {"市区町村名", kText, 1500, kLeft},
+    {"指定番号", kText, 1500, kLeft},
+    {"異動", kText, 500, kRight},
+    {"給与税件数", kText, 1000, kRight},
+    {"給与税額", kText, 1150, kRight},
+    {"退職税件数", kText, 1000, kRight},
+    {"退職税額", kText, 1150, kRight},
+    {"納入件数", kText, 1000, kRight},
+    {"納税額", kText, 1150, kRight},
+    {"退職明細退職人員", kText, 1550, kRight},
+    {"退職明細退職手当等支払金額", kText, 2450, kRight},
+    {"退職明細市区町村民税額", kText, 2100, kRight},
+    {"退職明細都道府県民税額", kText, 2100, kRight},
+};
+
+// The first row after the title row. The rows of group k start at k x 500 + 1 when every group
+// before it showed its 500 details, as the output groups do; a shorter group is followed at
+// once by the next.
+constexpr int kFirstDataRow = 1;
+
+// Leading zeros go, but a "0" before a blank stays and a text of zeros only keeps one; a text
+// of one character or none is left alone.
+std::string StripLeadingZerosKeepZero(std::string_view text) {
+    if (text.size() <= 1) return std::string(text);
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '0') return std::string(text.substr(i));
+        if (i + 1 == text.size()) return "0";
+        const char next = text[i + 1];
+        if (next == ' ') return std::string(text.substr(i));
+        if (next != '0') return std::string(text.substr(i + 1));
+    }
+    return std::string(text);
+}
+
+// The digits read as a 64-bit number, printed with a comma every three digits.
+std::string FormatInt64(const std::string& digits) {
+    const long long value = std::strtoll(digits.c_str(), nullptr, 10);
+    return CStrUtil::FormatThousands(std::to_string(value));
+}
+
+}  // namespace
+
+CGridHelper::CGridHelper()
+    : CDetailGridBase(std::vector<GridColumnSpec>(std::begin(kColumns), std::end(kColumns))) {}
+
+void CGridHelper::Attach(CDataSet* dataSet, CVSFlexGrid* grid, int mode) {
+    m_dataSet = dataSet;
+    AttachTo(grid, mode, mode == kModeValid);
+}
+
+int CGridHelper::Fill() {
+    if (!Grid() || Mode() == 0 || !m_dataSet) return kNothingToFill;
+    return FillRows([this] {
+        for (const auto& group : m_dataSet->groups) {
+            if (group->details.empty()) return false;
+            FillGroupRows(group->details);
+        }
+        return true;
+    });
+}
+
+bool CGridHelper::GetErrorFlags(const CDetailRecord& detail,
+                                std::array<ItemStatus, kColumnCount>& states) {
+    for (int item = 0; item < kItemCount; ++item) {
+        states[static_cast<size_t>(kFirstItemCol + item)] = detail.Status(item);
+    }
+    return detail.error != 0;
+}
+
+std::string CGridHelper::CellText(int item, std::string_view text, ItemStatus status) {
+    if (item == kMunicipalityCode) return std::string(text);
+    if (!IsNumericItem(item)) return CStrUtil::TrimRight(text, " ");
+    if (status == kStatusError) {
+        std::string shown = StripLeadingZerosKeepZero(text);
+        return !text.empty() && shown.empty() ? "0" : shown;
+    }
+    if (text.empty()) return std::string();
+    std::string digits = CStrUtil::TrimLeft(text, "0");
+    if (digits.empty()) digits = "0";
+    // The retirees (three digits at most) go without a comma.
+    return item == kRetirees ? digits : FormatInt64(digits);
+}
+
+void CGridHelper::FillGroupRows(const CDetailObList& details) {
+    CVSFlexGrid* const grid = Grid();
+    const int mode = Mode();
+    std::array<ItemStatus, kColumnCount> states{};
+    int position = 0;
+    for (const auto& detail : details) {
+        const int index = position++;
+        const bool inError = GetErrorFlags(*detail, states);
+        if ((mode == kModeValid && inError) || (mode == kModeErrors && !inError)) continue;
+        // A checked 削除 box means the detail is not output.
+        const int row = AppendRow(detail->serial, index, detail->output != 1);
+        for (int item = 0; item < kItemCount; ++item) {
+            const int col = kFirstItemCol + item;
+            const ItemStatus status = states[static_cast<size_t>(col)];
+            grid->SetTextMatrix(row, col, CellText(item, detail->Text(item), status));
+            MarkCell(row, col, status);
+        }
+    }
+}
+
+void CGridHelper::MarkCell(int row, int col, ItemStatus status) {
+    if (status == kStatusRead) return;
+    CVSFlexGrid* const grid = Grid();
+    grid->SetRow(row);
+    grid->SetCol(col);
+    if (status == kStatusError) {
+        grid->SetCellBackColor(kErrorColor);
+    } else if (status == kStatusCorrected) {
+        grid->SetCellBackColor(kCorrectedColor);
+    }
+}
+
+CGridHelper::Row CGridHelper::ReadRow(const CVSFlexGrid& grid, int row) {
+    Row out;
+    const std::string position = grid.TextMatrix(row, kColPosition);
+    char* end = nullptr;
+    const long value = std::strtol(position.c_str(), &end, 10);
+    if (!position.empty() && *end == '\0' && value >= 0) out.position = static_cast<int>(value);
+    out.deleteTicked = grid.Cell(CVSFlexGrid::kCellChecked, row, kColDelete) ==
+                       CVSFlexGrid::kChecked;
+    for (int item = 0; item < kItemCount; ++item) {
+        out.texts[static_cast<size_t>(item)] = grid.TextMatrix(row, kFirstItemCol + item);
+    }
+    return out;
+}
+
+CDetailRecord* CGridHelper::DetailOfRow(const CVSFlexGrid& grid, int row, CTaxGroup& group) {
+    if (row < kFirstDataRow || row >= grid.Rows()) return nullptr;
+    const int position = ReadRow(grid, row).position;
+    if (position < 0 || static_cast<size_t>(position) >= group.details.size()) return nullptr;
+    return group.details[static_cast<size_t>(position)].get();
+}
+
+bool CGridHelper::IsErrorCell(const CVSFlexGrid& grid, int row, int col) {
+    return static_cast<COLORREF>(grid.Cell(CVSFlexGrid::kCellBackColor, row, col)) ==
+           kErrorColor;
+}
+
+}  // namespace tx
