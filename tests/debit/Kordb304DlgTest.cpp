@@ -173,7 +173,9 @@ TEST_P(Db304CheckTest, MessageAndFocus) {
     if (c.inError != 0 && IsWindowVisible(screen.Item(c.inError))) {
         EXPECT_EQ(kortest::FocusedId(hwnd), c.inError);
     }
-    if (c.selected >= 0) EXPECT_EQ(screen.ListBox(IDC_DB304_ITEM_LIST).GetCurSel(), c.selected);
+    if (c.selected >= 0) {
+        EXPECT_EQ(screen.ListBox(IDC_DB304_ITEM_LIST).GetCurSel(), c.selected);
+    }
     EXPECT_EQ(StoredLines().size(), 2u);
 }
 
