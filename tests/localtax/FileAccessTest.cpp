@@ -13,16 +13,10 @@ namespace tx {
 namespace {
 
 using kortest::FolderEntries;
+using kortest::HoldOpen;
 using kortest::ReadBytes;
 using kortest::ScratchDirOfTest;
 using kortest::WriteBytes;
-
-// Another program's handle on a file.
-kor::UniqueFile HoldOpen(const std::string& path) {
-    return kor::UniqueFile(CreateFileW(kor::ToWide(path).c_str(), GENERIC_READ,
-                                       FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                       0, nullptr));
-}
 
 TEST(TaxFileAccess, ReadCodes) {
     const std::string dir = ScratchDirOfTest();
