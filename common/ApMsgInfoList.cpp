@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "common/FileAccess.h"
+#include "common/PathNames.h"
 #include "common/StrUtil.h"
 #include "framework/MessageSeam.h"
 
@@ -127,6 +128,13 @@ std::string CApMsgInfoList::FormatMessage(int id, const char* word1, const char*
                                           const char* word3, const char* word4, const char* word5) {
     std::string text = GetText(id);
     if (text == kUnknownId) return text;
+    std::string fileName;
+    if (id == m_fileNameWordId && word1) {
+        const std::string_view path = word1;
+        const size_t backslash = kor::LastBackslash(path);
+        fileName = backslash == std::string_view::npos ? path : path.substr(backslash + 1);
+        word1 = fileName.c_str();
+    }
     const char* const words[] = {word1, word2, word3, word4, word5};
     int count = 5;
     while (count > 0 && !words[count - 1]) --count;

@@ -35,7 +35,12 @@ public:
 
     size_t Count() const { return m_entries.size(); }
 
+    // The message whose first word is a path shown as its file name only (the part after the
+    // last "\"); -1, the start value, for none.
+    void SetFileNameWord(int id) { m_fileNameWordId = id; }
+
 private:
+    int m_fileNameWordId = -1;
     int m_lastType = 0;
     int m_lastIcon = 0;
     std::vector<std::unique_ptr<CApMsgInfo>> m_entries;

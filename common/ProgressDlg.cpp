@@ -8,6 +8,7 @@
 namespace {
 // The title of the print jobs; their abort question is another one.
 constexpr char kPrintingTitle[] = "印刷中です．．．";
+constexpr char kConvertingTitle[] = "変換中．．．";
 }  // namespace
 
 CProgressDlg::CProgressDlg(CApMsgInfoList* messages, HWND parent, const CAbortQuestions& questions,
@@ -72,8 +73,8 @@ int CProgressDlg::ShowMessage(int id, const char* word1, const char* word2, cons
     return m_messages->ShowMessage(GetSafeHwnd(), id, word1, word2, word3, word4, word5);
 }
 
-void CProgressDlg::DisableCancel() {
-    EnableItem(m_ids.abort, false);
+void CProgressDlg::EnableCancel(bool enable) {
+    EnableItem(m_ids.abort, enable);
 }
 
 bool CProgressDlg::OnCommand(int id, int code, HWND) {
@@ -88,8 +89,10 @@ void CProgressDlg::OnBtnAbort() {
         m_cancel = 1;
         return;
     }
-    const int answer = GetItemText(m_ids.title) == kPrintingTitle
-                           ? ShowMessage(m_questions.printing)
+    const std::string title = GetItemText(m_ids.title);
+    const int answer = title == kPrintingTitle ? ShowMessage(m_questions.printing)
+                       : m_questions.converting && title == kConvertingTitle
+                           ? ShowMessage(m_questions.converting, "変換")
                            : ShowMessage(m_questions.other, "読込");
     if (answer == IDOK) m_cancel = 1;
 }

@@ -31,7 +31,8 @@ public:
     int ShowMessage(int id, const char* word1 = nullptr, const char* word2 = nullptr,
                     const char* word3 = nullptr, const char* word4 = nullptr,
                     const char* word5 = nullptr);
-    void DisableCancel();
+    void DisableCancel() { EnableCancel(false); }
+    void EnableCancel(bool enable);
 
 protected:
     BOOL OnInitDialog() override;

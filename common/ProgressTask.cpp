@@ -75,8 +75,8 @@ int CProgressTask::Step(int position) {
     return due ? PumpMessages() : 0;
 }
 
-void CProgressTask::DisableCancel() {
-    if (m_dialog) m_dialog->DisableCancel();
+void CProgressTask::EnableCancel(bool enable) {
+    if (m_dialog) m_dialog->EnableCancel(enable);
 }
 
 void CProgressTask::ShowProgressWindow() {

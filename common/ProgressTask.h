@@ -10,10 +10,12 @@ class CProgressDlg;
 
 // The questions the abort button asks before a job stops, as ids of the tool's message table:
 // one while the title line reads "印刷中です．．．", the other, with the word "読込", during any
-// other job.
+// other job. A tool that asks otherwise while converting ("変換中．．．") gives that id too; it
+// is asked with the word "変換".
 struct CAbortQuestions {
     int printing = 0;
     int other = 0;
+    int converting = 0;  // 0: the other question
 };
 
 // The progress dialog's template and the ids of its title line, bar, sub-line and abort button.
@@ -48,7 +50,9 @@ public:
     // at most every few tens of milliseconds; returns the cancel flag as PumpMessages does
     // (0 between pumps). Cheap enough to call once per line of a 50,000-line file.
     int Step(int position);
-    void DisableCancel();
+    void DisableCancel() { EnableCancel(false); }
+    // Enables or disables the abort button of the dialog shown.
+    void EnableCancel(bool enable);
     void ShowProgressWindow();
     int CloseProgress();
 

@@ -1,5 +1,6 @@
 #include "common/StrUtil.h"
 
+#include <cstdlib>
 #include <cstring>
 
 #include "framework/Cp932.h"
@@ -29,6 +30,16 @@ int CStrUtil::PadLeft(char* buffer, const char* fill, int width) {
     padded += text;
     std::memcpy(buffer, padded.c_str(), padded.size() + 1);
     return 1;
+}
+
+void CStrUtil::PadRight(char* buffer, const char* fill, int width) {
+    if (!buffer || !fill || !*fill || width < 0) return;
+    const size_t fillLen = std::strlen(fill);
+    size_t length = std::strlen(buffer);
+    while (length + fillLen <= static_cast<size_t>(width)) {
+        std::memcpy(buffer + length, fill, fillLen + 1);
+        length += fillLen;
+    }
 }
 
 namespace {
@@ -251,6 +262,42 @@ std::string CStrUtil::StripZeros(std::string_view s) {
     const size_t first = s.find_first_not_of('0');
     if (first == std::string_view::npos) return s.empty() ? std::string() : std::string("0");
     return std::string(s.substr(first));
+}
+
+std::string CStrUtil::FormatInt64(std::string_view s) {
+    const long long value = std::strtoll(std::string(s).c_str(), nullptr, 10);
+    // The magnitude in unsigned arithmetic: the lowest value has no positive counterpart.
+    const unsigned long long magnitude =
+        value < 0 ? 0ULL - static_cast<unsigned long long>(value)
+                  : static_cast<unsigned long long>(value);
+    return (value < 0 ? "-" : "") + FormatThousands(std::to_string(magnitude));
+}
+
+std::string CStrUtil::StripLeadingZerosKeepZero(std::string_view s) {
+    if (s.size() <= 1) return std::string(s);
+    size_t i = 0;
+    while (i + 1 < s.size() && s[i] == '0' && s[i + 1] == '0') ++i;
+    if (s[i] != '0') return std::string(s.substr(i));
+    if (i + 1 == s.size()) return "0";  // zeros only
+    return std::string(s.substr(s[i + 1] == ' ' ? i : i + 1));
+}
+
+int CStrUtil::BlankFullWidthSpaces(char* buffer, int length) {
+    if (!buffer) return length;
+    const std::string_view text(buffer, length > 0 ? static_cast<size_t>(length) : 0);
+    for (size_t i = 0; i < text.size();) {
+        // A zero byte is no second byte: it is blanked even behind a lead byte.
+        const bool zeroNext = i + 1 < text.size() && text[i + 1] == '\0';
+        const size_t len = zeroNext ? 1 : CharLength(text, i);
+        if (len == 2 && text[i] == '\x81' && text[i + 1] == '\x40') {
+            buffer[i] = ' ';
+            buffer[i + 1] = ' ';
+        } else if (buffer[i] == '\0') {
+            buffer[i] = ' ';
+        }
+        i += len;
+    }
+    return length;
 }
 
 std::string CStrUtil::FormatThousands(std::string_view s) {

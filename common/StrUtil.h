@@ -12,6 +12,10 @@ public:
     // often as the result stays within width. The buffer needs width + 1 bytes. Returns 1;
     // 0 (and nothing changed) when buffer or fill is absent or fill is empty.
     static int PadLeft(char* buffer, const char* fill, int width);
+    // Appends fill to the zero-terminated text in buffer as often as the result stays within
+    // width. The buffer needs width + 1 bytes. Nothing changes when buffer or fill is absent,
+    // fill is empty or the text is already longer than width.
+    static void PadRight(char* buffer, const char* fill, int width);
 
     static void TrimRightStr(std::string& s, char ch);
     static void TrimLeftStr(std::string& s, char ch);
@@ -25,6 +29,17 @@ public:
     // "," between groups of three characters counted from the right; the text is not checked
     // for digits.
     static std::string FormatThousands(std::string_view s);
+    // The text read as a 64-bit integer as strtoll reads it (leading blanks, a sign, digits up
+    // to the first other character; nothing gives 0, an overflow the nearest limit), in
+    // decimal with "," between groups of three digits; a minus sign stays in front.
+    static std::string FormatInt64(std::string_view s);
+    // Leading zeros removed, each up to a "0" followed by another character: a "0" followed by
+    // a blank stays, and a text of zeros only gives "0". A text of one character or none stays
+    // as it is.
+    static std::string StripLeadingZerosKeepZero(std::string_view s);
+    // Within the first length bytes of buffer, every full-width space becomes two blanks and
+    // every zero byte one blank; returns length.
+    static int BlankFullWidthSpaces(char* buffer, int length);
     // Trailing ch become zero bytes; an all-ch text becomes empty.
     static void TrimRightBuf(char* buffer, char ch);
     // Leading ch are removed; an all-ch text is left as it is.

@@ -226,6 +226,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatCase{"OtherConversionsStayLiteral", 21, {"x"}, "100% %d %% 終了"},
                     FormatCase{"LineBreaksWithWords", 11, {"x"}, "一行目\n二行目"},
                     FormatCase{"EmptyWord", 10, {""}, "を入力してください。"},
+                    FormatCase{"APathWordStaysWhole", 1, {"C:\\a\\b.ini"}, "エラーC:\\a\\b.ini"},
                     FormatCase{"UnknownIdIgnoresWords", 99, {"x"}, kUnknown},
                     FormatCase{"IdAbove9999IgnoresWords", 10000, {"x"}, kUnknown}),
     [](const testing::TestParamInfo<FormatCase>& info) { return std::string(info.param.name); });

@@ -12,16 +12,10 @@
 namespace {
 
 using kortest::FolderEntries;
+using kortest::HoldOpen;
 using kortest::ReadBytes;
 using kortest::ScratchDir;
 using kortest::WriteBytes;
-
-// Another program's handle on a file, sharing reading and writing but not deleting.
-kor::UniqueFile HoldOpen(const std::string& path) {
-    return kor::UniqueFile(CreateFileW(kor::ToWide(path).c_str(), GENERIC_READ,
-                                       FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                       0, nullptr));
-}
 
 std::string AllByteValues(size_t size) {
     std::string s(size, '\0');

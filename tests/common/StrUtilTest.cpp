@@ -188,6 +188,94 @@ TEST(PadLeft, RightAlignsToWidth) {
     EXPECT_EQ(CStrUtil::PadLeft(nullptr, "0", 6), 0);
 }
 
+TEST(PadRight, AppendsWholeFillsWithinWidth) {
+    const struct {
+        const char* text;
+        const char* fill;
+        int width;
+        const char* expected;
+    } cases[] = {
+        {"abc", " ", 5, "abc  "},
+        {"abc", " ", 2, "abc"},   // already too long
+        {"abc", " ", 3, "abc"},
+        {"a", "xy", 6, "axyxy"},  // only whole fills
+        {"", "0", 3, "000"},
+        {"abc", "", 5, "abc"},
+    };
+    for (const auto& c : cases) {
+        char buf[16] = {};
+        std::strcpy(buf, c.text);
+        CStrUtil::PadRight(buf, c.fill, c.width);
+        EXPECT_STREQ(buf, c.expected) << c.text << " / " << c.fill << " / " << c.width;
+    }
+    char buf[8] = "ab";
+    CStrUtil::PadRight(buf, nullptr, 5);
+    EXPECT_STREQ(buf, "ab");
+}
+
+TEST(BlankFullWidthSpaces, FullWidthSpacesAndZeroBytesWithinTheLength) {
+    const struct {
+        std::string text;
+        int length;
+        std::string expected;
+    } cases[] = {
+        {"a\x81\x40" "b", 4, "a  b"},
+        {std::string("a\0b\0", 4), 4, "a b "},
+        {"\x81\x40\x81\x40", 2, "  \x81\x40"},  // only within the length
+        // "\x88\x81" is one character: its second byte and the "@" after it are no space.
+        {"\x88\x81\x40", 3, "\x88\x81\x40"},
+        {std::string("\x88\0", 2), 2, "\x88 "},
+        {"", 0, ""},
+    };
+    for (const auto& c : cases) {
+        std::string buf = c.text;
+        EXPECT_EQ(CStrUtil::BlankFullWidthSpaces(buf.data(), c.length), c.length);
+        EXPECT_EQ(buf, c.expected);
+    }
+}
+
+TEST(FormatNumbers, ThousandsAndInt64) {
+    const struct {
+        const char* text;
+        const char* thousands;
+    } grouped[] = {
+        {"", ""}, {"1", "1"}, {"123", "123"}, {"1234", "1,234"}, {"1234567", "1,234,567"},
+        {"123456789012", "123,456,789,012"},
+    };
+    for (const auto& c : grouped) EXPECT_EQ(CStrUtil::FormatThousands(c.text), c.thousands);
+
+    const struct {
+        const char* text;
+        const char* formatted;
+    } numbers[] = {
+        {"000123456", "123,456"},
+        {"  42abc", "42"},
+        {"", "0"},
+        {"x1", "0"},
+        {"+1000", "1,000"},
+        {"-1234", "-1,234"},
+        {"-123", "-123"},  // no comma between the sign and the digits
+        {"9223372036854775807", "9,223,372,036,854,775,807"},
+        {"99999999999999999999", "9,223,372,036,854,775,807"},
+        {"-99999999999999999999", "-9,223,372,036,854,775,808"},
+    };
+    for (const auto& c : numbers) EXPECT_EQ(CStrUtil::FormatInt64(c.text), c.formatted) << c.text;
+}
+
+TEST(StripLeadingZerosKeepZero, Cases) {
+    const struct {
+        const char* text;
+        const char* expected;
+    } cases[] = {
+        {"", ""},         {"0", "0"},       {"5", "5"},       {"0012", "12"},
+        {"000", "0"},     {"00", "0"},      {"1000", "1000"}, {"0 5", "0 5"},
+        {"000 5", "0 5"}, {"05", "5"},      {"0a", "a"},      {" 01", " 01"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(CStrUtil::StripLeadingZerosKeepZero(c.text), c.expected) << "[" << c.text << "]";
+    }
+}
+
 TEST(Trim, Buffers) {
     char zeros[8] = "000";
     CStrUtil::TrimLeftBuf(zeros, '0');

@@ -128,4 +128,10 @@ std::string DemoFile(const std::string& dir, const std::string& name) {
     return text;
 }
 
+kor::UniqueFile HoldOpen(const std::string& path) {
+    return kor::UniqueFile(CreateFileW(kor::ToWide(path).c_str(), GENERIC_READ,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                       0, nullptr));
+}
+
 }  // namespace kortest

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/UniqueHandle.h"
+
 namespace kortest {
 
 // Full path of a file under tests/fixtures, e.g. FixturePath("transfer\\comma.csv").
@@ -30,6 +32,10 @@ std::string DemoFile(const std::string& dir, const std::string& name);
 
 // Names in a folder (without "." and ".."), sorted.
 std::vector<std::string> FolderEntries(const std::string& dir);
+
+// Another program's handle on an existing file: reading and writing shared, deleting not (so
+// the file can be neither opened alone nor replaced while it is held).
+kor::UniqueFile HoldOpen(const std::string& path);
 
 // A drive letter that this machine does not have.
 char MissingDriveLetter();

@@ -1,0 +1,18 @@
+#pragma once
+// The local-tax tool's progress window: its own template and control ids, and the questions
+// it asks before a job stops. Every long job of the tool passes both to its CProgressTask; the
+// output engine disables the abort button (EnableCancel(false)), the list printer enables it.
+#include "common/ProgressTask.h"
+#include "resources/localtax/ProgressDlgRes.h"
+
+namespace tx {
+
+inline constexpr ProgressDialogIds kProgressDialog{IDD_TX_PROGRESS, IDC_TX_PROGRESS_TITLE,
+                                                   IDC_TX_PROGRESS_BAR, IDC_TX_PROGRESS_SUBLINE,
+                                                   IDC_TX_PROGRESS_ABORT};
+
+// 20 while printing; 19 with "変換" while converting ("変換中．．．") and with "読込" during any
+// other job.
+inline constexpr CAbortQuestions kAbortQuestions{20, 19, 19};
+
+}  // namespace tx
