@@ -164,5 +164,8 @@ int CApMsgInfoList::ShowMessage(HWND owner, int id, const char* word1, const cha
                                 const char* word3, const char* word4, const char* word5) {
     const std::string text = FormatMessage(id, word1, word2, word3, word4, word5);
     const std::string caption = GetCaption();
-    return kor::ShowMessageBox(owner, text, caption, GetStyle());
+    m_showing = id;
+    const int answer = kor::ShowMessageBox(owner, text, caption, GetStyle());
+    m_showing = 0;
+    return answer;
 }

@@ -34,6 +34,9 @@ public:
                     const char* word5 = nullptr);
 
     size_t Count() const { return m_entries.size(); }
+    // The id of the message being shown, while its box is up (a message handler may ask); 0
+    // otherwise.
+    int ShowingId() const { return m_showing; }
 
     // The message whose first word is a path shown as its file name only (the part after the
     // last "\"); -1, the start value, for none.
@@ -41,6 +44,7 @@ public:
 
 private:
     int m_fileNameWordId = -1;
+    int m_showing = 0;
     int m_lastType = 0;
     int m_lastIcon = 0;
     std::vector<std::unique_ptr<CApMsgInfo>> m_entries;

@@ -16,6 +16,7 @@
 #include "localtax/DelimPattern.h"
 #include "localtax/FixedPattern.h"
 #include "localtax/ItemCheck.h"
+#include "localtax/ProgressQuestions.h"
 #include "localtax/RequesterInfo.h"
 
 class CApMsgInfoList;
@@ -38,8 +39,6 @@ enum TaxReadResult : int {
     kTaxReadCancelled = 31,
 };
 
-// The questions of the progress window's abort button (printing; any other job, with "読込").
-inline constexpr CAbortQuestions kTaxAbortQuestions = {20, 19};
 
 class CConvertEngine : public CLineReadTask {
 public:
@@ -48,9 +47,9 @@ public:
 
     // Without a message table the abort button stops the read without a question.
     CConvertEngine() = default;
-    CConvertEngine(CApMsgInfoList& messages, HWND parent,
-                   const ProgressDialogIds& dialog = kProgressDialogIds)
-        : CLineReadTask(&messages, parent, kTaxAbortQuestions, dialog) {}
+    CConvertEngine(::CApMsgInfoList& messages, HWND parent,
+                   const ProgressDialogIds& dialog = kProgressDialog)
+        : CLineReadTask(&messages, parent, kAbortQuestions, dialog) {}
 
     // The pattern to read with (normally one of fixed and delim; the handling and the item
     // sets come from the separated one when given), its list entry (its file class counts when

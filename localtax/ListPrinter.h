@@ -34,7 +34,7 @@ public:
     static constexpr Settings kSettings{10, 2, {20, 19}};
 
     // messages and parent as for CPrinterDevice.
-    explicit CListPrinter(CApMsgInfoList* messages = nullptr, HWND parent = nullptr)
+    explicit CListPrinter(::CApMsgInfoList* messages = nullptr, HWND parent = nullptr)
         : CPagedListPrinter(kSettings, messages, parent) {}
 
     // Remembers the data set (not owned), the print mode and the kind, and returns the pages

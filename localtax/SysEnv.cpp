@@ -154,7 +154,7 @@ BOOL CSysEnv::CheckAccess(std::string_view path, int mode) {
     }
 }
 
-BOOL CSysEnv::ShowAccessError(HWND parent, CApMsgInfoList& messages, std::string_view pathText,
+BOOL CSysEnv::ShowAccessError(HWND parent, ::CApMsgInfoList& messages, std::string_view pathText,
                               bool input, bool file) {
     const auto refuse = [&](int id, const char* word = nullptr) {
         messages.ShowMessage(parent, id, word);

@@ -70,7 +70,7 @@ public:
 
     // The whole check of an input file (input, file), an input folder (input, not file) or the
     // output folder (neither): TRUE when the path may be used, else FALSE after one message.
-    static BOOL ShowAccessError(HWND parent, CApMsgInfoList& messages, std::string_view path,
+    static BOOL ShowAccessError(HWND parent, ::CApMsgInfoList& messages, std::string_view path,
                                 bool input, bool file);
 
     static BOOL IsGridControlInstalled();

@@ -5,12 +5,12 @@
 #include <ctime>
 
 #include "common/ApMsgInfoList.h"
-#include "common/FileAccess.h"
 #include "common/PathNames.h"
 #include "common/RecordFrame.h"
 #include "framework/Cp932.h"
 #include "framework/MessageSeam.h"
 #include "framework/UniqueHandle.h"
+#include "localtax/FileAccess.h"
 #include "localtax/SysEnv.h"
 #include "localtax/TaxRecords.h"
 
@@ -37,7 +37,7 @@ constexpr char kNameRange[] = "%s ～ %s";
 // Each file of the output in one step: the old file stays unless the new one is complete.
 // 0 written, 1 cannot be created, 3 an error while writing.
 int WriteOutputFile(const std::string& path, const CRecordFrame& frame) {
-    switch (frame.WriteTo(path)) {
+    switch (CFileAccess().WriteFile(frame.Bytes(), path)) {
         case CFileAccess::kOk:
             return CTaxWriter::kWritten;
         case CFileAccess::kCannotCreate:
@@ -78,7 +78,7 @@ std::string NumberText(std::uint64_t n) {
 
 }  // namespace
 
-CTaxWriter::CTaxWriter(CApMsgInfoList& messages, HWND parent, const ProgressDialogIds& dialog)
+CTaxWriter::CTaxWriter(::CApMsgInfoList& messages, HWND parent, const ProgressDialogIds& dialog)
     : CProgressTask(&messages, parent, CAbortQuestions{}, dialog), m_messages(messages) {}
 
 int CTaxWriter::Run(const CDataSet& data, std::unique_ptr<CDataSet>& output,

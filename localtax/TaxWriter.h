@@ -31,7 +31,7 @@ public:
         kTooManyFiles = 27,    // more files than the numbering takes
     };
 
-    CTaxWriter(CApMsgInfoList& messages, HWND parent, const ProgressDialogIds& dialog);
+    CTaxWriter(::CApMsgInfoList& messages, HWND parent, const ProgressDialogIds& dialog);
 
     // Writes the files of data into folder; one of Result. On success output holds the output
     // data set (the caller's from now on); on failure it is null, and the files this run wrote
@@ -56,7 +56,7 @@ private:
     // A question about the medium in the drive: always OK and Cancel.
     int AskAboutDisk(int id, const std::string& word);
 
-    CApMsgInfoList& m_messages;
+    ::CApMsgInfoList& m_messages;
     std::string m_folder;
     std::unique_ptr<CDataSet> m_output;
     int m_disk = 1;

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -15,6 +16,13 @@
 #include "debit/ConsignorStore.h"
 #include "debit/ConversionFlow.h"
 #include "debit/PatternStore.h"
+#include "framework/MessageSeam.h"
+#include "localtax/ApMsgInfoList.h"
+#include "localtax/ConversionFlow.h"
+#include "localtax/PatternStore.h"
+#include "localtax/ProgressQuestions.h"
+#include "localtax/RequesterStore.h"
+#include "localtax/SysEnv.h"
 #include "transfer/ConversionFlow.h"
 #include "transfer/PatternStore.h"
 #include "transfer/RequesterStore.h"
@@ -25,7 +33,8 @@ constexpr const char* kUsage =
     "usage: convert xf PATTERN_MASTER PATTERN_NAME REQUESTER_MASTER REQUESTER_DESCRIPTION\n"
     "                  MONTH DAY salary|bonus INPUT OUTPUT\n"
     "       convert db PATTERN_MASTER PATTERN_NAME CONSIGNOR_MASTER CONSIGNOR_DESCRIPTION\n"
-    "                  MONTH DAY INPUT OUTPUT\n";
+    "                  MONTH DAY INPUT OUTPUT\n"
+    "       convert tx PATTERN_MASTER PATTERN_NAME REQUESTER_MASTER INPUT OUTPUT_FOLDER\n";
 
 // Milliseconds since start.
 double MillisecondsSince(const LARGE_INTEGER& start) {
@@ -194,6 +203,69 @@ int ConvertDebit(const std::string (&arg)[8]) {
         });
 }
 
+// The folder of a path (without its last backslash); "." for a bare name.
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.find_last_of('\\');
+    return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
+}
+
+// convert tx: a local-tax file into numbered files in a folder. The message table is the one
+// delivered beside KorTx300.exe; the requester master is read from the folder of the given
+// path, under its own name. Every message is answered OK and its id printed.
+int ConvertTax(const std::string (&arg)[5]) {
+    Report report;
+    tx::CApMsgInfoList messages;
+    report.stage = "message-master";
+    const std::string programs = FolderOf(tx::CSysEnv::GetModuleFolder());
+    if ((report.result = static_cast<int>(messages.Load(programs + "\\KorTx300"))) != 0)
+        return Print(report, false);
+    tx::CPatternStore patterns;
+    report.stage = "pattern-master";
+    if ((report.result = patterns.Load(arg[0])) != 1) return Print(report, false);
+    const std::unique_ptr<tx::CRequesterInfo> requester =
+        tx::CRequesterStore(FolderOf(kor::FullPathName(arg[2]))).ReadEntry();
+
+    const kor::MessageBoxHandler previous =
+        kor::SetMessageBoxHandler([&](const kor::MessageBoxRequest&) {
+            std::printf("message  %d\n", messages.ShowingId());
+            return IDOK;
+        });
+    const int patternIndex =
+        FirstNamed(patterns.GetList(), arg[1], [](const auto& e) { return e.name; });
+    tx::CConversionFlow flow(messages, nullptr, tx::kProgressDialog);
+    std::unique_ptr<tx::CDataSet> data;
+    std::unique_ptr<tx::CDataSet> output;
+    tx::ItemSetFlags sets{};
+
+    const LARGE_INTEGER readStart = Now();
+    tx::FlowOutcome outcome =
+        flow.Read(patterns, patternIndex, requester.get(), kor::FullPathName(arg[3]), data, sets);
+    report.stage = outcome.code < 0 ? "check" : "read";
+    report.result = outcome.code;
+    if (outcome.code >= 0) report.readMs = MillisecondsSince(readStart);
+    int files = 0;
+    if (outcome.done) {
+        for (const auto& d : data->groups.front()->details)
+            if (d->output == 1 && d->error != 0) ++report.errors;
+        const LARGE_INTEGER writeStart = Now();
+        outcome = flow.Output(kor::FullPathName(arg[4]), *data, false, output);
+        report.stage = outcome.code < 0 ? "check" : "write";
+        report.result = outcome.code;
+        if (outcome.code >= 0) report.writeMs = MillisecondsSince(writeStart);
+        if (output) {
+            for (const auto& group : output->groups) {
+                ++files;
+                report.count += group->detailCount;
+                report.total += std::strtoull(group->totals[tx::kPaymentTotals].amount.c_str(), nullptr, 10);
+            }
+        }
+    }
+    kor::SetMessageBoxHandler(previous);
+    const int code = Print(report, outcome.done);
+    std::printf("files    %d\n", files);
+    return code;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -206,6 +278,10 @@ int wmain(int argc, wchar_t** argv) {
         std::string arg[8];
         for (int i = 0; i < 8; ++i) arg[i] = kor::ToCp932(argv[i + 2]);
         return ConvertDebit(arg);
+    } else if (tool == L"tx" && argc == 7) {
+        std::string arg[5];
+        for (int i = 0; i < 5; ++i) arg[i] = kor::ToCp932(argv[i + 2]);
+        return ConvertTax(arg);
     }
     std::fputs(kUsage, stderr);
     return 2;

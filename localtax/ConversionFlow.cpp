@@ -1,0 +1,222 @@
+#include "localtax/ConversionFlow.h"
+
+#include <algorithm>
+
+#include "common/ApMsgInfoList.h"
+#include "framework/PlainMessage.h"
+#include "localtax/ConvertEngine.h"
+#include "localtax/SysEnv.h"
+#include "localtax/TaxWriter.h"
+
+namespace tx {
+
+namespace {
+
+// The main screen's messages.
+constexpr int kMsgReadCancelled = 14;
+constexpr int kMsgErrorsLeft = 15;
+constexpr int kMsgBadPathChars = 16;
+constexpr int kMsgGoOn = 18;
+constexpr int kMsgMissing = 30;
+constexpr int kMsgNothingToOutput = 31;
+constexpr int kMsgChoose = 8;
+constexpr int kMsgPathEmpty = 42;
+constexpr int kMsgReadDone = 48;
+constexpr int kMsgReadWithErrors = 49;
+constexpr int kMsgPatternChanged = 59;
+constexpr int kMsgTooLongItems = 67;
+
+// This program's name in the box of an internal refusal, and where the refusal was met.
+constexpr char kScreenSource[] = "KorTx300Dlg";
+constexpr char kRefusalPlace[] = "642";
+constexpr char kProgramName[] = "KorTx300";
+
+// The reader's results and the messages they give (the word, when the message takes one).
+struct ReadMessage {
+    int result;
+    int id;
+    const char* word;
+};
+constexpr ReadMessage kReadMessages[] = {
+    {kTaxReadNoLines, 6, "地方税明細"},
+    {kTaxReadTooManyLines, 5, nullptr},
+    {kTaxReadBadRecordSize, 63, nullptr},
+    {kTaxReadNoDetails, 57, nullptr},
+    {kTaxReadEmptyFile, 41, nullptr},
+    {kTaxReadCancelled, kMsgReadCancelled, nullptr},
+    {kTaxReadLineTooLong, 111, nullptr},
+    {kTaxReadBadRecordLength, 113, nullptr},
+};
+
+bool HasInvalidItem(const CDetailRecord& detail) {
+    return !detail.AllItemsValid();
+}
+
+// A handling the data set keeps: 1 error or 2 skip; any other value leaves it as it was.
+void CopyHandling(std::int16_t& target, int handling) {
+    if (handling == 1 || handling == 2) target = static_cast<std::int16_t>(handling);
+}
+
+std::string AsPath(const std::string& text) {
+    std::string path = TrimLeadingBlanks(text);
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
+}
+
+}  // namespace
+
+std::string TrimLeadingBlanks(std::string_view text) {
+    static constexpr std::string_view kWideBlank = "\x81\x40";  // "　"
+    for (;;) {
+        if (text.starts_with(' ')) {
+            text.remove_prefix(1);
+        } else if (text.starts_with(kWideBlank)) {
+            text.remove_prefix(kWideBlank.size());
+        } else {
+            return std::string(text);
+        }
+    }
+}
+
+CConversionFlow::CConversionFlow(::CApMsgInfoList& messages, HWND parent,
+                                 const ProgressDialogIds& dialog)
+    : m_messages(messages), m_parent(parent), m_dialog(dialog) {}
+
+bool CConversionFlow::ValidateBeforeRead(int patternIndex, const CRequesterInfo* requester,
+                                         const std::string& path, FlowOutcome& outcome) {
+    if (!requester || requester->name1.empty()) {
+        m_messages.ShowMessage(m_parent, kMsgMissing, "依頼人情報");
+        return false;
+    }
+    if (patternIndex < 0) {
+        m_messages.ShowMessage(m_parent, kMsgChoose, "データ変換パターン");
+        outcome.field = FlowField::kPattern;
+        return false;
+    }
+    bool usable = true;
+    if (path.empty()) {
+        m_messages.ShowMessage(m_parent, kMsgPathEmpty, "変換前ファイル名");
+        usable = false;
+    } else if (!CSysEnv::IsValidPathName(path)) {
+        m_messages.ShowMessage(m_parent, kMsgBadPathChars);
+        usable = false;
+    } else if (!CSysEnv::ShowAccessError(m_parent, m_messages, path, true, true)) {
+        usable = false;
+    }
+    if (!usable) outcome.field = FlowField::kInput;
+    return usable;
+}
+
+FlowOutcome CConversionFlow::Read(CPatternStore& patterns, int patternIndex,
+                                  const CRequesterInfo* requester, const std::string& inputText,
+                                  std::unique_ptr<CDataSet>& data, ItemSetFlags& sets) {
+    FlowOutcome outcome;
+    const std::string path = AsPath(inputText);
+    if (!ValidateBeforeRead(patternIndex, requester, path, outcome)) return outcome;
+    if (m_messages.ShowMessage(m_parent, kMsgGoOn, "読込") != IDOK) return outcome;
+
+    data.reset();
+    const auto& list = patterns.GetList();
+    if (patternIndex >= static_cast<int>(list.size())) return outcome;
+    const CPatternEntry& entry = *list[static_cast<size_t>(patternIndex)];
+    const CFixedPattern* fixed = nullptr;
+    const CDelimPattern* delim = nullptr;
+    if (IsFixedLengthClass(entry.fileClass)) {
+        fixed = patterns.GetFixedPattern(patternIndex);
+    } else {
+        delim = patterns.GetDelimPattern(patternIndex);
+    }
+    const CPatternBase* pattern = delim ? static_cast<const CPatternBase*>(delim) : fixed;
+    for (int set = 0; set < kItemSetCount; ++set) {
+        sets[static_cast<size_t>(set)] = pattern && pattern->UsesItemSet(set) ? 1 : 0;
+    }
+
+    CConvertEngine engine(m_messages, m_parent, m_dialog);
+    engine.SetPattern(fixed, delim, &entry, requester);
+    outcome.code = engine.ReadFile(path);
+    if (outcome.code != kTaxReadOk) {
+        ShowReadResult(outcome.code);
+        return outcome;
+    }
+    data = engine.GetDataSet();
+    CTaxGroup& group = *data->groups.front();
+    group.output = 1;
+    group.error = 0;
+    CopyHandling(data->zeroAmount, engine.CheckSettings().zeroHandling);
+    CopyHandling(data->blankAmount, engine.CheckSettings().blankHandling);
+    data->recordLengthKind = static_cast<std::int16_t>(pattern->OutputLengthCode());
+    data->lineBreak = static_cast<std::int16_t>(pattern->LineBreak());
+
+    const bool anyError = std::any_of(group.details.begin(), group.details.end(),
+                                      [](const auto& d) { return d->error != 0; });
+    if (anyError) {
+        m_messages.ShowMessage(m_parent, kMsgReadWithErrors, "読込");
+        if (engine.HasErrors() == 1) m_messages.ShowMessage(m_parent, kMsgTooLongItems);
+    } else {
+        m_messages.ShowMessage(m_parent, kMsgReadDone, "読込", "変換後ファイル");
+    }
+    outcome.done = true;
+    return outcome;
+}
+
+void CConversionFlow::ShowReadResult(int result) {
+    switch (result) {
+        case kTaxReadCannotOpen:
+            kor::ShowPlainMessage(m_parent, "読み込みオープンエラー　　", kProgramName);
+            return;
+        case kTaxReadFailed:
+            kor::ShowPlainMessage(m_parent, "読み込みエラー", kProgramName);
+            return;
+        case kTaxReadRefused:
+            m_messages.ShowMessage(m_parent, 47, kScreenSource, kRefusalPlace);
+            return;
+        default:
+            break;
+    }
+    for (const ReadMessage& m : kReadMessages) {
+        if (m.result == result) {
+            m_messages.ShowMessage(m_parent, m.id, m.word);
+            return;
+        }
+    }
+}
+
+int CConversionFlow::CheckOutputData(const CDataSet& data) {
+    if (data.groups.empty()) return 0;
+    bool seen = false;
+    for (const auto& detail : data.groups.front()->details) {
+        if (detail->output == 0) continue;
+        if (HasInvalidItem(*detail)) return 2;
+        seen = true;
+    }
+    return seen ? 1 : 0;
+}
+
+FlowOutcome CConversionFlow::Output(const std::string& folderText, const CDataSet& data,
+                                    bool patternChanged, std::unique_ptr<CDataSet>& output) {
+    FlowOutcome outcome;
+    if (patternChanged) m_messages.ShowMessage(m_parent, kMsgPatternChanged);
+    const std::string folder = AsPath(folderText.substr(0, std::min<size_t>(folderText.size(), 259)));
+    if (!CSysEnv::ShowAccessError(m_parent, m_messages, folder, false, false)) {
+        outcome.field = FlowField::kOutput;
+        return outcome;
+    }
+    switch (CheckOutputData(data)) {
+        case 0:
+            m_messages.ShowMessage(m_parent, kMsgNothingToOutput);
+            return outcome;
+        case 2:
+            m_messages.ShowMessage(m_parent, kMsgErrorsLeft);
+            return outcome;
+        default:
+            break;
+    }
+    if (m_messages.ShowMessage(m_parent, kMsgGoOn, "出力") != IDOK) return outcome;
+    output.reset();
+    CTaxWriter writer(m_messages, m_parent, m_dialog);
+    outcome.code = writer.Run(data, output, folder);
+    outcome.done = outcome.code == CTaxWriter::kWritten;
+    return outcome;
+}
+
+}  // namespace tx
