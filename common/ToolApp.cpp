@@ -14,10 +14,10 @@ namespace {
 
 constexpr char kErrorCaption[] = "エラー";
 constexpr char kImportToolRunning[] = "送信パターン情報取込ツール起動中は実行できません。";
-constexpr char kGridMissing[] =
-    "処理に必要なファイルが破損しています。再インストールして下さい。<A>";
-
 }  // namespace
+
+const char CToolApp::kGridMissingText[] =
+    "処理に必要なファイルが破損しています。再インストールして下さい。<A>";
 
 std::string CToolApp::GetModuleFolder(HINSTANCE instance) {
     std::wstring path(MAX_PATH, L'\0');
@@ -57,7 +57,7 @@ BOOL CToolApp::InitInstance() {
 
     const std::unique_ptr<kor::CDialogBase> dialog = MakeMainScreen(GetModuleFolder(Instance()));
     if (!CSysEnv::Instance().IsGridControlInstalled()) {
-        kor::ShowMessageBox(nullptr, kGridMissing, kErrorCaption, MB_OK | MB_ICONERROR);
+        kor::ShowMessageBox(nullptr, m_gridMissing, kErrorCaption, MB_OK | MB_ICONERROR);
         return FALSE;
     }
     RunMainDialog(*dialog);

@@ -27,8 +27,10 @@ public:
     static int GetModuleFolderBuf(HINSTANCE instance, char* buffer, size_t size);
 
 protected:
-    // instanceMutex: the mutex that marks a running instance of the program.
-    explicit CToolApp(const wchar_t* instanceMutex) : m_instanceMutex(instanceMutex) {}
+    // instanceMutex: the mutex that marks a running instance of the program; gridMissing: the
+    // box shown when the grid control is not installed (CP932).
+    explicit CToolApp(const wchar_t* instanceMutex, const char* gridMissing = kGridMissingText)
+        : m_instanceMutex(instanceMutex), m_gridMissing(gridMissing) {}
 
     // Runs the whole program; always FALSE.
     BOOL InitInstance() override;
@@ -36,5 +38,8 @@ protected:
     virtual std::unique_ptr<kor::CDialogBase> MakeMainScreen(std::string programFolder) = 0;
 
 private:
+    static const char kGridMissingText[];
+
     const wchar_t* m_instanceMutex;
+    const char* m_gridMissing;
 };

@@ -48,10 +48,6 @@ constexpr ReadMessage kReadMessages[] = {
     {kTaxReadBadRecordLength, 113, nullptr},
 };
 
-bool HasInvalidItem(const CDetailRecord& detail) {
-    return !detail.AllItemsValid();
-}
-
 // A handling the data set keeps: 1 error or 2 skip; any other value leaves it as it was.
 void CopyHandling(std::int16_t& target, int handling) {
     if (handling == 1 || handling == 2) target = static_cast<std::int16_t>(handling);
@@ -186,7 +182,7 @@ int CConversionFlow::CheckOutputData(const CDataSet& data) {
     bool seen = false;
     for (const auto& detail : data.groups.front()->details) {
         if (detail->output == 0) continue;
-        if (HasInvalidItem(*detail)) return 2;
+        if (!detail->AllItemsValid()) return 2;
         seen = true;
     }
     return seen ? 1 : 0;
@@ -196,7 +192,7 @@ FlowOutcome CConversionFlow::Output(const std::string& folderText, const CDataSe
                                     bool patternChanged, std::unique_ptr<CDataSet>& output) {
     FlowOutcome outcome;
     if (patternChanged) m_messages.ShowMessage(m_parent, kMsgPatternChanged);
-    const std::string folder = AsPath(folderText.substr(0, std::min<size_t>(folderText.size(), 259)));
+    const std::string folder = AsPath(folderText.substr(0, 259));  // the edit takes 259 bytes
     if (!CSysEnv::ShowAccessError(m_parent, m_messages, folder, false, false)) {
         outcome.field = FlowField::kOutput;
         return outcome;

@@ -2,7 +2,8 @@
 # Installs what is missing, builds a tool and starts it under Wine from a demo program folder:
 # the program, its message master, a pattern master and a requester or consignor master holding
 # one demo pattern and one demo requester or consignor, and a small customer file to read.
-#   bash tools/run-demo.sh [xf|db]     xf: the transfer tool (default), db: the direct-debit tool
+#   bash tools/run-demo.sh [xf|db|tx]  xf: the transfer tool (default), db: the direct-debit tool,
+#                                      tx: the local-tax tool
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
@@ -10,7 +11,8 @@ cd "$top"
 case "${1:-xf}" in
     xf) program=Korxf300 code=XF src=resources/demo/transfer input=demo-transfers.csv party=requester ;;
     db) program=Kordb300 code=DB src=resources/demo/debit input=demo-debits.csv party=consignor ;;
-    *) echo "usage: bash tools/run-demo.sh [xf|db]" >&2; exit 64 ;;
+    tx) program=KorTx300 code=TX src=resources/demo/localtax input=chihouzei.csv party=requester ;;
+    *) echo "usage: bash tools/run-demo.sh [xf|db|tx]" >&2; exit 64 ;;
 esac
 
 KOR_NO_WINE32=${KOR_NO_WINE32:-1} bash tools/setup.sh
@@ -22,14 +24,17 @@ cmake --build "$build" --target "$program"
 demo="$build/demo/$program"
 mkdir -p "$demo"
 cp "$build/programs/$program/$program.exe" "$build/programs/$program/mstKOR${code}001.ini" "$demo/"
+# The local-tax demo files are stored as the tool reads them (CP932); the others as UTF-8.
 to_cp932() {
+    if [ ! -f "$1" ]; then cp "${3:-${1%.utf8}}" "$2"; return; fi
     cmake -DKOR_ICONV="$(command -v iconv)" -DSOURCE="$1" -DDESTINATION="$2" \
         -P cmake/Cp932File.cmake
 }
 # The masters are the user's once the tool has changed them: lay them out only once.
 for master in 301 302; do
     [ -f "$demo/mstKOR${code}$master.ini" ] ||
-        to_cp932 "$src/mstKOR${code}$master.utf8" "$demo/mstKOR${code}$master.ini"
+        to_cp932 "$src/mstKOR${code}$master.utf8" "$demo/mstKOR${code}$master.ini" \
+            "$src/mstKOR${code}$master.ini"
 done
 to_cp932 "$src/$input.utf8" "$demo/$input"
 

@@ -1,0 +1,272 @@
+#include "localtax/KorTx300Dlg.h"
+
+#include <shlobj.h>
+
+#include <optional>
+#include <utility>
+
+#include "framework/AboutDlg.h"
+#include "framework/FileDialogSeam.h"
+#include "framework/MessageSeam.h"
+#include "framework/TextFileDialog.h"
+#include "framework/WaitCursor.h"
+#include "localtax/FolderDlg.h"
+#include "localtax/ProgressQuestions.h"
+#include "localtax/RequesterStore.h"
+#include "localtax/SysEnv.h"
+#include "resources/localtax/KorTx300DlgRes.h"
+
+namespace {
+
+constexpr char kErrorCaption[] = "エラー";
+constexpr char kMessageMasterBroken[] =
+    "処理に必要なファイルが破損しています。再インストールしてください。<mstKORTX001.ini>";
+constexpr char kPatternMasterBroken[] =
+    "処理に必要なファイルが破損しています。再インストールして下さい。<C>";
+constexpr char kOutputFolderTitle[] = "変換後フォルダ名";
+
+constexpr int kMsgClose = 1;
+constexpr int kMsgNotOutput = 52;
+
+// System-menu commands 16..31 open the about box.
+constexpr UINT kAboutCommand = 0x0010;
+// End result of a screen that could not start.
+constexpr INT_PTR kEndedAtStart = 2;
+
+HICON ProgramIcon() {
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
+                                         MAKEINTRESOURCEW(IDR_TX_MAINFRAME), IMAGE_ICON, 0, 0,
+                                         LR_DEFAULTSIZE | LR_SHARED));
+}
+
+std::string WithoutTrailingBackslash(std::string folder) {
+    if (!folder.empty() && folder.back() == '\\') folder.pop_back();
+    return folder;
+}
+
+}  // namespace
+
+CKorTx300Dlg::CKorTx300Dlg(std::string programFolder, HWND parent)
+    : CScreenBase(IDD_KORTX300, parent, &m_messages, ProgramIcon(), tx::kProgramName),
+      m_programFolder(WithoutTrailingBackslash(std::move(programFolder))) {}
+
+CKorTx300Dlg::~CKorTx300Dlg() = default;
+
+BOOL CKorTx300Dlg::OnInitDialog() {
+    SetScreenLabels(0, {}, IDC_TX300_VERSION, tx::CSysEnv::GetVersionText());
+    if (!LoadMasters()) EndDialog(kEndedAtStart);
+    FillPatternCombo();
+    LoadRequester();
+    EnableItem(IDC_TX300_CORRECT, false);
+    EnableItem(IDC_TX300_CHECK, false);
+    EnableItem(IDC_TX300_OUTPUT_DATA, false);
+    return TRUE;
+}
+
+bool CKorTx300Dlg::LoadMasters() {
+    if (m_messages.Load(m_programFolder) != 0) {
+        kor::ShowMessageBox(GetSafeHwnd(), kMessageMasterBroken, kErrorCaption,
+                            MB_OK | MB_ICONERROR);
+        return false;
+    }
+    const std::string patternPath =
+        m_programFolder + "\\" + tx::CPatternStore::kFileName;
+    if (m_patterns.Load(patternPath) == 0 && tx::CSysEnv::Exists(patternPath)) {
+        kor::ShowMessageBox(GetSafeHwnd(), kPatternMasterBroken, kErrorCaption,
+                            MB_OK | MB_ICONERROR);
+        return false;
+    }
+    return true;
+}
+
+void CKorTx300Dlg::LoadRequester() {
+    m_requester = tx::CRequesterStore(m_programFolder).ReadEntry();
+    // Without a record the name lines are emptied, so that a read stops at the missing
+    // requester whether or not the master is there.
+    SetItemText(IDC_TX300_NAME1, m_requester ? m_requester->name1 : std::string());
+    SetItemText(IDC_TX300_NAME2, m_requester ? m_requester->name2 : std::string());
+}
+
+// --- The pattern list ----------------------------------------------------------------------------
+
+void CKorTx300Dlg::FillPatternCombo() {
+    const kor::CComboView combo = Combo(IDC_TX300_PATTERN);
+    combo.ResetContent();
+    const auto& list = m_patterns.GetList();
+    for (const auto& entry : list) combo.AddString(entry->name);
+    combo.SetCurSel(0);
+    if (m_patternIndex >= 0 && static_cast<size_t>(m_patternIndex) < list.size()) {
+        combo.SetCurSel(m_patternIndex);
+        if (combo.GetLBText(m_patternIndex) != m_patternName) combo.SetCurSel(0);
+    }
+}
+
+void CKorTx300Dlg::RememberPatternSelection() {
+    const kor::CComboView combo = Combo(IDC_TX300_PATTERN);
+    m_patternIndex = combo.GetCurSel();
+    if (m_patternIndex >= 0) m_patternName = combo.GetLBText(m_patternIndex);
+}
+
+bool CKorTx300Dlg::IsPatternChanged() const {
+    return Combo(IDC_TX300_PATTERN).GetCurSel() != m_patternIndex;
+}
+
+// --- Commands ------------------------------------------------------------------------------------
+
+bool CKorTx300Dlg::OnButtonClicked(int id) {
+    using Handler = void (CKorTx300Dlg::*)();
+    static constexpr std::pair<int, Handler> kButtons[] = {
+        {IDC_TX300_EXIT, &CKorTx300Dlg::OnBtnExit},
+        {IDC_TX300_READ, &CKorTx300Dlg::OnBtnFileRead},
+        {IDC_TX300_OUTPUT_DATA, &CKorTx300Dlg::OnBtnOutput},
+        {IDC_TX300_BROWSE_INPUT, &CKorTx300Dlg::OnBtnBrowseInput},
+        {IDC_TX300_BROWSE_OUTPUT, &CKorTx300Dlg::OnBtnBrowseOutput},
+        {IDC_TX300_FIXED_PATTERN, &CKorTx300Dlg::OnBtnFixedPattern},
+        {IDC_TX300_DELIM_PATTERN, &CKorTx300Dlg::OnBtnDelimPattern},
+        {IDC_TX300_REQUESTER, &CKorTx300Dlg::OnBtnRequester},
+        {IDC_TX300_CORRECT, &CKorTx300Dlg::RunCorrectionScreen},
+        {IDC_TX300_CHECK, &CKorTx300Dlg::RunCheckScreen},
+    };
+    for (const auto& [button, handler] : kButtons) {
+        if (id != button) continue;
+        (this->*handler)();
+        return true;
+    }
+    return false;
+}
+
+bool CKorTx300Dlg::OnCommand(int id, int code, HWND /*control*/) {
+    // A new choice of pattern shows nothing until the next read or output.
+    return id == IDC_TX300_PATTERN && code == CBN_SELCHANGE;
+}
+
+void CKorTx300Dlg::OnClose() {
+    OnBtnExit();
+}
+
+bool CKorTx300Dlg::OnSysCommand(UINT command, LPARAM /*lp*/) {
+    if ((command & 0xFFF0) != kAboutCommand) return false;
+    kor::CAboutDlg about(IDD_TX_ABOUTBOX, tx::kProgramName, GetSafeHwnd());
+    about.DoModal();
+    return true;
+}
+
+bool CKorTx300Dlg::OnOtherMessage(UINT msg, WPARAM /*wp*/, LPARAM /*lp*/, INT_PTR& result) {
+    if (msg != WM_HELP) return false;  // F1 does nothing
+    result = TRUE;
+    return true;
+}
+
+void CKorTx300Dlg::OnBtnExit() {
+    if (m_notOutput) ShowMessage(kMsgNotOutput);
+    if (ShowMessage(kMsgClose) == IDCANCEL) return;
+    ClearData();
+    m_requester.reset();
+    EndDialog(IDOK);
+}
+
+void CKorTx300Dlg::ClearData() {
+    m_readData.reset();
+    m_outputData.reset();
+}
+
+void CKorTx300Dlg::Redraw() const {
+    RedrawWindow(GetSafeHwnd(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+void CKorTx300Dlg::ShowStop(tx::FlowField field) {
+    switch (field) {
+        case tx::FlowField::kNone:
+            return;
+        case tx::FlowField::kPattern:
+            FocusItem(IDC_TX300_PATTERN);
+            return;
+        case tx::FlowField::kInput:
+            SetFieldInError(IDC_TX300_INPUT);
+            FocusItem(IDC_TX300_INPUT);
+            return;
+        case tx::FlowField::kOutput:
+            SetFieldInError(IDC_TX300_OUTPUT);
+            FocusItem(IDC_TX300_OUTPUT);
+            return;
+    }
+}
+
+// --- Browsing ------------------------------------------------------------------------------------
+
+void CKorTx300Dlg::OnBtnBrowseInput() {
+    if (const std::optional<std::string> path =
+            kor::ShowFileDialog(kor::TextFileDialog(GetSafeHwnd())))
+        SetItemText(IDC_TX300_INPUT, *path);
+}
+
+void CKorTx300Dlg::OnBtnBrowseOutput() {
+    std::string start = GetItemText(IDC_TX300_OUTPUT);
+    if (!tx::CSysEnv::CanWrite(start)) start.clear();
+    tx::CFolderDlg picker(GetSafeHwnd(), BIF_RETURNONLYFSDIRS);
+    if (picker.Browse(kOutputFolderTitle, start)) SetItemText(IDC_TX300_OUTPUT, picker.Path());
+}
+
+// --- Read and output -----------------------------------------------------------------------------
+
+void CKorTx300Dlg::OnBtnFileRead() {
+    EnableItem(IDC_TX300_CORRECT, false);
+    EnableItem(IDC_TX300_CHECK, false);
+    EnableItem(IDC_TX300_OUTPUT_DATA, false);
+    LoadRequester();
+    SetFieldInError(0);
+
+    const int pattern = Combo(IDC_TX300_PATTERN).GetCurSel();
+    tx::CConversionFlow flow(m_messages, GetSafeHwnd(), tx::kProgressDialog);
+    // The flow empties the read data set once the read starts; the output data set goes with it.
+    const tx::FlowOutcome outcome = flow.Read(m_patterns, pattern, m_requester.get(),
+                                              GetItemText(IDC_TX300_INPUT), m_readData,
+                                              m_itemSets);
+    if (outcome.done) {
+        m_outputData.reset();
+        m_patternIndex = pattern;
+        m_notOutput = true;
+        EnableItem(IDC_TX300_CORRECT, true);
+        EnableItem(IDC_TX300_OUTPUT_DATA, true);
+    } else if (outcome.code != -1 || !m_readData) {
+        ClearData();
+        m_notOutput = false;
+    }
+    ShowStop(outcome.field);
+    Redraw();
+}
+
+void CKorTx300Dlg::OnBtnOutput() {
+    if (!m_readData) return;
+    const kor::CWaitCursor wait;
+    SetFieldInError(0);
+    tx::CConversionFlow flow(m_messages, GetSafeHwnd(), tx::kProgressDialog);
+    const tx::FlowOutcome outcome = flow.Output(GetItemText(IDC_TX300_OUTPUT), *m_readData,
+                                                IsPatternChanged(), m_outputData);
+    if (outcome.code != -1) {
+        EnableItem(IDC_TX300_CHECK, outcome.done);
+        m_notOutput = !outcome.done;
+    }
+    ShowStop(outcome.field);
+    Redraw();
+}
+
+// --- Other screens -------------------------------------------------------------------------------
+
+void CKorTx300Dlg::OnBtnFixedPattern() {
+    RunFixedPatternScreen();
+    RememberPatternSelection();
+    FillPatternCombo();
+}
+
+void CKorTx300Dlg::OnBtnDelimPattern() {
+    RunDelimPatternScreen();
+    RememberPatternSelection();
+    FillPatternCombo();
+}
+
+void CKorTx300Dlg::OnBtnRequester() {
+    // The name lines follow at the next read.
+    RunRequesterScreen();
+}
