@@ -108,7 +108,7 @@ TEST_F(KorTx301Test, AnEditedAmountShowsNormalised) {
     } cases[] = {
         {tx::kSalaryTaxAmount, L"000", "0"},
         {tx::kSalaryTaxAmount, L"1234567", "1,234,567"},
-        {tx::kSalaryTaxAmount, L"", " "},
+        {tx::kSalaryTaxAmount, L"1\b", " "},  // typed, then rubbed out
         {tx::kSalaryTaxCount, L"12a", "12a"},
         {tx::kRetirees, L"123", "123"},
     };
