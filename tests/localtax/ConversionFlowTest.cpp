@@ -32,8 +32,18 @@ CRequesterInfo Requester() {
 class TaxFlowTest : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_EQ(messages.Load(KOR_TX_PROGRAM_DIR), 0u);
-        ASSERT_EQ(patterns.Load(kDemo + "mstKORTX301.ini"), 1);
+        // The delivered master and the demo files, copied: the tool opens its files alone, and
+        // tests run side by side.
+        demo = kortest::ScratchDirOfTest("inputs");
+        for (const std::string& path :
+             {std::string(KOR_TX_PROGRAM_DIR "\\mstKORTX001.ini"), kDemo + "mstKORTX301.ini",
+              kDemo + "mstKORTX302.ini", kDemo + "chihouzei.csv"}) {
+            const std::string bytes = kortest::ReadBytes(path);
+            ASSERT_FALSE(bytes.empty()) << path;
+            ASSERT_TRUE(kortest::WriteBytes(demo + path.substr(path.rfind('\\') + 1), bytes));
+        }
+        ASSERT_EQ(messages.Load(demo.substr(0, demo.size() - 1)), 0u);
+        ASSERT_EQ(patterns.Load(demo + "mstKORTX301.ini"), 1);
         folder = kortest::ScratchDirOfTest();
         script.onShow = [this](const kor::MessageBoxRequest&) {
             shown.push_back(messages.ShowingId());
@@ -53,6 +63,7 @@ protected:
     std::unique_ptr<CDataSet> output;
     ItemSetFlags sets{};
     std::string folder;
+    std::string demo;  // the copies, with a trailing backslash
 };
 
 TEST_F(TaxFlowTest, ChecksBeforeTheReadStopWithTheirMessageAndField) {
@@ -68,13 +79,13 @@ TEST_F(TaxFlowTest, ChecksBeforeTheReadStopWithTheirMessageAndField) {
         FlowField field;
     };
     const Case cases[] = {
-        {"no requester", nullptr, 0, kDemo + "chihouzei.csv", 30, FlowField::kNone},
-        {"requester without a name", &nameless, 0, kDemo + "chihouzei.csv", 30, FlowField::kNone},
-        {"no pattern", &requester, -1, kDemo + "chihouzei.csv", 8, FlowField::kPattern},
+        {"no requester", nullptr, 0, demo + "chihouzei.csv", 30, FlowField::kNone},
+        {"requester without a name", &nameless, 0, demo + "chihouzei.csv", 30, FlowField::kNone},
+        {"no pattern", &requester, -1, demo + "chihouzei.csv", 8, FlowField::kPattern},
         {"no input", &requester, 0, " 　", 42, FlowField::kInput},
-        {"character a name may not hold", &requester, 0, kDemo + "chihou*.csv", 16,
+        {"character a name may not hold", &requester, 0, demo + "chihou*.csv", 16,
          FlowField::kInput},
-        {"missing file", &requester, 0, kDemo + "missing.csv", 4, FlowField::kInput},
+        {"missing file", &requester, 0, demo + "missing.csv", 4, FlowField::kInput},
     };
     for (const Case& c : cases) {
         shown.clear();
@@ -90,7 +101,7 @@ TEST_F(TaxFlowTest, ChecksBeforeTheReadStopWithTheirMessageAndField) {
 TEST_F(TaxFlowTest, ReadCompletesTheDataSetAndOutputWritesTheNumberedFile) {
     const CRequesterInfo requester = Requester();
     // Leading blanks, full-width too, and "/" separators are the same path.
-    std::string typed = kDemo + "chihouzei.csv";
+    std::string typed = demo + "chihouzei.csv";
     std::replace(typed.begin(), typed.end(), '\\', '/');
     FlowOutcome out = Read(&requester, 0, "　 " + typed);
     ASSERT_TRUE(out.done);
@@ -118,12 +129,12 @@ TEST_F(TaxFlowTest, ReadCompletesTheDataSetAndOutputWritesTheNumberedFile) {
 TEST_F(TaxFlowTest, AnsweringCancelStopsBeforeReadingOrWriting) {
     const CRequesterInfo requester = Requester();
     script.Answer(IDCANCEL);
-    const FlowOutcome read = Read(&requester, 0, kDemo + "chihouzei.csv");
+    const FlowOutcome read = Read(&requester, 0, demo + "chihouzei.csv");
     EXPECT_FALSE(read.done);
     EXPECT_EQ(read.code, -1);
     EXPECT_EQ(data, nullptr);
 
-    ASSERT_TRUE(Read(&requester, 0, kDemo + "chihouzei.csv").done);
+    ASSERT_TRUE(Read(&requester, 0, demo + "chihouzei.csv").done);
     script.Answer(IDCANCEL);
     const FlowOutcome written = flow.Output(folder, *data, false, output);
     EXPECT_FALSE(written.done);
@@ -133,7 +144,7 @@ TEST_F(TaxFlowTest, AnsweringCancelStopsBeforeReadingOrWriting) {
 
 TEST_F(TaxFlowTest, OutputNeedsTakenDetailsWithoutErrors) {
     const CRequesterInfo requester = Requester();
-    ASSERT_TRUE(Read(&requester, 0, kDemo + "chihouzei.csv").done);
+    ASSERT_TRUE(Read(&requester, 0, demo + "chihouzei.csv").done);
     auto& details = data->groups.front()->details;
 
     // A corrected item (2) is valid.

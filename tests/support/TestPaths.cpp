@@ -71,8 +71,17 @@ std::string ScratchFileOfTest(const std::string& name, const std::string& bytes)
 }
 
 std::string ReadBytes(const std::string& path) {
-    kor::UniqueFile f(CreateFileW(kor::ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, 0, nullptr));
+    // The tools open their files alone, and tests run side by side: a shared file (a delivered
+    // master, a demo file) may be held by another test's tool for a moment.
+    kor::UniqueFile f;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const HANDLE h = CreateFileW(kor::ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                     nullptr, OPEN_EXISTING, 0, nullptr);
+        const DWORD error = GetLastError();
+        f.reset(h);
+        if (f || error != ERROR_SHARING_VIOLATION) break;
+        Sleep(20);
+    }
     if (!f) return {};
     std::string out;
     char buf[65536];
