@@ -11,7 +11,6 @@
 #include <memory>
 #include <ostream>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "framework/App.h"
@@ -20,6 +19,7 @@
 #include "localtax/KorTx300Dlg.h"
 #include "resources/localtax/KorTx300DlgRes.h"
 #include "resources/localtax/KorTx305DlgRes.h"
+#include "support/FormCase.h"
 #include "support/HeaderRecordScreenTest.h"
 #include "support/MessageScript.h"
 #include "support/ScreenActions.h"
@@ -56,13 +56,16 @@ protected:
     }
     void Set(int id, const char* text) const { screen->SetItemText(id, text); }
     std::string Get(int id) const { return screen->GetItemText(id); }
-    // Fills the four lines with a record that passes every check.
-    void FillValid() const {
-        Set(IDC_TX305_NAME1, "ｶ)ｼﾝｷ");
-        Set(IDC_TX305_NAME2, "");
-        Set(IDC_TX305_ADDRESS1, "ｵｵｻｶﾌ");
-        Set(IDC_TX305_ADDRESS2, "");
+    // A record that passes every check, its second lines empty.
+    static tx::CRequesterInfo ValidRecord() { return {"ｶ)ｼﾝｷ", "", "ｵｵｻｶﾌ", ""}; }
+    // Types record into the four lines.
+    void Fill(const tx::CRequesterInfo& record) const {
+        Set(IDC_TX305_NAME1, record.name1.c_str());
+        Set(IDC_TX305_NAME2, record.name2.c_str());
+        Set(IDC_TX305_ADDRESS1, record.address1.c_str());
+        Set(IDC_TX305_ADDRESS2, record.address2.c_str());
     }
+    void FillValid() const { Fill(ValidRecord()); }
 
     std::string folder;
     kortest::MessageScript unexpected;  // answers any box that a test does not script
@@ -100,17 +103,9 @@ TEST_F(Tx305Test, WithoutAMasterTheLinesStayEmpty) {
         EXPECT_EQ(Get(id), "") << id;
 }
 
-// Lines set on a valid form and what 更新 then shows first.
-struct CheckCase {
-    const char* name;
-    std::vector<std::pair<int, const char*>> lines;
-    int message;
-    const char* word;
-    int focus;  // the line in error and focused, 0 for none
-};
-void PrintTo(const CheckCase& c, std::ostream* os) {
-    *os << c.name;
-}
+// A change made to a valid record typed into the lines, the message 更新 then shows first with
+// its word, and the line in error and focused (0 for none).
+using CheckCase = kortest::FormCase<tx::CRequesterInfo>;
 
 class Tx305CheckTest : public Tx305Test, public testing::WithParamInterface<CheckCase> {};
 
@@ -118,42 +113,49 @@ TEST_P(Tx305CheckTest, FirstFailingCheckShowsItsMessageAndMarksItsLine) {
     const CheckCase& c = GetParam();
     Store(kStored);
     Open();
-    FillValid();
-    for (const auto& [id, text] : c.lines) Set(id, text);
+    tx::CRequesterInfo form = ValidRecord();
+    c.change(form);
+    Fill(form);
     kortest::MessageScript script({IDCANCEL});
     kortest::Click(hwnd, IDC_TX305_UPDATE);
     ASSERT_EQ(MessageIds(script.Shown()), Ids{c.message});
-    EXPECT_EQ(script.Shown()[0].text, messages.Text(c.message, c.word));
-    EXPECT_EQ(screen->FieldInError(), c.focus);
-    if (c.focus != 0) {
-        EXPECT_EQ(kortest::FocusedId(hwnd), c.focus);
+    EXPECT_EQ(script.Shown()[0].text, messages.Text(c.message, c.word1));
+    EXPECT_EQ(screen->FieldInError(), c.field);
+    if (c.field != 0) {
+        EXPECT_EQ(kortest::FocusedId(hwnd), c.field);
     }
     EXPECT_EQ(Stored(), kStored);
 }
 
 constexpr char kWide[] = "ｶﾅ漢字";
-constexpr int kName1 = IDC_TX305_NAME1, kName2 = IDC_TX305_NAME2;
-constexpr int kAddress1 = IDC_TX305_ADDRESS1, kAddress2 = IDC_TX305_ADDRESS2;
+using R = tx::CRequesterInfo;
 INSTANTIATE_TEST_SUITE_P(
     Cases, Tx305CheckTest,
     testing::Values(
         // Emptiness comes before every character check.
-        CheckCase{"EmptyName1First", {{kName1, ""}, {kAddress1, ""}, {kName2, kWide}}, 7,
-                  "依頼人名(ｶﾅ)", kName1},
-        CheckCase{"EmptyAddress1BeforeCharacters", {{kAddress1, ""}, {kName1, kWide}}, 7,
-                  "住所(ｶﾅ)", kAddress1},
-        CheckCase{"WideName1", {{kName1, kWide}, {kAddress2, kWide}}, 13, nullptr, kName1},
-        CheckCase{"WideName2", {{kName2, kWide}, {kAddress1, kWide}}, 13, nullptr, kName2},
-        CheckCase{"WideAddress1", {{kAddress1, kWide}, {kAddress2, kWide}}, 13, nullptr,
-                  kAddress1},
-        CheckCase{"QuoteInAddress2", {{kAddress2, "1\"2"}}, 13, nullptr, kAddress2},
-        CheckCase{"TildeInAddress2", {{kAddress2, "1~2"}}, 13, nullptr, kAddress2},
+        CheckCase{"EmptyName1First",
+                  [](R& r) { r.name1.clear(), r.address1.clear(), r.name2 = kWide; }, 7,
+                  "依頼人名(ｶﾅ)", "", IDC_TX305_NAME1},
+        CheckCase{"EmptyAddress1BeforeCharacters",
+                  [](R& r) { r.address1.clear(), r.name1 = kWide; }, 7, "住所(ｶﾅ)", "",
+                  IDC_TX305_ADDRESS1},
+        CheckCase{"WideName1", [](R& r) { r.name1 = kWide, r.address2 = kWide; }, 13, "", "",
+                  IDC_TX305_NAME1},
+        CheckCase{"WideName2", [](R& r) { r.name2 = kWide, r.address1 = kWide; }, 13, "", "",
+                  IDC_TX305_NAME2},
+        CheckCase{"WideAddress1", [](R& r) { r.address1 = kWide, r.address2 = kWide; }, 13, "",
+                  "", IDC_TX305_ADDRESS1},
+        CheckCase{"QuoteInAddress2", [](R& r) { r.address2 = "1\"2"; }, 13, "", "",
+                  IDC_TX305_ADDRESS2},
+        CheckCase{"TildeInAddress2", [](R& r) { r.address2 = "1~2"; }, 13, "", "",
+                  IDC_TX305_ADDRESS2},
         // Digits, letters, half-width katakana and every listed sign pass; the second lines may
         // stay empty: the save is asked for.
         CheckCase{"EveryAllowedCharacter",
-                  {{kName1, "AZaz09ｱﾝﾞﾟ\\｢｣()-/*&$"}, {kAddress2, ",.@=%+;･ "}}, 3, nullptr, 0},
-        CheckCase{"SecondLinesEmpty", {}, 3, nullptr, 0}),
-    [](const testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
+                  [](R& r) { r.name1 = "AZaz09ｱﾝﾞﾟ\\｢｣()-/*&$", r.address2 = ",.@=%+;･ "; }, 3,
+                  "", "", 0},
+        CheckCase{"SecondLinesEmpty", [](R&) {}, 3, "", "", 0}),
+    kortest::CaseName<tx::CRequesterInfo>);
 
 TEST_F(Tx305Test, SaveWritesTheMasterLineAndShowsTheLinesAsWritten) {
     Open();
