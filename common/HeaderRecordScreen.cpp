@@ -217,8 +217,7 @@ void CHeaderRecordScreen::ResetForm() {
 }
 
 void CHeaderRecordScreen::ConfirmAndClose() {
-    if (IsModified(m_descriptions.Text()) || m_descriptions.HasProvisional()) {
-        if (ShowMessage(55) != IDOK) return;
-    }
+    if (!MayLeave(IsModified(m_descriptions.Text()) || m_descriptions.HasProvisional(), 55))
+        return;
     EndDialog(IDOK);
 }

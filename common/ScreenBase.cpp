@@ -22,6 +22,10 @@ int CScreenBase::ShowPlainMessage(std::string_view text) const {
     return kor::ShowPlainMessage(GetSafeHwnd(), text, m_programName);
 }
 
+bool CScreenBase::MayLeave(bool modified, int question, const char* word) const {
+    return !modified || ShowMessage(question, word) == IDOK;
+}
+
 void CScreenBase::ShowScreenIcon() const {
     if (m_icon) SetIcon(m_icon);
 }

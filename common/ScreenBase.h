@@ -23,6 +23,9 @@ public:
                     const char* word5 = nullptr) const;
     // A text outside the message table, in a plain box captioned with the program's name.
     int ShowPlainMessage(std::string_view text) const;
+    // Whether the user may leave a screen whose changes may not be stored: true when nothing is
+    // modified, else when question (a message of OK and Cancel, with word) is answered OK.
+    bool MayLeave(bool modified, int question, const char* word = nullptr) const;
 
     CApMsgInfoList* Messages() const { return m_messages; }
     HICON ScreenIcon() const { return m_icon; }

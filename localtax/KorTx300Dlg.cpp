@@ -11,6 +11,7 @@
 #include "framework/TextFileDialog.h"
 #include "framework/WaitCursor.h"
 #include "localtax/FolderDlg.h"
+#include "localtax/KorTx305Dlg.h"
 #include "localtax/ProgressQuestions.h"
 #include "localtax/RequesterStore.h"
 #include "localtax/SysEnv.h"
@@ -269,4 +270,10 @@ void CKorTx300Dlg::OnBtnDelimPattern() {
 void CKorTx300Dlg::OnBtnRequester() {
     // The name lines follow at the next read.
     RunRequesterScreen();
+}
+
+void CKorTx300Dlg::RunRequesterScreen() {
+    tx::CKorTx305Dlg(kor::kScreenColor, ScreenIcon(), &m_messages, m_programFolder, {},
+                     GetSafeHwnd())
+        .DoModal();
 }

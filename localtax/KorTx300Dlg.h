@@ -66,7 +66,7 @@ private:
     // here.
     void RunFixedPatternScreen() {}
     void RunDelimPatternScreen() {}
-    void RunRequesterScreen() {}
+    void RunRequesterScreen();
     void RunCorrectionScreen() {}
     void RunCheckScreen() {}
 

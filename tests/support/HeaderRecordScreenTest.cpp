@@ -26,8 +26,8 @@ void ExpectPaddedWhenLeft(kor::CDialogBase& screen, std::span<const PadCase> cas
     }
 }
 
-void ExpectKanaInputInTheNameFields(kor::CDialogBase& screen, const HeaderRecordTestIds& ids) {
-    for (int id : {ids.name, ids.branchName}) {
+void ExpectKanaInput(kor::CDialogBase& screen, std::span<const int> ids) {
+    for (int id : ids) {
         HWND edit = screen.Item(id);
         Notify(screen.GetSafeHwnd(), id, EN_SETFOCUS);
         HIMC context = ImmGetContext(edit);
@@ -40,6 +40,11 @@ void ExpectKanaInputInTheNameFields(kor::CDialogBase& screen, const HeaderRecord
         EXPECT_FALSE(ImmGetOpenStatus(context)) << id;
         ImmReleaseContext(edit, context);
     }
+}
+
+void ExpectKanaInputInTheNameFields(kor::CDialogBase& screen, const HeaderRecordTestIds& ids) {
+    const int names[] = {ids.name, ids.branchName};
+    ExpectKanaInput(screen, names);
 }
 
 }  // namespace kortest

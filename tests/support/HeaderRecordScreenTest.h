@@ -52,6 +52,9 @@ std::string LeaveCaseName(const testing::TestParamInfo<LeaveCase>& info);
 void ChooseDescription(kor::CDialogBase& screen, const HeaderRecordTestIds& ids, int index);
 // Expects each number field of cases to read its after text once left.
 void ExpectPaddedWhenLeft(kor::CDialogBase& screen, std::span<const PadCase> cases);
+// Expects each edit of ids to open the input method in half-width katakana when entered and to
+// close it when left.
+void ExpectKanaInput(kor::CDialogBase& screen, std::span<const int> ids);
 // Expects the name and the branch name to open the input method in half-width katakana when
 // entered and to close it when left.
 void ExpectKanaInputInTheNameFields(kor::CDialogBase& screen, const HeaderRecordTestIds& ids);

@@ -1,0 +1,29 @@
+#pragma once
+// The requester screen's form: its four lines as a requester record, the checks of a save in
+// their order and the comparison with the stored record.
+#include "common/FormFault.h"
+#include "localtax/RequesterInfo.h"
+
+namespace tx {
+
+// The line a failed check points at.
+enum class RequesterField : int { kNone = 0, kName1, kName2, kAddress1, kAddress2 };
+
+// The name lines' label, the word of message 7 and 13's field.
+inline constexpr char kRequesterNameLabel[] = "依頼人名(ｶﾅ)";
+inline constexpr char kRequesterAddressLabel[] = "住所(ｶﾅ)";
+
+// The first failing check of a save, its field a RequesterField: name line 1, then address
+// line 1 empty (message 7 with the line's label); then, line by line, a character other than a
+// digit, a letter, half-width katakana or the listed signs (message 13). No fault when all pass;
+// the second lines may stay empty.
+FormFault CheckRequesterForm(const CRequesterInfo& form);
+
+// The form with every line cut on a character boundary to its width in the master.
+CRequesterInfo CutToWidths(const CRequesterInfo& form);
+
+// True when a line differs from its line of stored, or, without a stored record, when a line is
+// not empty.
+bool IsRequesterModified(const CRequesterInfo& form, const CRequesterInfo* stored);
+
+}  // namespace tx
