@@ -11,6 +11,8 @@
 #include "framework/TextFileDialog.h"
 #include "framework/WaitCursor.h"
 #include "localtax/FolderDlg.h"
+#include "localtax/KorTx301Dlg.h"
+#include "localtax/KorTx302Dlg.h"
 #include "localtax/ProgressQuestions.h"
 #include "localtax/RequesterStore.h"
 #include "localtax/SysEnv.h"
@@ -269,4 +271,25 @@ void CKorTx300Dlg::OnBtnDelimPattern() {
 void CKorTx300Dlg::OnBtnRequester() {
     // The name lines follow at the next read.
     RunRequesterScreen();
+}
+
+// The correction screen changes the read data set in place (corrections, details ticked for
+// deletion); the main screen's buttons stay as they are, and the next output takes what it left.
+void CKorTx300Dlg::RunCorrectionScreen() {
+    if (!m_readData) return;
+    const kor::CWaitCursor wait;
+    tx::CKorTx301Dlg correction(kor::kScreenColor, ScreenIcon(), m_readData.get(),
+                                m_itemSets[tx::kSalarySet], m_itemSets[tx::kRetirementSet],
+                                m_itemSets[tx::kPaymentSet], &m_messages, {},
+                                GetSafeHwnd());
+    correction.DoModal();
+}
+
+// The check screen shows the data set of the last output, one group a numbered file.
+void CKorTx300Dlg::RunCheckScreen() {
+    if (!m_outputData) return;
+    const kor::CWaitCursor wait;
+    tx::CKorTx302Dlg check(kor::kScreenColor, ScreenIcon(), m_outputData.get(), &m_messages, {},
+                           GetSafeHwnd());
+    check.DoModal();
 }
