@@ -5,6 +5,7 @@
 #include <optional>
 #include <utility>
 
+#include "common/KeptChoice.h"
 #include "framework/AboutDlg.h"
 #include "framework/FileDialogSeam.h"
 #include "framework/MessageSeam.h"
@@ -92,15 +93,10 @@ void CKorTx300Dlg::LoadRequester() {
 // --- The pattern list ----------------------------------------------------------------------------
 
 void CKorTx300Dlg::FillPatternCombo() {
-    const kor::CComboView combo = Combo(IDC_TX300_PATTERN);
-    combo.ResetContent();
     const auto& list = m_patterns.GetList();
-    for (const auto& entry : list) combo.AddString(entry->name);
-    combo.SetCurSel(0);
-    if (m_patternIndex >= 0 && static_cast<size_t>(m_patternIndex) < list.size()) {
-        combo.SetCurSel(m_patternIndex);
-        if (combo.GetLBText(m_patternIndex) != m_patternName) combo.SetCurSel(0);
-    }
+    RefillKeepingChoice(Combo(IDC_TX300_PATTERN), list.size(),
+                        [&list](size_t i) { return list[i]->name; }, m_patternIndex,
+                        m_patternName);
 }
 
 void CKorTx300Dlg::RememberPatternSelection() {
