@@ -216,7 +216,7 @@ TEST_F(Tx300Test, AFailedOutputSaysSoAndLeavesNoFile) {
     Open();
     ReadDemoFile();
     TakeShown();
-    const std::string out = kortest::ScratchDirOfTest();
+    const std::string out = kortest::ScratchDirOfTest("out");
     // A folder in the way of the numbered file.
     ASSERT_TRUE(CreateDirectoryA((out + "CHIHOU_ZEI_OUT_001.TXT").c_str(), nullptr));
     SetText(IDC_TX300_OUTPUT, out);
@@ -233,6 +233,45 @@ TEST_F(Tx300Test, AFailedOutputSaysSoAndLeavesNoFile) {
     script.Answer(IDCANCEL);
     Click(IDC_TX300_EXIT);
     EXPECT_EQ(TakeShown(), (Texts{Message(52), Message(1)}));
+}
+
+}  // namespace
+
+namespace {
+
+// A read that fails after a read and an output leaves no data set at all: both sets are gone,
+// the data buttons disabled, and the exit no longer warns of data not output.
+TEST_F(Tx300Test, AFailedReadLeavesNoDataSet) {
+    WithDemoMasters();
+    Open();
+    ReadDemoFile();
+    SetText(IDC_TX300_OUTPUT, kortest::ScratchDirOfTest("out"));
+    Click(IDC_TX300_OUTPUT_DATA);
+    ASSERT_NE(screen->OutputData(), nullptr);
+    TakeShown();
+
+    SetText(IDC_TX300_INPUT, WriteFile("empty.csv", ""));
+    Click(IDC_TX300_READ);
+    EXPECT_EQ(TakeShown(), (Texts{Message(18, "読込"), Message(41)}));
+    EXPECT_EQ(screen->ReadData(), nullptr);
+    EXPECT_EQ(screen->OutputData(), nullptr);
+    for (int id : {IDC_TX300_CORRECT, IDC_TX300_CHECK, IDC_TX300_OUTPUT_DATA})
+        EXPECT_FALSE(Enabled(id)) << id;
+    Click(IDC_TX300_EXIT);
+    EXPECT_EQ(TakeShown(), Texts{Message(1)});
+}
+
+// The requester master removed after the start: the read empties the name lines and stops.
+TEST_F(Tx300Test, ARequesterGoneSinceTheStartEmptiesTheNameLines) {
+    WithDemoMasters();
+    Open();
+    ASSERT_FALSE(Text(IDC_TX300_NAME1).empty());
+    ASSERT_TRUE(DeleteFileA((folder + "mstKORTX302.ini").c_str()));
+    ReadDemoFile();
+    EXPECT_EQ(TakeShown(), Texts{Message(30, "依頼人情報")});
+    EXPECT_EQ(Text(IDC_TX300_NAME1), "");
+    EXPECT_EQ(Text(IDC_TX300_NAME2), "");
+    EXPECT_EQ(screen->ReadData(), nullptr);
 }
 
 }  // namespace

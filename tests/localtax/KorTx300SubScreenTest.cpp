@@ -51,7 +51,7 @@ TEST_F(Tx300SubScreenTest, ACorrectionMadeOnTX301IsWhatTheOutputWrites) {
     ExpectDataButtons(true, true, false);
 
     // The taken detail in error stops the output.
-    const std::string out = kortest::ScratchDirOfTest();
+    const std::string out = kortest::ScratchDirOfTest("out");
     SetText(IDC_TX300_OUTPUT, out);
     Click(IDC_TX300_OUTPUT_DATA);
     EXPECT_EQ(TakeShown(), Texts{Message(15)});
@@ -107,7 +107,7 @@ TEST_F(Tx300SubScreenTest, TX302ShowsTheDataSetOfTheOutput) {
                   PostMessageW(GetDlgItem(dialog, IDC_TX301_BACK), BM_CLICK, 0, 0);
               }),
               1);
-    SetText(IDC_TX300_OUTPUT, kortest::ScratchDirOfTest());
+    SetText(IDC_TX300_OUTPUT, kortest::ScratchDirOfTest("out"));
     Click(IDC_TX300_OUTPUT_DATA);
     ASSERT_NE(screen->OutputData(), nullptr);
     TakeShown();
