@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "common/KeptChoice.h"
 #include "common/PathCheck.h"
 #include "common/PathNames.h"
 #include "common/StrUtil.h"
@@ -144,15 +145,9 @@ bool CConversionScreen::OnNotify(int /*id*/, NMHDR* header) {
 // --- The lists ---------------------------------------------------------------------------------
 
 void CConversionScreen::FillPatternCombo() {
-    const kor::CComboView combo = Combo(m_ids.pattern);
-    combo.ResetContent();
-    const std::size_t count = PatternCount();
-    for (std::size_t i = 0; i < count; ++i) combo.AddString(PatternName(i));
-    combo.SetCurSel(0);
-    if (m_patternIndex >= 0 && static_cast<std::size_t>(m_patternIndex) < count) {
-        combo.SetCurSel(m_patternIndex);
-        if (combo.GetLBText(m_patternIndex) != m_patternName) combo.SetCurSel(0);
-    }
+    RefillKeepingChoice(Combo(m_ids.pattern), PatternCount(),
+                        [this](std::size_t i) { return PatternName(i); }, m_patternIndex,
+                        m_patternName);
     OnSelchangePattern();
 }
 
@@ -163,15 +158,9 @@ void CConversionScreen::OnSelchangePattern() {
 }
 
 void CConversionScreen::FillPartyCombo() {
-    const kor::CComboView combo = Combo(m_ids.partyList);
-    combo.ResetContent();
-    const std::size_t count = PartyCount();
-    for (std::size_t i = 0; i < count; ++i) combo.AddString(PartyDescription(i));
-    combo.SetCurSel(0);
-    if (m_partyIndex >= 0 && static_cast<std::size_t>(m_partyIndex) < count) {
-        combo.SetCurSel(m_partyIndex);
-        if (combo.GetLBText(m_partyIndex) != m_partyDescription) combo.SetCurSel(0);
-    }
+    RefillKeepingChoice(Combo(m_ids.partyList), PartyCount(),
+                        [this](std::size_t i) { return PartyDescription(i); }, m_partyIndex,
+                        m_partyDescription);
     UpdatePartySelection();
 }
 

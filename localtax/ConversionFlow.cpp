@@ -5,6 +5,7 @@
 #include "common/ApMsgInfoList.h"
 #include "framework/PlainMessage.h"
 #include "localtax/ConvertEngine.h"
+#include "localtax/RequesterCheck.h"
 #include "localtax/SysEnv.h"
 #include "localtax/TaxWriter.h"
 
@@ -25,6 +26,7 @@ constexpr int kMsgReadDone = 48;
 constexpr int kMsgReadWithErrors = 49;
 constexpr int kMsgPatternChanged = 59;
 constexpr int kMsgTooLongItems = 67;
+constexpr int kMsgBadRequester = 114;
 
 // This program's name in the box of an internal refusal, and where the refusal was met.
 constexpr char kScreenSource[] = "KorTx300Dlg";
@@ -82,6 +84,11 @@ bool CConversionFlow::ValidateBeforeRead(int patternIndex, const CRequesterInfo*
                                          const std::string& path, FlowOutcome& outcome) {
     if (!requester || requester->name1.empty()) {
         m_messages.ShowMessage(m_parent, kMsgMissing, "依頼人情報");
+        return false;
+    }
+    // A master edited by hand or damaged: its lines would go into every file's header.
+    if (const FormFault fault = CheckRequester(*requester)) {
+        m_messages.ShowMessage(m_parent, kMsgBadRequester, RequesterLineLabel(fault.field));
         return false;
     }
     if (patternIndex < 0) {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <utility>
 
+#include "common/KeptChoice.h"
 #include "framework/AboutDlg.h"
 #include "framework/FileDialogSeam.h"
 #include "framework/MessageSeam.h"
@@ -12,6 +13,8 @@
 #include "framework/WaitCursor.h"
 #include "localtax/FolderDlg.h"
 #include "localtax/KorTx305Dlg.h"
+#include "localtax/KorTx301Dlg.h"
+#include "localtax/KorTx302Dlg.h"
 #include "localtax/ProgressQuestions.h"
 #include "localtax/RequesterStore.h"
 #include "localtax/SysEnv.h"
@@ -91,15 +94,10 @@ void CKorTx300Dlg::LoadRequester() {
 // --- The pattern list ----------------------------------------------------------------------------
 
 void CKorTx300Dlg::FillPatternCombo() {
-    const kor::CComboView combo = Combo(IDC_TX300_PATTERN);
-    combo.ResetContent();
     const auto& list = m_patterns.GetList();
-    for (const auto& entry : list) combo.AddString(entry->name);
-    combo.SetCurSel(0);
-    if (m_patternIndex >= 0 && static_cast<size_t>(m_patternIndex) < list.size()) {
-        combo.SetCurSel(m_patternIndex);
-        if (combo.GetLBText(m_patternIndex) != m_patternName) combo.SetCurSel(0);
-    }
+    RefillKeepingChoice(Combo(IDC_TX300_PATTERN), list.size(),
+                        [&list](size_t i) { return list[i]->name; }, m_patternIndex,
+                        m_patternName);
 }
 
 void CKorTx300Dlg::RememberPatternSelection() {
@@ -276,4 +274,25 @@ void CKorTx300Dlg::RunRequesterScreen() {
     tx::CKorTx305Dlg(kor::kScreenColor, ScreenIcon(), &m_messages, m_programFolder, {},
                      GetSafeHwnd())
         .DoModal();
+}
+
+// The correction screen changes the read data set in place (corrections, details ticked for
+// deletion); the main screen's buttons stay as they are, and the next output takes what it left.
+void CKorTx300Dlg::RunCorrectionScreen() {
+    if (!m_readData) return;
+    const kor::CWaitCursor wait;
+    tx::CKorTx301Dlg correction(kor::kScreenColor, ScreenIcon(), m_readData.get(),
+                                m_itemSets[tx::kSalarySet], m_itemSets[tx::kRetirementSet],
+                                m_itemSets[tx::kPaymentSet], &m_messages, {},
+                                GetSafeHwnd());
+    correction.DoModal();
+}
+
+// The check screen shows the data set of the last output, one group a numbered file.
+void CKorTx300Dlg::RunCheckScreen() {
+    if (!m_outputData) return;
+    const kor::CWaitCursor wait;
+    tx::CKorTx302Dlg check(kor::kScreenColor, ScreenIcon(), m_outputData.get(), &m_messages, {},
+                           GetSafeHwnd());
+    check.DoModal();
 }

@@ -67,8 +67,8 @@ private:
     void RunFixedPatternScreen() {}
     void RunDelimPatternScreen() {}
     void RunRequesterScreen();
-    void RunCorrectionScreen() {}
-    void RunCheckScreen() {}
+    void RunCorrectionScreen();
+    void RunCheckScreen();
 
     std::string m_programFolder;
     tx::CApMsgInfoList m_messages;

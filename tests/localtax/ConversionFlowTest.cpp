@@ -70,6 +70,8 @@ TEST_F(TaxFlowTest, ChecksBeforeTheReadStopWithTheirMessageAndField) {
     const CRequesterInfo requester = Requester();
     CRequesterInfo nameless = requester;
     nameless.name1.clear();
+    CRequesterInfo damaged = requester;
+    damaged.name2 = "ｹｲ\x7fﾘ";
     struct Case {
         const char* name;
         const CRequesterInfo* requester;
@@ -81,6 +83,7 @@ TEST_F(TaxFlowTest, ChecksBeforeTheReadStopWithTheirMessageAndField) {
     const Case cases[] = {
         {"no requester", nullptr, 0, demo + "chihouzei.csv", 30, FlowField::kNone},
         {"requester without a name", &nameless, 0, demo + "chihouzei.csv", 30, FlowField::kNone},
+        {"damaged requester", &damaged, 0, demo + "chihouzei.csv", 114, FlowField::kNone},
         {"no pattern", &requester, -1, demo + "chihouzei.csv", 8, FlowField::kPattern},
         {"no input", &requester, 0, " 　", 42, FlowField::kInput},
         {"character a name may not hold", &requester, 0, demo + "chihou*.csv", 16,

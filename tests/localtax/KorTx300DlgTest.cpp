@@ -7,48 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "framework/App.h"
-#include "framework/Cp932.h"
-#include "localtax/KorTx300Dlg.h"
-#include "resources/localtax/KorTx300DlgRes.h"
-#include "support/ScreenTest.h"
+#include "Tx300Host.h"
 #include "support/TestPaths.h"
 
 namespace {
 
-using Texts = std::vector<std::string>;
-
-const std::string kDemo = std::string(KOR_TX_DEMO_DIR) + "\\";
-
-class Tx300Test : public kortest::ScreenTest {
-protected:
-    void SetUp() override {
-        kor::InitCommonControlClasses();
-        MakeProgramFolder(std::string(KOR_TX_PROGRAM_DIR) + "\\mstKORTX001.ini",
-                          "mstKORTX001.ini");
-    }
-    void TearDown() override { screen.reset(); }
-    HWND Hwnd() const override { return screen->GetSafeHwnd(); }
-
-    void WithDemoMasters() const {
-        for (const char* name : {"mstKORTX301.ini", "mstKORTX302.ini"})
-            WriteFile(name, kortest::ReadBytes(kDemo + name));
-    }
-    void Open() {
-        screen = std::make_unique<CKorTx300Dlg>(folder);
-        ASSERT_TRUE(screen->Create());
-        ShowWindow(Hwnd(), SW_SHOWNA);
-    }
-    int ComboCount(int id) const {
-        return static_cast<int>(SendMessageW(Item(id), CB_GETCOUNT, 0, 0));
-    }
-    void ReadDemoFile() {
-        SetText(IDC_TX300_INPUT, WriteFile("chihouzei.csv", kortest::ReadBytes(kDemo + "chihouzei.csv")));
-        Click(IDC_TX300_READ);
-    }
-
-    std::unique_ptr<CKorTx300Dlg> screen;
-};
+using txtest::kDemo;
+using txtest::Texts;
+using txtest::Tx300Test;
 
 TEST_F(Tx300Test, StartsWithTheMastersAndTheButtonsOfADataSetDisabled) {
     WithDemoMasters();
@@ -87,7 +53,8 @@ TEST_F(Tx300Test, ReadsAndWritesTheNumberedFileIntoTheFolder) {
     const std::string file = kortest::ReadBytes(out + "CHIHOU_ZEI_OUT_001.TXT");
     EXPECT_EQ(file.size(), 6u * 122u);
     EXPECT_EQ(file.substr(0, 27), "1990" + std::string(10, '0') + "000" + "000000" + "0000");
-    TakeShown();
+    EXPECT_EQ(file, txtest::DemoOutputFile());
+    EXPECT_EQ(TakeShown(), (Texts{Message(18, "出力"), Message(70, "CHIHOU_ZEI_OUT_001.TXT", "1")}));
 
     // Written: the exit asks only whether to end.
     Click(IDC_TX300_EXIT);
@@ -125,6 +92,186 @@ TEST_F(Tx300Test, ChecksBeforeTheReadStopWithTheirMessageAndFocus) {
     EXPECT_EQ(TakeShown(), Texts{Message(42, "変換前ファイル名")});
     EXPECT_EQ(GetFocus(), Item(IDC_TX300_INPUT));
     EXPECT_FALSE(Enabled(IDC_TX300_OUTPUT_DATA));
+}
+
+}  // namespace
+
+namespace {
+
+// A requester master of one line of four fields.
+std::string RequesterLine(const std::string& name1, const std::string& name2,
+                          const std::string& address1, const std::string& address2) {
+    return "\"" + name1 + "\",\"" + name2 + "\",\"" + address1 + "\",\"" + address2 + "\"";
+}
+
+struct ReadCheckCase {
+    const char* name;
+    std::string requester;  // the requester master's line; empty: the demo master
+    bool patterns;          // the demo pattern master is there
+    std::string input;      // a name in the program folder, or "=" and the text as typed
+    int message;
+    const char* word;
+    int focus;     // where the focus goes, or 0
+    int inError;   // the edit drawn yellow, or 0
+};
+
+class Tx300ReadChecks : public Tx300Test,
+                        public testing::WithParamInterface<ReadCheckCase> {};
+
+// Every check stops before the read: no question 18, no data set, the data buttons disabled.
+TEST_P(Tx300ReadChecks, StopBeforeTheReadWithTheirMessageAndFocus) {
+    const ReadCheckCase& c = GetParam();
+    WithDemoMasters();
+    if (!c.patterns) DeleteFileA((folder + "mstKORTX301.ini").c_str());
+    if (!c.requester.empty()) WriteMaster("mstKORTX302.ini", {c.requester});
+    Open();
+    WriteFile("chihouzei.csv", kortest::ReadBytes(kDemo + "chihouzei.csv"));
+    SetText(IDC_TX300_INPUT, c.input.starts_with('=') ? c.input.substr(1) : folder + c.input);
+    Click(IDC_TX300_READ);
+    EXPECT_EQ(TakeShown(), Texts{Message(c.message, c.word)});
+    EXPECT_EQ(screen->ReadData(), nullptr);
+    if (c.focus) {
+        EXPECT_EQ(GetFocus(), Item(c.focus));
+    }
+    EXPECT_EQ(screen->FieldInError(), c.inError);
+    for (int id : {IDC_TX300_CORRECT, IDC_TX300_CHECK, IDC_TX300_OUTPUT_DATA})
+        EXPECT_FALSE(Enabled(id)) << id;
+}
+
+const std::string kName = "ｶ)ﾃｽﾄｼｮｳｼﾞ";
+const std::string kAddress = "ﾄｳｷｮｳﾄ";
+
+INSTANTIATE_TEST_SUITE_P(
+    Checks, Tx300ReadChecks,
+    testing::Values(
+        ReadCheckCase{"RequesterWithoutName", RequesterLine("", "ｹｲﾘ", kAddress, ""), true,
+                      "chihouzei.csv", 30, "依頼人情報", 0, 0},
+        // A requester master edited by hand: what the requester screen would not store.
+        ReadCheckCase{"RequesterWithoutAddress", RequesterLine(kName, "", "", "ﾏﾙﾉｳﾁ"), true,
+                      "chihouzei.csv", 114, "住所(ｶﾅ)", 0, 0},
+        ReadCheckCase{"RequesterWithControlByte", RequesterLine(kName, "ｹｲ\x01ﾘ", kAddress, ""),
+                      true, "chihouzei.csv", 114, "依頼人名(ｶﾅ)", 0, 0},
+        ReadCheckCase{"RequesterWithFullWidthAddress", RequesterLine(kName, "", kAddress, "丸の内"),
+                      true, "chihouzei.csv", 114, "住所(ｶﾅ)", 0, 0},
+        ReadCheckCase{"NoPattern", "", false, "chihouzei.csv", 8, "データ変換パターン",
+                      IDC_TX300_PATTERN, 0},
+        ReadCheckCase{"NameWithWildcard", "", true, "chihou*.csv", 16, nullptr, IDC_TX300_INPUT,
+                      IDC_TX300_INPUT},
+        ReadCheckCase{"MissingFile", "", true, "missing.csv", 4, nullptr, IDC_TX300_INPUT,
+                      IDC_TX300_INPUT},
+        ReadCheckCase{"FolderForFile", "", true, "", 4, nullptr, IDC_TX300_INPUT,
+                      IDC_TX300_INPUT},
+        ReadCheckCase{"NoDriveLetter", "", true, "=chihouzei.csv", 17, nullptr,
+                      IDC_TX300_INPUT, IDC_TX300_INPUT}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct OutputCheckCase {
+    const char* name;
+    std::string folder;  // "~": the program folder, "~x": x inside it
+    int message;
+    const char* word;
+};
+
+class Tx300OutputChecks : public Tx300Test,
+                          public testing::WithParamInterface<OutputCheckCase> {};
+
+// A folder check stops before the question 18 with the folder edit focused and yellow; the read
+// data stay, and the output can follow once the folder is mended.
+TEST_P(Tx300OutputChecks, StopWithTheirMessageAndTheFolderInError) {
+    const OutputCheckCase& c = GetParam();
+    WithDemoMasters();
+    Open();
+    ReadDemoFile();
+    TakeShown();
+    std::string typed = c.folder;
+    if (typed.starts_with('~')) typed = folder + typed.substr(1);
+    SetText(IDC_TX300_OUTPUT, typed);
+    Click(IDC_TX300_OUTPUT_DATA);
+    EXPECT_EQ(TakeShown(), Texts{Message(c.message, c.word)});
+    EXPECT_EQ(GetFocus(), Item(IDC_TX300_OUTPUT));
+    EXPECT_EQ(screen->FieldInError(), IDC_TX300_OUTPUT);
+    EXPECT_EQ(screen->OutputData(), nullptr);
+    EXPECT_FALSE(Enabled(IDC_TX300_CHECK));
+    EXPECT_TRUE(Enabled(IDC_TX300_OUTPUT_DATA));
+
+    SetText(IDC_TX300_OUTPUT, folder);
+    Click(IDC_TX300_OUTPUT_DATA);
+    EXPECT_NE(screen->OutputData(), nullptr);
+    EXPECT_EQ(screen->FieldInError(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Checks, Tx300OutputChecks,
+    testing::Values(OutputCheckCase{"Empty", "", 42, "変換後フォルダ"},
+                    OutputCheckCase{"Blanks", " 　", 42, "変換後フォルダ"},
+                    OutputCheckCase{"ForbiddenCharacter", "~out|put", 32, nullptr},
+                    OutputCheckCase{"Relative", "out", 17, nullptr},
+                    OutputCheckCase{"Missing", "~missing\\", 17, nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// An output that cannot write its file says so, leaves no file of this run and keeps the data
+// as not output.
+TEST_F(Tx300Test, AFailedOutputSaysSoAndLeavesNoFile) {
+    WithDemoMasters();
+    Open();
+    ReadDemoFile();
+    TakeShown();
+    const std::string out = kortest::ScratchDirOfTest("out");
+    // A folder in the way of the numbered file.
+    ASSERT_TRUE(CreateDirectoryA((out + "CHIHOU_ZEI_OUT_001.TXT").c_str(), nullptr));
+    SetText(IDC_TX300_OUTPUT, out);
+    Click(IDC_TX300_OUTPUT_DATA);
+    EXPECT_EQ(TakeShown(), (Texts{Message(18, "出力"), Message(46)}));
+    EXPECT_EQ(screen->OutputData(), nullptr);
+    EXPECT_FALSE(Enabled(IDC_TX300_CHECK));
+    EXPECT_TRUE(Enabled(IDC_TX300_OUTPUT_DATA));
+    EXPECT_EQ(GetFileAttributesA((out + "CHIHOU_ZEI_OUT_001.TXT").c_str()),
+              static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
+
+    // Not output: the exit warns first.
+    script.Answer(IDOK);
+    script.Answer(IDCANCEL);
+    Click(IDC_TX300_EXIT);
+    EXPECT_EQ(TakeShown(), (Texts{Message(52), Message(1)}));
+}
+
+}  // namespace
+
+namespace {
+
+// A read that fails after a read and an output leaves no data set at all: both sets are gone,
+// the data buttons disabled, and the exit no longer warns of data not output.
+TEST_F(Tx300Test, AFailedReadLeavesNoDataSet) {
+    WithDemoMasters();
+    Open();
+    ReadDemoFile();
+    SetText(IDC_TX300_OUTPUT, kortest::ScratchDirOfTest("out"));
+    Click(IDC_TX300_OUTPUT_DATA);
+    ASSERT_NE(screen->OutputData(), nullptr);
+    TakeShown();
+
+    SetText(IDC_TX300_INPUT, WriteFile("empty.csv", ""));
+    Click(IDC_TX300_READ);
+    EXPECT_EQ(TakeShown(), (Texts{Message(18, "読込"), Message(41)}));
+    EXPECT_EQ(screen->ReadData(), nullptr);
+    EXPECT_EQ(screen->OutputData(), nullptr);
+    for (int id : {IDC_TX300_CORRECT, IDC_TX300_CHECK, IDC_TX300_OUTPUT_DATA})
+        EXPECT_FALSE(Enabled(id)) << id;
+    Click(IDC_TX300_EXIT);
+    EXPECT_EQ(TakeShown(), Texts{Message(1)});
+}
+
+// The requester master removed after the start: the read empties the name lines and stops.
+TEST_F(Tx300Test, ARequesterGoneSinceTheStartEmptiesTheNameLines) {
+    WithDemoMasters();
+    Open();
+    ASSERT_FALSE(Text(IDC_TX300_NAME1).empty());
+    ASSERT_TRUE(DeleteFileA((folder + "mstKORTX302.ini").c_str()));
+    ReadDemoFile();
+    EXPECT_EQ(TakeShown(), Texts{Message(30, "依頼人情報")});
+    EXPECT_EQ(Text(IDC_TX300_NAME1), "");
+    EXPECT_EQ(Text(IDC_TX300_NAME2), "");
+    EXPECT_EQ(screen->ReadData(), nullptr);
 }
 
 }  // namespace

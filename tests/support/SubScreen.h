@@ -9,7 +9,8 @@ namespace kortest {
 
 // Presses a button of the main screen that runs another screen modally; inside its modal loop a
 // thread timer finds that screen (the visible dialog owned by the main screen holding the control
-// marker) and runs step on it. The number of screens found.
+// marker; with marker 0, any visible window the main screen owns) and runs step on it. The
+// number of screens found.
 struct SubScreen {
     static inline HWND owner = nullptr;
     static inline int marker = 0;
@@ -18,7 +19,7 @@ struct SubScreen {
 
     static BOOL CALLBACK Find(HWND hwnd, LPARAM lp) {
         if (GetWindow(hwnd, GW_OWNER) == owner && IsWindowVisible(hwnd) &&
-            GetDlgItem(hwnd, marker)) {
+            (marker == 0 || GetDlgItem(hwnd, marker))) {
             *reinterpret_cast<HWND*>(lp) = hwnd;
             return FALSE;
         }

@@ -5,13 +5,12 @@
 // once it is drawn; KOR_SHOT_ABOUT=1 shows the about box over it and gives the box's rectangle.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "MainScreenHost.h"
 #include "framework/AboutDlg.h"
-#include "support/TestPaths.h"
+#include "support/ScreenshotHold.h"
 
 namespace {
 
@@ -34,24 +33,7 @@ TEST_F(MainScreenScreenshot, DISABLED_ShowsTheMainScreenAfterARead) {
         UpdateWindow(about.GetSafeHwnd());
         shown = about.GetSafeHwnd();
     }
-    RECT rect{};
-    GetWindowRect(shown, &rect);
-    if (const char* ready = std::getenv("KOR_SHOT_READY_FILE")) {
-        char text[64];
-        std::snprintf(text, sizeof text, "%ld %ld %ld %ld\n", rect.left, rect.top,
-                      rect.right - rect.left, rect.bottom - rect.top);
-        kortest::WriteBytes(ready, text);
-    }
-    const char* hold = std::getenv("KOR_SHOT_HOLD_MS");
-    const ULONGLONG until = GetTickCount64() + (hold ? std::strtoul(hold, nullptr, 10) : 0);
-    while (GetTickCount64() < until) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(20);
-    }
+    kortest::HoldForScreenshot(shown);
 }
 
 }  // namespace
