@@ -5,7 +5,7 @@
 #include "common/ApMsgInfoList.h"
 #include "framework/PlainMessage.h"
 #include "localtax/ConvertEngine.h"
-#include "localtax/RequesterCheck.h"
+#include "localtax/RequesterForm.h"
 #include "localtax/SysEnv.h"
 #include "localtax/TaxWriter.h"
 
@@ -40,14 +40,10 @@ struct ReadMessage {
     const char* word;
 };
 constexpr ReadMessage kReadMessages[] = {
-    {kTaxReadNoLines, 6, "地方税明細"},
-    {kTaxReadTooManyLines, 5, nullptr},
-    {kTaxReadBadRecordSize, 63, nullptr},
-    {kTaxReadNoDetails, 57, nullptr},
-    {kTaxReadEmptyFile, 41, nullptr},
-    {kTaxReadCancelled, kMsgReadCancelled, nullptr},
-    {kTaxReadLineTooLong, 111, nullptr},
-    {kTaxReadBadRecordLength, 113, nullptr},
+    {kTaxReadNoLines, 6, "地方税明細"},   {kTaxReadTooManyLines, 5, nullptr},
+    {kTaxReadBadRecordSize, 63, nullptr}, {kTaxReadNoDetails, 57, nullptr},
+    {kTaxReadEmptyFile, 41, nullptr},     {kTaxReadCancelled, kMsgReadCancelled, nullptr},
+    {kTaxReadLineTooLong, 111, nullptr},  {kTaxReadBadRecordLength, 113, nullptr},
 };
 
 // A handling the data set keeps: 1 error or 2 skip; any other value leaves it as it was.
@@ -87,8 +83,8 @@ bool CConversionFlow::ValidateBeforeRead(int patternIndex, const CRequesterInfo*
         return false;
     }
     // A master edited by hand or damaged: its lines would go into every file's header.
-    if (const FormFault fault = CheckRequester(*requester)) {
-        m_messages.ShowMessage(m_parent, kMsgBadRequester, RequesterLineLabel(fault.field));
+    if (const FormFault fault = CheckRequesterForm(*requester)) {
+        m_messages.ShowMessage(m_parent, kMsgBadRequester, RequesterFieldLabel(fault.field));
         return false;
     }
     if (patternIndex < 0) {

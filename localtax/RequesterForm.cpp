@@ -26,6 +26,12 @@ std::string Cut(const std::string& text, int width) {
 
 }  // namespace
 
+const char* RequesterFieldLabel(int field) {
+    const auto f = static_cast<RequesterField>(field);
+    return f == RequesterField::kName1 || f == RequesterField::kName2 ? kRequesterNameLabel
+                                                                      : kRequesterAddressLabel;
+}
+
 FormFault CheckRequesterForm(const CRequesterInfo& form) {
     using F = RequesterField;
     if (form.name1.empty()) return Fault(7, F::kName1, kRequesterNameLabel);

@@ -1,6 +1,8 @@
 #pragma once
 // The requester screen's form: its four lines as a requester record, the checks of a save in
-// their order and the comparison with the stored record.
+// their order and the comparison with the stored record. The main screen runs the same checks on
+// the stored record before a read, so that a master edited by hand or damaged never heads an
+// output file.
 #include "common/FormFault.h"
 #include "localtax/RequesterInfo.h"
 
@@ -12,6 +14,9 @@ enum class RequesterField : int { kNone = 0, kName1, kName2, kAddress1, kAddress
 // The name lines' label, the word of message 7 and 13's field.
 inline constexpr char kRequesterNameLabel[] = "依頼人名(ｶﾅ)";
 inline constexpr char kRequesterAddressLabel[] = "住所(ｶﾅ)";
+
+// The label of a field's line on the screen: kRequesterNameLabel or kRequesterAddressLabel.
+const char* RequesterFieldLabel(int field);
 
 // The first failing check of a save, its field a RequesterField: name line 1, then address
 // line 1 empty (message 7 with the line's label); then, line by line, a character other than a
