@@ -11,6 +11,7 @@
 #include "framework/TextFileDialog.h"
 #include "framework/WaitCursor.h"
 #include "localtax/FolderDlg.h"
+#include "localtax/KorTx304Dlg.h"
 #include "localtax/ProgressQuestions.h"
 #include "localtax/RequesterStore.h"
 #include "localtax/SysEnv.h"
@@ -264,6 +265,12 @@ void CKorTx300Dlg::OnBtnDelimPattern() {
     RunDelimPatternScreen();
     RememberPatternSelection();
     FillPatternCombo();
+}
+
+void CKorTx300Dlg::RunDelimPatternScreen() {
+    tx::CKorTx304Dlg settings(ScreenIcon(), GetSafeHwnd());
+    settings.SetContext(&m_patterns, &m_messages, {});
+    settings.DoModal();
 }
 
 void CKorTx300Dlg::OnBtnRequester() {
