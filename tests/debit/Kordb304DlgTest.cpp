@@ -68,15 +68,6 @@ protected:
         ReadSample(Sample("0998,ｷﾞﾝｺｳ,001,ｼﾃﾝ,1,1234567,ﾔﾏﾀﾞ,1000,1,C01\r\n"));
         for (int k : kRequired) Define(k, k);
     }
-    // The master as it is on disk.
-    Lines StoredLines() const {
-        const std::string bytes = kortest::ReadBytes(path);
-        Lines lines;
-        for (size_t start = 0, end; (end = bytes.find("\r\n", start)) != std::string::npos;
-             start = end + 2)
-            lines.push_back(bytes.substr(start, end - start));
-        return lines;
-    }
 };
 
 TEST_F(Db304Test, OpensWithTheSeparatedPatternsAndTheTenDebitItemsUndefined) {

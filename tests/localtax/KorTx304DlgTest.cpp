@@ -67,15 +67,6 @@ std::string FixedLine(const std::string& name) {
     return CMasterText::FormatFields(f) + "\r\n";
 }
 
-// The lines as they stand on disk.
-Lines LinesOf(const std::string& bytes) {
-    Lines lines;
-    for (size_t start = 0, end; (end = bytes.find("\r\n", start)) != std::string::npos;
-         start = end + 2)
-        lines.push_back(bytes.substr(start, end - start));
-    return lines;
-}
-
 // The mark of an item line: the label takes 28 bytes, then "(必須)" or "(任意)".
 std::string MarkOf(const std::string& line) {
     return line.substr(28, 6);
@@ -109,7 +100,6 @@ protected:
         ReadSample(Sample("131016,ﾁﾖﾀﾞｸ,A1,1,3,12000,0,0,3,12000\r\n"));
         for (int k : {0, 4, 5, 8, 9}) Define(k, k);
     }
-    Lines StoredLines() const { return LinesOf(kortest::ReadBytes(path)); }
     Lines Marks() const {
         Lines marks;
         for (const std::string& line : ListLines(IDC_TX304_ITEM_LIST)) marks.push_back(MarkOf(line));

@@ -30,6 +30,15 @@ protected:
         screen.SetItemText(m_ids.samplePath, sample);
         Click(this->hwnd, m_ids.read);
     }
+    // The master's lines as they stand on disk.
+    std::vector<std::string> StoredLines() const {
+        const std::string bytes = ReadBytes(this->path);
+        std::vector<std::string> lines;
+        for (size_t start = 0, end; (end = bytes.find("\r\n", start)) != std::string::npos;
+             start = end + 2)
+            lines.push_back(bytes.substr(start, end - start));
+        return lines;
+    }
     std::vector<std::string> ListLines(int id) const {
         std::vector<std::string> out;
         const kor::CListBoxView list = screen.ListBox(id);
