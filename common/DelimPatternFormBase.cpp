@@ -58,7 +58,45 @@ FormFault Fault(int message, int field, std::string word1 = {}, std::string word
 
 std::string FormatDelimItemEntry(const ItemSpec& item, const PatternLayout& layout,
                                  const DelimPatternFormBase::Item& assigned) {
-    return PatternItemListText(item, layout) + (assigned.column >= 0 ? assigned.text : "未定義");
+    return FormatDelimItemEntry(item, layout, assigned, !item.optionalInFixed);
+}
+
+std::string FormatDelimItemEntry(const ItemSpec& item, const PatternLayout& layout,
+                                 const DelimPatternFormBase::Item& assigned, bool required) {
+    ItemSpec marked = item;
+    marked.optionalInFixed = !required;
+    return PatternItemListText(marked, layout) + (assigned.column >= 0 ? assigned.text : "未定義");
+}
+
+unsigned ItemSetsInUse(const DelimPatternFormBase& form, std::span<const DelimItemSet> sets) {
+    unsigned inUse = 0;
+    for (size_t i = 0; i < sets.size(); ++i) {
+        for (int k : sets[i].items) {
+            if (k >= 0 && static_cast<size_t>(k) < form.items.size() &&
+                form.items[static_cast<size_t>(k)].column >= 0)
+                inUse |= 1u << i;
+        }
+    }
+    // A set that another one makes required follows it (as far as the chain goes).
+    for (size_t pass = 0; pass < sets.size(); ++pass) {
+        for (size_t i = 0; i < sets.size(); ++i) {
+            if (inUse & sets[i].requiredWith) inUse |= 1u << i;
+        }
+    }
+    return inUse;
+}
+
+bool IsItemRequired(int k, std::span<const ItemSpec> items, std::span<const DelimItemSet> sets,
+                    unsigned inUse) {
+    if (k < 0 || static_cast<size_t>(k) >= items.size()) return false;
+    if (!items[static_cast<size_t>(k)].optionalInFixed) return true;
+    for (size_t i = 0; i < sets.size(); ++i) {
+        if (!(inUse & (1u << i))) continue;
+        for (int member : sets[i].items) {
+            if (member == k) return true;
+        }
+    }
+    return false;
 }
 
 std::vector<std::string> SampleSourceLines(std::string_view line, int separator) {
@@ -83,27 +121,53 @@ int SampleLineNumber(const DelimPatternFormBase& form) {
 }
 
 FormFault CheckDelimPatternName(const std::string& name) {
-    if (name.empty()) return Fault(10, F::kName, "変換パターン");
+    return CheckDelimPatternName(name, DelimFormMessages{});
+}
+
+FormFault CheckDelimPatternName(const std::string& name, const DelimFormMessages& messages) {
+    if (name.empty()) return Fault(messages.noName, F::kName, "変換パターン");
     if (name.size() > static_cast<size_t>(P::kNameWidth))
-        return Fault(48, F::kName, "変換パターン名", std::to_string(P::kNameWidth));
+        return Fault(messages.nameTooLong, F::kName, "変換パターン名",
+                     std::to_string(P::kNameWidth));
     return {};
 }
 
 FormFault CheckDelimPatternForm(const DelimPatternFormBase& form, std::span<const ItemSpec> items,
                                 int rowsMessage) {
-    if (!CCharCheck::HasNoQuoteOrComma(form.name)) return Fault(108, F::kName);
-    for (size_t k = 0; k < items.size() && k < form.items.size(); ++k) {
-        if (!items[k].optionalInFixed && form.items[k].column < 0)
-            return Fault(45, F::ItemField(static_cast<int>(k)), items[k].label);
+    return CheckDelimPatternForm(form, DelimFormRules{items, {}, rowsMessage});
+}
+
+FormFault CheckDelimPatternForm(const DelimPatternFormBase& form, const DelimFormRules& rules) {
+    const DelimFormMessages& m = rules.messages;
+    if (!CCharCheck::HasNoQuoteOrComma(form.name)) return Fault(m.quoteOrComma, F::kName);
+    const unsigned inUse = ItemSetsInUse(form, rules.sets);
+    for (size_t k = 0; k < rules.items.size() && k < form.items.size(); ++k) {
+        const int item = static_cast<int>(k);
+        if (IsItemRequired(item, rules.items, rules.sets, inUse) && form.items[k].column < 0)
+            return Fault(m.itemUnassigned, F::ItemField(item), rules.items[k].label);
+    }
+    for (size_t i = 0; m.setAlone != 0 && i < rules.sets.size(); ++i) {
+        const unsigned with = rules.sets[i].requiredWith;
+        if (with == 0 || !(inUse & (1u << i)) || (inUse & with)) continue;
+        // The field is the first item of the first set that would make this one required.
+        int field = F::kNone;
+        for (size_t j = 0; j < rules.sets.size(); ++j) {
+            if ((with & (1u << j)) && !rules.sets[j].items.empty()) {
+                field = F::ItemField(rules.sets[j].items.front());
+                break;
+            }
+        }
+        return Fault(m.setAlone, field, m.setAloneWord ? m.setAloneWord : "");
     }
     for (int i = 0; i < P::kAccountTypeCount; ++i) {
         const std::string& text = form.accountTypes[i];
         if (text.size() > static_cast<size_t>(P::kAccountTypeWidth))
-            return Fault(48, F::AccountTypeField(i), "変換前科目",
+            return Fault(m.textTooLong, F::AccountTypeField(i), "変換前科目",
                          std::to_string(P::kAccountTypeWidth));
-        if (!CCharCheck::HasNoQuoteOrComma(text)) return Fault(108, F::AccountTypeField(i));
+        if (!CCharCheck::HasNoQuoteOrComma(text))
+            return Fault(m.quoteOrComma, F::AccountTypeField(i));
     }
-    if (form.titlePosition >= form.dataPosition + 1) return Fault(rowsMessage, F::kDataRow);
+    if (form.titlePosition >= form.dataPosition + 1) return Fault(rules.rowsMessage, F::kDataRow);
     return {};
 }
 
@@ -126,6 +190,9 @@ void StoreDelimForm(const DelimPatternFormBase& form, const DelimPatternKind& ki
         p.SetField(p.OptionField(P::kFirstAccountTypeOption + i), form.accountTypes[i]);
     p.SetField(p.OptionField(P::kOutputLengthOption), OutputCode(form));
     p.SetField(p.OptionField(P::kLineBreakOption), LineBreakCode(form));
+    // A layout without item-set flags has no field for them.
+    for (int i = 0; i < P::kItemSetCount; ++i)
+        p.SetField(p.OptionField(P::kFirstItemSetOption + i), (form.itemSets >> i) & 1u ? "1" : "0");
     p.SetField(p.OptionField(P::kTitleRowsOption), std::to_string(form.titlePosition));
     p.SetField(p.OptionField(P::kDataRowOption), std::to_string(form.dataPosition + 1));
 }

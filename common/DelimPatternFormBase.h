@@ -37,6 +37,45 @@ struct DelimPatternFormBase {
     int lineBreak = 1;     // 1 with, 0 without, -1 none chosen
     std::string accountTypes[CPatternBase::kAccountTypeCount];
     std::vector<Item> items;  // one per item of the tool's table, in item order
+    unsigned itemSets = 0;    // the item sets in use (bit i: set i; see DelimItemSet)
+};
+
+// A set of items that a pattern may leave out together: once one of them has a column, every
+// item of the set must have one (the set is in use). A set may also be in use while another
+// one is: requiredWith holds bit i for set i.
+struct DelimItemSet {
+    std::span<const int> items;
+    unsigned requiredWith = 0;
+};
+
+// The sets in use for the columns of the form's items: bit i for set i.
+unsigned ItemSetsInUse(const DelimPatternFormBase& form, std::span<const DelimItemSet> sets);
+// True when item k must have a column: the item may never be left out, or its set is in use.
+bool IsItemRequired(int k, std::span<const ItemSpec> items, std::span<const DelimItemSet> sets,
+                    unsigned inUse);
+
+// The ids of the messages of the form's checks; each tool numbers them its own way (the
+// defaults are the transfer tool's). A data row that does not come after the title rows has
+// its id in DelimFormRules.
+struct DelimFormMessages {
+    int noName = 10;          // word "変換パターン"
+    int nameTooLong = 48;     // words "変換パターン名" and the width
+    int quoteOrComma = 108;
+    int itemUnassigned = 45;  // word: the item's label
+    int textTooLong = 48;     // an account-type text; words "変換前科目" and the width
+    // A set in use while none of the sets that make it required is (0: no such check), with
+    // its word; the field is the first item of the first of those sets.
+    int setAlone = 0;
+    const char* setAloneWord = nullptr;
+};
+
+// What the checks of a save need besides the form: the tool's items and item sets, the id of
+// the message of a data row that does not come after the title rows and the other ids.
+struct DelimFormRules {
+    std::span<const ItemSpec> items;
+    std::span<const DelimItemSet> sets;
+    int rowsMessage;
+    DelimFormMessages messages = {};
 };
 
 // The kind of transfer or collection a pattern is stored with.
@@ -54,6 +93,9 @@ struct DelimPatternKind {
 // left out, then the source line assigned to it or "未定義".
 std::string FormatDelimItemEntry(const ItemSpec& item, const PatternLayout& layout,
                                  const DelimPatternFormBase::Item& assigned);
+// The same with the mark of an item that is required (or not) for the time being.
+std::string FormatDelimItemEntry(const ItemSpec& item, const PatternLayout& layout,
+                                 const DelimPatternFormBase::Item& assigned, bool required);
 
 // The lines of the source list for a sample line of a file of class separator: "[%02d]" of the
 // field number from 1, then the field's text. The line is split as the reader splits a
@@ -67,6 +109,7 @@ int SampleLineNumber(const DelimPatternFormBase& form);
 
 // The name's checks that come before any other: present, and short enough to be stored whole.
 FormFault CheckDelimPatternName(const std::string& name);
+FormFault CheckDelimPatternName(const std::string& name, const DelimFormMessages& messages);
 
 // The first failing check of the name, the required items of items (those a pattern may not
 // leave out), the account-type texts and the rows, in the screens' order; no fault when all
@@ -74,8 +117,12 @@ FormFault CheckDelimPatternName(const std::string& name);
 // it differently).
 FormFault CheckDelimPatternForm(const DelimPatternFormBase& form, std::span<const ItemSpec> items,
                                 int rowsMessage);
+// The same under a tool's rules: the required items are those that may never be left out and
+// those of the sets in use, in item order; a set in use alone comes after them.
+FormFault CheckDelimPatternForm(const DelimPatternFormBase& form, const DelimFormRules& rules);
 
-// Fills pattern, of the form's item table, with the form stored as kind.
+// Fills pattern, of the form's item table, with the form stored as kind (the item-set flags as
+// "1" or "0" where the pattern's layout places them).
 void StoreDelimForm(const DelimPatternFormBase& form, const DelimPatternKind& kind,
                     CDelimPatternBase& pattern);
 // Fills form from a stored pattern (all but its kind); codes outside their choices choose

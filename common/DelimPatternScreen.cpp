@@ -7,7 +7,6 @@
 #include "common/FileAccess.h"
 #include "common/PatternLineStore.h"
 #include "common/PatternScreenSteps.h"
-#include "common/ReadEngine.h"
 #include "common/StrUtil.h"
 #include "common/SysEnv.h"
 #include "framework/Cp932.h"
@@ -80,12 +79,15 @@ BOOL CDelimPatternScreen::OnInitDialog() {
     SetScreenLabels(0, "", m_ids.version, m_text.version);
     m_names.Attach(Item(m_ids.name), this);
     const kor::CComboView titles = Combo(m_ids.titleRows);
-    titles.AddString("無し");
+    titles.AddString(m_text.noTitleRows);
     for (int i = 1; i < kTitleChoices; ++i) titles.AddString(std::to_string(i) + "行");
     const kor::CComboView data = Combo(m_ids.dataRow);
     for (int i = 1; i <= kDataChoices; ++i) data.AddString(std::to_string(i) + "行");
-    for (size_t i = 0; i < m_accountTypeLimits.size(); ++i)
-        m_accountTypeLimits[i].Attach(Item(m_ids.accountTypes[i]), CPatternBase::kAccountTypeWidth);
+    for (size_t i = 0; i < m_accountTypeLimits.size(); ++i) {
+        if (m_ids.accountTypes[i] != 0)
+            m_accountTypeLimits[i].Attach(Item(m_ids.accountTypes[i]),
+                                          CPatternBase::kAccountTypeWidth);
+    }
     ClearAll();
     m_nameLimit.Attach(Item(m_ids.name), CPatternBase::kNameWidth);
     FillPatternCombo();
@@ -130,8 +132,9 @@ void CDelimPatternScreen::ShowRadios(const DelimPatternFormBase& form) {
 }
 
 void CDelimPatternScreen::SetAccountTypes(const DelimPatternFormBase& form) {
-    for (size_t i = 0; i < m_ids.accountTypes.size(); ++i)
-        SetItemText(m_ids.accountTypes[i], form.accountTypes[i]);
+    for (size_t i = 0; i < m_ids.accountTypes.size(); ++i) {
+        if (m_ids.accountTypes[i] != 0) SetItemText(m_ids.accountTypes[i], form.accountTypes[i]);
+    }
 }
 
 void CDelimPatternScreen::ReadCommonForm(DelimPatternFormBase& form) const {
@@ -145,11 +148,30 @@ void CDelimPatternScreen::ReadCommonForm(DelimPatternFormBase& form) const {
     form.lineBreak = CheckedRadio(m_ids.lineBreak) == 0
                          ? -1
                          : CodeOf(CheckedRadio(m_ids.lineBreak), m_ids.lineBreak, kLineBreakCodes);
-    for (size_t i = 0; i < m_ids.accountTypes.size(); ++i)
-        form.accountTypes[i] = GetItemText(m_ids.accountTypes[i]);
+    for (size_t i = 0; i < m_ids.accountTypes.size(); ++i) {
+        if (m_ids.accountTypes[i] != 0) form.accountTypes[i] = GetItemText(m_ids.accountTypes[i]);
+    }
     for (size_t k = 0; k < form.items.size() && k < m_items.size(); ++k) {
         form.items[k].column = m_items[k].column;
         form.items[k].text = m_items[k].column >= 0 ? m_items[k].text : std::string();
+    }
+    form.itemSets = ::ItemSetsInUse(form, m_text.itemSets);
+}
+
+unsigned CDelimPatternScreen::ItemSetsInUse() const {
+    if (m_text.itemSets.empty()) return 0;
+    Form form(m_items.size());
+    for (size_t k = 0; k < m_items.size(); ++k) form.items[k].column = m_items[k].column;
+    return ::ItemSetsInUse(form, m_text.itemSets);
+}
+
+void CDelimPatternScreen::EnableHandlingChoices() {
+    if (m_text.itemSets.empty()) return;
+    const bool open = ItemSetsInUse() != 0;
+    for (int id : m_ids.zero) EnableItem(id, open);
+    for (int id : m_ids.blank) EnableItem(id, open);
+    for (int id : m_ids.handlingGroups) {
+        if (id != 0) EnableItem(id, open);
     }
 }
 
@@ -186,8 +208,11 @@ void CDelimPatternScreen::LoadPatternToControls() {
 
 std::string CDelimPatternScreen::ItemEntry(int k) const {
     const CFieldItem& item = m_items[static_cast<size_t>(k)];
-    return FormatDelimItemEntry(m_text.items[static_cast<size_t>(k)], m_text.layout,
-                                {item.column, item.text});
+    const ItemSpec& spec = m_text.items[static_cast<size_t>(k)];
+    if (m_text.itemSets.empty())
+        return FormatDelimItemEntry(spec, m_text.layout, {item.column, item.text});
+    return FormatDelimItemEntry(spec, m_text.layout, {item.column, item.text},
+                                IsItemRequired(k, m_text.items, m_text.itemSets, ItemSetsInUse()));
 }
 
 void CDelimPatternScreen::RebuildItemList() {
@@ -198,12 +223,23 @@ void CDelimPatternScreen::RebuildItemList() {
     for (size_t k = 0; k < m_items.size() && (general || !m_text.items[k].generalOnly); ++k)
         list.AddString(ItemEntry(static_cast<int>(k)));
     kor::FitListHorizontalExtent(list.Hwnd());
+    if (m_text.selectsFirstItem) list.SetCurSel(0);
+    EnableHandlingChoices();
 }
 
 void CDelimPatternScreen::ShowItemLine(int k) {
     const kor::CListBoxView list = ListBox(m_ids.itemList);
     list.DeleteString(k);
     list.InsertString(k, ItemEntry(k));
+}
+
+void CDelimPatternScreen::ShowChangedItemLines() {
+    if (m_text.itemSets.empty()) return;
+    const kor::CListBoxView list = ListBox(m_ids.itemList);
+    for (int k = 0; k < list.GetCount() && static_cast<size_t>(k) < m_items.size(); ++k) {
+        const std::string entry = ItemEntry(k);
+        if (list.GetItemText(k) != entry) ShowItemLine(k);
+    }
 }
 
 void CDelimPatternScreen::UpdateButtonStates() {
@@ -222,6 +258,7 @@ void CDelimPatternScreen::UpdateButtonStates() {
     } else {
         EnableItem(m_ids.update, !name.empty());
     }
+    EnableHandlingChoices();
 }
 
 bool CDelimPatternScreen::IsModified(const std::string& name) {
@@ -338,20 +375,16 @@ void CDelimPatternScreen::OnBtnReadSample() {
     ReadCommonForm(form);
     int status = 0;
     const std::string line = ReadSampleLine(path, &status, SampleLineNumber(form));
-    switch (status) {
-        case 0:
-            break;
-        case CReadEngine::kSampleNoLineBreak:
-            ShowMessage(9, "振込明細");
-            return;
-        case CFileAccess::kCannotOpen:
+    const SampleReadCodes& codes = m_text.sampleCodes;
+    if (status != 0) {
+        if (status == codes.noLineBreak) {
+            ShowMessage(m_text.messages.noLineBreak, m_text.messages.noLineBreakWord);
+        } else if (status == codes.cannotOpen) {
             ShowPlainMessage("オープンエラー");
-            return;
-        case CFileAccess::kReadError:
+        } else if (status == codes.readError) {
             ShowPlainMessage("リードエラー");
-            return;
-        default:
-            return;
+        }
+        return;
     }
     // Without a chosen separator the fields are taken at TABs.
     const int separator = form.separator == 1 || form.separator == 4 ? form.separator : 2;
@@ -374,10 +407,12 @@ void CDelimPatternScreen::OnBtnDefine() {
         ShowPlainMessage(kNotSelected);
         return;
     }
-    if (m_items[item].column >= 0 && ShowMessage(47) == IDCANCEL) return;
+    if (m_items[item].column >= 0 && ShowMessage(m_text.messages.redefine) == IDCANCEL) return;
     m_items[item].column = source;
     m_items[item].text = m_sourceTexts[source];
     ShowItemLine(item);
+    ShowChangedItemLines();
+    EnableHandlingChoices();
     sources.SetCurSel(source + 1 < sources.GetCount() ? source + 1 : 0);
     items.SetCurSel(item + 1 < items.GetCount() ? item + 1 : 0);
     kor::FitListHorizontalExtent(items.Hwnd());
@@ -393,6 +428,8 @@ void CDelimPatternScreen::OnBtnUndefine() {
     m_items[item].column = -1;
     m_items[item].text.clear();
     ShowItemLine(item);
+    ShowChangedItemLines();
+    EnableHandlingChoices();
     kor::FitListHorizontalExtent(items.Hwnd());
     items.SetCurSel(item + 1 < items.GetCount() ? item + 1 : 0);
 }
@@ -430,17 +467,20 @@ void CDelimPatternScreen::OnBtnUpdate() {
     Form form(m_text.items.size());
     ReadCommonForm(form);
     // The shape check runs on a name that is stored whole.
-    FormFault fault = CheckDelimPatternName(form.name);
+    const DelimScreenMessages& m = m_text.messages;
+    FormFault fault = CheckDelimPatternName(form.name, m.form);
     if (!fault && m_store && m_store->Find(form.name, 1) == 1)
-        fault = FormFault{100, "「固定長パターン」", {}, Form::kName};
-    if (!fault) fault = CheckDelimPatternForm(form, m_text.items, m_text.rowsMessage);
+        fault = FormFault{m.fixedLengthName, "「固定長パターン」", {}, Form::kName};
+    if (!fault)
+        fault = CheckDelimPatternForm(
+            form, DelimFormRules{m_text.items, m_text.itemSets, m_text.rowsMessage, m.form});
     if (fault) {
         ShowFault(fault);
     } else {
         const DelimPatternKind kind = ChosenKind();
-        const bool saved = SavePatternAfterAsking({this, m_store}, form.name, -1, [&](int index) {
-            return StorePattern(index, form, kind);
-        });
+        const bool saved = SavePatternAfterAsking(
+            {this, m_store, &m.steps}, form.name, -1,
+            [&](int index) { return StorePattern(index, form, kind); });
         if (saved) {
             m_names.SetCurrentName(form.name);
             FillPatternCombo();
@@ -452,7 +492,7 @@ void CDelimPatternScreen::OnBtnUpdate() {
 }
 
 void CDelimPatternScreen::OnBtnDeletePattern() {
-    if (!DeletePatternAfterAsking({this, m_store}, m_names)) return;
+    if (!DeletePatternAfterAsking({this, m_store, &m_text.messages.steps}, m_names)) return;
     m_names.SetCurrentName({});
     FillPatternCombo();
     LoadSelectedPattern();
@@ -468,7 +508,7 @@ void CDelimPatternScreen::OnBtnDeletePattern() {
 
 void CDelimPatternScreen::ConfirmAndClose() {
     if (IsModified(m_names.Text()) || m_names.HasProvisional()) {
-        if (ShowMessage(80) != IDOK) return;
+        if (ShowMessage(m_text.messages.discard) != IDOK) return;
     }
     EndDialog(IDOK);
 }

@@ -8,7 +8,8 @@
 // This base gives the whole screen over the tool's tables: the name list with its provisional
 // item, the sample read with its checks, the two lists, the checks and steps of a save and a
 // delete with their questions and reports, and the question before leaving. The tool's screen
-// gives its pattern store, its sample reader and, when it has one, its choice of kind.
+// gives its tables (ids, items, message ids, item sets), its pattern store, its sample reader
+// and, when it has one, its choice of kind or its own check of the sample path.
 #include <windows.h>
 
 #include <array>
@@ -19,8 +20,11 @@
 
 #include "common/DelimPatternFormBase.h"
 #include "common/FieldItem.h"
+#include "common/FileAccess.h"
 #include "common/ItemSpec.h"
+#include "common/LineReadTask.h"
 #include "common/PatternLayout.h"
+#include "common/PatternScreenSteps.h"
 #include "common/ScreenBase.h"
 #include "framework/ByteLimitedEdit.h"
 #include "framework/EditableNameList.h"
@@ -41,10 +45,33 @@ struct DelimPatternControls {
     int browse, read, samplePath;
     int titleRows, dataRow;
     int sourceList, itemList;
-    // In the order of the pattern's four customer codes of account types.
+    // In the order of the pattern's four customer codes of account types; 0 for none.
     std::array<int, CPatternBase::kAccountTypeCount> accountTypes;
     int name;
     int version;
+    // The group boxes of the zero and the blank choices, for a screen whose choices are open
+    // only while an item set is in use; 0 for none.
+    std::array<int, 2> handlingGroups = {};
+};
+
+// The ids of the screen's own messages and of the sample reader's statuses; each tool numbers
+// them its own way (the defaults are the transfer tool's).
+struct DelimScreenMessages {
+    DelimFormMessages form = {};
+    PatternStepMessages steps = {};
+    int fixedLengthName = 100;  // the name is a fixed-length pattern's; word "「固定長パターン」"
+    int redefine = 47;          // the item has a column already: replace it?
+    int discard = 80;           // the changes are not stored: discard them?
+    // The sample file holds no line break, with its word.
+    int noLineBreak = 9;
+    const char* noLineBreakWord = "振込明細";
+};
+
+// The statuses of the tool's sample reader.
+struct SampleReadCodes {
+    int noLineBreak = kSampleNoLineBreak;
+    int cannotOpen = CFileAccess::kCannotOpen;
+    int readError = CFileAccess::kReadError;
 };
 
 // What differs between the tools beyond the ids: the program and version texts, the items and
@@ -58,6 +85,13 @@ struct DelimPatternScreenText {
     PatternLayout layout;
     DelimPatternKind kind;
     int rowsMessage;
+    DelimScreenMessages messages = {};
+    SampleReadCodes sampleCodes = {};
+    // Items a pattern leaves out together; with any, the item marks follow the sets in use and
+    // the zero and blank choices are open only while a set is in use.
+    std::span<const DelimItemSet> itemSets = {};
+    const char* noTitleRows = "無し";  // the first choice of the title-row list
+    bool selectsFirstItem = false;      // a refilled item list has its first line selected
 };
 
 class CDelimPatternScreen : public CScreenBase, private kor::CEditableNameList::Owner {
@@ -105,6 +139,9 @@ protected:
     virtual void ShowKind(const CDelimPatternBase* /*pattern*/) {}
     // True when the item list shows the items that only general transfers carry.
     virtual bool ListsGeneralOnlyItems() const { return true; }
+    // The checks of the sample path before it is read: true when it may be read, else false
+    // after one message.
+    virtual bool CheckSamplePath(const std::string& path);
 
 private:
     void ClearAll();
@@ -115,10 +152,15 @@ private:
     void ShowRadios(const DelimPatternFormBase& form);
     void SetAccountTypes(const DelimPatternFormBase& form);
     void ShowItemLine(int k);
+    // Rewrites the lines of the item list whose text changed (the marks follow the sets).
+    void ShowChangedItemLines();
+    // The item sets in use for the items' columns.
+    unsigned ItemSetsInUse() const;
+    // Opens the zero and blank choices while an item set is in use (with item sets only).
+    void EnableHandlingChoices();
     void UpdateButtonStates() override;
     void OnBtnBrowseSample();
     void OnBtnReadSample();
-    bool CheckSamplePath(const std::string& path);
     void OnBtnDefine();
     void OnBtnUndefine();
     void OnBtnCancelAll();
@@ -131,7 +173,7 @@ private:
     // The name list's questions.
     bool IsFormModified(const std::string& name) override { return IsModified(name); }
     void LoadChosenItem() override;
-    int AskDiscardForChoice() override { return ShowMessage(80); }
+    int AskDiscardForChoice() override { return ShowMessage(m_text.messages.discard); }
 
     DelimPatternControls m_ids;
     DelimPatternScreenText m_text;

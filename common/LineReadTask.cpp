@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "common/FileAccess.h"
+#include "common/StrUtil.h"
 #include "common/ReadResult.h"
 
 namespace {
@@ -87,4 +88,35 @@ int CLineReadTask::LoadFile(const std::string& path, bool fixedLength, int recor
 
 bool CLineReadTask::IsCancelled(int position) {
     return m_progressShown && Step(position) != 0;
+}
+
+std::string ReadSampleLine(const std::string& path, int* status, int lineNumber,
+                           const LineLimits& limits) {
+    // One byte beyond the head tells whether the file ends within it.
+    std::string head;
+    int result = CFileAccess(path).ReadHead(head, kSampleBytes + 1);
+    std::string line;
+    if (result == CFileAccess::kOk) {
+        const bool wholeFile = head.size() <= kSampleBytes;
+        if (wholeFile) {
+            if (head.size() > 1 && head.back() == kEndOfFile) head.pop_back();
+        } else {
+            // The line cut at the end of the head is shown as far as it goes, without half a
+            // character or the CR of a CR LF that the head cuts in two.
+            std::string cut;
+            CStrUtil::CutMbcs(head, cut, static_cast<int>(kSampleBytes));
+            head = std::move(cut);
+        }
+        if (CStrUtil::Find(head, "\r\n") == std::string::npos) {
+            result = kSampleNoLineBreak;
+        } else {
+            if (!wholeFile && head.back() == '\r') head.pop_back();
+            std::vector<std::string_view> lines;
+            CutSeparatedLines(head, limits, lines);
+            if (lineNumber >= 1 && static_cast<size_t>(lineNumber) <= lines.size())
+                line.assign(lines[static_cast<size_t>(lineNumber) - 1]);
+        }
+    }
+    if (status) *status = result;
+    return line;
 }

@@ -18,6 +18,18 @@ int LoadFileLines(const std::string& path, bool fixedLength, int recordLength, i
                   LineLimits limits, std::string& text, std::vector<std::string_view>& lines,
                   int* faultLine = nullptr);
 
+// The status of ReadSampleLine when the head of the file holds no CR LF.
+inline constexpr int kSampleNoLineBreak = 4097;
+// How much of a file ReadSampleLine looks at.
+inline constexpr size_t kSampleBytes = 4000;
+
+// The sample line of the separated-pattern screens: line lineNumber (from 1) of the first
+// kSampleBytes of the file, cut at CR LF as a separated file is cut under limits. status: 0, a
+// CFileAccess read code (the file cannot be opened or read), or kSampleNoLineBreak; the text is
+// empty unless status is 0.
+std::string ReadSampleLine(const std::string& path, int* status, int lineNumber,
+                           const LineLimits& limits);
+
 class CLineReadTask : public CProgressTask {
 public:
     using CProgressTask::CProgressTask;

@@ -20,16 +20,29 @@ void FillPatternNameList(kor::CEditableNameList& names, const CPatternLineStore*
     names.Fill(items);
 }
 
+namespace {
+
+int Show(const PatternScreenOf& screen, const StepMessage& message) {
+    return screen.screen->ShowMessage(message.id, message.word1, message.word2);
+}
+
+const PatternStepMessages& Messages(const PatternScreenOf& screen) {
+    return screen.messages ? *screen.messages : kPatternStepMessages;
+}
+
+}  // namespace
+
 bool SavePatternAfterAsking(const PatternScreenOf& screen, const std::string& name,
                             int shapeFilter, const std::function<int(int)>& save) {
     if (!screen.store) return false;
     const bool stored = screen.store->Find(name, shapeFilter) == 1;
-    if (screen.screen->ShowMessage(stored ? 16 : 3) != IDOK) return false;
+    const PatternStepMessages& m = Messages(screen);
+    if (Show(screen, stored ? m.replaceQuestion : m.addQuestion) != IDOK) return false;
     if (save(stored ? screen.store->IndexOf(name) : -1) != 1) {
-        screen.screen->ShowMessage(104, "更新処理");
+        Show(screen, m.saveFailed);
         return false;
     }
-    screen.screen->ShowMessage(110, "パターン情報", "「ファイル読込」");
+    Show(screen, m.stored);
     return true;
 }
 
@@ -40,9 +53,10 @@ bool DeletePatternAfterAsking(const PatternScreenOf& screen, const kor::CEditabl
         screen.screen->ShowPlainMessage("変換パターンが未選択");
         return false;
     }
-    if (screen.screen->ShowMessage(2) == IDCANCEL || !screen.store) return false;
+    const PatternStepMessages& m = Messages(screen);
+    if (Show(screen, m.deleteQuestion) == IDCANCEL || !screen.store) return false;
     if (screen.store->Delete(static_cast<int>(position)) != 1) {
-        screen.screen->ShowMessage(104, "削除処理");
+        Show(screen, m.deleteFailed);
         return false;
     }
     return true;

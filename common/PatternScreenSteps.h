@@ -11,10 +11,30 @@
 class CPatternLineStore;
 class CScreenBase;
 
+// A message of a step: its id and words.
+struct StepMessage {
+    int id;
+    const char* word1 = nullptr;
+    const char* word2 = nullptr;
+};
+
+// The messages of the steps; each tool numbers them its own way (the defaults are the transfer
+// and direct-debit tools').
+struct PatternStepMessages {
+    StepMessage replaceQuestion = {16};
+    StepMessage addQuestion = {3};
+    StepMessage stored = {110, "パターン情報", "「ファイル読込」"};
+    StepMessage saveFailed = {104, "更新処理"};  // the master could not be written
+    StepMessage deleteQuestion = {2};
+    StepMessage deleteFailed = {104, "削除処理"};
+};
+inline constexpr PatternStepMessages kPatternStepMessages = {};
+
 // The screen a step works for, which shows its messages, and the store; neither is owned.
 struct PatternScreenOf {
     const CScreenBase* screen = nullptr;
     CPatternLineStore* store = nullptr;
+    const PatternStepMessages* messages = &kPatternStepMessages;
 };
 
 // Fills names with the stored patterns of one shape, each item's data its position in the store.

@@ -6,11 +6,8 @@
 
 #include "common/FileAccess.h"
 #include "common/LineCutter.h"
-#include "common/StrUtil.h"
 
 namespace {
-
-constexpr char kEndOfFile = '\x1A';
 
 const char* SeparatorOf(int fileClass) {
     return fileClass == 1 ? "," : fileClass == 4 ? " " : "\t";
@@ -182,31 +179,5 @@ int CReadEngine::ConvertLines() {
 
 std::string CReadEngine::ReadSampleLine(const std::string& path, int* status,
                                         int lineNumber) const {
-    // One byte beyond the head tells whether the file ends within it.
-    std::string head;
-    int result = CFileAccess(path).ReadHead(head, kSampleBytes + 1);
-    std::string line;
-    if (result == CFileAccess::kOk) {
-        const bool wholeFile = head.size() <= kSampleBytes;
-        if (wholeFile) {
-            if (head.size() > 1 && head.back() == kEndOfFile) head.pop_back();
-        } else {
-            // The line cut at the end of the head is shown as far as it goes, without half a
-            // character or the CR of a CR LF that the head cuts in two.
-            std::string cut;
-            CStrUtil::CutMbcs(head, cut, static_cast<int>(kSampleBytes));
-            head = std::move(cut);
-        }
-        if (CStrUtil::Find(head, "\r\n") == std::string::npos) {
-            result = kSampleNoLineBreak;
-        } else {
-            if (!wholeFile && head.back() == '\r') head.pop_back();
-            std::vector<std::string_view> lines;
-            CutSeparatedLines(head, m_reader.Profile().limits, lines);
-            if (lineNumber >= 1 && static_cast<size_t>(lineNumber) <= lines.size())
-                line.assign(lines[static_cast<size_t>(lineNumber) - 1]);
-        }
-    }
-    if (status) *status = result;
-    return line;
+    return ::ReadSampleLine(path, status, lineNumber, m_reader.Profile().limits);
 }

@@ -56,8 +56,8 @@ public:
     static constexpr int kMaxCount = CItemTotals::kMaxCount;
     static constexpr std::uint64_t kMaxTotal = CItemTotals::kMaxTotal;
     // ReadSampleLine's status when the head of the file holds no CR LF.
-    static constexpr int kSampleNoLineBreak = 4097;
-    static constexpr size_t kSampleBytes = 4000;
+    static constexpr int kSampleNoLineBreak = ::kSampleNoLineBreak;
+    static constexpr size_t kSampleBytes = ::kSampleBytes;
 
     explicit CReadEngine(const ReaderProfile& profile);
     CReadEngine(const ReaderProfile& profile, CApMsgInfoList* messages, HWND parent,
@@ -89,8 +89,7 @@ public:
     int GetErrorCount() const { return m_reader.ErrorCount(); }
     void ResetErrorCount() { m_reader.ResetErrorCount(); }
 
-    // Line lineNumber (from 1) of the first kSampleBytes of the file, split at CR LF. status:
-    // 0, a CFileAccess read code, or kSampleNoLineBreak (the text is then empty).
+    // The sample line (see ::ReadSampleLine) under the profile's line limits.
     std::string ReadSampleLine(const std::string& path, int* status, int lineNumber) const;
 
 protected:

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/FileAccess.h"
 #include "common/ItemCheck.h"
 #include "common/LineCutter.h"
 #include "common/LineReadTask.h"
@@ -175,6 +176,17 @@ int CConvertEngine::ConvertLines() {
     }
     if (serial == 0) return first >= lines.size() ? kTaxReadNoLines : kTaxReadNoDetails;
     return kTaxReadOk;
+}
+
+std::string CConvertEngine::ReadSampleLine(const std::string& path, int* status,
+                                           int lineNumber) const {
+    int read = 0;
+    std::string line = ::ReadSampleLine(path, &read, lineNumber, {kMaxLines, kMaxLineBytes});
+    // The file faults in this reader's numbers.
+    if (read == ::CFileAccess::kCannotOpen) read = kTaxReadCannotOpen;
+    if (read == ::CFileAccess::kReadError) read = kTaxReadFailed;
+    if (status) *status = read;
+    return line;
 }
 
 void CConvertEngine::ConvertLine(std::string_view line, CDetailRecord& detail) {

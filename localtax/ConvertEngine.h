@@ -68,6 +68,12 @@ public:
     // 1 when an item of the last read was longer than its width.
     int HasErrors() const { return m_tooLong ? 1 : 0; }
 
+    // The sample line of the separated-pattern screen: line lineNumber (from 1) of the head of
+    // the file, cut at CR LF as a separated file is cut. status: kTaxReadOk,
+    // kTaxReadCannotOpen, kTaxReadFailed, or kSampleNoLineBreak when the head holds no CR LF;
+    // the text is empty unless status is kTaxReadOk.
+    std::string ReadSampleLine(const std::string& path, int* status, int lineNumber) const;
+
     // The item check with the pattern's handling and item sets (see CheckItem).
     int ValidateField(std::string& text, int item, ZeroBlank* zeroBlank = nullptr) const {
         return CheckItem(text, item, m_check, zeroBlank);

@@ -12,9 +12,10 @@
 #include "framework/TextFileDialog.h"
 #include "framework/WaitCursor.h"
 #include "localtax/FolderDlg.h"
-#include "localtax/KorTx305Dlg.h"
 #include "localtax/KorTx301Dlg.h"
 #include "localtax/KorTx302Dlg.h"
+#include "localtax/KorTx304Dlg.h"
+#include "localtax/KorTx305Dlg.h"
 #include "localtax/ProgressQuestions.h"
 #include "localtax/RequesterStore.h"
 #include "localtax/SysEnv.h"
@@ -263,6 +264,12 @@ void CKorTx300Dlg::OnBtnDelimPattern() {
     RunDelimPatternScreen();
     RememberPatternSelection();
     FillPatternCombo();
+}
+
+void CKorTx300Dlg::RunDelimPatternScreen() {
+    tx::CKorTx304Dlg settings(ScreenIcon(), GetSafeHwnd());
+    settings.SetContext(&m_patterns, &m_messages, {});
+    settings.DoModal();
 }
 
 void CKorTx300Dlg::OnBtnRequester() {

@@ -28,9 +28,10 @@ inline constexpr int kPatternOptions[] = {
 
 // The local-tax pattern lines: 43 fields (39 in older lines) numbered from 0; 15 for an item
 // beyond the record; the item fields from field 4, starts and columns 4 bytes wide; the
-// separated screen pads item labels to 26 bytes; the position check always takes the
-// municipality code and every other item that has a start; a 14-byte kind name.
-inline constexpr PatternLayout kPatternLayout = {43, 39, 0, 15, 4, 4, 26, false, 14,
+// separated screen pads item labels to 28 bytes (the longest label takes 26); the position
+// check always takes the municipality code and every other item that has a start; a 14-byte
+// kind name.
+inline constexpr PatternLayout kPatternLayout = {43, 39, 0, 15, 4, 4, 28, false, 14,
                                                  kPatternOptions};
 
 using ::CPatternBase;

@@ -62,24 +62,11 @@ protected:
         kortest::Type(screen.Item(IDC_DB304_NAME), kor::ToWide(name).c_str());
         kortest::Notify(hwnd, IDC_DB304_NAME, CBN_KILLFOCUS);
     }
-    void Choose(int index) {
-        screen.Combo(IDC_DB304_NAME).SetCurSel(index);
-        kortest::Notify(hwnd, IDC_DB304_NAME, CBN_SELCHANGE);
-    }
     // A new pattern named name with every required item given the field of its own number.
     void FillNew(const std::string& name) {
         TypeName(name);
         ReadSample(Sample("0998,ｷﾞﾝｺｳ,001,ｼﾃﾝ,1,1234567,ﾔﾏﾀﾞ,1000,1,C01\r\n"));
         for (int k : kRequired) Define(k, k);
-    }
-    // The master as it is on disk.
-    Lines StoredLines() const {
-        const std::string bytes = kortest::ReadBytes(path);
-        Lines lines;
-        for (size_t start = 0, end; (end = bytes.find("\r\n", start)) != std::string::npos;
-             start = end + 2)
-            lines.push_back(bytes.substr(start, end - start));
-        return lines;
     }
 };
 
@@ -313,24 +300,7 @@ TEST_F(Db304Test, DeleteRemovesThePatternAndClearsTheScreen) {
 }
 
 TEST_F(Db304Test, LeavingWithAChangedPatternAsks80) {
-    kortest::MessageScript script({IDCANCEL});
-    const INT_PTR result = kortest::RunModal(screen, [&](HWND dialog) {
-        hwnd = dialog;
-        Choose(0);
-        screen.CheckRadio(IDC_DB304_CSV, IDC_DB304_SPACE, IDC_DB304_CSV);
-        kortest::Click(dialog, IDC_DB304_BACK);
-    });
-    EXPECT_EQ(MessageIds(script.Shown()), (Ids{80}));
-    EXPECT_EQ(result, kortest::kStillOpen);
-
-    kortest::MessageScript none;
-    const INT_PTR unchanged = kortest::RunModal(screen, [&](HWND dialog) {
-        hwnd = dialog;
-        Choose(0);
-        kortest::Click(dialog, IDC_DB304_BACK);
-    });
-    EXPECT_EQ(unchanged, IDOK);
-    EXPECT_TRUE(none.Shown().empty());
+    ExpectLeavingAChangedPatternAsks(0, 80);
 }
 
 }  // namespace

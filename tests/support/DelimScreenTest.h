@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/DelimPatternScreen.h"
+#include "support/MessageScript.h"
 #include "support/ScreenActions.h"
 #include "support/SettingsScreenTest.h"
 #include "support/TestPaths.h"
@@ -29,6 +30,15 @@ protected:
         screen.SetItemText(m_ids.samplePath, sample);
         Click(this->hwnd, m_ids.read);
     }
+    // The master's lines as they stand on disk.
+    std::vector<std::string> StoredLines() const {
+        const std::string bytes = ReadBytes(this->path);
+        std::vector<std::string> lines;
+        for (size_t start = 0, end; (end = bytes.find("\r\n", start)) != std::string::npos;
+             start = end + 2)
+            lines.push_back(bytes.substr(start, end - start));
+        return lines;
+    }
     std::vector<std::string> ListLines(int id) const {
         std::vector<std::string> out;
         const kor::CListBoxView list = screen.ListBox(id);
@@ -40,6 +50,34 @@ protected:
         screen.ListBox(m_ids.sourceList).SetCurSel(source);
         screen.ListBox(m_ids.itemList).SetCurSel(item);
         Click(this->hwnd, m_ids.define);
+    }
+    // Chooses item index of the name list as the user does.
+    void Choose(int index) {
+        screen.Combo(m_ids.name).SetCurSel(index);
+        Notify(this->hwnd, m_ids.name, CBN_SELCHANGE);
+    }
+    // Run modally: leaving after choosing item index of the name list, a pattern not separated
+    // by commas, and checking the comma asks message discard, and its Cancel keeps the screen
+    // open; leaving with the chosen pattern unchanged asks nothing.
+    void ExpectLeavingAChangedPatternAsks(int index, int discard) {
+        MessageScript script({IDCANCEL});
+        const INT_PTR result = RunModal(screen, [&](HWND dialog) {
+            this->hwnd = dialog;
+            Choose(index);
+            screen.CheckRadio(m_ids.separator[0], m_ids.separator[2], m_ids.separator[0]);
+            Click(dialog, m_ids.back);
+        });
+        EXPECT_EQ(MessageIds(script.Shown()), std::vector<int>{discard});
+        EXPECT_EQ(result, kStillOpen);
+
+        MessageScript none;
+        const INT_PTR unchanged = RunModal(screen, [&](HWND dialog) {
+            this->hwnd = dialog;
+            Choose(index);
+            Click(dialog, m_ids.back);
+        });
+        EXPECT_EQ(unchanged, IDOK);
+        EXPECT_TRUE(none.Shown().empty());
     }
 
     Screen screen{nullptr, nullptr};

@@ -1,0 +1,112 @@
+#include "localtax/KorTx304Dlg.h"
+
+#include "localtax/ApMsgInfoList.h"
+#include "localtax/PatternBase.h"
+#include "localtax/SysEnv.h"
+#include "localtax/TaxItems.h"
+#include "resources/localtax/KorTx304DlgRes.h"
+
+namespace tx {
+
+namespace {
+
+constexpr char kProgramName[] = "KorTx300";
+constexpr char kSampleLabel[] = "変換前ファイル名";
+// A master that cannot be written is reported as an internal fault of this screen.
+constexpr char kScreenSource[] = "KorTx304Dlg";
+
+constexpr int kSalaryItems[] = {kSalaryTaxCount, kSalaryTaxAmount};
+constexpr int kRetirementItems[] = {kRetirementTaxCount,      kRetirementTaxAmount,
+                                    kRetirees,                kRetirementAllowance,
+                                    kMunicipalRetirementTax, kPrefecturalRetirementTax};
+constexpr int kPaymentItems[] = {kPaymentCount, kTaxPaid};
+
+// The payment set is required too while the salary or the retirement set is in use.
+constexpr DelimItemSet kItemSets[kItemSetCount] = {
+    {kSalaryItems},
+    {kRetirementItems},
+    {kPaymentItems, (1u << kSalarySet) | (1u << kRetirementSet)},
+};
+
+DelimScreenMessages ScreenMessages() {
+    DelimScreenMessages m;
+    m.form.noName = 7;
+    m.form.nameTooLong = 38;
+    m.form.quoteOrComma = 85;
+    m.form.itemUnassigned = 35;
+    m.form.setAlone = 80;
+    m.form.setAloneWord = "定義";
+    m.steps.replaceQuestion = {11};
+    m.steps.addQuestion = {3};
+    m.steps.stored = {50, "パターン情報", "「ファイル読込」"};
+    m.steps.saveFailed = {CApMsgInfoList::kFaultMessage, kScreenSource, "更新処理"};
+    m.steps.deleteQuestion = {2};
+    m.steps.deleteFailed = {CApMsgInfoList::kFaultMessage, kScreenSource, "削除処理"};
+    m.fixedLengthName = 81;
+    m.redefine = 37;
+    m.discard = 56;
+    m.noLineBreak = 6;
+    m.noLineBreakWord = "地方税明細";
+    return m;
+}
+
+// Every pattern is stored as the local-tax kind; a data row that does not come after the title
+// rows gives message 83; the reader gives its own statuses of a file that cannot be read.
+DelimPatternScreenText Text() {
+    DelimPatternScreenText text = {kProgramName, CSysEnv::GetVersionText(), PatternItems(),
+                                   kPatternLayout, {kKindCode, kKindName, true, true}, 83};
+    text.messages = ScreenMessages();
+    text.sampleCodes = {kSampleNoLineBreak, kTaxReadCannotOpen, kTaxReadFailed};
+    text.itemSets = kItemSets;
+    text.noTitleRows = "なし";
+    text.selectsFirstItem = true;
+    return text;
+}
+
+}  // namespace
+
+std::span<const DelimItemSet> DelimItemSets() {
+    return kItemSets;
+}
+
+const KorTx304Controls kKorTx304Controls = {
+    IDD_KORTX304,
+    {IDC_TX304_CSV, IDC_TX304_TAB, IDC_TX304_SPACE},
+    {IDC_TX304_ZERO_ERROR, IDC_TX304_ZERO_SKIP},
+    {IDC_TX304_BLANK_ERROR, IDC_TX304_BLANK_SKIP},
+    {IDC_TX304_OUTPUT_120, IDC_TX304_OUTPUT_126, IDC_TX304_OUTPUT_128},
+    {IDC_TX304_LINE_BREAK, IDC_TX304_NO_LINE_BREAK},
+    IDC_TX304_DEFINE,
+    IDC_TX304_UNDEFINE,
+    IDC_TX304_CANCEL_ALL,
+    IDC_TX304_UPDATE,
+    IDC_TX304_DELETE,
+    IDC_TX304_BACK,
+    IDC_TX304_BROWSE,
+    IDC_TX304_READ,
+    IDC_TX304_SAMPLE_PATH,
+    IDC_TX304_TITLE_ROWS,
+    IDC_TX304_DATA_ROW,
+    IDC_TX304_SOURCE_LIST,
+    IDC_TX304_ITEM_LIST,
+    {},  // no account types
+    IDC_TX304_NAME,
+    IDC_TX304_VERSION,
+    {IDC_TX304_ZERO_GROUP, IDC_TX304_BLANK_GROUP},
+};
+
+CKorTx304Dlg::CKorTx304Dlg(HICON icon, HWND parent, const KorTx304Controls& ids)
+    : CDelimPatternScreenOf(ids, Text(), icon, parent) {}
+
+bool CKorTx304Dlg::CheckSamplePath(const std::string& path) {
+    SetFieldInError(0);
+    if (path.empty()) {
+        ShowMessage(42, kSampleLabel);
+        SetFieldInError(Ids().samplePath);
+        FocusItem(Ids().samplePath);
+        return false;
+    }
+    return Messages() && CSysEnv::ShowAccessError(GetSafeHwnd(), *Messages(), path, true, true);
+}
+
+}  // namespace tx
