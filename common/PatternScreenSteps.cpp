@@ -6,6 +6,14 @@
 #include "common/PatternLineStore.h"
 #include "common/ScreenBase.h"
 
+namespace {
+
+void ShowFailure(const PatternScreenOf& screen, const PatternStepMessage& failure) {
+    screen.screen->ShowMessage(failure.id, failure.word1, failure.word2);
+}
+
+}  // namespace
+
 void FillPatternNameList(kor::CEditableNameList& names, const CPatternLineStore* store,
                          bool fixedLength) {
     std::vector<kor::CEditableNameList::Item> items;
@@ -21,19 +29,21 @@ void FillPatternNameList(kor::CEditableNameList& names, const CPatternLineStore*
 }
 
 bool SavePatternAfterAsking(const PatternScreenOf& screen, const std::string& name,
-                            int shapeFilter, const std::function<int(int)>& save) {
+                            int shapeFilter, const std::function<int(int)>& save,
+                            const PatternStepMessages& messages) {
     if (!screen.store) return false;
     const bool stored = screen.store->Find(name, shapeFilter) == 1;
-    if (screen.screen->ShowMessage(stored ? 16 : 3) != IDOK) return false;
+    if (screen.screen->ShowMessage(stored ? messages.replace : 3) != IDOK) return false;
     if (save(stored ? screen.store->IndexOf(name) : -1) != 1) {
-        screen.screen->ShowMessage(104, "更新処理");
+        ShowFailure(screen, messages.saveFailed);
         return false;
     }
-    screen.screen->ShowMessage(110, "パターン情報", "「ファイル読込」");
+    screen.screen->ShowMessage(messages.stored, "パターン情報", "「ファイル読込」");
     return true;
 }
 
-bool DeletePatternAfterAsking(const PatternScreenOf& screen, const kor::CEditableNameList& names) {
+bool DeletePatternAfterAsking(const PatternScreenOf& screen, const kor::CEditableNameList& names,
+                              const PatternStepMessages& messages) {
     const int index = names.Find(names.Text());
     const LPARAM position = index >= 0 ? names.Combo().GetItemData(index) : -1;
     if (position < 0) {
@@ -42,7 +52,7 @@ bool DeletePatternAfterAsking(const PatternScreenOf& screen, const kor::CEditabl
     }
     if (screen.screen->ShowMessage(2) == IDCANCEL || !screen.store) return false;
     if (screen.store->Delete(static_cast<int>(position)) != 1) {
-        screen.screen->ShowMessage(104, "削除処理");
+        ShowFailure(screen, messages.deleteFailed);
         return false;
     }
     return true;
