@@ -11,6 +11,7 @@
 #include "framework/TextFileDialog.h"
 #include "framework/WaitCursor.h"
 #include "localtax/FolderDlg.h"
+#include "localtax/KorTx303Dlg.h"
 #include "localtax/ProgressQuestions.h"
 #include "localtax/RequesterStore.h"
 #include "localtax/SysEnv.h"
@@ -258,6 +259,11 @@ void CKorTx300Dlg::OnBtnFixedPattern() {
     RunFixedPatternScreen();
     RememberPatternSelection();
     FillPatternCombo();
+}
+
+void CKorTx300Dlg::RunFixedPatternScreen() {
+    tx::CKorTx303Dlg screen(ScreenIcon(), &m_patterns, &m_messages, {}, GetSafeHwnd());
+    screen.DoModal();
 }
 
 void CKorTx300Dlg::OnBtnDelimPattern() {
