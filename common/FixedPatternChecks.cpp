@@ -91,3 +91,75 @@ FormFault CheckFixedForm(const FixedFormText& form, int recordLengthMessage) {
 int LengthDigitsOf(const ItemSpec& item) {
     return static_cast<int>(std::to_string(item.recordWidth).size());
 }
+
+namespace {
+
+// The number of identity field i (kind code, kind name, file class, name).
+int IdentityField(const CPatternBase& pattern, int i) {
+    return pattern.Layout().firstFieldNumber + i;
+}
+
+}  // namespace
+
+void StoreFixedFields(const FixedPatternFields& form, const char* kindCode, const char* kindName,
+                      CFixedPatternBase& p) {
+    using P = CPatternBase;
+    p.SetField(IdentityField(p, 0), kindCode);
+    p.SetField(IdentityField(p, 1), kindName);
+    p.SetField(IdentityField(p, 2), "03");
+    p.SetField(IdentityField(p, 3), form.name);
+    const int first = p.Layout().firstItemField;
+    for (size_t k = 0; k < form.start.size(); ++k) {
+        p.SetField(first + 2 * static_cast<int>(k), form.start[k]);
+        p.SetField(first + 2 * static_cast<int>(k) + 1, form.length[k]);
+    }
+    p.SetField(p.OptionField(P::kZeroCheckOption), form.zeroCheck == 2 ? "2" : "1");
+    p.SetField(p.OptionField(P::kBlankCheckOption), form.blankCheck == 2 ? "2" : "1");
+    p.SetField(p.OptionField(P::kRecordLengthOption), form.recordLength);
+    p.SetField(p.OptionField(P::kOutputLengthOption), std::to_string(form.outputLength));
+    p.SetField(p.OptionField(P::kLineBreakOption), form.lineBreak == 1 ? "1" : "0");
+    p.SetField(p.OptionField(P::kTitleRowsOption), "1");
+    p.SetField(p.OptionField(P::kDataRowOption), "2");
+}
+
+void LoadFixedFields(const CFixedPatternBase& pattern, FixedPatternFields& form) {
+    form.name = pattern.name;
+    form.recordLength = pattern.recordLength;
+    for (size_t k = 0; k < form.start.size(); ++k) {
+        form.start[k] = pattern.StartText(static_cast<int>(k));
+        form.length[k] = pattern.LengthText(static_cast<int>(k));
+    }
+    form.zeroCheck = pattern.ZeroCheck() == 1 ? 1 : 2;
+    form.blankCheck = pattern.BlankCheck() == 1 ? 1 : 2;
+    const int output = pattern.OutputLengthCode();
+    if (output >= 1 && output <= 3) form.outputLength = output;
+    form.lineBreak = pattern.LineBreak() == 1 ? 1 : 0;
+}
+
+bool FixedFieldsDiffer(const CFixedPatternBase& a, const CFixedPatternBase* reference,
+                       const char* kindCode, std::span<const int> options,
+                       std::span<const bool> carried) {
+    using P = CPatternBase;
+    CFixedPatternBase cleared(a.Items(), a.Layout());
+    if (!reference) {
+        cleared.SetField(IdentityField(cleared, 0), kindCode);
+        for (int option : {P::kZeroCheckOption, P::kBlankCheckOption, P::kOutputLengthOption,
+                           P::kLineBreakOption})
+            cleared.SetField(cleared.OptionField(option), "1");
+        reference = &cleared;
+    }
+    const CFixedPatternBase& b = *reference;
+    for (int field : {IdentityField(a, 0), IdentityField(a, 3)}) {
+        if (a.GetField(field) != b.GetField(field)) return true;
+    }
+    for (int option : options) {
+        const int field = a.OptionField(option);
+        if (a.GetField(field) != b.GetField(field)) return true;
+    }
+    const int count = static_cast<int>(a.Items().size());
+    for (int k = 0; k < count; ++k) {
+        if (!carried.empty() && !carried[static_cast<size_t>(k)]) continue;
+        if (a.StartText(k) != b.StartText(k) || a.LengthText(k) != b.LengthText(k)) return true;
+    }
+    return false;
+}

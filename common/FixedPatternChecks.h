@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/FixedPatternBase.h"
 #include "common/FormFault.h"
 #include "common/ItemSpec.h"
 #include "common/PatternBase.h"
@@ -18,6 +19,8 @@ struct FixedFormField {
     static constexpr int StartField(int k) { return 10 + k; }
     static constexpr int LengthField(int k) { return 30 + k; }
     static constexpr int AccountTypeField(int i) { return 50 + i; }
+    // Added to a field: the screen puts the focus on it without marking it in error.
+    static constexpr int kUnmarked = 0x1000;
 };
 
 // The texts and choices of a fixed-length pattern form that every tool's screen shows: one start
@@ -56,3 +59,20 @@ FormFault CheckFixedForm(const FixedFormText& form, int recordLengthMessage);
 
 // Digits a length edit takes: those of the item's record width, its longest length.
 int LengthDigitsOf(const ItemSpec& item);
+
+// The shared fields of form into pattern: the identity (kind code, kind name, the fixed-length
+// file class, the name), every item's start and length, the record length, the zero and blank
+// handling, the output length and the line break, and the title rows and data row that a
+// fixed-length pattern always has (1 and 2). The tool adds its own fields.
+void StoreFixedFields(const FixedPatternFields& form, const char* kindCode, const char* kindName,
+                      CFixedPatternBase& pattern);
+// The shared fields of pattern into form (not the account types); an output length code other
+// than 1 to 3 leaves the form's.
+void LoadFixedFields(const CFixedPatternBase& pattern, FixedPatternFields& form);
+// True when the form's pattern differs from reference (or, for none, from what a cleared form
+// of kindCode stores: "1" for the zero and blank handling, the output length and the line
+// break) in the kind code, the name, one of options (as texts) or the start or length text of
+// an item carried[k] marks (every item when carried is empty).
+bool FixedFieldsDiffer(const CFixedPatternBase& form, const CFixedPatternBase* reference,
+                       const char* kindCode, std::span<const int> options,
+                       std::span<const bool> carried = {});

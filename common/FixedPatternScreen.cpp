@@ -40,7 +40,7 @@ BOOL CFixedPatternScreen::OnInitDialog() {
         Edit(m_ids.start[k]).LimitText(4);
         Edit(m_ids.length[k]).LimitText(LengthDigitsOf(m_text.items[k]));
     }
-    for (size_t i = 0; i < m_accountTypeLimits.size(); ++i)
+    for (size_t i = 0; i < m_ids.accountTypes.size(); ++i)
         m_accountTypeLimits[i].Attach(Item(m_ids.accountTypes[i]), CPatternBase::kAccountTypeWidth);
     ClearForm();
     m_nameLimit.Attach(Item(m_ids.name), CPatternBase::kNameWidth);
@@ -157,8 +157,9 @@ int CFixedPatternScreen::ControlOf(int field) const {
 
 void CFixedPatternScreen::ShowFault(const FormFault& fault) {
     ShowMessage(fault.message, fault.Word1(), fault.Word2());
-    const int control = ControlOf(fault.field);
-    SetFieldInError(control);
+    const bool marked = (fault.field & Field::kUnmarked) == 0;
+    const int control = ControlOf(fault.field & ~Field::kUnmarked);
+    SetFieldInError(marked ? control : 0);
     // A row the tool's template hides cannot take the focus.
     if (IsWindowVisible(Item(control))) FocusItem(control);
 }
@@ -175,7 +176,8 @@ void CFixedPatternScreen::OnBtnUpdate() {
     int item = 0;
     const int positions = CheckFixedPositions(*pattern, &item);
     if (positions != 0 && item >= 1 && static_cast<size_t>(item) <= m_text.items.size()) {
-        ShowFault(FormFault{positions == pattern->Layout().overrunResult ? 15 : 14,
+        const FixedPatternMessages& m = m_text.messages;
+        ShowFault(FormFault{positions == pattern->Layout().overrunResult ? m.overrun : m.overlap,
                             {},
                             {},
                             Field::StartField(item - 1)});
@@ -184,14 +186,18 @@ void CFixedPatternScreen::OnBtnUpdate() {
     }
     const std::string name = pattern->name;
     if (m_store->Find(name, -1) == 1) {
-        ShowFault(FormFault{100, "「ＣＳＶ・ＴＡＢ・スペースパターン」", {}, Field::kName});
+        ShowFault(FormFault{m_text.messages.separatedName,
+                            "「ＣＳＶ・ＴＡＢ・スペースパターン」",
+                            {},
+                            Field::kName});
         InvalidateRect(GetSafeHwnd(), nullptr, TRUE);
         return;
     }
-    const bool saved = SavePatternAfterAsking({this, m_store}, name, 1, [&](int index) {
-        const auto line = FormatPatternLine(*pattern);
-        return line ? m_store->Replace(index, *line) : 0;
-    });
+    const bool saved =
+        SavePatternAfterAsking({this, m_store, &m_text.messages.steps}, name, 1, [&](int index) {
+            const auto line = FormatPatternLine(*pattern);
+            return line ? m_store->Replace(index, *line) : 0;
+        });
     if (saved) {
         m_names.SetCurrentName(name);
         FillPatternCombo();
@@ -203,7 +209,7 @@ void CFixedPatternScreen::OnBtnUpdate() {
 }
 
 void CFixedPatternScreen::OnBtnDeletePattern() {
-    if (!DeletePatternAfterAsking({this, m_store}, m_names)) return;
+    if (!DeletePatternAfterAsking({this, m_store, &m_text.messages.steps}, m_names)) return;
     m_names.SetCurrentName({});
     ClearForm();
 }
@@ -215,7 +221,7 @@ void CFixedPatternScreen::OnBtnClear() {
 
 void CFixedPatternScreen::OnBtnBack() {
     if (IsModified(m_names.Text()) || m_names.HasProvisional()) {
-        if (ShowMessage(80) != IDOK) return;
+        if (ShowMessage(m_text.messages.discard) != IDOK) return;
     }
     EndDialog(IDOK);
 }

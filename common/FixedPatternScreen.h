@@ -21,6 +21,7 @@
 #include "common/FormFault.h"
 #include "common/ItemSpec.h"
 #include "common/PatternBase.h"
+#include "common/PatternScreenSteps.h"
 #include "common/ScreenBase.h"
 #include "framework/ByteLimitedEdit.h"
 #include "framework/EditableNameList.h"
@@ -39,8 +40,9 @@ struct FixedPatternControls {
     std::array<int, 3> output;     // 120, 126, 128 bytes
     std::array<int, 2> lineBreak;  // with, without
     int recordLength;
-    // The account-type texts, in the order of the tool's account types.
-    std::array<int, CPatternBase::kAccountTypeCount> accountTypes;
+    // The account-type texts, in the order of the tool's account types (at most
+    // CPatternBase::kAccountTypeCount; none for a tool without account types).
+    std::vector<int> accountTypes;
     // Start and length edits of each item, in the order of the tool's item table.
     std::vector<int> start;
     std::vector<int> length;
@@ -48,12 +50,24 @@ struct FixedPatternControls {
     int version;
 };
 
-// What differs between the tools beyond the ids: the program and version texts and the item
-// table (one start and length edit per item).
+// The messages that the tools number differently: the question before dropping changes, the
+// faults of the position check (two items overlap, an item ends beyond the record), a name of a
+// separated pattern, and those of the save and delete steps.
+struct FixedPatternMessages {
+    int discard = 80;
+    int overlap = 14;
+    int overrun = 15;
+    int separatedName = 100;
+    PatternStepMessages steps = kPatternStepMessages;
+};
+
+// What differs between the tools beyond the ids: the program and version texts, the item
+// table (one start and length edit per item) and the message numbers.
 struct FixedPatternScreenText {
     const char* programName;
     const char* version;
     std::span<const ItemSpec> items;
+    FixedPatternMessages messages = {};
 };
 
 class CFixedPatternScreen : public CScreenBase, private kor::CEditableNameList::Owner {
@@ -110,7 +124,7 @@ private:
     // The name list's questions.
     bool IsFormModified(const std::string& name) override { return IsModified(name); }
     void LoadChosenItem() override { LoadSelectedPattern(); }
-    int AskDiscardForChoice() override { return ShowMessage(80); }
+    int AskDiscardForChoice() override { return ShowMessage(m_text.messages.discard); }
 
     FixedPatternControls m_ids;
     FixedPatternScreenText m_text;

@@ -14,6 +14,7 @@
 #include "localtax/FolderDlg.h"
 #include "localtax/KorTx301Dlg.h"
 #include "localtax/KorTx302Dlg.h"
+#include "localtax/KorTx303Dlg.h"
 #include "localtax/KorTx304Dlg.h"
 #include "localtax/KorTx305Dlg.h"
 #include "localtax/ProgressQuestions.h"
@@ -258,6 +259,11 @@ void CKorTx300Dlg::OnBtnFixedPattern() {
     RunFixedPatternScreen();
     RememberPatternSelection();
     FillPatternCombo();
+}
+
+void CKorTx300Dlg::RunFixedPatternScreen() {
+    tx::CKorTx303Dlg screen(ScreenIcon(), &m_patterns, &m_messages, {}, GetSafeHwnd());
+    screen.DoModal();
 }
 
 void CKorTx300Dlg::OnBtnDelimPattern() {

@@ -64,7 +64,7 @@ private:
 
     // The settings, correction and check screens TX303, TX304, TX305, TX301 and TX302 open
     // here.
-    void RunFixedPatternScreen() {}
+    void RunFixedPatternScreen();
     void RunDelimPatternScreen();
     void RunRequesterScreen();
     void RunCorrectionScreen();

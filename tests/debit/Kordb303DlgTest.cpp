@@ -15,6 +15,7 @@
 #include "debit/PatternStore.h"
 #include "framework/Cp932.h"
 #include "resources/debit/Kordb303DlgRes.h"
+#include "support/FixedScreenTest.h"
 #include "support/MessageScript.h"
 
 namespace {
@@ -43,16 +44,11 @@ std::string DelimLine(const std::string& name) {
     return CMasterText::FormatFields(f) + "\r\n";
 }
 
-class Db303Test : public dbtest::SettingsScreenTest<db::CPatternStore> {
+class Db303Test : public kortest::FixedScreenTest<db::CPatternStore, dbtest::TaggedMessages,
+                                                  db::CKordb303Dlg> {
 protected:
+    Db303Test() : FixedScreenTest(db::kKordb303Controls) {}
     void SetUp() override { LoadMaster(FixedLine("固定A") + DelimLine("CSVA")); }
-    void Open() { OpenScreen(screen); }
-    void Set(int id, const char* text) { screen.SetItemText(id, text); }
-    std::string Get(int id) const { return screen.GetItemText(id); }
-    void Choose(int index) {
-        screen.Combo(IDC_DB303_NAME).SetCurSel(index);
-        kortest::Notify(hwnd, IDC_DB303_NAME, CBN_SELCHANGE);
-    }
     // A new pattern with the required items of a valid 100-byte record.
     void FillNew(const wchar_t* name) {
         kortest::Type(screen.Item(IDC_DB303_NAME), name);
@@ -66,15 +62,6 @@ protected:
             {IDC_DB303_AMOUNT_START, "46"},        {IDC_DB303_AMOUNT_LENGTH, "10"}};
         for (const auto& [id, text] : fields) Set(id, text);
     }
-    // The stored pattern named name, read by a fresh store; null when none.
-    const db::CFixedPattern* Stored(const std::string& name) {
-        EXPECT_EQ(fresh.Load(path), 1);
-        const int index = fresh.IndexOf(name);
-        return index < 0 ? nullptr : fresh.GetFixedPattern(index);
-    }
-
-    db::CKordb303Dlg screen{nullptr, &store, &messages, "", nullptr};
-    db::CPatternStore fresh;
 };
 
 TEST_F(Db303Test, ListsTheFixedPatternsAndShowsTheChosenOneWithTheHiddenRow) {
@@ -243,39 +230,20 @@ TEST_F(Db303Test, DeleteRemovesThePatternAndClearsTheForm) {
     EXPECT_EQ(Get(IDC_DB303_RECORD_LENGTH), "");
 }
 
-struct LeaveCase {
-    const char* name;
-    int chosen;                 // pattern shown first, -1 none
-    const char* recordLength;   // record length set afterwards, null for none
-    std::vector<int> answers;
-    Ids messages;
-    INT_PTR result;
-};
-void PrintTo(const LeaveCase& c, std::ostream* os) {
-    *os << c.name;
-}
+using LeaveCase = kortest::FixedLeaveCase;
 
 class Db303LeaveTest : public Db303Test, public testing::WithParamInterface<LeaveCase> {};
 
 TEST_P(Db303LeaveTest, QuestionAndResult) {
-    const LeaveCase& c = GetParam();
-    kortest::MessageScript script({c.answers.begin(), c.answers.end()});
-    const INT_PTR result = kortest::RunModal(screen, [&](HWND dialog) {
-        hwnd = dialog;
-        if (c.chosen >= 0) Choose(c.chosen);
-        if (c.recordLength) Set(IDC_DB303_RECORD_LENGTH, c.recordLength);
-        kortest::Click(dialog, IDC_DB303_BACK);
-    });
-    EXPECT_EQ(MessageIds(script.Shown()), c.messages);
-    EXPECT_EQ(result, c.result);
+    Leave(GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Db303LeaveTest,
-    testing::Values(LeaveCase{"Untouched", -1, nullptr, {}, {}, IDOK},
-                    LeaveCase{"Unchanged", 0, nullptr, {}, {}, IDOK},
-                    LeaveCase{"ChangedDeclined", 0, "99", {IDCANCEL}, {80}, kortest::kStillOpen},
-                    LeaveCase{"ChangedAccepted", -1, "99", {IDOK}, {80}, IDOK}),
-    [](const testing::TestParamInfo<LeaveCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, Db303LeaveTest,
+                         testing::Values(LeaveCase{"Untouched", -1, nullptr, {}, {}, IDOK},
+                                         LeaveCase{"Unchanged", 0, nullptr, {}, {}, IDOK},
+                                         LeaveCase{"ChangedDeclined", 0, "99", {IDCANCEL}, {80},
+                                                   kortest::kStillOpen},
+                                         LeaveCase{"ChangedAccepted", -1, "99", {IDOK}, {80}, IDOK}),
+                         kortest::FixedLeaveCaseName);
 
 }  // namespace

@@ -27,6 +27,9 @@ const Shot kShots[] = {
     {"TX300", 0, false},
     {"TX301", IDC_TX300_CORRECT, true},
     {"TX302", IDC_TX300_CHECK, false},
+    {"TX303", IDC_TX300_FIXED_PATTERN, false},
+    {"TX304", IDC_TX300_DELIM_PATTERN, false},
+    {"TX305", IDC_TX300_REQUESTER, false},
 };
 
 class TaxScreenshot : public txtest::Tx300Test, public testing::WithParamInterface<Shot> {};
