@@ -16,7 +16,6 @@
 #include "resources/localtax/KorTx303DlgRes.h"
 #include "resources/localtax/KorTx304DlgRes.h"
 #include "resources/localtax/KorTx305DlgRes.h"
-#include "support/ScreenActions.h"
 #include "support/SubScreen.h"
 #include "support/TestPaths.h"
 
@@ -26,57 +25,49 @@ using kortest::SubScreen;
 using txtest::Texts;
 using txtest::Tx300Test;
 
-void SetField(HWND dialog, int id, const wchar_t* text) {
-    SetDlgItemTextW(dialog, id, text);
-}
-
 // Saves "新しい固定長" on TX303: 市区町村コード and the salary and payment sets of a 26-byte
 // record whose counts are 3 and amounts 7 bytes wide.
 void SaveFixedPattern(HWND dialog) {
-    kortest::Type(GetDlgItem(dialog, IDC_TX303_NAME), L"新しい固定長");
-    kortest::Notify(dialog, IDC_TX303_NAME, CBN_KILLFOCUS);
-    const std::pair<int, const wchar_t*> fields[] = {
-        {IDC_TX303_RECORD_LENGTH, L"26"},
-        {IDC_TX303_MUNICIPALITY_CODE_START, L"1"}, {IDC_TX303_MUNICIPALITY_CODE_LENGTH, L"6"},
-        {IDC_TX303_SALARY_COUNT_START, L"7"},      {IDC_TX303_SALARY_COUNT_LENGTH, L"3"},
-        {IDC_TX303_SALARY_AMOUNT_START, L"10"},    {IDC_TX303_SALARY_AMOUNT_LENGTH, L"7"},
-        {IDC_TX303_PAYMENT_COUNT_START, L"17"},    {IDC_TX303_PAYMENT_COUNT_LENGTH, L"3"},
-        {IDC_TX303_TAX_PAID_START, L"20"},         {IDC_TX303_TAX_PAID_LENGTH, L"7"}};
-    for (const auto& [id, text] : fields) SetField(dialog, id, text);
-    SendMessageW(GetDlgItem(dialog, IDC_TX303_UPDATE), BM_CLICK, 0, 0);
-    PostMessageW(GetDlgItem(dialog, IDC_TX303_BACK), BM_CLICK, 0, 0);
+    kortest::EnterNewName(dialog, IDC_TX303_NAME, L"新しい固定長");
+    kortest::SetEdits(dialog, {{IDC_TX303_RECORD_LENGTH, L"26"},
+                               {IDC_TX303_MUNICIPALITY_CODE_START, L"1"},
+                               {IDC_TX303_MUNICIPALITY_CODE_LENGTH, L"6"},
+                               {IDC_TX303_SALARY_COUNT_START, L"7"},
+                               {IDC_TX303_SALARY_COUNT_LENGTH, L"3"},
+                               {IDC_TX303_SALARY_AMOUNT_START, L"10"},
+                               {IDC_TX303_SALARY_AMOUNT_LENGTH, L"7"},
+                               {IDC_TX303_PAYMENT_COUNT_START, L"17"},
+                               {IDC_TX303_PAYMENT_COUNT_LENGTH, L"3"},
+                               {IDC_TX303_TAX_PAID_START, L"20"},
+                               {IDC_TX303_TAX_PAID_LENGTH, L"7"}});
+    kortest::UpdateAndLeave(dialog, IDC_TX303_UPDATE, IDC_TX303_BACK);
 }
 
 // Saves "新しいカンマ" on TX304 from the first line of sample, a comma file whose columns are
 // code, name, salary count and amount, payment count and tax paid.
 void SaveDelimPattern(HWND dialog, const std::string& sample) {
-    kortest::Type(GetDlgItem(dialog, IDC_TX304_NAME), L"新しいカンマ");
-    kortest::Notify(dialog, IDC_TX304_NAME, CBN_KILLFOCUS);
-    // No title line: the data start on line 1.
-    SendDlgItemMessageW(dialog, IDC_TX304_TITLE_ROWS, CB_SETCURSEL, 0, 0);
-    SendDlgItemMessageW(dialog, IDC_TX304_DATA_ROW, CB_SETCURSEL, 0, 0);
-    SetField(dialog, IDC_TX304_SAMPLE_PATH, kor::ToWide(sample).c_str());
-    kortest::Click(dialog, IDC_TX304_READ);
-    const std::pair<int, int> columnOfItem[] = {
-        {tx::kMunicipalityCode, 0}, {tx::kMunicipalityName, 1}, {tx::kSalaryTaxCount, 2},
-        {tx::kSalaryTaxAmount, 3},  {tx::kPaymentCount, 4},     {tx::kTaxPaid, 5}};
-    for (const auto& [item, column] : columnOfItem) {
-        SendDlgItemMessageW(dialog, IDC_TX304_SOURCE_LIST, LB_SETCURSEL, column, 0);
-        SendDlgItemMessageW(dialog, IDC_TX304_ITEM_LIST, LB_SETCURSEL, item, 0);
-        kortest::Click(dialog, IDC_TX304_DEFINE);
-    }
-    kortest::Click(dialog, IDC_TX304_UPDATE);
-    PostMessageW(GetDlgItem(dialog, IDC_TX304_BACK), BM_CLICK, 0, 0);
+    kortest::EnterNewName(dialog, IDC_TX304_NAME, L"新しいカンマ");
+    kortest::DefineFromSample(dialog,
+                              {IDC_TX304_TITLE_ROWS, IDC_TX304_DATA_ROW, IDC_TX304_SAMPLE_PATH,
+                               IDC_TX304_READ, IDC_TX304_SOURCE_LIST, IDC_TX304_ITEM_LIST,
+                               IDC_TX304_DEFINE},
+                              sample,
+                              {{tx::kMunicipalityCode, 0},
+                               {tx::kMunicipalityName, 1},
+                               {tx::kSalaryTaxCount, 2},
+                               {tx::kSalaryTaxAmount, 3},
+                               {tx::kPaymentCount, 4},
+                               {tx::kTaxPaid, 5}});
+    kortest::UpdateAndLeave(dialog, IDC_TX304_UPDATE, IDC_TX304_BACK);
 }
 
 // Saves the requester on TX305, both of its name and address lines filled.
 void SaveRequester(HWND dialog) {
-    SetField(dialog, IDC_TX305_NAME1, L"ｶ)ｼﾝｷｼﾖｳｼﾞ");
-    SetField(dialog, IDC_TX305_NAME2, L"ｿｳﾑﾌﾞ");
-    SetField(dialog, IDC_TX305_ADDRESS1, L"ｵｵｻｶｼｷﾀｸ");
-    SetField(dialog, IDC_TX305_ADDRESS2, L"ｳﾒﾀﾞ1-2");
-    kortest::Click(dialog, IDC_TX305_UPDATE);
-    PostMessageW(GetDlgItem(dialog, IDC_TX305_BACK), BM_CLICK, 0, 0);
+    kortest::SetEdits(dialog, {{IDC_TX305_NAME1, L"ｶ)ｼﾝｷｼﾖｳｼﾞ"},
+                               {IDC_TX305_NAME2, L"ｿｳﾑﾌﾞ"},
+                               {IDC_TX305_ADDRESS1, L"ｵｵｻｶｼｷﾀｸ"},
+                               {IDC_TX305_ADDRESS2, L"ｳﾒﾀﾞ1-2"}});
+    kortest::UpdateAndLeave(dialog, IDC_TX305_UPDATE, IDC_TX305_BACK);
 }
 
 std::string Padded(std::string text, size_t width) {
