@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "MainScreenHost.h"
-#include "framework/Cp932.h"
 #include "resources/debit/Kordb303DlgRes.h"
 #include "resources/debit/Kordb304DlgRes.h"
 #include "resources/debit/Kordb305DlgRes.h"
@@ -21,55 +21,47 @@ namespace {
 using kortest::SubScreen;
 using Texts = std::vector<std::string>;
 
-void SetField(HWND dialog, int id, const wchar_t* text) {
-    SetDlgItemTextW(dialog, id, text);
-}
-
 // Saves "新しい固定長" on DB303: the required items of a 55-byte record.
 void SaveFixedPattern(HWND dialog) {
-    kortest::Type(GetDlgItem(dialog, IDC_DB303_NAME), L"新しい固定長");
-    kortest::Notify(dialog, IDC_DB303_NAME, CBN_KILLFOCUS);
-    SetField(dialog, IDC_DB303_RECORD_LENGTH, L"55");
-    const std::pair<int, const wchar_t*> fields[] = {
-        {IDC_DB303_BANK_CODE_START, L"1"},      {IDC_DB303_BANK_CODE_LENGTH, L"4"},
-        {IDC_DB303_BRANCH_CODE_START, L"5"},    {IDC_DB303_BRANCH_CODE_LENGTH, L"3"},
-        {IDC_DB303_ACCOUNT_TYPE_START, L"8"},   {IDC_DB303_ACCOUNT_TYPE_LENGTH, L"1"},
-        {IDC_DB303_ACCOUNT_NUMBER_START, L"9"}, {IDC_DB303_ACCOUNT_NUMBER_LENGTH, L"7"},
-        {IDC_DB303_DEPOSITOR_START, L"16"},     {IDC_DB303_DEPOSITOR_LENGTH, L"30"},
-        {IDC_DB303_AMOUNT_START, L"46"},        {IDC_DB303_AMOUNT_LENGTH, L"10"}};
-    for (const auto& [id, text] : fields) SetField(dialog, id, text);
-    SendMessageW(GetDlgItem(dialog, IDC_DB303_UPDATE), BM_CLICK, 0, 0);
-    PostMessageW(GetDlgItem(dialog, IDC_DB303_BACK), BM_CLICK, 0, 0);
+    kortest::EnterNewName(dialog, IDC_DB303_NAME, L"新しい固定長");
+    kortest::SetEdits(dialog, {{IDC_DB303_RECORD_LENGTH, L"55"},
+                               {IDC_DB303_BANK_CODE_START, L"1"},
+                               {IDC_DB303_BANK_CODE_LENGTH, L"4"},
+                               {IDC_DB303_BRANCH_CODE_START, L"5"},
+                               {IDC_DB303_BRANCH_CODE_LENGTH, L"3"},
+                               {IDC_DB303_ACCOUNT_TYPE_START, L"8"},
+                               {IDC_DB303_ACCOUNT_TYPE_LENGTH, L"1"},
+                               {IDC_DB303_ACCOUNT_NUMBER_START, L"9"},
+                               {IDC_DB303_ACCOUNT_NUMBER_LENGTH, L"7"},
+                               {IDC_DB303_DEPOSITOR_START, L"16"},
+                               {IDC_DB303_DEPOSITOR_LENGTH, L"30"},
+                               {IDC_DB303_AMOUNT_START, L"46"},
+                               {IDC_DB303_AMOUNT_LENGTH, L"10"}});
+    kortest::UpdateAndLeave(dialog, IDC_DB303_UPDATE, IDC_DB303_BACK);
 }
 
 // Saves "新しいカンマ" on DB304 from the first line of sample: item k from its column k.
 void SaveDelimPattern(HWND dialog, const std::string& sample) {
-    kortest::Type(GetDlgItem(dialog, IDC_DB304_NAME), L"新しいカンマ");
-    kortest::Notify(dialog, IDC_DB304_NAME, CBN_KILLFOCUS);
-    // No title line: the data start on line 1.
-    SendDlgItemMessageW(dialog, IDC_DB304_TITLE_ROWS, CB_SETCURSEL, 0, 0);
-    SendDlgItemMessageW(dialog, IDC_DB304_DATA_ROW, CB_SETCURSEL, 0, 0);
-    SetField(dialog, IDC_DB304_SAMPLE_PATH, kor::ToWide(sample).c_str());
-    kortest::Click(dialog, IDC_DB304_READ);
-    for (int k = 0; k < db::kItemCount; ++k) {
-        SendDlgItemMessageW(dialog, IDC_DB304_SOURCE_LIST, LB_SETCURSEL, k, 0);
-        SendDlgItemMessageW(dialog, IDC_DB304_ITEM_LIST, LB_SETCURSEL, k, 0);
-        kortest::Click(dialog, IDC_DB304_DEFINE);
-    }
-    kortest::Click(dialog, IDC_DB304_UPDATE);
-    PostMessageW(GetDlgItem(dialog, IDC_DB304_BACK), BM_CLICK, 0, 0);
+    kortest::EnterNewName(dialog, IDC_DB304_NAME, L"新しいカンマ");
+    std::vector<std::pair<int, int>> itemColumns;
+    for (int k = 0; k < db::kItemCount; ++k) itemColumns.emplace_back(k, k);
+    kortest::DefineFromSample(dialog,
+                              {IDC_DB304_TITLE_ROWS, IDC_DB304_DATA_ROW, IDC_DB304_SAMPLE_PATH,
+                               IDC_DB304_READ, IDC_DB304_SOURCE_LIST, IDC_DB304_ITEM_LIST,
+                               IDC_DB304_DEFINE},
+                              sample, itemColumns);
+    kortest::UpdateAndLeave(dialog, IDC_DB304_UPDATE, IDC_DB304_BACK);
 }
 
 // Saves "新しい委託者" on DB305.
 void SaveConsignor(HWND dialog) {
     kortest::Type(GetDlgItem(dialog, IDC_DB305_DESCRIPTION), L"新しい委託者");
-    SetField(dialog, IDC_DB305_NAME, L"ｼﾝｷ ｼｮｳｼﾞ");
-    SetField(dialog, IDC_DB305_CODE, L"0000000099");
-    SetField(dialog, IDC_DB305_BRANCH_CODE, L"001");
-    SetField(dialog, IDC_DB305_BRANCH_NAME, L"ﾎﾝﾃﾝ");
-    SetField(dialog, IDC_DB305_ACCOUNT_NUMBER, L"1234567");
-    kortest::Click(dialog, IDC_DB305_UPDATE);
-    PostMessageW(GetDlgItem(dialog, IDC_DB305_BACK), BM_CLICK, 0, 0);
+    kortest::SetEdits(dialog, {{IDC_DB305_NAME, L"ｼﾝｷ ｼｮｳｼﾞ"},
+                               {IDC_DB305_CODE, L"0000000099"},
+                               {IDC_DB305_BRANCH_CODE, L"001"},
+                               {IDC_DB305_BRANCH_NAME, L"ﾎﾝﾃﾝ"},
+                               {IDC_DB305_ACCOUNT_NUMBER, L"1234567"}});
+    kortest::UpdateAndLeave(dialog, IDC_DB305_UPDATE, IDC_DB305_BACK);
 }
 
 TEST_F(MainScreenTest, PatternsAndAConsignorSavedOnTheirScreensAreListedAndRead) {
