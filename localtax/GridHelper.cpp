@@ -40,26 +40,6 @@ constexpr GridColumnSpec kColumns[CGridHelper::kColumnCount] = {
 // once by the next.
 constexpr int kFirstDataRow = 1;
 
-// Leading zeros go, but a "0" before a blank stays and a text of zeros only keeps one; a text
-// of one character or none is left alone.
-std::string StripLeadingZerosKeepZero(std::string_view text) {
-    if (text.size() <= 1) return std::string(text);
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '0') return std::string(text.substr(i));
-        if (i + 1 == text.size()) return "0";
-        const char next = text[i + 1];
-        if (next == ' ') return std::string(text.substr(i));
-        if (next != '0') return std::string(text.substr(i + 1));
-    }
-    return std::string(text);
-}
-
-// The digits read as a 64-bit number, printed with a comma every three digits.
-std::string FormatInt64(const std::string& digits) {
-    const long long value = std::strtoll(digits.c_str(), nullptr, 10);
-    return CStrUtil::FormatThousands(std::to_string(value));
-}
-
 }  // namespace
 
 CGridHelper::CGridHelper()
@@ -93,14 +73,14 @@ std::string CGridHelper::CellText(int item, std::string_view text, ItemStatus st
     if (item == kMunicipalityCode) return std::string(text);
     if (!IsNumericItem(item)) return CStrUtil::TrimRight(text, " ");
     if (status == kStatusError) {
-        std::string shown = StripLeadingZerosKeepZero(text);
+        std::string shown = CStrUtil::StripLeadingZerosKeepZero(text);
         return !text.empty() && shown.empty() ? "0" : shown;
     }
     if (text.empty()) return std::string();
     std::string digits = CStrUtil::TrimLeft(text, "0");
-    if (digits.empty()) digits = "0";
+    if (digits.empty()) digits.push_back('0');  // not = "0": GCC 12 warns wrongly on it
     // The retirees (three digits at most) go without a comma.
-    return item == kRetirees ? digits : FormatInt64(digits);
+    return item == kRetirees ? digits : CStrUtil::FormatInt64(digits);
 }
 
 void CGridHelper::FillGroupRows(const CDetailObList& details) {
@@ -141,8 +121,8 @@ CGridHelper::Row CGridHelper::ReadRow(const CVSFlexGrid& grid, int row) {
     char* end = nullptr;
     const long value = std::strtol(position.c_str(), &end, 10);
     if (!position.empty() && *end == '\0' && value >= 0) out.position = static_cast<int>(value);
-    out.deleteTicked = grid.Cell(CVSFlexGrid::kCellChecked, row, kColDelete) ==
-                       CVSFlexGrid::kChecked;
+    out.deleteTicked =
+        grid.Cell(CVSFlexGrid::kCellChecked, row, kColDelete) == CVSFlexGrid::kChecked;
     for (int item = 0; item < kItemCount; ++item) {
         out.texts[static_cast<size_t>(item)] = grid.TextMatrix(row, kFirstItemCol + item);
     }
@@ -157,8 +137,7 @@ CDetailRecord* CGridHelper::DetailOfRow(const CVSFlexGrid& grid, int row, CTaxGr
 }
 
 bool CGridHelper::IsErrorCell(const CVSFlexGrid& grid, int row, int col) {
-    return static_cast<COLORREF>(grid.Cell(CVSFlexGrid::kCellBackColor, row, col)) ==
-           kErrorColor;
+    return static_cast<COLORREF>(grid.Cell(CVSFlexGrid::kCellBackColor, row, col)) == kErrorColor;
 }
 
 }  // namespace tx
