@@ -9,9 +9,9 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 
 case "${1:-xf}" in
-    xf) program=Korxf300 code=XF src=resources/demo/transfer input=demo-transfers.csv party=requester ;;
-    db) program=Kordb300 code=DB src=resources/demo/debit input=demo-debits.csv party=consignor ;;
-    tx) program=KorTx300 code=TX src=resources/demo/localtax input=chihouzei.csv party=requester ;;
+    xf) program=Korxf300 code=XF src=resources/demo/transfer input=demo-transfers.csv party=requester output="an output file name" ;;
+    db) program=Kordb300 code=DB src=resources/demo/debit input=demo-debits.csv party=consignor output="an output file name" ;;
+    tx) program=KorTx300 code=TX src=resources/demo/localtax input=chihouzei.csv party=requester output="an output folder" ;;
     *) echo "usage: bash tools/run-demo.sh [xf|db|tx]" >&2; exit 64 ;;
 esac
 
@@ -56,6 +56,6 @@ export WINEPREFIX="$top/$build/demo-wineprefix"
 [ -d "$WINEPREFIX" ] || wineboot -i >/dev/null 2>&1
 echo "run-demo: starting $demo/$program.exe"
 echo "run-demo: read $input with the pattern and $party already chosen, then"
-echo "          choose an output file name and press データ出力."
+echo "          choose $output and press データ出力."
 cd "$demo"
 exec wine "$program.exe"
