@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <initializer_list>
+#include <span>
 
 #include "common/StrUtil.h"
 #include "localtax/DetailChecks.h"
@@ -12,27 +12,9 @@ namespace tx {
 
 namespace {
 
-// The longest edit of each item (grid column = item + 3).
-constexpr int kEditLimits[kItemCount] = {6, 15, 15, 1, 5, 9, 5, 9, 5, 9, 3, 10, 9, 9};
-
-// The items of each set, in set order.
-constexpr int kSalaryItems[] = {kSalaryTaxCount, kSalaryTaxAmount};
-constexpr int kRetirementItems[] = {kRetirementTaxCount,    kRetirementTaxAmount,
-                                    kRetirees,              kRetirementAllowance,
-                                    kMunicipalRetirementTax, kPrefecturalRetirementTax};
-constexpr int kPaymentItems[] = {kPaymentCount, kTaxPaid};
-
-std::span<const int> SetItems(int set) {
-    switch (set) {
-    case kSalarySet: return kSalaryItems;
-    case kRetirementSet: return kRetirementItems;
-    default: return kPaymentItems;
-    }
-}
-
 bool AllDigits(const std::string& text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(),
-                                        [](char c) { return c >= '0' && c <= '9'; });
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // "0", "000" and a single blank count as zero; an empty text does not.
@@ -51,7 +33,7 @@ std::int64_t Amount(const CDetailRecord& detail, int item) {
 
 // Valid again, as corrected when the user changed the item; an item that is neither empty nor
 // all digits stays as it is.
-void Restore(CDetailRecord& detail, std::initializer_list<int> items) {
+void Restore(CDetailRecord& detail, std::span<const int> items) {
     for (const int item : items) {
         const std::string& text = detail.Text(item);
         if (!text.empty() && !AllDigits(text)) continue;
@@ -70,7 +52,7 @@ CCorrectionRules::CCorrectionRules(const CDataSet& dataSet,
 
 int CCorrectionRules::EditLimit(int col) {
     const int item = col - CGridHelper::kFirstItemCol;
-    return item >= 0 && item < kItemCount ? kEditLimits[item] : 0;
+    return item >= 0 && item < kItemCount ? TaxItemAt(item).width : 0;
 }
 
 CCorrectionRules::EditedText CCorrectionRules::NormaliseEdit(int item,
@@ -124,7 +106,7 @@ void CCorrectionRules::RecheckItemSets(CDetailRecord& detail) const {
     int blanks = 0;
     for (int set = 0; set < kItemSetCount; ++set) {
         if (!m_check.sets[static_cast<size_t>(set)]) continue;
-        for (const int item : SetItems(set)) {
+        for (const int item : ItemsOfSet(static_cast<ItemSet>(set))) {
             ++n;
             if (CountsAsZero(detail.Text(item))) ++zeros;
             if (detail.Text(item).empty()) ++blanks;
@@ -133,7 +115,8 @@ void CCorrectionRules::RecheckItemSets(CDetailRecord& detail) const {
     const auto setAll = [&](ItemStatus status) {
         for (int set = 0; set < kItemSetCount; ++set) {
             if (!m_check.sets[static_cast<size_t>(set)]) continue;
-            for (const int item : SetItems(set)) detail.SetStatus(item, status);
+            for (const int item : ItemsOfSet(static_cast<ItemSet>(set)))
+                detail.SetStatus(item, status);
         }
     };
     const auto applies = [&](int handling) {
@@ -152,17 +135,14 @@ void CCorrectionRules::RestoreIndependentSets(CDetailRecord& detail) {
     const std::int64_t retirementAmounts =
         Amount(detail, kRetirementTaxAmount) + Amount(detail, kRetirementAllowance) +
         Amount(detail, kMunicipalRetirementTax) + Amount(detail, kPrefecturalRetirementTax);
-    const std::int64_t retirementCounts = static_cast<std::int64_t>(
-        Count(detail, kRetirementTaxCount)) + Count(detail, kRetirees);
+    const std::int64_t retirementCounts =
+        static_cast<std::int64_t>(Count(detail, kRetirementTaxCount)) + Count(detail, kRetirees);
     if (Amount(detail, kSalaryTaxAmount) != 0) {
-        if (Count(detail, kSalaryTaxCount) != 0 && retirementAmounts == 0 &&
-            retirementCounts == 0)
-            Restore(detail, {kRetirementTaxCount, kRetirementTaxAmount, kRetirees,
-                             kRetirementAllowance, kMunicipalRetirementTax,
-                             kPrefecturalRetirementTax});
+        if (Count(detail, kSalaryTaxCount) != 0 && retirementAmounts == 0 && retirementCounts == 0)
+            Restore(detail, ItemsOfSet(kRetirementSet));
     } else if (Count(detail, kSalaryTaxCount) == 0 && retirementAmounts != 0 &&
                retirementCounts != 0) {
-        Restore(detail, {kSalaryTaxCount, kSalaryTaxAmount});
+        Restore(detail, ItemsOfSet(kSalarySet));
     }
 }
 

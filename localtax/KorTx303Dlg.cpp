@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "localtax/PatternSteps.h"
 #include "localtax/PatternStore.h"
 #include "localtax/SysEnv.h"
 #include "resources/localtax/KorTx303DlgRes.h"
@@ -23,10 +24,7 @@ FixedPatternScreenText Text() {
     text.messages.overlap = 9;
     text.messages.overrun = 10;
     text.messages.separatedName = 81;
-    text.messages.steps.replaceQuestion = {11};
-    text.messages.steps.stored = {50, "パターン情報", "「ファイル読込」"};
-    text.messages.steps.saveFailed = {47, kScreenSource, "更新処理"};
-    text.messages.steps.deleteFailed = {47, kScreenSource, "削除処理"};
+    text.messages.steps = PatternStepsOf(kScreenSource);
     return text;
 }
 
@@ -111,7 +109,8 @@ bool CKorTx303Dlg::ShowStored(int position) {
 bool CKorTx303Dlg::IsFormModifiedFrom(int position, const std::string& name) {
     FixedPatternForm form = ReadForm();
     form.name = name;
-    return IsFixedPatternModified(form, position < 0 ? nullptr : m_store->GetFixedPattern(position));
+    return IsFixedPatternModified(form,
+                                  position < 0 ? nullptr : m_store->GetFixedPattern(position));
 }
 
 std::unique_ptr<CFixedPatternBase> CKorTx303Dlg::FormPattern() const {

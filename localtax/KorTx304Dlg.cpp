@@ -1,7 +1,7 @@
 #include "localtax/KorTx304Dlg.h"
 
-#include "localtax/ApMsgInfoList.h"
 #include "localtax/PatternBase.h"
+#include "localtax/PatternSteps.h"
 #include "localtax/SysEnv.h"
 #include "localtax/TaxItems.h"
 #include "resources/localtax/KorTx304DlgRes.h"
@@ -15,17 +15,11 @@ constexpr char kSampleLabel[] = "変換前ファイル名";
 // A master that cannot be written is reported as an internal fault of this screen.
 constexpr char kScreenSource[] = "KorTx304Dlg";
 
-constexpr int kSalaryItems[] = {kSalaryTaxCount, kSalaryTaxAmount};
-constexpr int kRetirementItems[] = {kRetirementTaxCount,      kRetirementTaxAmount,
-                                    kRetirees,                kRetirementAllowance,
-                                    kMunicipalRetirementTax, kPrefecturalRetirementTax};
-constexpr int kPaymentItems[] = {kPaymentCount, kTaxPaid};
-
 // The payment set is required too while the salary or the retirement set is in use.
-constexpr DelimItemSet kItemSets[kItemSetCount] = {
-    {kSalaryItems},
-    {kRetirementItems},
-    {kPaymentItems, (1u << kSalarySet) | (1u << kRetirementSet)},
+const DelimItemSet kItemSets[kItemSetCount] = {
+    {ItemsOfSet(kSalarySet)},
+    {ItemsOfSet(kRetirementSet)},
+    {ItemsOfSet(kPaymentSet), (1u << kSalarySet) | (1u << kRetirementSet)},
 };
 
 DelimScreenMessages ScreenMessages() {
@@ -36,12 +30,7 @@ DelimScreenMessages ScreenMessages() {
     m.form.itemUnassigned = 35;
     m.form.setAlone = 80;
     m.form.setAloneWord = "定義";
-    m.steps.replaceQuestion = {11};
-    m.steps.addQuestion = {3};
-    m.steps.stored = {50, "パターン情報", "「ファイル読込」"};
-    m.steps.saveFailed = {CApMsgInfoList::kFaultMessage, kScreenSource, "更新処理"};
-    m.steps.deleteQuestion = {2};
-    m.steps.deleteFailed = {CApMsgInfoList::kFaultMessage, kScreenSource, "削除処理"};
+    m.steps = PatternStepsOf(kScreenSource);
     m.fixedLengthName = 81;
     m.redefine = 37;
     m.discard = 56;
@@ -53,8 +42,9 @@ DelimScreenMessages ScreenMessages() {
 // Every pattern is stored as the local-tax kind; a data row that does not come after the title
 // rows gives message 83; the reader gives its own statuses of a file that cannot be read.
 DelimPatternScreenText Text() {
-    DelimPatternScreenText text = {kProgramName, CSysEnv::GetVersionText(), PatternItems(),
-                                   kPatternLayout, {kKindCode, kKindName, true, true}, 83};
+    DelimPatternScreenText text = {
+        kProgramName,   CSysEnv::GetVersionText(),          PatternItems(),
+        kPatternLayout, {kKindCode, kKindName, true, true}, 83};
     text.messages = ScreenMessages();
     text.sampleCodes = {kSampleNoLineBreak, kTaxReadCannotOpen, kTaxReadFailed};
     text.itemSets = kItemSets;

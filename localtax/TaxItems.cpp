@@ -32,7 +32,7 @@ constexpr TaxItemSpec kItems[kItemCount] = {
 };
 
 constexpr HeaderItemSpec kHeaderItems[kHeaderItemCount] = {
-    {"委託者コード", 10}, {"店番", 3}, {"納入指定日", 6},
+    {"委託者コード", 10}, {"店番", 3},      {"納入指定日", 6},
     {"納入月", 4},        {"依頼人名", 40}, {"住所", 50},
 };
 
@@ -52,6 +52,22 @@ constexpr std::array<ItemSpec, kItemCount> MakePatternItems() {
 
 constexpr std::array<ItemSpec, kItemCount> kPatternItems = MakePatternItems();
 
+struct SetItemList {
+    std::array<int, kItemCount> items{};
+    size_t count = 0;
+};
+
+constexpr SetItemList MakeSetItems(ItemSet set) {
+    SetItemList list;
+    for (int k = 0; k < kItemCount; ++k) {
+        if (kItems[k].set == set) list.items[list.count++] = k;
+    }
+    return list;
+}
+
+constexpr SetItemList kSetItems[kItemSetCount] = {MakeSetItems(kSalary), MakeSetItems(kRetirement),
+                                                  MakeSetItems(kPayment)};
+
 }  // namespace
 
 std::span<const ItemSpec> PatternItems() {
@@ -64,6 +80,11 @@ std::span<const TaxItemSpec> TaxItems() {
 
 const TaxItemSpec& TaxItemAt(int item) {
     return kItems[item];
+}
+
+std::span<const int> ItemsOfSet(ItemSet set) {
+    const SetItemList& list = kSetItems[set];
+    return {list.items.data(), list.count};
 }
 
 std::span<const HeaderItemSpec> HeaderItems() {

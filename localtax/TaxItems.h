@@ -71,6 +71,8 @@ struct TaxItemSpec {
 
 std::span<const TaxItemSpec> TaxItems();
 const TaxItemSpec& TaxItemAt(int item);
+// The items of a set, in item order.
+std::span<const int> ItemsOfSet(ItemSet set);
 // The items as the shared pattern classes read them: the length field of a fixed-length
 // pattern is as wide as the item; the municipality code is always placed, every other item may
 // be left out of a pattern.
