@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "common/FileAccess.h"
+#include "common/MasterText.h"
 #include "common/PathNames.h"
 #include "common/StrUtil.h"
 #include "framework/MessageSeam.h"
@@ -16,7 +17,6 @@ constexpr DWORD kBadLine = 0x80000002;
 constexpr size_t kMaxLineBytes = 418;
 constexpr int kMaxId = 9999;
 
-constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kSeparator = "\",\"";
 constexpr char kUnknownId[] = "設定外のメッセージIDを要求";
 constexpr char kCaptionError[] = "エラー";
@@ -88,17 +88,13 @@ DWORD CApMsgInfoList::Load(const std::string& path) {
         return kReadFailed | static_cast<DWORD>(rc);
     }
     m_entries.clear();
-    const std::string_view text = data;
-    // Only lines ended by CR LF count; what follows the last one is ignored.
-    for (size_t start = 0;;) {
-        const size_t end = CStrUtil::Find(text, kLineEnd, start);
-        if (end == std::string_view::npos) break;
-        const std::string_view line = text.substr(start, end - start);
-        start = end + kLineEnd.size();
+    // Only lines with a line end count (CR LF, or LF alone as another editor or a checkout may
+    // leave it); what follows the last one is ignored.
+    for (const std::string& line : CMasterText::CutLines(data)) {
         if (line.size() > kMaxLineBytes || CStrUtil::CountDelimiters(line, kSeparator) != 3) {
             return kBadLine;
         }
-        const std::string_view inner = line.substr(1, line.size() - 2);
+        const std::string_view inner = std::string_view(line).substr(1, line.size() - 2);
         auto entry = std::make_unique<CApMsgInfo>();
         entry->id = LeadingInt(CStrUtil::GetField(inner, 0, kSeparator));
         entry->type = LeadingInt(CStrUtil::GetField(inner, 1, kSeparator));

@@ -9,16 +9,31 @@ constexpr std::string_view kSeparator = "\",\"";
 
 }  // namespace
 
-std::vector<std::string> CMasterText::SplitLines(std::string_view text) {
+std::string_view CMasterText::LineEndOf(std::string_view text) {
+    return CStrUtil::Find(text, kLineEnd, 0) != std::string_view::npos ? kLineEnd : "\n";
+}
+
+std::vector<std::string> CMasterText::CutLines(std::string_view text, std::string_view* rest) {
+    const std::string_view lineEnd = LineEndOf(text);
     std::vector<std::string> lines;
     size_t begin = 0;
-    for (size_t end; (end = CStrUtil::Find(text, kLineEnd, begin)) != std::string_view::npos;
-         begin = end + kLineEnd.size())
+    for (size_t end; (end = CStrUtil::Find(text, lineEnd, begin)) != std::string_view::npos;
+         begin = end + lineEnd.size())
         lines.emplace_back(text.substr(begin, end - begin));
-    // A last line without CR LF counts unless it holds only blanks, line-end bytes or the end
-    // byte 0x1A that old editors put after the text.
-    const std::string_view rest = text.substr(begin);
-    if (rest.find_first_not_of(" \t\r\n\x1A") != std::string_view::npos) lines.emplace_back(rest);
+    if (rest) *rest = text.substr(begin);
+    return lines;
+}
+
+bool CMasterText::IsBlankRest(std::string_view rest) {
+    // Blanks, line-end bytes or the end byte 0x1A that old editors put after the text.
+    return rest.find_first_not_of(" \t\r\n\x1A") == std::string_view::npos;
+}
+
+std::vector<std::string> CMasterText::SplitLines(std::string_view text) {
+    std::string_view rest;
+    std::vector<std::string> lines = CutLines(text, &rest);
+    // A last line without its line end counts unless it is blank.
+    if (!IsBlankRest(rest)) lines.emplace_back(rest);
     return lines;
 }
 
@@ -68,4 +83,18 @@ std::optional<std::string> CMasterText::FormatStorable(std::span<const std::stri
     for (const std::string& field : fields)
         if (!IsStorable(field)) return std::nullopt;
     return FormatFields(fields);
+}
+
+bool CMasterText::HoldsControlByte(std::string_view text) {
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) return true;
+    }
+    return false;
+}
+
+int CMasterText::FirstControlField(std::span<const std::string> fields) {
+    for (size_t i = 0; i < fields.size(); ++i)
+        if (HoldsControlByte(fields[i])) return static_cast<int>(i);
+    return -1;
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The text of the master files: one record a line, every line ended by CR LF; a line is fields
-// in double quotes separated by commas, without any escaping (a field never holds a quote).
+// in double quotes separated by commas, without any escaping (a field never holds a quote). A
+// master saved by another editor or a version-control checkout may end every line with LF
+// alone: it reads the same, and the next rewrite ends every line with CR LF again.
 #include <optional>
 #include <span>
 #include <string>
@@ -9,9 +11,19 @@
 
 class CMasterText {
 public:
-    // The lines of a master file's text, without their CR LF. A last line that lacks its
-    // CR LF is a line too, unless it holds nothing but blanks, line-end bytes and 0x1A.
+    // The line end of a master file's text: CR LF when the text holds one, else LF alone (the
+    // whole file saved by another editor or a version-control checkout). A LF inside a CR LF
+    // file stays in its line, as it always did.
+    static std::string_view LineEndOf(std::string_view text);
+    // The lines of a master file's text that end with its line end, without it. rest (when
+    // given) is the text after the last line end.
+    static std::vector<std::string> CutLines(std::string_view text,
+                                             std::string_view* rest = nullptr);
+    // The lines of a master file's text, without their line ends. A last line that lacks its
+    // line end is a line too, unless it holds nothing but blanks, line-end bytes and 0x1A.
     static std::vector<std::string> SplitLines(std::string_view text);
+    // True when the text after the last line end is no line (see SplitLines).
+    static bool IsBlankRest(std::string_view rest);
     // Every line followed by CR LF.
     static std::string JoinLines(std::span<const std::string> lines);
 
@@ -26,4 +38,11 @@ public:
     static bool IsStorable(std::string_view field);
     // The stored line of the fields; none when one of them is not storable.
     static std::optional<std::string> FormatStorable(std::span<const std::string> fields);
+
+    // True when a text holds a control byte (0x00 to 0x1F, 0x7F): no field written by a screen
+    // does, and a NUL would cut the field short wherever it is copied as a C string. No
+    // Shift-JIS second byte is one.
+    static bool HoldsControlByte(std::string_view text);
+    // The position of the first of fields that holds a control byte, or -1.
+    static int FirstControlField(std::span<const std::string> fields);
 };

@@ -40,16 +40,18 @@ int CPatternLineStore::Load(const std::string& path) {
     }
     const PatternLayout& layout = m_rules.layout;
     try {
-        std::vector<std::string> lines = CMasterText::SplitLines(text);
+        std::string_view rest;
+        std::vector<std::string> lines = CMasterText::CutLines(text, &rest);
         ClearList();
-        // Text after the last CR LF that is no pattern (a note an editor left) is not read as
-        // a pattern, but it is written back after the patterns as it stands. A file without
-        // any CR LF is no master of ours and stops the load below.
-        const int lineEnds = CStrUtil::CountDelimiters(text, "\r\n");
-        if (lineEnds > 0 && lineEnds < static_cast<int>(lines.size()) &&
-            !IsPatternLine(lines.back(), layout)) {
-            m_tail = std::move(lines.back());
-            lines.pop_back();
+        // Text after the last line end that is no pattern (a note an editor left) is not read
+        // as a pattern, but it is written back after the patterns as it stands. A file without
+        // any line end is no master of ours and stops the load below.
+        if (!CMasterText::IsBlankRest(rest)) {
+            if (!lines.empty() && !IsPatternLine(rest, layout)) {
+                m_tail = rest;
+            } else {
+                lines.emplace_back(rest);
+            }
         }
         const int n = static_cast<int>(lines.size());
         if (m_rules.progressOnLoad) {

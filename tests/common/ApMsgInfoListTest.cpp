@@ -68,6 +68,12 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"EmptyLine", kOk1 + "\r\n" + kOk2, kBadLine, 1},
         LoadCase{"LastLineWithoutCrLf", kOk1 + Line("2", "0", "16", "a"), 0, 1},
         LoadCase{"OnlyLineWithoutCrLf", Line("2", "0", "16", "a"), 0, 0},
+        // Saved by another editor or a version-control checkout.
+        LoadCase{"LinesEndedByLfAlone",
+                 Line("1", "1", "32", "a") + "\n" + Line("2", "0", "16", "b") + "\n", 0, 2},
+        LoadCase{"EmptyLfLine", Line("1", "1", "32", "a") + "\n\n", kBadLine, 1},
+        // In a file of CR LF lines a LF is no line end.
+        LoadCase{"LfInACrLfFile", Line("1", "1", "32", "a") + "\n" + kOk2, kBadLine, 0},
         LoadCase{"TextWithCommasAndQuotes", Line("4", "0", "64", "a,b \"c\" d,\"") + "\r\n", 0, 1}),
     [](const testing::TestParamInfo<LoadCase>& info) { return std::string(info.param.name); });
 

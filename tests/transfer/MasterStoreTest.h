@@ -69,12 +69,43 @@ protected:
     Store store;
 };
 
+// A master whose lines all end with LF alone (saved by another editor or a version-control
+// checkout) loads its lines as with CR LF: loaded with records records, and rewriteFirst
+// (store) rewrites the file after a change of the first record and gives that record's new
+// line; the file then holds that line and the others as they were, each ended by CR LF.
+template <class Store, class Rewrite>
+void ExpectLfLinesReadAsCrLf(const std::string& path, const std::vector<std::string>& lines,
+                             size_t records, Rewrite rewriteFirst) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\n";
+    ASSERT_TRUE(kortest::WriteBytes(path, text));
+    Store store;
+    ASSERT_EQ(store.Load(path), 1);
+    ASSERT_EQ(store.GetList().size(), records);
+    std::vector<std::string> expected = lines;
+    expected.front() = rewriteFirst(store);
+    EXPECT_EQ(kortest::ReadBytes(path), CMasterText::JoinLines(expected));
+}
+
 // The names of a pattern store's entries, in line order.
 template <class Store>
 std::vector<std::string> NamesOf(const Store& store) {
     std::vector<std::string> names;
     for (const auto& e : store.GetList()) names.push_back(e->name);
     return names;
+}
+
+// ExpectLfLinesReadAsCrLf on a pattern master whose first line is a fixed-length pattern,
+// saved again unchanged; names: the patterns' names in line order.
+template <class Store>
+void ExpectLfPatternLinesReadAsCrLf(const std::string& path, const std::vector<std::string>& lines,
+                                    const std::vector<std::string>& names) {
+    ExpectLfLinesReadAsCrLf<Store>(path, lines, names.size(), [&](Store& s) {
+        EXPECT_EQ(NamesOf(s), names);
+        const auto copy = *s.GetFixedPattern(0);
+        EXPECT_EQ(s.SaveFixed(0, copy), 1);
+        return lines.front();
+    });
 }
 
 // Find's shape filter (0 any, negative separated, positive fixed length) on a pattern store that

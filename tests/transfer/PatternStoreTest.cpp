@@ -50,7 +50,8 @@ TEST_F(PatternStoreTest, Loads) {
         {"two lines", a + "\r\n" + b + "\r\n", 1, {"固定A", "CSV B"}},
         {"last line without CR LF", a + "\r\n" + b, 1, {"固定A", "CSV B"}},
         {"bad line stops the load", a + "\r\n" + bad + "\r\n" + b + "\r\n", 0, {"固定A"}},
-        {"LF only: one bad line", a + "\n" + b + "\n", 0, {}},
+        {"LF only", a + "\n" + b + "\n", 1, {"固定A", "CSV B"}},
+        {"a LF inside CR LF lines", a + "\n" + b + "\r\n", 0, {}},
         {"a note after the last CR LF", a + "\r\n" + "メモ", 1, {"固定A"}},
         {"a broken pattern after the last CR LF", a + "\r\n" + bad, 1, {"固定A"}},
     };
