@@ -50,9 +50,9 @@ struct ReadMessage {
     const char* word;
 };
 constexpr ReadMessage kReadMessages[] = {
-    {kReadNoLines, 9, "振込明細"},   {kReadTooManyLines, 6, nullptr},
+    {kReadNoLines, 9, "振込明細"},     {kReadTooManyLines, 6, nullptr},
     {kReadBadRecordSize, 91, nullptr}, {kReadNoRecords, 81, nullptr},
-    {kReadEmptyFile, 53, nullptr},   {kReadBadRecordLength, 113, nullptr},
+    {kReadEmptyFile, 53, nullptr},     {kReadBadRecordLength, 113, nullptr},
     {kReadCancelled, 19, nullptr},
 };
 
@@ -125,6 +125,11 @@ FlowResult CConversionSteps::StopAtPattern() {
     return Stop(11, FlowField::kPattern);
 }
 
+FlowResult CConversionSteps::StopAtUnusablePattern(const std::string& name) {
+    m_messages.ShowMessage(115, name.c_str());
+    return Stop(kUnusablePatternMessage, FlowField::kPattern);
+}
+
 FlowResult CConversionSteps::CheckRead(const ReadRequest& request, std::string* input) {
     if (!request.partyChosen) {
         m_messages.ShowMessage(38, m_texts.partyWord);
@@ -147,8 +152,8 @@ FlowResult CConversionSteps::CheckRead(const ReadRequest& request, std::string* 
             break;
     }
     const std::string name = NormalizePathText(request.input);
-    const PathFault pathFault =
-        CheckInputPath(name, [this](PathFault fault) { return Ask(fault); }, m_probe);
+    const PathFault pathFault = CheckInputPath(
+        name, [this](PathFault fault) { return Ask(fault); }, m_probe);
     if (pathFault != PathFault::kNone) return StopAtPath(pathFault, FlowField::kInput);
     if (m_messages.ShowMessage(24, "読込") != IDOK) return Stop(24);
     *input = name;
@@ -189,6 +194,13 @@ int CConversionSteps::ShowReadOutcome(bool totalsOverflow, int errorCount, bool 
     m_messages.ShowMessage(68, "読込", "変換後ファイル");
     if (warnings) m_messages.ShowMessage(97, "", "");
     return 0;
+}
+
+const char* StoredPartyFault(int controlField, std::span<const char* const> lineLabels,
+                             const char* checkFault) {
+    if (controlField < 0) return checkFault;
+    const auto at = static_cast<size_t>(controlField);
+    return at < lineLabels.size() ? lineLabels[at] : "";
 }
 
 ReadRequest ReadRequestOf(const ScreenChoices& choices, bool partyChosen,

@@ -6,6 +6,7 @@
 // writer's result. A tool's flow puts its own reader and writer between them.
 #include <cstdint>
 #include <ctime>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -39,6 +40,10 @@ struct FlowResult {
 // or not such a number; 50 when the day does not exist in the month (February has 29).
 int CheckConversionDate(std::string_view month, std::string_view day);
 
+// The message of a stored pattern that cannot be used, with the pattern's name: the same id in
+// every tool's message master.
+inline constexpr int kUnusablePatternMessage = 115;
+
 // The words of a tool's conversion messages.
 struct ConversionTexts {
     const char* partyWord;       // message 38 when no requester or consignor is chosen
@@ -56,6 +61,13 @@ struct ReadRequest {
     std::string day;
     std::string input;  // the input file name as typed
 };
+
+// The name of the field of a stored requester or consignor that stops a read (message 114):
+// the first field of its master line that held a control byte (controlField, -1 none;
+// lineLabels name the line's fields in line order), else checkFault, the field that the
+// screen's save check refuses (null when the record passes).
+const char* StoredPartyFault(int controlField, std::span<const char* const> lineLabels,
+                             const char* checkFault);
 
 // The choices of a read as the screen's common controls give them.
 struct ScreenChoices {
@@ -116,8 +128,20 @@ public:
     // The checks before a read and the question to go on: a stop at the first that fails, or a
     // result of stage kRead with *input set to the input file's path.
     FlowResult CheckRead(const ReadRequest& request, std::string* input);
-    // The message of a stored pattern that cannot be read (as for no pattern chosen).
+    // The message of no pattern chosen.
     FlowResult StopAtPattern();
+    // The message of a stored pattern that cannot be used (its output record-length code or
+    // its line-break code is none of ours, as a hand edit may leave it): names the pattern and
+    // asks to save it again on its settings screen (message kUnusablePatternMessage).
+    FlowResult StopAtUnusablePattern(const std::string& name);
+    // The stop of a read whose pattern ChoosePattern did not give: none at index of the store's
+    // list, or one whose stored line cannot be used.
+    template <class Store>
+    FlowResult StopAtChosenPattern(const Store& store, int index) {
+        const auto& list = store.GetList();
+        if (index < 0 || static_cast<size_t>(index) >= list.size()) return StopAtPattern();
+        return StopAtUnusablePattern(list[static_cast<size_t>(index)]->name);
+    }
     // Shows the message of a reader's result other than 0; faultLine names the line of a result
     // that names one.
     void ShowReadFailure(int result, int faultLine);

@@ -13,6 +13,9 @@ public:
     char accountNumber[8] = {};
     char description[75] = {};  // by which the consignor is listed and chosen
     int index = 0;              // position of the consignor's line in the master
+    // Position in the master line of the first field that held a control byte (a NUL cuts the
+    // text above short), -1 none: such a consignor heads no file.
+    int controlField = -1;
 };
 
 }  // namespace db

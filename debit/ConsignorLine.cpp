@@ -31,6 +31,7 @@ bool ParseConsignorLine(std::string_view line, int index, CConsignorInfo& consig
         std::copy(f[i].begin(), f[i].end(), texts[i].begin());
     }
     c.index = index;
+    c.controlField = CMasterText::FirstControlField(f);
     consignor = c;
     return true;
 }

@@ -17,12 +17,21 @@ constexpr const char* kConsignorFieldNames[] = {
     "支店コード", "支店名(ｶﾅ)",     "科目",         "口座番号",
 };
 
+// The names of the consignor master line's fields, in line order.
+constexpr const char* kConsignorLineLabels[] = {
+    "委託者名(ｶﾅ)", "委託者コード", "支店コード",     "支店名(ｶﾅ)",
+    "科目",         "口座番号",     "登録内容の説明",
+};
+
 const char* ConsignorFault(const CConsignorInfo* consignor) {
     if (!consignor) return nullptr;
     const FormFault fault = CheckConsignor(*consignor);
-    if (!fault) return nullptr;
-    const auto field = static_cast<size_t>(fault.field);
-    return field < std::size(kConsignorFieldNames) ? kConsignorFieldNames[field] : "";
+    const char* checkFault = nullptr;
+    if (fault) {
+        const auto field = static_cast<size_t>(fault.field);
+        checkFault = field < std::size(kConsignorFieldNames) ? kConsignorFieldNames[field] : "";
+    }
+    return kor::StoredPartyFault(consignor->controlField, kConsignorLineLabels, checkFault);
 }
 
 }  // namespace
@@ -42,7 +51,7 @@ FlowResult CConversionFlow::Read(CPatternStore& patterns, const ConvertChoices& 
 
     data.reset();
     const auto chosen = kor::ChoosePattern(patterns, choices.screen.patternIndex);
-    if (!chosen.entry) return m_steps.StopAtPattern();
+    if (!chosen.entry) return m_steps.StopAtChosenPattern(patterns, choices.screen.patternIndex);
 
     CConvertEngine engine(m_table, m_parent);
     engine.SetPattern(chosen.fixed, chosen.delim, chosen.entry, choices.consignor);
@@ -61,8 +70,8 @@ FlowResult CConversionFlow::Read(CPatternStore& patterns, const ConvertChoices& 
 
 FlowResult CConversionFlow::Output(const std::string& outputText, CDataSet& data) {
     std::string path;
-    if (const FlowResult checked = m_steps.CheckOutput(
-            kor::CConversionSteps::OutputRequestOf(outputText, data), &path);
+    if (const FlowResult checked =
+            m_steps.CheckOutput(kor::CConversionSteps::OutputRequestOf(outputText, data), &path);
         checked.stage == FlowResult::kCheck)
         return checked;
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/ApMsgInfoList.h"
+#include "common/ConversionSteps.h"
 #include "framework/PlainMessage.h"
 #include "localtax/ConvertEngine.h"
 #include "localtax/RequesterForm.h"
@@ -27,6 +28,7 @@ constexpr int kMsgReadWithErrors = 49;
 constexpr int kMsgPatternChanged = 59;
 constexpr int kMsgTooLongItems = 67;
 constexpr int kMsgBadRequester = 114;
+constexpr int kMsgUnusablePattern = kor::kUnusablePatternMessage;
 
 // This program's name in the box of an internal refusal, and where the refusal was met.
 constexpr char kScreenSource[] = "KorTx300Dlg";
@@ -50,6 +52,10 @@ constexpr ReadMessage kReadMessages[] = {
 void CopyHandling(std::int16_t& target, int handling) {
     if (handling == 1 || handling == 2) target = static_cast<std::int16_t>(handling);
 }
+
+// The names of the requester master line's four fields, in line order.
+constexpr const char* kRequesterLineLabels[] = {kRequesterNameLabel, kRequesterNameLabel,
+                                                kRequesterAddressLabel, kRequesterAddressLabel};
 
 std::string AsPath(const std::string& text) {
     std::string path = TrimLeadingBlanks(text);
@@ -83,8 +89,11 @@ bool CConversionFlow::ValidateBeforeRead(int patternIndex, const CRequesterInfo*
         return false;
     }
     // A master edited by hand or damaged: its lines would go into every file's header.
-    if (const FormFault fault = CheckRequesterForm(*requester)) {
-        m_messages.ShowMessage(m_parent, kMsgBadRequester, RequesterFieldLabel(fault.field));
+    const FormFault fault = CheckRequesterForm(*requester);
+    if (const char* field =
+            kor::StoredPartyFault(requester->controlField, kRequesterLineLabels,
+                                  fault ? RequesterFieldLabel(fault.field) : nullptr)) {
+        m_messages.ShowMessage(m_parent, kMsgBadRequester, field);
         return false;
     }
     if (patternIndex < 0) {
@@ -126,8 +135,14 @@ FlowOutcome CConversionFlow::Read(CPatternStore& patterns, int patternIndex,
         delim = patterns.GetDelimPattern(patternIndex);
     }
     const CPatternBase* pattern = delim ? static_cast<const CPatternBase*>(delim) : fixed;
+    // A stored line whose output codes are none of ours (edited by hand, say) gives no pattern.
+    if (!pattern) {
+        m_messages.ShowMessage(m_parent, kMsgUnusablePattern, entry.name.c_str());
+        outcome.field = FlowField::kPattern;
+        return outcome;
+    }
     for (int set = 0; set < kItemSetCount; ++set) {
-        sets[static_cast<size_t>(set)] = pattern && pattern->UsesItemSet(set) ? 1 : 0;
+        sets[static_cast<size_t>(set)] = pattern->UsesItemSet(set) ? 1 : 0;
     }
 
     CConvertEngine engine(m_messages, m_parent, m_dialog);

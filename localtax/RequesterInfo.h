@@ -14,6 +14,9 @@ public:
     std::string name2;     // at most 20 bytes
     std::string address1;  // at most 25 bytes
     std::string address2;  // at most 25 bytes
+    // Position in the master line of the first of the four fields that held a control byte,
+    // -1 none: such a requester heads no file.
+    int controlField = -1;
 };
 
 }  // namespace tx

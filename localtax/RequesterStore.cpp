@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <span>
+
+#include "common/MasterText.h"
 #include "common/StrUtil.h"
 #include "localtax/FileAccess.h"
 
@@ -87,6 +90,8 @@ std::unique_ptr<CRequesterInfo> CRequesterStore::ParseEntry(std::string_view lin
     record->name2 = CutToWidth(fields[1], CRequesterInfo::kNameLineWidth);
     record->address1 = CutToWidth(fields[2], CRequesterInfo::kAddressLineWidth);
     record->address2 = CutToWidth(fields[3], CRequesterInfo::kAddressLineWidth);
+    record->controlField =
+        CMasterText::FirstControlField(std::span<const std::string>(fields).first(kFieldCount));
     return record;
 }
 
@@ -112,8 +117,8 @@ std::string CRequesterStore::FormatEntry(const CRequesterInfo& record) {
 
 int CRequesterStore::WriteEntry(const CRequesterInfo& record, int* lastError) const {
     if (!CheckEntry(record)) return 0;
-    for (const std::string* field : {&record.name1, &record.name2, &record.address1,
-                                     &record.address2}) {
+    for (const std::string* field :
+         {&record.name1, &record.name2, &record.address1, &record.address2}) {
         if (field->find_first_of("\r\n") != std::string::npos) return 0;  // would end the line
     }
     if (CFileAccess().WriteFile(TextModeBytes(FormatEntry(record)), Path()) != CFileAccess::kOk) {

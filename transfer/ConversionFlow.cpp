@@ -33,6 +33,12 @@ const char* RequesterFieldName(int field) {
     }
 }
 
+// The names of the requester master line's fields, in line order.
+constexpr const char* kRequesterLineLabels[] = {
+    "振込依頼人名(ｶﾅ)", "支店コード",     "支店名(ｶﾅ)",   "科目",
+    "口座番号",         "登録内容の説明", "依頼人コード", "区分",
+};
+
 }  // namespace
 
 CConversionFlow::CConversionFlow(CFlowMessages& messages, CApMsgInfoList* table, HWND parent,
@@ -43,9 +49,11 @@ FlowResult CConversionFlow::Read(CPatternStore& patterns, const ConvertChoices& 
                                  std::unique_ptr<CDataSet>& data) {
     kor::ReadRequest request;
     request.partyChosen = choices.requester != nullptr;
-    if (choices.requester) {
-        if (const FormFault fault = CheckStoredRequester(*choices.requester))
-            request.partyFaultField = RequesterFieldName(fault.field);
+    if (const CRequesterInfo* requester = choices.requester) {
+        const FormFault fault = CheckStoredRequester(*requester);
+        request.partyFaultField =
+            kor::StoredPartyFault(requester->controlField, kRequesterLineLabels,
+                                  fault ? RequesterFieldName(fault.field) : nullptr);
     }
     request.patternIndex = choices.patternIndex;
     request.month = choices.month;
@@ -60,7 +68,7 @@ FlowResult CConversionFlow::Read(CPatternStore& patterns, const ConvertChoices& 
     const int index = choices.patternIndex;
     const auto chosen = kor::ChoosePattern(patterns, index);
     // The stored line does not read as the pattern its entry names.
-    if (!chosen.entry) return m_steps.StopAtPattern();
+    if (!chosen.entry) return m_steps.StopAtChosenPattern(patterns, index);
     const CPatternEntry& entry = *chosen.entry;
     const CFixedPattern* fixed = chosen.fixed;
     const CDelimPattern* delim = chosen.delim;

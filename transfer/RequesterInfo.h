@@ -16,6 +16,9 @@ public:
     char requesterCode[11] = {};
     char transferKind[2] = {};  // "1" general, "2" salary/bonus, else not fixed
     int index = 0;              // position of the requester's line in the master
+    // Position in the master line of the first field that held a control byte (a NUL cuts the
+    // text above short), -1 none: such a requester heads no file.
+    int controlField = -1;
 
     // Debug listing of the bank-side fields.
     std::string Dump() const;

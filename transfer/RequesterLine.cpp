@@ -32,6 +32,7 @@ bool ParseRequesterLine(std::string_view line, int index, CRequesterInfo& reques
     Put(f[6], r.requesterCode);
     Put(f[7], r.transferKind);
     r.index = index;
+    r.controlField = CMasterText::FirstControlField(f);
     requester = r;
     return true;
 }

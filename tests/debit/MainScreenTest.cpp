@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "MainScreenHost.h"
+#include "common/MasterText.h"
 #include "debit/ConsignorTip.h"
 #include "debit/DebitWriter.h"
 #include "support/TestPaths.h"
@@ -103,6 +104,74 @@ TEST_F(MainScreenTest, ADamagedConsignorIsRefusedBeforeAnythingIsRead) {
     EXPECT_FALSE(Enabled(IDC_DB300_OUTPUT_DATA));
 }
 
+// Every byte of a literal, a NUL inside it included.
+template <size_t N>
+std::string Bytes(const char (&text)[N]) {
+    return std::string(text, N - 1);
+}
+
+TEST_F(MainScreenTest, AConsignorFieldHoldingAControlByteIsRefusedNamingTheField) {
+    // A NUL would cut the field short (the header got the name up to it); the others are no
+    // text the consignor screen would save either.
+    const struct {
+        size_t field;  // in the master line
+        std::string text;
+        const char* word;
+    } cases[] = {
+        {0, Bytes("ｶ)ｲﾀｸ\0ｼｬ"), "委託者名(ｶﾅ)"},
+        {1,
+         Bytes("01234\0"
+               "6789"),
+         "委託者コード"},
+        {3, Bytes("ﾎﾝ\0"), "支店名(ｶﾅ)"},
+        {5,
+         "12345\x7F"
+         "7",
+         "口座番号"},
+        {6, "委託社\t普通", "登録内容の説明"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> fields =
+            CMasterText::SplitFields(kFixtureConsignorLines[kOrdinaryConsignor]);
+        fields[c.field] = c.text;
+        WriteMaster("mstKORDB302.ini", {CMasterText::FormatFields(fields)});
+        screen = std::make_unique<CTestedScreen>(folder);
+        Open();
+        ReadFile(kComma, kOrdinaryConsignor, "debits.csv", kTwoDebits);
+        EXPECT_EQ(TakeShown(), Texts{Message(114, c.word)}) << c.word;
+        EXPECT_EQ(screen->DataSet(), nullptr) << c.word;
+        screen.reset();
+    }
+}
+
+TEST_F(MainScreenTest, AStoredPatternWithOutputCodesNoneOfOursIsNamedAndNothingIsRead) {
+    // Specified byte (field 33) and line break (field 34) as a hand edit leaves them.
+    const struct {
+        const char* name;
+        const char* length;
+        const char* lineBreak;
+    } cases[] = {{"長さ4", "4", "1"}, {"長さ空", "", "0"}, {"改行2", "2", "2"}};
+    std::vector<std::string> lines;
+    for (const auto& c : cases) {
+        std::vector<std::string> fields = CMasterText::SplitFields(kFixturePatternLines[kComma]);
+        fields[3] = c.name;
+        fields[32] = c.length;
+        fields[33] = c.lineBreak;
+        lines.push_back(CMasterText::FormatFields(fields));
+    }
+    WriteMaster("mstKORDB301.ini", lines);
+    Open();
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        script.Answer(IDOK);
+        ReadFile(static_cast<int>(i), kOrdinaryConsignor, "debits.csv", kTwoDebits);
+        EXPECT_EQ(TakeShown(), (Texts{Message(24, "読込"), Message(115, cases[i].name)}))
+            << cases[i].name;
+        EXPECT_EQ(GetFocus(), Item(IDC_DB300_PATTERN)) << cases[i].name;
+        EXPECT_EQ(screen->DataSet(), nullptr) << cases[i].name;
+        EXPECT_FALSE(Enabled(IDC_DB300_OUTPUT_DATA)) << cases[i].name;
+    }
+}
+
 TEST_F(MainScreenTest, NoConsignorChosenNamesTheConsignorInMessage38) {
     WriteMaster("mstKORDB302.ini", {});
     Open();
@@ -182,8 +251,8 @@ TEST_P(SettingsChangedTest, GivesTheCodeOfTheFirstChangeAndMessage83) {
 }
 
 const SettingsCase kSettingsCases[] = {
-    {"Nothing", 0, 0, 0, 0, 0},    {"Pattern", 1, 0, 0, 0, 1},  {"Month", 0, 1, 0, 0, 3},
-    {"Day", 0, 0, 1, 0, 4},        {"Consignor", 0, 0, 0, 1, 2}, {"PatternAndDay", 1, 0, 1, 0, 1},
+    {"Nothing", 0, 0, 0, 0, 0}, {"Pattern", 1, 0, 0, 0, 1},   {"Month", 0, 1, 0, 0, 3},
+    {"Day", 0, 0, 1, 0, 4},     {"Consignor", 0, 0, 0, 1, 2}, {"PatternAndDay", 1, 0, 1, 0, 1},
 };
 
 INSTANTIATE_TEST_SUITE_P(MainScreen, SettingsChangedTest, testing::ValuesIn(kSettingsCases),

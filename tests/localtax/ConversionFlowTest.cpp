@@ -10,9 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "common/MasterText.h"
 #include "localtax/ApMsgInfoList.h"
 #include "localtax/PatternStore.h"
 #include "localtax/ProgressQuestions.h"
+#include "localtax/RequesterStore.h"
 #include "support/HarnessRun.h"
 #include "support/MessageScript.h"
 #include "support/TestPaths.h"
@@ -72,6 +74,11 @@ TEST_F(TaxFlowTest, ChecksBeforeTheReadStopWithTheirMessageAndField) {
     nameless.name1.clear();
     CRequesterInfo damaged = requester;
     damaged.name2 = "ｹｲ\x7fﾘ";
+    // A NUL after the 20 bytes that the record keeps of a name line: cut off with the rest.
+    const std::string line = "\"" + std::string(20, '\xB1') + std::string(1, '\0') +
+                             "\xB2\",\"\",\"\xC4\xB3\xB7\xAE\xB3\",\"\"";
+    const std::unique_ptr<CRequesterInfo> nulCutOff = CRequesterStore::ParseEntry(line);
+    ASSERT_EQ(nulCutOff->name1, std::string(20, '\xB1'));
     struct Case {
         const char* name;
         const CRequesterInfo* requester;
@@ -84,6 +91,8 @@ TEST_F(TaxFlowTest, ChecksBeforeTheReadStopWithTheirMessageAndField) {
         {"no requester", nullptr, 0, demo + "chihouzei.csv", 30, FlowField::kNone},
         {"requester without a name", &nameless, 0, demo + "chihouzei.csv", 30, FlowField::kNone},
         {"damaged requester", &damaged, 0, demo + "chihouzei.csv", 114, FlowField::kNone},
+        {"NUL in a stored line cut off", nulCutOff.get(), 0, demo + "chihouzei.csv", 114,
+         FlowField::kNone},
         {"no pattern", &requester, -1, demo + "chihouzei.csv", 8, FlowField::kPattern},
         {"no input", &requester, 0, " 　", 42, FlowField::kInput},
         {"character a name may not hold", &requester, 0, demo + "chihou*.csv", 16,
@@ -98,6 +107,30 @@ TEST_F(TaxFlowTest, ChecksBeforeTheReadStopWithTheirMessageAndField) {
         EXPECT_EQ(out.field, c.field) << c.name;
         EXPECT_EQ(shown, std::vector<int>{c.message}) << c.name;
         EXPECT_EQ(data, nullptr) << c.name;
+    }
+}
+
+TEST_F(TaxFlowTest, AStoredPatternWithOutputCodesNoneOfOursIsNamedAndNothingIsRead) {
+    // Output record-length code (field 39) and line-break code (field 40) as a hand edit
+    // leaves them.
+    const struct {
+        const char* length;
+        const char* lineBreak;
+    } cases[] = {{"4", "1"}, {"", "0"}, {"1", "2"}};
+    const CRequesterInfo requester = Requester();
+    for (const auto& c : cases) {
+        std::vector<std::string> fields = CMasterText::SplitFields(patterns.Line(0));
+        fields[39] = c.length;
+        fields[40] = c.lineBreak;
+        ASSERT_TRUE(kortest::WriteBytes(folder + "mstKORTX301.ini",
+                                        CMasterText::FormatFields(fields) + "\r\n"));
+        ASSERT_EQ(patterns.Load(folder + "mstKORTX301.ini"), 1);
+        shown.clear();
+        const FlowOutcome out = Read(&requester, 0, demo + "chihouzei.csv");
+        EXPECT_FALSE(out.done) << c.length << c.lineBreak;
+        EXPECT_EQ(out.field, FlowField::kPattern) << c.length << c.lineBreak;
+        EXPECT_EQ(shown, (std::vector<int>{18, 115})) << c.length << c.lineBreak;
+        EXPECT_EQ(data, nullptr);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "MainScreenHost.h"
+#include "common/MasterText.h"
 #include "framework/Cp932.h"
 #include "framework/UniqueHandle.h"
 #include "support/TestPaths.h"
@@ -41,6 +42,12 @@ public:
 
 void NoChange(ReadCheckTest&) {}
 
+// Every byte of a literal, a NUL inside it included.
+template <size_t N>
+std::string Bytes(const char (&text)[N]) {
+    return std::string(text, N - 1);
+}
+
 // An existing customer file, named with the separators given.
 std::string ExistingInput(ReadCheckTest& t, char separator) {
     std::string path = t.WriteFile("in.csv", kortest::kTwoTransfers);
@@ -56,7 +63,7 @@ std::string ExistingInput(ReadCheckTest& t, char separator) {
 // form of five fields (description and code empty, the name listed).
 std::function<void(ReadCheckTest&)> DamagedRequester(int k, std::string text, size_t count = 8) {
     return [k, text, count](ReadCheckTest& t) {
-        std::vector<std::string> fields = {"ﾃｽﾄｼｮｳｼﾞ(ｶ", "001", "ﾎﾝﾃﾝ", "1", "1234567",
+        std::vector<std::string> fields = {"ﾃｽﾄｼｮｳｼﾞ(ｶ",       "001",        "ﾎﾝﾃﾝ", "1", "1234567",
                                            "テスト商事　総合", "0000012345", "1"};
         fields[k] = text;
         fields.resize(count);
@@ -78,12 +85,26 @@ const CheckCase kChecks[] = {
     // The last field of a line keeps a lead byte whose second byte was cut off.
     {"AccountNumberCutInACharacter", DamagedRequester(4, "123456\x83", 5),
      [](ReadCheckTest& t) { return ExistingInput(t, '\\'); }, 114, "口座番号", 0, 0},
-    {"AccountNumberWithEndByte", DamagedRequester(4, "12345\x1A" "7"),
+    {"AccountNumberWithEndByte",
+     DamagedRequester(4,
+                      "12345\x1A"
+                      "7"),
      [](ReadCheckTest& t) { return ExistingInput(t, '\\'); }, 114, "口座番号", 0, 0},
     {"AccountNumberWithLetter", DamagedRequester(4, "12345O7"),
      [](ReadCheckTest& t) { return ExistingInput(t, '\\'); }, 114, "口座番号", 0, 0},
     {"BranchCodeDoubleByte", DamagedRequester(1, "１1"),
      [](ReadCheckTest& t) { return ExistingInput(t, '\\'); }, 114, "支店コード", 0, 0},
+    // A control byte in any field, a NUL above all, which would cut the field short.
+    {"RequesterNameWithNul", DamagedRequester(0, Bytes("ﾃｽﾄ\0ｼｮｳｼﾞ")),
+     [](ReadCheckTest& t) { return ExistingInput(t, '\\'); }, 114, "振込依頼人名(ｶﾅ)", 0, 0},
+    {"RequesterCodeWithNul",
+     DamagedRequester(6, Bytes("00000\0"
+                               "12345")),
+     [](ReadCheckTest& t) { return ExistingInput(t, '\\'); }, 114, "依頼人コード", 0, 0},
+    {"DescriptionWithTab", DamagedRequester(5, "テスト\t商事"),
+     [](ReadCheckTest& t) { return ExistingInput(t, '\\'); }, 114, "登録内容の説明", 0, 0},
+    {"KindWithControlByte", DamagedRequester(7, "1\x1F"),
+     [](ReadCheckTest& t) { return ExistingInput(t, '\\'); }, 114, "区分", 0, 0},
     {"NoPattern", [](ReadCheckTest& t) { t.WriteMaster("mstKORXF301.ini", {}); },
      [](ReadCheckTest& t) { return ExistingInput(t, '\\'); }, 11, "データ変換パターン",
      IDC_XF300_PATTERN, 0},
@@ -181,6 +202,49 @@ TEST_F(MainScreenTest, AFieldInErrorTurnsBackOnceTheInputPasses) {
     SetText(IDC_XF300_INPUT, WriteFile("in.csv", kortest::kTwoTransfers));
     Click(IDC_XF300_READ);
     EXPECT_EQ(screen->FieldInError(), 0);
+}
+
+// --- A stored pattern that cannot be used ---------------------------------------------------
+
+// The fixture's pattern line at position with its output record-length code (field 36) and
+// line-break code (field 37) as given, under name.
+std::string WithOutputCodes(int position, const char* name, const char* length,
+                            const char* lineBreak) {
+    std::vector<std::string> fields =
+        CMasterText::SplitFields(kortest::kFixturePatternLines[static_cast<size_t>(position)]);
+    fields[3] = name;
+    fields[36] = length;
+    fields[37] = lineBreak;
+    return CMasterText::FormatFields(fields);
+}
+
+TEST_F(MainScreenTest, AStoredPatternWithOutputCodesNoneOfOursIsNamedAndNothingIsRead) {
+    // As a hand edit leaves them; codes of an older line (both empty) would take the defaults.
+    const struct {
+        const char* name;
+        int shape;
+        const char* length;
+        const char* lineBreak;
+    } cases[] = {
+        {"長さ4", kortest::kGeneralComma, "4", "1"}, {"長さ0", kortest::kGeneralFixed, "0", "0"},
+        {"長さ空", kortest::kGeneralComma, "", "1"}, {"改行2", kortest::kGeneralFixed, "1", "2"},
+        {"改行空", kortest::kGeneralComma, "2", ""},
+    };
+    std::vector<std::string> lines;
+    for (const auto& c : cases)
+        lines.push_back(WithOutputCodes(c.shape, c.name, c.length, c.lineBreak));
+    WriteMaster("mstKORXF301.ini", lines);
+    Open();
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        script.Answer(IDOK);
+        ReadFile(static_cast<int>(i), kortest::kGeneralRequester, "in.csv", kortest::kTwoTransfers);
+        EXPECT_EQ(TakeShown(),
+                  (std::vector<std::string>{Message(24, "読込"), Message(115, cases[i].name)}))
+            << cases[i].name;
+        EXPECT_EQ(GetFocus(), Item(IDC_XF300_PATTERN)) << cases[i].name;
+        EXPECT_EQ(screen->DataSet(), nullptr) << cases[i].name;
+        EXPECT_FALSE(Enabled(IDC_XF300_OUTPUT_DATA)) << cases[i].name;
+    }
 }
 
 // --- The pattern against the requester
