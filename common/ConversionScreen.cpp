@@ -222,26 +222,7 @@ bool CConversionScreen::OnSysCommand(UINT command, LPARAM /*lp*/) {
 }
 
 bool CConversionScreen::OnOtherMessage(UINT msg, WPARAM /*wp*/, LPARAM /*lp*/, INT_PTR& result) {
-    switch (msg) {
-        case WM_PAINT: {
-            if (!IsIconic(GetSafeHwnd()) || !ScreenIcon()) return false;
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(GetSafeHwnd(), &paint);
-            RECT rect;
-            GetClientRect(GetSafeHwnd(), &rect);
-            const int x = (rect.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
-            const int y = (rect.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
-            DrawIcon(dc, x, y, ScreenIcon());
-            EndPaint(GetSafeHwnd(), &paint);
-            result = TRUE;
-            return true;
-        }
-        case WM_QUERYDRAGICON:
-            result = reinterpret_cast<INT_PTR>(ScreenIcon());
-            return true;
-        default:
-            return false;
-    }
+    return OnMinimisedIconMessage(msg, result);
 }
 
 void CConversionScreen::OnDestroy() {

@@ -28,10 +28,13 @@ std::vector<GridColumnSpec> ItemGridColumns(std::span<const ItemSpec> items) {
     return ItemGridColumns(kLeadingColumns, items);
 }
 
-std::string ItemCellText(const ItemSpec& item, std::string_view text, bool flagged) {
+std::string ItemCellText(const ItemSpec& item, std::string_view text, bool flagged,
+                         ZeroAmountCell zeros) {
     if (item.chars == ItemChars::kAmount) {
         std::string digits = CStrUtil::StripZeros(text);
-        return flagged ? digits : CStrUtil::FormatThousands(digits == "0" ? "" : digits);
+        if (flagged) return digits;
+        if (digits == "0" && zeros == ZeroAmountCell::kZeroWhenFlagged) return std::string();
+        return CStrUtil::FormatThousands(digits);
     }
     const int width = item.zeroPadWidth;
     if (width == 0) return std::string(text);
@@ -41,13 +44,14 @@ std::string ItemCellText(const ItemSpec& item, std::string_view text, bool flagg
     return std::string(static_cast<size_t>(width) - cut.size(), '0') + cut;
 }
 
-bool FillItemCells(CVSFlexGrid& grid, int row, int firstCol, const CItemRecord& record) {
+bool FillItemCells(CVSFlexGrid& grid, int row, int firstCol, const CItemRecord& record,
+                   ZeroAmountCell zeros) {
     const std::span<const ItemSpec> items = record.Items();
     const int count = record.ItemCount();
     for (int i = 0; i < count; ++i) {
         grid.SetTextMatrix(row, firstCol + i,
                            ItemCellText(items[static_cast<size_t>(i)], record.Text(i),
-                                        HasErrorBits(record.Result(i))));
+                                        HasErrorBits(record.Result(i)), zeros));
     }
     bool any = false;
     for (int i = 0; i < count; ++i) {
@@ -97,6 +101,6 @@ void CItemGridHelper::FillRecordRows(ItemRecordSpan records) {
             continue;
         }
         const int row = AppendRow(record->serial, index, record->deleteFlag == 1);
-        FillItemCells(*grid, row, kFirstItemCol, *record);
+        FillItemCells(*grid, row, kFirstItemCol, *record, m_zeros);
     }
 }

@@ -21,15 +21,24 @@ std::vector<GridColumnSpec> ItemGridColumns(std::span<const GridColumnSpec> lead
 // The columns of a detail grid: serial number, list position, delete box, then the items.
 std::vector<GridColumnSpec> ItemGridColumns(std::span<const ItemSpec> items);
 
-// The text an item shows in its cell: an amount without leading zeros ("0" for zeros only) and,
-// when it has no flag, with thousands separators; an item with a zero-pad width cut to it and,
-// when it has no flag and is not empty, padded with '0' to it; any other item as stored.
-std::string ItemCellText(const ItemSpec& item, std::string_view text, bool flagged);
+// How a tool's grid shows a non-empty amount made only of zeros.
+enum class ZeroAmountCell {
+    kZeroWhenFlagged,  // "0" in a flagged cell, an empty cell otherwise
+    kZero,             // "0", flagged or not
+};
+
+// The text an item shows in its cell: an amount without leading zeros (zeros only as zeros
+// says) and, when it has no flag, with thousands separators; an item with a zero-pad width cut
+// to it and, when it has no flag and is not empty, padded with '0' to it; any other item as
+// stored.
+std::string ItemCellText(const ItemSpec& item, std::string_view text, bool flagged,
+                         ZeroAmountCell zeros);
 
 // Puts every item of the record into row, the first item in column firstCol, and paints the
 // cells of items in error or warning yellow (the last of them is left the current cell).
 // True when an item was flagged.
-bool FillItemCells(CVSFlexGrid& grid, int row, int firstCol, const CItemRecord& record);
+bool FillItemCells(CVSFlexGrid& grid, int row, int firstCol, const CItemRecord& record,
+                   ZeroAmountCell zeros);
 
 // Puts a tool's detail records into a grid: a title row, the serial number, the record's
 // position in its list (hidden), the delete box (hidden when only error-free records are shown)
@@ -55,9 +64,11 @@ protected:
     // The records of the attached data set, in list order.
     using RecordSource = std::function<std::vector<const CItemRecord*>()>;
 
-    // The leading columns, then one column per item of items.
-    explicit CItemGridHelper(std::span<const ItemSpec> items)
-        : CDetailGridBase(ItemGridColumns(items)) {}
+    // The leading columns, then one column per item of items; amounts of zeros as zeros says.
+    CItemGridHelper(std::span<const ItemSpec> items, ZeroAmountCell zeros)
+        : CDetailGridBase(ItemGridColumns(items)), m_zeros(zeros) {}
+
+    ZeroAmountCell ZeroAmounts() const { return m_zeros; }
 
     // Stores the grid, the mode and the data set's records (empty: no data set) and shows
     // every column but the list position and, in the error-free mode, the delete box.
@@ -68,4 +79,5 @@ protected:
 
 private:
     RecordSource m_records;
+    ZeroAmountCell m_zeros;
 };

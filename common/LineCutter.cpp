@@ -48,8 +48,8 @@ CutResult CutSeparatedLines(std::string_view text, const LineLimits& limits,
         ++count;
         lastEnd = at + 2;
     }
-    if (count == 0 && (text.find('\r') != std::string_view::npos || HoldsLf(text)))
-        return CutResult::kNoLines;
+    if (count == 0 && text.find('\r') != std::string_view::npos) return CutResult::kNoLineMade;
+    if (count == 0 && HoldsLf(text)) return CutResult::kNoLines;
     // The text after the last CR LF is a line when it holds data.
     const size_t textEnd = HoldsNoData(text.substr(lastEnd)) ? lastEnd : text.size();
     if (textEnd > lastEnd) ++count;

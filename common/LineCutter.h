@@ -8,7 +8,9 @@
 // How a cut ended; each tool maps these to its own read result codes.
 enum class CutResult {
     kOk,
-    kNoLines,          // no CR LF but a lone CR or LF, or no line at all
+    kNoLines,          // no CR LF and no CR, but LF (line breaks of another system), or no
+                       // line at all
+    kNoLineMade,       // CR but never CR LF: no line could be made
     kTooManyLines,     // more lines or records than the limit
     kLineTooLong,      // a separated line longer than the line length limit
     kBadRecordSize,    // the text is no whole number of records of the length
@@ -27,8 +29,8 @@ bool HoldsNoData(std::string_view text);
 
 // Lines end with CR LF; the text after the last CR LF is a line too unless it holds no data
 // (the end byte or blanks an editor left behind). A CR or LF not part of a CR LF stays in its
-// line as a byte of data. kNoLines when the text holds no CR LF but a lone CR or LF (line breaks
-// of another system), or no line at all; kTooManyLines above the line limit; kLineTooLong for a
+// line as a byte of data. Without any CR LF: kNoLineMade when the text holds a CR (lines ended by
+// CR alone), kNoLines when it holds a LF, or when no line is left at all; kTooManyLines above the line limit; kLineTooLong for a
 // line above the byte limit (faultLine, when given, is then its number from 1).
 CutResult CutSeparatedLines(std::string_view text, const LineLimits& limits,
                             std::vector<std::string_view>& lines, int* faultLine = nullptr);

@@ -17,6 +17,8 @@ int ReadResultOf(CutResult cut) {
             return kReadOk;
         case CutResult::kNoLines:
             return kReadNoLines;
+        case CutResult::kNoLineMade:
+            return kReadNoRecords;
         case CutResult::kTooManyLines:
             return kReadTooManyLines;
         case CutResult::kLineTooLong:

@@ -15,8 +15,10 @@
 // How a tool's master lines are read and written.
 struct CMasterLineShape {
     int fields = 0;       // fields of a line as it is written today
-    int olderFields = 0;  // fields of an older line that is read too (0: none); a record made
-                          // from one is stored in today's shape
+    int olderFields = 0;  // fields of an older line that is read too (0: none)
+    // An older line is stored in today's shape from the next rewrite on, whether its record
+    // changed or not (true), or kept as it was read until its own record is updated (false).
+    bool rewriteOlderLines = false;
     // A line of another field count (or one the codec refuses) is kept as it stands and makes
     // no record (true), or fails the whole load (false).
     bool keepOtherLines = true;
@@ -116,7 +118,7 @@ protected:
         Info info;
         if (!m_codec.parse(line, index, info)) return false;
         m_records.reserve(m_records.size() + 1);
-        if (older) {
+        if (older && m_codec.shape.rewriteOlderLines) {
             if (auto now = m_codec.format(info)) line = std::move(*now);
         }
         m_records.push_back(std::make_unique<Info>(info));

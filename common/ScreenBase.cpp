@@ -29,3 +29,26 @@ bool CScreenBase::MayLeave(bool modified, int question, const char* word) const 
 void CScreenBase::ShowScreenIcon() const {
     if (m_icon) SetIcon(m_icon);
 }
+
+bool CScreenBase::OnMinimisedIconMessage(UINT msg, INT_PTR& result) const {
+    switch (msg) {
+        case WM_PAINT: {
+            if (!IsIconic(GetSafeHwnd()) || !m_icon) return false;
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(GetSafeHwnd(), &paint);
+            RECT rect;
+            GetClientRect(GetSafeHwnd(), &rect);
+            const int x = (rect.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
+            const int y = (rect.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
+            DrawIcon(dc, x, y, m_icon);
+            EndPaint(GetSafeHwnd(), &paint);
+            result = TRUE;
+            return true;
+        }
+        case WM_QUERYDRAGICON:
+            result = reinterpret_cast<INT_PTR>(m_icon);
+            return true;
+        default:
+            return false;
+    }
+}

@@ -36,6 +36,10 @@ protected:
     void SetMessages(CApMsgInfoList* messages) { m_messages = messages; }
     // Puts the program icon on the window (nothing without one); for OnInitDialog.
     void ShowScreenIcon() const;
+    // A minimised main screen: WM_PAINT draws the program icon in the middle of the client
+    // area and WM_QUERYDRAGICON answers it. True, with result set, when msg was one of them and
+    // was answered; for OnOtherMessage.
+    bool OnMinimisedIconMessage(UINT msg, INT_PTR& result) const;
 
 private:
     CApMsgInfoList* m_messages;

@@ -8,7 +8,11 @@ namespace db {
 namespace {
 
 const CMasterCodec<CConsignorInfo> kConsignorCodec{
-    {kConsignorLineFields, kOldConsignorLineFields, false, "進行状況   %d/%d   "},
+    {.fields = kConsignorLineFields,
+     .olderFields = kOldConsignorLineFields,
+     .rewriteOlderLines = false,
+     .keepOtherLines = false,
+     .loadSubLine = "進行状況   %d/%d   "},
     ParseConsignorLine,
     FormatConsignorLine,
 };

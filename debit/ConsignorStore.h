@@ -8,7 +8,8 @@
 // nor an older 6-field consignor line (an empty line, a field longer than its width): the store
 // is then emptied and refuses every change until the next load, so that the master is never
 // rewritten from part of it; -1 out of memory (after a message box). A 6-field line's
-// description is the name, and the next rewrite stores it with 7 fields.
+// description is the name; the line is rewritten as it was read until that consignor is
+// updated, which stores it with 7 fields.
 // Update(index, consignor, mode), Delete(index), GetList(), Lines(), ClearList(): as
 // CMasterStore says.
 #include <memory>

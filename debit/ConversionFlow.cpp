@@ -62,7 +62,7 @@ FlowResult CConversionFlow::Read(CPatternStore& patterns, const ConvertChoices& 
         data.reset();
         return result;
     }
-    data->kind = chosen.entry->kind;
+    data->kind = kKindAccountTransfer;  // the only kind of this tool, whatever the pattern says
     kor::CompleteReadData(*data, kor::ReadDetailsOf(chosen.Pattern(), choices.screen, name));
     data->errorFree = m_steps.ShowReadOutcome(engine);
     return result;

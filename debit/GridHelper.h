@@ -14,7 +14,8 @@ class CGridHelper : public CItemGridHelper {
 public:
     static constexpr int kColumnCount = kFirstItemCol + kItemCount;
 
-    CGridHelper() : CItemGridHelper(DebitItems()) {}
+    // An amount of zeros shows "0", flagged or not.
+    CGridHelper() : CItemGridHelper(DebitItems(), ZeroAmountCell::kZero) {}
 
     // Stores the three and shows every column but the list position and, in the error-free
     // mode, the delete box.

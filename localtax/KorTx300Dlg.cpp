@@ -153,9 +153,7 @@ bool CKorTx300Dlg::OnSysCommand(UINT command, LPARAM /*lp*/) {
 }
 
 bool CKorTx300Dlg::OnOtherMessage(UINT msg, WPARAM /*wp*/, LPARAM /*lp*/, INT_PTR& result) {
-    if (msg != WM_HELP) return false;  // F1 does nothing
-    result = TRUE;
-    return true;
+    return OnMinimisedIconMessage(msg, result);
 }
 
 void CKorTx300Dlg::OnBtnExit() {

@@ -132,9 +132,10 @@ int CTaxWriter::CheckTarget() {
     // A drive that cannot tell its size is taken for one disk; each file is measured again.
     const std::uint64_t diskBytes = CSysEnv::GetTotalSpace(m_folder);
     const std::uint64_t disks = diskBytes == 0 ? 1 : m_totalBytes / diskBytes + 1;
-    const std::string word = NumberText(disks);
-    if (ShowMessage(kMsgDisksNeeded, word.c_str()) != IDOK) return kCancelled;
-    return WaitForEmptyDisk(word, disks == 1 ? kMsgDiskNotEmpty : kMsgInsertDisk);
+    if (ShowMessage(kMsgDisksNeeded, NumberText(disks).c_str()) != IDOK) return kCancelled;
+    // The prompts for a disk name the one wanted: the first.
+    return WaitForEmptyDisk(NumberText(static_cast<std::uint64_t>(m_disk)),
+                            disks == 1 ? kMsgDiskNotEmpty : kMsgInsertDisk);
 }
 
 int CTaxWriter::FindExistingFiles() const {

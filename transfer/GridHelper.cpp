@@ -34,7 +34,7 @@ void CGridHelper::FillRows(const CDetailObList& records) {
 
 std::string CGridHelper::CellText(int kind, std::string_view text, bool flagged) {
     if (kind < 0 || kind >= kItemCount) return std::string(text);
-    return ItemCellText(TransferItems()[static_cast<size_t>(kind)], text, flagged);
+    return ItemCellText(TransferItems()[static_cast<size_t>(kind)], text, flagged, kZeroAmounts);
 }
 
 }  // namespace xf

@@ -18,18 +18,20 @@ namespace xf {
 class CGridHelper : public CItemGridHelper {
 public:
     static constexpr int kColumnCount = kFirstItemCol + kItemCount;
+    // An amount of zeros without a flag shows as an empty cell.
+    static constexpr ZeroAmountCell kZeroAmounts = ZeroAmountCell::kZeroWhenFlagged;
 
     // The transfer tool's columns: the leading ones, then the items'.
     static std::span<const GridColumnSpec> Columns();
 
-    CGridHelper() : CItemGridHelper(TransferItems()) {}
+    CGridHelper() : CItemGridHelper(TransferItems(), kZeroAmounts) {}
 
     // Stores the three and decides which columns are hidden (SetColumnFlags).
     void Attach(CDataSet* dataSet, CVSFlexGrid* grid, int mode);
     void FillRows(const CDetailObList& records);
 
     // The text an item shows in its cell: codes padded with zeros, the amount without leading
-    // zeros and, when it has no flag, with thousands separators.
+    // zeros (kZeroAmounts) and, when it has no flag, with thousands separators.
     static std::string CellText(int kind, std::string_view text, bool flagged);
 
 private:

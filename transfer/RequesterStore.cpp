@@ -8,7 +8,11 @@ namespace xf {
 namespace {
 
 const CMasterCodec<CRequesterInfo> kRequesterCodec{
-    {kRequesterLineFields, kOldRequesterLineFields, true, "進行状況   %d/%d    "},
+    {.fields = kRequesterLineFields,
+     .olderFields = kOldRequesterLineFields,
+     .rewriteOlderLines = true,
+     .keepOtherLines = true,
+     .loadSubLine = "進行状況   %d/%d    "},
     ParseRequesterLine,
     FormatRequesterLine,
 };

@@ -193,12 +193,31 @@ TEST(ItemTotals, CountAndSumAreCapped) {
 }
 
 TEST(ItemGrid, CellTextsFollowTheTable) {
-    EXPECT_EQ(ItemCellText(kItems[kCode], "12", false), "0012");
-    EXPECT_EQ(ItemCellText(kItems[kCode], "12", true), "12");
-    EXPECT_EQ(ItemCellText(kItems[kSum], "00012345", false), "12,345");
-    EXPECT_EQ(ItemCellText(kItems[kSum], "00000000", false), "");
-    EXPECT_EQ(ItemCellText(kItems[kSum], "00000000", true), "0");
-    EXPECT_EQ(ItemCellText(kItems[kName], "ｱｲｳ", false), "ｱｲｳ");
+    struct Case {
+        int item;
+        const char* text;
+        bool flagged;
+        ZeroAmountCell zeros;
+        const char* shown;
+    };
+    using enum ZeroAmountCell;
+    const Case cases[] = {
+        {kCode, "12", false, kZeroWhenFlagged, "0012"},
+        {kCode, "12", true, kZeroWhenFlagged, "12"},
+        {kSum, "00012345", false, kZeroWhenFlagged, "12,345"},
+        {kSum, "00000000", false, kZeroWhenFlagged, ""},
+        {kSum, "00000000", true, kZeroWhenFlagged, "0"},
+        {kSum, "00000000", false, kZero, "0"},
+        {kSum, "0", false, kZero, "0"},
+        {kSum, "00000000", true, kZero, "0"},
+        {kSum, "", false, kZero, ""},
+        {kSum, "0001234567", false, kZero, "1,234,567"},
+        {kName, "ｱｲｳ", false, kZeroWhenFlagged, "ｱｲｳ"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ItemCellText(kItems[c.item], c.text, c.flagged, c.zeros), c.shown)
+            << c.text << (c.flagged ? " flagged" : "") << " zeros " << static_cast<int>(c.zeros);
+    }
     const GridColumnSpec lead[] = {{"No", 8, 500, 7}};
     const std::vector<GridColumnSpec> columns = ItemGridColumns(lead, kItems);
     ASSERT_EQ(columns.size(), size_t{1 + kCount});

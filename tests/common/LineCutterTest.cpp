@@ -50,7 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
         CutCase{"empty line kept", "a\r\n\r\nb\r\n", 10, CutResult::kOk, {"a", "", "b"}, 0},
         CutCase{"one line, no break", "a,b", 10, CutResult::kOk, {"a,b"}, 0},
         CutCase{"LF only", "a\nb\n", 10, CutResult::kNoLines, {}, 0},
-        CutCase{"CR only", "a\rb\r", 10, CutResult::kNoLines, {}, 0},
+        CutCase{"CR only", "a\rb\r", 10, CutResult::kNoLineMade, {}, 0},
+        CutCase{"CR and LF apart", "a\rb\nc\r", 10, CutResult::kNoLineMade, {}, 0},
         CutCase{
             "stray CR stays in its line", "a\rb\r\nc\r\n", 10, CutResult::kOk, {"a\rb", "c"}, 0},
         CutCase{

@@ -80,18 +80,28 @@ TEST_F(ConsignorStoreTest, Loads) {
     EXPECT_EQ(store.Load(dir + "missing.ini"), 0);
 }
 
-TEST_F(ConsignorStoreTest, ASixFieldLineIsWrittenWithSevenFields) {
-    ASSERT_EQ(LoadFrom(Line({"ｱ", "0000000001", "001", "ﾎ", "1", "1"}) + "\r\n" + Full("乙") +
-                       "\r\n"),
-              1);
+// A 6-field line stays as it was read while other consignors change; only its own update
+// stores it with 7 fields.
+TEST_F(ConsignorStoreTest, ASixFieldLineIsKeptUntilItsOwnUpdateWritesSevenFields) {
+    const std::string six = Line({"ｱ", "0000000001", "001", "ﾎ", "1", "1"});
+    ASSERT_EQ(LoadFrom(six + "\r\n" + Full("乙") + "\r\n"), 1);
     const CConsignorInfo& old = *store.GetList()[0];
     EXPECT_STREQ(old.description, "ｱ");
     EXPECT_STREQ(old.code, "0000000001");
     EXPECT_STREQ(old.accountNumber, "1");
     const CConsignorInfo changed = Consignor("ﾍﾝｺｳ", "乙2");
     ASSERT_EQ(store.Update(1, changed, 0), 1);
-    EXPECT_EQ(ReadBytes(path), Line({"ｱ", "0000000001", "001", "ﾎ", "1", "1", "ｱ"}) + "\r\n" +
-                                   *db::FormatConsignorLine(changed) + "\r\n");
+    const std::string changedLine = *db::FormatConsignorLine(changed);
+    EXPECT_EQ(ReadBytes(path), six + "\r\n" + changedLine + "\r\n");
+    const CConsignorInfo added = Consignor("ｼﾝｷ", "新規");
+    ASSERT_EQ(store.Update(2, added, CConsignorStore::kAppend), 1);
+    ASSERT_EQ(store.Delete(2), 1);
+    EXPECT_EQ(ReadBytes(path), six + "\r\n" + changedLine + "\r\n");
+
+    const CConsignorInfo first = Consignor("ｱ", "ｱ");
+    ASSERT_EQ(store.Update(0, first, 0), 1);
+    EXPECT_EQ(ReadBytes(path),
+              *db::FormatConsignorLine(first) + "\r\n" + changedLine + "\r\n");
 }
 
 TEST_F(ConsignorStoreTest, ALastLineWithoutCrLfIsKeptAndEndedByTheNextRewrite) {

@@ -323,6 +323,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         RefusalCase{"empty file", false, 0, "", kReadEmptyFile},
         RefusalCase{"LF line breaks", false, 0, "a\nb\n", kReadNoLines},
+        RefusalCase{"CR line breaks", false, 0, "a\rb\r", kReadNoRecords},
         RefusalCase{"title lines only", false, 0, "ﾀｲﾄﾙ\r\nﾐﾀﾞｼ\r\n", kReadNoLines},
         RefusalCase{"only empty lines", false, 0, "ﾀｲﾄﾙ\r\nﾐﾀﾞｼ\r\n\r\n\r\n", kReadNoRecords},
         RefusalCase{"line above 4000 bytes", false, 0, "a\r\nb\r\n" + std::string(4001, 'x') + "\r\n",

@@ -89,6 +89,8 @@ TEST_F(DebitGridTest, CellsPadTheThreeCodesAndFormatTheAmount) {
         {kAmount, "000120", kItemError, "120"},
         {kAmount, "0001234567", kItemTooLong, "1234567"},
         {kAmount, "0000000000", kItemError, "0"},
+        {kAmount, "0000000000", kItemValid, "0"},
+        {kAmount, "0", kItemValid, "0"},
         // Only the bank code, branch code and account number are padded.
         {kNewCode, "1", kItemValid, "1"},
         {kCustomerNumber, "12", kItemValid, "12"},

@@ -32,6 +32,22 @@ TEST_F(MainScreenTest, StartsWithItsMastersAndListsConsignorsAndPatterns) {
     EXPECT_TRUE(TakeShown().empty());
 }
 
+// Every read of this tool is an account transfer, whatever kind code a hand-edited pattern
+// line carries.
+TEST_F(MainScreenTest, TheDataSetIsAnAccountTransferWhateverThePatternsKindCode) {
+    for (const char* code : {"01", "02", "09"}) {
+        std::string line = kFixturePatternLines[kComma];
+        line.replace(1, 2, code);
+        WriteMaster("mstKORDB301.ini", {line});
+        screen = std::make_unique<CTestedScreen>(folder);
+        Open();
+        ReadFile(kComma, kOrdinaryConsignor, "debits.csv", kTwoDebits);
+        ASSERT_NE(screen->DataSet(), nullptr) << code;
+        EXPECT_EQ(screen->DataSet()->kind, 3) << code;
+        TakeShown();
+    }
+}
+
 TEST_F(MainScreenTest, ABrokenPatternMasterEndsTheStartWithTextC) {
     WriteMaster("mstKORDB301.ini", {"\"03\",\"short line\""});
     Open();

@@ -377,6 +377,7 @@ TEST(TaxReader, SeparatedFilesThatGiveNoLinesAreRefused) {
     const Case cases[] = {
         {"empty file", "", kTaxReadEmptyFile},
         {"line feeds only", valid + "\n" + valid + "\n", kTaxReadNoLines},
+        {"carriage returns only", valid + "\r" + valid + "\r", kTaxReadNoDetails},
         {"one line without its CR LF", valid, kTaxReadOk},
         {"end byte after the last line", valid + "\r\n\x1A", kTaxReadOk},
         {"a line of 4,001 bytes", valid + "\r\n" + std::string(4001, 'A') + "\r\n",

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Tx300Host.h"
@@ -26,6 +27,23 @@ TEST_F(Tx300Test, StartsWithTheMastersAndTheButtonsOfADataSetDisabled) {
     for (int id : {IDC_TX300_CORRECT, IDC_TX300_CHECK, IDC_TX300_OUTPUT_DATA})
         EXPECT_FALSE(Enabled(id)) << id;
     EXPECT_TRUE(TakeShown().empty());
+    // The two lines of each settings button, centred by the button, without padding blanks.
+    const std::pair<int, const char*> captions[] = {
+        {IDC_TX300_FIXED_PATTERN, "パターン登録\n(固定長)"},
+        {IDC_TX300_DELIM_PATTERN, "パターン登録\n(CSV・TAB・ｽﾍﾟｰｽ)"},
+        {IDC_TX300_REQUESTER, "依頼人情報\n登録"},
+    };
+    for (const auto& [id, caption] : captions) EXPECT_EQ(Text(id), caption) << id;
+}
+
+// Minimised, the screen is shown by the program icon, which it also gives for dragging.
+TEST_F(Tx300Test, AMinimisedScreenGivesTheProgramIconForDragging) {
+    Open();
+    ASSERT_NE(screen->ScreenIcon(), nullptr);
+    ShowWindow(Hwnd(), SW_MINIMIZE);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(Hwnd(), WM_QUERYDRAGICON, 0, 0)),
+              screen->ScreenIcon());
+    ShowWindow(Hwnd(), SW_RESTORE);
 }
 
 TEST_F(Tx300Test, AnUnreadablePatternMasterEndsTheStartWithTextC) {

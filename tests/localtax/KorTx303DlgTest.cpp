@@ -259,6 +259,7 @@ TEST_F(Tx303Test, ListsTheFixedLengthPatternsAndShowsTheChosenOneWithItsSets) {
     ASSERT_EQ(names.GetCount(), 1);
     EXPECT_EQ(names.GetLBText(0), "固定A");
     EXPECT_EQ(Get(IDC_TX303_VERSION), "(Ver4.01)");
+    EXPECT_EQ(Get(IDC_TX303_DELETE), "作成済変換\nパターン削除");
     EXPECT_EQ(Marks(), std::vector<std::string>(10, kOpt));
     EXPECT_FALSE(ZeroBlankEnabled());
     EXPECT_TRUE(screen.Button(IDC_TX303_ZERO_ERROR).IsChecked());

@@ -438,7 +438,9 @@ INSTANTIATE_TEST_SUITE_P(
         DiskCase{"NotEmptyOneDisk", {0}, 1'457'664, {{"a.txt", "a"}}, {IDOK, IDCANCEL},
                  {"#27[1]", "#25[1]"}, 24},
         DiskCase{"NotEmptyTwoDisks", {0}, 40'000, {{"a.txt", "a"}}, {IDOK, IDOK, IDCANCEL},
-                 {"#27[2]", "#22[2]", "#22[2]"}, 24},
+                 {"#27[2]", "#22[1]", "#22[1]"}, 24},
+        DiskCase{"NoMediumTwoDisksAsksForTheFirst", {1, 1, 1}, 40'000, {}, {IDOK, IDOK, IDCANCEL},
+                 {"#27[2]", "#22[1]", "#22[1]"}, 24},
         DiskCase{"SizeUnknownCountsOneDisk", {0}, 0, {}, {}, {"#27[1]", kDone}, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -383,7 +383,7 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ReadResultTest,
     testing::Values(ResultCase{"empty file", "", kReadEmptyFile},
                     ResultCase{"LF line breaks", "a\nb\nc\n", kReadNoLines},
-                    ResultCase{"CR line breaks", "a\rb\rc\r", kReadNoLines},
+                    ResultCase{"CR line breaks", "a\rb\rc\r", kReadNoRecords},
                     ResultCase{"title lines only", "ﾀｲﾄﾙ\r\nﾐﾀﾞｼ\r\n", kReadNoLines},
                     ResultCase{"end-of-file byte only after titles", "ﾀｲﾄﾙ\r\nﾐﾀﾞｼ\r\n\x1A",
                                kReadNoLines},

@@ -290,6 +290,9 @@ const ReaderCase kReaderCases[] = {
     // Line feeds alone (a file from another system) make no lines.
     {"NoCrLf", kortest::kGeneralComma, "0005,ﾐｽﾞﾎ,001\n0009,ﾐﾂｲｽﾐﾄﾓ,210\n", false, "", 9,
      "振込明細"},
+    // Carriage returns alone make no line either.
+    {"CrOnly", kortest::kGeneralComma, "0005,ﾐｽﾞﾎ,001\r0009,ﾐﾂｲｽﾐﾄﾓ,210\r", false, "", 81,
+     nullptr},
     {"TooManyLines", kortest::kGeneralComma, Lines(50001, "1"), false, "", 6, nullptr},
     {"RecordsDoNotDivide", kortest::kGeneralFixed, std::string(36, '1'), false, "", 91, nullptr},
     {"NoRecordKept", kortest::kGeneralZeroSkips,
