@@ -23,6 +23,7 @@ public:
         int rowsPerPage;
         int linesPerRow;
         CAbortQuestions abortQuestions;
+        ProgressDialogIds dialog;  // the tool's progress window, shown while printing
     };
 
     // The layout unit of a page. A column is the width of "0" in the 9-point body font; a
@@ -46,7 +47,8 @@ public:
     // messages and parent as for CPrinterDevice.
     explicit CPagedListPrinter(const Settings& settings, CApMsgInfoList* messages = nullptr,
                                HWND parent = nullptr)
-        : CPrinterDevice(messages, parent, settings.abortQuestions), m_settings(settings) {}
+        : CPrinterDevice(messages, parent, settings.abortQuestions, settings.dialog),
+          m_settings(settings) {}
 
     const Settings& ListSettings() const { return m_settings; }
 

@@ -37,9 +37,11 @@ public:
     };
 
     CPrinterDevice() = default;
-    // parent: the screen that prints; it is disabled while the progress window is shown.
-    CPrinterDevice(CApMsgInfoList* messages, HWND parent, const CAbortQuestions& questions)
-        : CProgressTask(messages, parent, questions) {}
+    // parent: the screen that prints; it is disabled while the progress window is shown,
+    // which is the tool's own (dialog).
+    CPrinterDevice(CApMsgInfoList* messages, HWND parent, const CAbortQuestions& questions,
+                   const ProgressDialogIds& dialog)
+        : CProgressTask(messages, parent, questions, dialog) {}
     ~CPrinterDevice() override;
 
     // Opens the default printer and creates its device context; FALSE (nothing shown) when

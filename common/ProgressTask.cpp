@@ -13,8 +13,6 @@ constexpr ULONGLONG kPumpIntervalMs = 30;
 constexpr long long kBarSteps = 500;
 }  // namespace
 
-const ProgressDialogIds kProgressDialogIds{IDD_PROGRESS, IDC_PROGRESS_TITLE, IDC_PROGRESS_BAR,
-                                           IDC_PROGRESS_SUBLINE, IDC_PROGRESS_ABORT};
 
 CProgressTask::CProgressTask() = default;
 

@@ -5,6 +5,8 @@
 
 #include <memory>
 
+#include "resources/common/ProgressDlgRes.h"
+
 class CApMsgInfoList;
 class CProgressDlg;
 
@@ -28,7 +30,9 @@ struct ProgressDialogIds {
     int abort = 0;
 };
 // The template of resources/common/ProgressDlg.rc.
-extern const ProgressDialogIds kProgressDialogIds;
+inline constexpr ProgressDialogIds kProgressDialogIds{IDD_PROGRESS, IDC_PROGRESS_TITLE,
+                                                      IDC_PROGRESS_BAR, IDC_PROGRESS_SUBLINE,
+                                                      IDC_PROGRESS_ABORT};
 
 class CProgressTask {
 public:

@@ -11,6 +11,7 @@
 
 #include "common/ItemListPrinter.h"
 #include "debit/DataSet.h"
+#include "debit/ProgressQuestions.h"
 
 class CApMsgInfoList;
 
@@ -20,7 +21,10 @@ class CListPrinter : public CItemListPrinter {
 public:
     // 30 records a page, one line each; while printing, the abort button asks message 26, during
     // any other job message 25.
-    static constexpr Settings kSettings{30, 1, {26, 25}};
+    static constexpr Settings kSettings{.rowsPerPage = 30,
+                                        .linesPerRow = 1,
+                                        .abortQuestions = kAbortQuestions,
+                                        .dialog = kProgressDialog};
 
     explicit CListPrinter(CApMsgInfoList* messages = nullptr, HWND parent = nullptr);
 

@@ -14,6 +14,7 @@
 
 #include "common/PagedListPrinter.h"
 #include "localtax/DataSet.h"
+#include "localtax/ProgressQuestions.h"
 
 class CApMsgInfoList;
 
@@ -31,7 +32,10 @@ public:
 
     // 10 details a page, two lines each; while printing, the abort button asks message 20,
     // during any other job message 19.
-    static constexpr Settings kSettings{10, 2, {20, 19}};
+    static constexpr Settings kSettings{.rowsPerPage = 10,
+                                        .linesPerRow = 2,
+                                        .abortQuestions = kAbortQuestions,
+                                        .dialog = kProgressDialog};
 
     // messages and parent as for CPrinterDevice.
     explicit CListPrinter(::CApMsgInfoList* messages = nullptr, HWND parent = nullptr)

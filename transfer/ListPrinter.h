@@ -19,7 +19,10 @@ namespace xf {
 class CListPrinter : public CItemListPrinter {
 public:
     // 30 records a page, one line each; the transfer tool's abort questions.
-    static constexpr Settings kSettings{30, 1, kAbortQuestions};
+    static constexpr Settings kSettings{.rowsPerPage = 30,
+                                        .linesPerRow = 1,
+                                        .abortQuestions = kAbortQuestions,
+                                        .dialog = kProgressDialogIds};
 
     explicit CListPrinter(CApMsgInfoList* messages = nullptr, HWND parent = nullptr);
 

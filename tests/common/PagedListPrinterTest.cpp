@@ -23,8 +23,8 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-constexpr CPagedListPrinter::Settings kThirtyRows{30, 1, {26, 25}};
-constexpr CPagedListPrinter::Settings kTenRowsOfTwoLines{10, 2, {20, 19}};
+constexpr CPagedListPrinter::Settings kThirtyRows{30, 1, {26, 25}, kProgressDialogIds};
+constexpr CPagedListPrinter::Settings kTenRowsOfTwoLines{10, 2, {20, 19}, kProgressDialogIds};
 
 TEST(PagedListPrinter, FormatThousands) {
     struct Case {

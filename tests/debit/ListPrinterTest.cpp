@@ -13,6 +13,7 @@
 #include "framework/MetafilePrinter.h"
 #include "support/EmfRecords.h"
 #include "support/ListPageView.h"
+#include "support/ProgressWindowPeek.h"
 
 namespace db {
 namespace {
@@ -232,6 +233,29 @@ TEST(DebitListPrinter, TheTotalsSheetHasTheHeaderAndTheTotals) {
     EXPECT_TRUE(p.Starting("データ作成日時 "));
     EXPECT_TRUE(p.Serials().empty());
     EXPECT_EQ(p.At(p.HeadingsY() + p.lineH), TotalsLine("  1,234", "         1,234,567"));
+}
+
+// Every page of a list is printed under the tool's own progress window, not the shared one.
+TEST(DebitListPrinter, PrintsUnderTheToolsOwnProgressWindow) {
+    kor::InitCommonControlClasses();
+    const auto data = dbtest::ValidData(32);
+    data->details[0]->SetResult(kBankName, kItemError);
+    // The two lists of records; the totals sheet, one page, is printed without a window.
+    for (int kind : {CListPrinter::kResultList, CListPrinter::kErrorList}) {
+        kor::CMetafilePrinter target;
+        kortest::ProgressWindowPeek<CListPrinter>* current = nullptr;
+        std::vector<bool> own;
+        target.onEndPage = [&](int) {
+            own.push_back(current->ShowsTemplate(db::kProgressDialog) &&
+                          !current->ShowsTemplate(kProgressDialogIds));
+        };
+        kor::ScopedPrinterStandIn use(target);
+        kortest::ProgressWindowPeek<CListPrinter> list;
+        current = &list;
+        ASSERT_TRUE(list.Run(kind, *data)) << kind;
+        ASSERT_FALSE(own.empty()) << kind;
+        EXPECT_EQ(own, std::vector<bool>(own.size(), true)) << kind;
+    }
 }
 
 TEST(DebitListPrinter, AnEmptyListOrAnUnknownKindPrintsNoPage) {

@@ -14,11 +14,11 @@
 #include "common/ProgressDlg.h"
 #include "framework/App.h"
 #include "framework/MetafilePrinter.h"
-#include "resources/common/ProgressDlgRes.h"
 #include "support/EmfRecords.h"
 #include "support/JobHost.h"
 #include "support/ListPageView.h"
 #include "support/MessageScript.h"
+#include "support/ProgressWindowPeek.h"
 #include "support/RefusingPrinter.h"
 
 namespace tx {
@@ -483,11 +483,30 @@ TEST(TaxListPrinter, ARefusedPageAbandonsTheJob) {
                                       "StartPage refused", "AbortDoc", "Close"}));
 }
 
-class CancellingPrinter : public CListPrinter {
-public:
-    using CListPrinter::CListPrinter;
-    HWND Dialog() const { return m_dialog ? m_dialog->GetSafeHwnd() : nullptr; }
-};
+using CancellingPrinter = kortest::ProgressWindowPeek<CListPrinter>;
+
+// Every page of a list is printed under the tool's own progress window, not the shared one.
+TEST(TaxListPrinter, PrintsUnderTheToolsOwnProgressWindow) {
+    kor::InitCommonControlClasses();
+    // The two lists of records; the totals sheet, one page, is printed without a window.
+    for (int kind : {CListPrinter::kResultList, CListPrinter::kErrorList}) {
+        const auto data = PagingData(PagingCase{"", kind, {12, 3}, {}, {}, {}});
+        kor::CMetafilePrinter pages;
+        CancellingPrinter* current = nullptr;
+        std::vector<bool> own;
+        pages.onEndPage = [&](int) {
+            own.push_back(current->ShowsTemplate(kProgressDialog) &&
+                          !current->ShowsTemplate(kProgressDialogIds));
+        };
+        kor::ScopedPrinterStandIn use(pages);
+        CancellingPrinter list;
+        current = &list;
+        ASSERT_GT(list.CountPages(data.get(), 1, kind), 0) << kind;
+        ASSERT_EQ(list.Print(), CListPrinter::kPrinted) << kind;
+        ASSERT_FALSE(own.empty()) << kind;
+        EXPECT_EQ(own, std::vector<bool>(own.size(), true)) << kind;
+    }
+}
 
 TEST(TaxListPrinter, CancelAfterAPageAbandonsTheJob) {
     kor::InitCommonControlClasses();
@@ -503,7 +522,7 @@ TEST(TaxListPrinter, CancelAfterAPageAbandonsTheJob) {
         CancellingPrinter* current = nullptr;
         pages.onEndPage = [&](int page) {
             if (page == 1)
-                PostMessageW(GetDlgItem(current->Dialog(), IDC_PROGRESS_ABORT), BM_CLICK, 0, 0);
+                PostMessageW(GetDlgItem(current->Dialog(), kProgressDialog.abort), BM_CLICK, 0, 0);
         };
         kortest::MessageScript script({answer});
         int result = -2;
