@@ -138,20 +138,29 @@ BOOL CItemListPrinter::RunList(int kind, const Document& doc) {
 
 int CItemListPrinter::PrintListHeader(int kind, int page, int pageCount, const Document& doc,
                                       Metrics& m) {
+    // Any kind but the totals sheet and the result list has the error list's title.
+    const char* title = m_layout.titles[static_cast<size_t>(
+        kind == kTotalsSheet || kind == kResultList ? kind : kErrorList)];
+    int titleH = 0;
+    {
+        const CSelection font = SelectListFont(kTitlePoints);
+        titleH = TextExtent(title).cy;
+    }
     int y = 0;
     {
         const CSelection font = SelectListFont(kListPoints);
         m = MeasureColumns();
+        // A full page: eight header lines and the title, the headings, every row, and the
+        // closing line one line below the last row.
+        FitToPage(m, 9 + ListSettings().rowsPerPage * ListSettings().linesPerRow,
+                  titleH + m.Gap() + 2 * m.lineH);
         TextAt(0, y, kHeaderLine);
     }
     y += m.Step();
-    // Any kind but the totals sheet and the result list has the error list's title.
-    const char* title = m_layout.titles[static_cast<size_t>(
-        kind == kTotalsSheet || kind == kResultList ? kind : kErrorList)];
     {
         const CSelection font = SelectListFont(kTitlePoints);
         TextAt(m.X(m_layout.titleColumn), y, title);
-        y += TextExtent(title).cy + m.Gap();
+        y += titleH + m.Gap();
     }
     {
         const CSelection font = SelectListFont(kListPoints);

@@ -1,5 +1,6 @@
 #include "common/PagedListPrinter.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <vector>
@@ -110,6 +111,12 @@ CPrinterDevice::CSelection CPagedListPrinter::SelectListFont(int points) {
 CPagedListPrinter::Metrics CPagedListPrinter::MeasureColumns() {
     const SIZE zero = TextExtent("0");
     return Metrics{zero.cx, zero.cy};
+}
+
+void CPagedListPrinter::FitToPage(Metrics& m, int steps, int fixed) const {
+    const int height = PrintableHeight();
+    if (steps <= 0 || height <= 0 || fixed + steps * m.Step() <= height) return;
+    m.pitch = std::max(1, (height - fixed) / steps);
 }
 
 void CPagedListPrinter::PrintCells(const Metrics& m, int y, std::initializer_list<Cell> cells) {

@@ -33,8 +33,9 @@ public:
         int charW = 0;
         int lineH = 0;
         int gapTenths = 4;
+        int pitch = 0;  // the line pitch when a full page needs a closer one (FitToPage), or 0
         int Gap() const { return lineH * gapTenths / 10; }
-        int Step() const { return lineH + Gap(); }
+        int Step() const { return pitch > 0 ? pitch : lineH + Gap(); }
         int X(int column) const { return column * charW; }
     };
 
@@ -101,6 +102,9 @@ protected:
     [[nodiscard]] CSelection SelectListFont(int points);
     // The layout unit in the selected (9-point body) font.
     Metrics MeasureColumns();
+    // A full page is steps line pitches and fixed device units more: where that ends below the
+    // printable height, the pitch shrinks so that the page fits; otherwise m is left as it is.
+    void FitToPage(Metrics& m, int steps, int fixed) const;
     void PrintCells(const Metrics& m, int y, std::initializer_list<Cell> cells);
     template <typename Cells>
     void PrintCells(const Metrics& m, int y, const Cells& cells) {

@@ -50,6 +50,8 @@ public:
     // The device context to draw on (nullptr before the printer is opened or after EndDoc);
     // it may change when a page starts or ends.
     HDC GetDC() const { return m_target ? m_target->Dc() : nullptr; }
+    // The height of the page's printable area in device units; 0 without a device.
+    int PrintableHeight() const { return m_target ? m_target->PrintableHeight() : 0; }
     // Puts orientation (DMORIENT_*) and paper size (DMPAPER_*) into the printer's settings and
     // applies them; FALSE when the device refused them.
     BOOL SetPaper(short orientation, short paperSize);

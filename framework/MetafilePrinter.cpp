@@ -27,6 +27,11 @@ public:
     ~MetafileTarget() override { m_printer.m_calls.push_back("Close"); }
 
     HDC Dc() const override { return m_dc.get(); }
+    // The whole frame, in the pixels of the reference device (whole rows only).
+    int PrintableHeight() const override {
+        return static_cast<int>(static_cast<long long>(CMetafilePrinter::kFrame.bottom) *
+                                GetDeviceCaps(m_dc.get(), LOGPIXELSY) / 2540);
+    }
 
     bool Reset(const DEVMODEW& settings) override {
         m_printer.m_calls.push_back("Reset");

@@ -19,6 +19,8 @@ public:
     // The device context to draw on and to measure with; after StartPage or EndPage it may be
     // another one, so it is asked again on every page.
     virtual HDC Dc() const = 0;
+    // The height of the page's printable area in device units.
+    virtual int PrintableHeight() const { return GetDeviceCaps(Dc(), VERTRES); }
     // Applies a settings record to the device (ResetDCW); false when the device refused it.
     virtual bool Reset(const DEVMODEW& settings) = 0;
     virtual int StartDoc(const DOCINFOW& info) = 0;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -255,6 +256,35 @@ TEST(DebitListPrinter, PrintsUnderTheToolsOwnProgressWindow) {
         ASSERT_TRUE(list.Run(kind, *data)) << kind;
         ASSERT_FALSE(own.empty()) << kind;
         EXPECT_EQ(own, std::vector<bool>(own.size(), true)) << kind;
+    }
+}
+
+// Full pages whose closing line would end below the paper under this font get a closer line
+// pitch: every text of every page ends on the page.
+TEST(DebitListPrinter, AFullPageEndsOnItsPaper) {
+    HDC screen = GetDC(nullptr);
+    const int pageHeight =
+        static_cast<int>(static_cast<long long>(kor::CMetafilePrinter::kFrame.bottom) *
+                         GetDeviceCaps(screen, LOGPIXELSY) / 2540);
+    ReleaseDC(nullptr, screen);
+    for (int kind : {CListPrinter::kResultList, CListPrinter::kErrorList}) {
+        auto data = dbtest::ValidData(60);
+        if (kind == CListPrinter::kErrorList) {
+            for (auto& r : data->details) r->SetResult(kBankName, kItemError);
+        }
+        const Printout out = Print(kind, *data);
+        ASSERT_EQ(out.pages.size(), 2u) << kind;
+        for (const PageView& p : out.pages) {
+            int bottom = 0;
+            for (const DrawnText& t : p.page.texts) bottom = std::max(bottom, t.y + p.lineH);
+            EXPECT_LE(bottom, pageHeight) << kind;
+        }
+        // The last page still holds its thirty records and the closing line below them.
+        const PageView& last = out.pages[1];
+        EXPECT_EQ(last.Serials().size(), 30u) << kind;
+        const DrawnText* closing = last.page.Find("合計件数");
+        ASSERT_TRUE(closing) << kind;
+        EXPECT_EQ(closing->y, last.RowY(29) + last.step + last.lineH) << kind;
     }
 }
 

@@ -30,6 +30,21 @@ inline int BodyHeight() {
 inline int TitleHeight() {
     return -(14 * ScreenDpi() / 72);
 }
+// The height of a line of the lists' body font on the screen, the reference of the pages.
+inline int BodyLineHeight() {
+    LOGFONTW font = {};
+    font.lfHeight = BodyHeight();
+    font.lfCharSet = SHIFTJIS_CHARSET;
+    wcscpy(font.lfFaceName, L"ＭＳ 明朝");
+    kor::UniqueDC screen(CreateCompatibleDC(nullptr));
+    const HFONT handle = CreateFontIndirectW(&font);
+    const HGDIOBJ previous = SelectObject(screen.get(), handle);
+    SIZE size = {};
+    GetTextExtentPoint32W(screen.get(), L"0", 1, &size);
+    SelectObject(screen.get(), previous);
+    DeleteObject(handle);
+    return size.cy;
+}
 
 // Seconds since 1970 of a local date and time.
 inline long long LocalSeconds(WORD year, WORD month, WORD day, WORD hour, WORD minute,
@@ -57,9 +72,10 @@ struct ListPageView {
         if (!kind || !bank) return;
         block1Y = kind->y;
         step = bank->y - block1Y;
-        // step = lineH + 40 % of lineH, truncated
-        while (lineH + lineH * 4 / 10 < step) ++lineH;
-        EXPECT_EQ(lineH + lineH * 4 / 10, step);
+        // step = lineH + 40 % of lineH, truncated, or closer where a full page needs it
+        lineH = BodyLineHeight();
+        EXPECT_LE(step, lineH + lineH * 4 / 10);
+        EXPECT_GE(step, lineH);
         gap = step - lineH;
     }
 
