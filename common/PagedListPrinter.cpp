@@ -89,7 +89,7 @@ int CPagedListPrinter::PrintPageRows(const Metrics& m, int& y, const RowPrinter&
     int rows = 0;
     while (rows < m_settings.rowsPerPage && printRow(y)) {
         ++rows;
-        y += m_settings.linesPerRow * m.Step();
+        y += m_settings.linesPerRow * m.Step() + m.lineH * m_settings.rowGapTenths / 10;
     }
     return rows;
 }

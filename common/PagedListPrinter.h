@@ -24,6 +24,7 @@ public:
         int linesPerRow;
         CAbortQuestions abortQuestions;
         ProgressDialogIds dialog;  // the tool's progress window, shown while printing
+        int rowGapTenths;          // room left between two rows, in tenths of a line
     };
 
     // The layout unit of a page. A column is the width of "0" in the 9-point body font; a

@@ -24,7 +24,8 @@ public:
     static constexpr Settings kSettings{.rowsPerPage = 30,
                                         .linesPerRow = 1,
                                         .abortQuestions = kAbortQuestions,
-                                        .dialog = kProgressDialog};
+                                        .dialog = kProgressDialog,
+                                        .rowGapTenths = 0};
 
     explicit CListPrinter(CApMsgInfoList* messages = nullptr, HWND parent = nullptr);
 

@@ -33,12 +33,13 @@ constexpr GroupBlockCell kGroupBlock[2][3] = {
 // The body's lines stand closer than the header's: 30 % of a line between them.
 constexpr int kBodyGapTenths = 3;
 
-// Where each item of a detail prints: line 1 holds the four text items, line 2 the counts and
-// amounts, right-aligned in a field of width characters.
+// Where each item of a detail prints: line 1 holds the four text items at their heading's
+// column, line 2 the counts and amounts, right-aligned in a field of width characters that ends
+// where the item's heading ends.
 struct ListColumn {
     int item;
-    int column;
-    int width;  // 0: a text item, printed as stored
+    int column;  // of the item's heading
+    int width;   // 0: a text item, printed as stored
 };
 constexpr ListColumn kListColumns[kItemCount] = {
     {kMunicipalityCode, 14, 0},
@@ -60,6 +61,9 @@ constexpr int kSerialColumn = 3;
 // A mark stands this many columns left of its item.
 constexpr int kMarkWidth = 2;
 
+// The column after the last of the heading at column on the second heading line.
+int HeadingEnd(int column);
+
 const CPagedListPrinter::Cell kHeadings1[] = {
     {3, "通番"}, {14, "市区町村コード"}, {40, "市区町村名"}, {68, "指定番号"}, {97, "異動"},
 };
@@ -69,6 +73,21 @@ const CPagedListPrinter::Cell kHeadings2[] = {
     {110, "退職人員"},           {121, "退職手当等支払金額"}, {143, "市区町村民税額"},
     {161, "都道府県民税額"},
 };
+
+int HeadingEnd(int column) {
+    for (const CPagedListPrinter::Cell& heading : kHeadings2) {
+        if (heading.column == column) return column + static_cast<int>(heading.text.size());
+    }
+    return column;
+}
+
+// The column at which a field of width characters starts that ends with the heading of item.
+int FieldColumn(int item, int width) {
+    for (const ListColumn& c : kListColumns) {
+        if (c.item == item) return HeadingEnd(c.column) - width;
+    }
+    return 0;
+}
 
 // The mark of an item on the error list: "*" in error, "#" corrected, none when valid as read.
 const char* MarkOf(ItemStatus status) {
@@ -271,10 +290,10 @@ void CListPrinter::PrintRow(const Metrics& m, int y, const CDetailRecord& detail
             if (mark) TextAt(m.X(c.column - kMarkWidth), y, mark);
             TextAt(m.X(c.column), y, text);
         } else if (mark) {
-            TextAt(m.X(c.column - kMarkWidth), line2,
+            TextAt(m.X(HeadingEnd(c.column) - c.width - kMarkWidth), line2,
                    Field(c.width + kMarkWidth, std::string(mark) + " " + NumberText(text)));
         } else {
-            TextAt(m.X(c.column), line2, Field(c.width, NumberText(text)));
+            TextAt(m.X(HeadingEnd(c.column) - c.width), line2, Field(c.width, NumberText(text)));
         }
     }
 }
@@ -282,14 +301,17 @@ void CListPrinter::PrintRow(const Metrics& m, int y, const CDetailRecord& detail
 void CListPrinter::PrintTotalsBlock(const Metrics& m, int y, const CTaxGroup& group) {
     PrintRule(m, y + m.Gap() / 2);
     auto total = [&](int width, const std::string& text) { return Field(width, NumberText(text)); };
+    // Each total ends in the column of the counts or amounts above it.
     PrintCells(m, y + m.Step(),
                {{3, "合計"},
-                {9, total(9, group.totals[kSalaryTotals].count)},
-                {20, total(14, group.totals[kSalaryTotals].amount)},
-                {45, total(9, group.totals[kRetirementTotals].count)},
-                {56, total(14, group.totals[kRetirementTotals].amount)},
-                {79, total(9, group.totals[kPaymentTotals].count)},
-                {90, total(14, group.totals[kPaymentTotals].amount)}});
+                {FieldColumn(kSalaryTaxCount, 9), total(9, group.totals[kSalaryTotals].count)},
+                {FieldColumn(kSalaryTaxAmount, 14), total(14, group.totals[kSalaryTotals].amount)},
+                {FieldColumn(kRetirementTaxCount, 9),
+                 total(9, group.totals[kRetirementTotals].count)},
+                {FieldColumn(kRetirementTaxAmount, 14),
+                 total(14, group.totals[kRetirementTotals].amount)},
+                {FieldColumn(kPaymentCount, 9), total(9, group.totals[kPaymentTotals].count)},
+                {FieldColumn(kTaxPaid, 14), total(14, group.totals[kPaymentTotals].amount)}});
 }
 
 void CListPrinter::PrintCountBlock(const Metrics& m, int y) {

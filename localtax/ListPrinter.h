@@ -30,12 +30,13 @@ public:
     static constexpr int kPrinted = 1;
     static constexpr int kNoPrinter = 17;   // no default printer could be opened
 
-    // 10 details a page, two lines each; while printing, the abort button asks message 20,
+    // 10 details a page, two lines each, half a line between two details; while printing, the abort button asks message 20,
     // during any other job message 19.
     static constexpr Settings kSettings{.rowsPerPage = 10,
                                         .linesPerRow = 2,
                                         .abortQuestions = kAbortQuestions,
-                                        .dialog = kProgressDialog};
+                                        .dialog = kProgressDialog,
+                                        .rowGapTenths = 5};
 
     // messages and parent as for CPrinterDevice.
     explicit CListPrinter(::CApMsgInfoList* messages = nullptr, HWND parent = nullptr)

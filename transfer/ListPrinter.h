@@ -22,7 +22,8 @@ public:
     static constexpr Settings kSettings{.rowsPerPage = 30,
                                         .linesPerRow = 1,
                                         .abortQuestions = kAbortQuestions,
-                                        .dialog = kProgressDialogIds};
+                                        .dialog = kProgressDialogIds,
+                                        .rowGapTenths = 0};
 
     explicit CListPrinter(CApMsgInfoList* messages = nullptr, HWND parent = nullptr);
 

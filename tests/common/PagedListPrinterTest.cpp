@@ -23,8 +23,8 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-constexpr CPagedListPrinter::Settings kThirtyRows{30, 1, {26, 25}, kProgressDialogIds};
-constexpr CPagedListPrinter::Settings kTenRowsOfTwoLines{10, 2, {20, 19}, kProgressDialogIds};
+constexpr CPagedListPrinter::Settings kThirtyRows{30, 1, {26, 25}, kProgressDialogIds, 0};
+constexpr CPagedListPrinter::Settings kTenRowsOfTwoLines{10, 2, {20, 19}, kProgressDialogIds, 0};
 
 TEST(PagedListPrinter, FormatThousands) {
     struct Case {

@@ -50,8 +50,12 @@ struct Page {
         bodyStep = lineH + lineH * 3 / 10;
         bodyTop = blockY + 4 * step;
     }
-    // The first line of the i-th detail (from 0) and the line after n details.
-    int RowY(int i) const { return bodyTop + (3 + 2 * i) * bodyStep; }
+    // The first line of the i-th detail (from 0) and the line after n details: two lines a
+    // detail, and the list's room between two details.
+    int RowY(int i) const {
+        return bodyTop + 3 * bodyStep +
+               i * (2 * bodyStep + lineH * CListPrinter::kSettings.rowGapTenths / 10);
+    }
     // Every text by line and column; each starts on a column.
     Lines All() const {
         Lines lines;
@@ -210,16 +214,16 @@ TEST(TaxListPrinter, ResultListPutsEveryTextInItsPlace) {
           {68, "ABC-123        "},
           {97, " "}}},
         {row0 + p.bodyStep,
-         {{8, "     1"},
-          {26, "     12,345"},
-          {44, "     0"},
-          {62, "          0"},
-          {80, "     1"},
-          {98, "     12,345"},
-          {110, "  0"},
-          {121, "            0"},
-          {143, "          0"},
-          {161, "          0"}}},
+         {{12, "     1"},
+          {23, "     12,345"},
+          {48, "     0"},
+          {59, "          0"},
+          {82, "     1"},
+          {93, "     12,345"},
+          {115, "  0"},
+          {126, "            0"},
+          {146, "          0"},
+          {164, "          0"}}},
         {row1,
          {{3, "    4"},
           {14, "131040"},
@@ -228,16 +232,16 @@ TEST(TaxListPrinter, ResultListPutsEveryTextInItsPlace) {
           {97, " "}}},
         // An empty item prints as blanks of its width.
         {row1 + p.bodyStep,
-         {{8, "     1"},
-          {26, "  1,222,222"},
-          {44, "     0"},
-          {62, "          0"},
-          {80, "     1"},
-          {98, "  1,222,222"},
-          {110, " 12"},
-          {121, "             "},
-          {143, "          0"},
-          {161, "          0"}}},
+         {{12, "     1"},
+          {23, "  1,222,222"},
+          {48, "     0"},
+          {59, "          0"},
+          {82, "     1"},
+          {93, "  1,222,222"},
+          {115, " 12"},
+          {126, "             "},
+          {146, "          0"},
+          {164, "          0"}}},
         {p.RowY(2) + p.bodyStep,
          {{3, "合計"},
           {9, "        2"},
@@ -260,6 +264,35 @@ TEST(TaxListPrinter, ResultListPutsEveryTextInItsPlace) {
     EXPECT_EQ(rules, (std::vector<int>{p.blockY - p.step + gap / 2, p.bodyTop - p.step + gap / 2,
                                        p.bodyTop + 2 * p.bodyStep + bodyGap / 2,
                                        p.RowY(2) + bodyGap / 2}));
+}
+
+// Every count and amount of a detail ends where its heading ends, and the group's totals end
+// in the same columns as the counts and amounts above them; two details stand apart.
+TEST(TaxListPrinter, NumbersEndUnderTheEndOfTheirHeadings) {
+    const Printout out = PrintCounted(CListPrinter::kResultList, *OutputData(), 1);
+    ASSERT_EQ(out.printed.size(), 1u);
+    const Page& p = out.printed[0];
+    const Lines lines = p.All();
+    auto endOf = [](const std::pair<const int, std::string>& cell) {
+        return cell.first + static_cast<int>(cell.second.size());
+    };
+    const Columns headings = p.At(p.bodyTop + p.bodyStep);
+    const Columns numbers = p.At(p.RowY(0) + p.bodyStep);
+    ASSERT_EQ(headings.size(), numbers.size());
+    for (auto h = headings.begin(), n = numbers.begin(); h != headings.end(); ++h, ++n)
+        EXPECT_EQ(endOf(*n), endOf(*h)) << h->second;
+    const Columns totals = p.At(p.RowY(2) + p.bodyStep);
+    ASSERT_EQ(totals.size(), 7u);
+    std::vector<int> totalEnds, numberEnds;
+    for (auto t = std::next(totals.begin()); t != totals.end(); ++t) totalEnds.push_back(endOf(*t));
+    int k = 0;
+    for (const auto& n : numbers) {
+        if (k++ < 6) numberEnds.push_back(endOf(n));
+    }
+    EXPECT_EQ(totalEnds, numberEnds);
+    // The second detail starts more than a line below the first one's last line.
+    EXPECT_GT(p.RowY(1) - (p.RowY(0) + p.bodyStep), p.bodyStep);
+    EXPECT_EQ(lines.count(p.RowY(1)), 1u);
 }
 
 TEST(TaxListPrinter, ErrorListMarksItemsInErrorAndCorrectedOnes) {
@@ -290,16 +323,16 @@ TEST(TaxListPrinter, ErrorListMarksItemsInErrorAndCorrectedOnes) {
                                   {40, "ﾁﾖﾀﾞｸ          "},
                                   {68, "ABC-123        "},
                                   {97, " "}}));
-    EXPECT_EQ(p.At(row + p.bodyStep), (Columns{{8, "     1"},
-                                               {24, "  * 00012a345"},
-                                               {44, "     0"},
-                                               {62, "          0"},
-                                               {80, "     1"},
-                                               {98, "     12,345"},
-                                               {108, "   * "},
-                                               {119, "    # 1,234,567"},
-                                               {143, "          0"},
-                                               {161, "          0"}}));
+    EXPECT_EQ(p.At(row + p.bodyStep), (Columns{{12, "     1"},
+                                               {21, "  * 00012a345"},
+                                               {48, "     0"},
+                                               {59, "          0"},
+                                               {82, "     1"},
+                                               {93, "     12,345"},
+                                               {113, "   * "},
+                                               {124, "    # 1,234,567"},
+                                               {146, "          0"},
+                                               {164, "          0"}}));
     EXPECT_EQ(p.At(p.RowY(1) + p.bodyStep), (Columns{{12, "合計件数"}, {26, "      1 件"}}));
 }
 
