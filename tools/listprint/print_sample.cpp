@@ -1,16 +1,21 @@
-// Prints the result list of a sample data set of 31 error-free records (two pages) on the
-// default printer, as the check screen's list button does after the user agreed. Exit status
-// 0 printed, 1 no default printer, 2 the print run failed. Used by tools/print-check.sh.
+// Prints the result list of a tool's sample data set of error-free records (two pages; for the
+// local-tax tool two pages of one group) on the default printer, as the check screen's list
+// button does after the user agreed: print_sample xf|db|tx. Exit status 0 printed, 1 no
+// default printer, 2 the print run failed, 3 usage. Used by tools/print-check.sh.
 #include <windows.h>
 
 #include <cstdio>
 
 #include "framework/App.h"
 #include "framework/PrinterSeam.h"
-#include "tools/listprint/SampleData.h"
-#include "transfer/ListPrinter.h"
+#include "tools/listprint/ListRuns.h"
 
-int wmain() {
+int wmain(int argc, wchar_t** argv) {
+    const listprint::Tool* tool = argc == 2 ? listprint::FindTool(argv[1]) : nullptr;
+    if (!tool) {
+        std::fprintf(stderr, "usage: print_sample xf|db|tx\n");
+        return 3;
+    }
     kor::InitCommonControlClasses();
     wchar_t entry[260] = {};
     GetProfileStringW(L"windows", L"device", L"", entry, 260);
@@ -19,12 +24,10 @@ int wmain() {
         std::fprintf(stderr, "print_sample: there is no default printer\n");
         return 1;
     }
-    const auto data = sample::MakeDataSet(31, false);
-    xf::CListPrinter printer;
-    if (!printer.Run(xf::CListPrinter::kResultList, *data)) {
-        std::fprintf(stderr, "print_sample: the result list was not printed\n");
+    if (!tool->print(listprint::kLists[0].kind, listprint::Sample::kSpool)) {
+        std::fprintf(stderr, "print_sample: the %ls result list was not printed\n", tool->word);
         return 2;
     }
-    std::printf("print_sample: the result list went to the printer\n");
+    std::printf("print_sample: the %ls result list went to the printer\n", tool->word);
     return 0;
 }

@@ -1,6 +1,7 @@
-// Prints the three lists of a sample data set on a stand-in printer and writes every page as
-// an enhanced metafile and as a bitmap at twice the reference resolution, for a person to look
-// at: render_lists OUTPUT-FOLDER (tools/render-lists.sh turns the bitmaps into PNG files).
+// Prints the three lists of a tool's sample data set on a stand-in printer and writes every
+// page as an enhanced metafile and as a bitmap at twice the reference resolution, for a person
+// to look at: render_lists xf|db|tx OUTPUT-FOLDER, pages named <tool>-<list>-<page>
+// (tools/render-lists.sh turns the bitmaps into PNG files).
 #include <windows.h>
 
 #include <cstdio>
@@ -11,8 +12,7 @@
 #include "framework/Cp932.h"
 #include "framework/MetafilePrinter.h"
 #include "framework/UniqueHandle.h"
-#include "tools/listprint/SampleData.h"
-#include "transfer/ListPrinter.h"
+#include "tools/listprint/ListRuns.h"
 
 namespace {
 
@@ -70,42 +70,34 @@ bool RenderPage(HENHMETAFILE page, const std::wstring& path) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: render_lists OUTPUT-FOLDER\n");
+    const listprint::Tool* tool = argc == 3 ? listprint::FindTool(argv[1]) : nullptr;
+    if (!tool) {
+        std::fprintf(stderr, "usage: render_lists xf|db|tx OUTPUT-FOLDER\n");
         return 2;
     }
     kor::InitCommonControlClasses();
-    const std::wstring folder = std::wstring(argv[1]) + L"\\";
-    const auto data = sample::MakeDataSet(45, true);
-    struct List {
-        int kind;
-        const wchar_t* name;
-    };
-    const List lists[] = {{xf::CListPrinter::kResultList, L"result-list"},
-                          {xf::CListPrinter::kErrorList, L"error-list"},
-                          {xf::CListPrinter::kTotalsSheet, L"totals-sheet"}};
+    const std::wstring folder = std::wstring(argv[2]) + L"\\";
     int status = 0;
-    for (const List& list : lists) {
+    for (const listprint::List& list : listprint::kLists) {
         kor::CMetafilePrinter printer;
         kor::ScopedPrinterStandIn use(printer);
-        {
-            xf::CListPrinter run;
-            if (!run.Run(list.kind, *data)) {
-                std::fprintf(stderr, "render_lists: %ls was not printed\n", list.name);
-                status = 1;
-                continue;
-            }
+        if (!tool->print(list.kind, listprint::Sample::kLook)) {
+            std::fprintf(stderr, "render_lists: %ls was not printed\n", list.name);
+            status = 1;
+            continue;
         }
         const auto& pages = printer.Jobs().at(0).pages;
         for (size_t i = 0; i < pages.size(); ++i) {
-            const std::wstring base = folder + list.name + L"-" + std::to_wstring(i + 1);
+            const std::wstring base = folder + tool->word + L"-" + list.name + L"-" +
+                                      std::to_wstring(i + 1);
             kor::UniqueEnhMetaFile copy(CopyEnhMetaFileW(pages[i].get(), (base + L".emf").c_str()));
             if (!copy || !RenderPage(pages[i].get(), base + L".bmp")) {
                 std::fprintf(stderr, "render_lists: %ls could not be written\n", base.c_str());
                 status = 1;
             }
         }
-        std::printf("%ls: %u page(s)\n", list.name, static_cast<unsigned>(pages.size()));
+        std::printf("%ls-%ls: %u page(s)\n", tool->word, list.name,
+                    static_cast<unsigned>(pages.size()));
     }
     return status;
 }
