@@ -303,4 +303,12 @@ TEST_F(Db304Test, LeavingWithAChangedPatternAsks80) {
     ExpectLeavingAChangedPatternAsks(0, 80);
 }
 
+// The demo pattern stands in its master as this screen stores it: opened and left unchanged,
+// it asks nothing.
+TEST_F(Db304Test, TheDemoPatternIsStoredAsTheScreenStoresIt) {
+    LoadMaster(kortest::DemoFile(KOR_DB_DEMO_DIR, "mstKORDB301.utf8"));
+    screen.SetContext(&store, &messages, "");
+    ExpectLeavingUnchangedAsksNothing(0);
+}
+
 }  // namespace

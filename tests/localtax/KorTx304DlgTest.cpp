@@ -525,6 +525,14 @@ TEST_F(Tx304Test, AFailedDeleteIsReportedAndKeepsThePattern) {
     EXPECT_EQ(screen.Combo(IDC_TX304_NAME).GetCount(), 1);
 }
 
+// The demo pattern stands in its master as this screen stores it: opened and left unchanged,
+// it asks nothing.
+TEST_F(Tx304Test, TheDemoPatternIsStoredAsTheScreenStoresIt) {
+    LoadMaster(kortest::ReadBytes(std::string(KOR_TX_DEMO_DIR) + "\\mstKORTX301.ini"));
+    screen.SetContext(&store, &messages, "");
+    ExpectLeavingUnchangedAsksNothing(0);
+}
+
 TEST_F(Tx304Test, LeavingWithAChangedPatternAsks56) {
     ExpectLeavingAChangedPatternAsks(0, 56);
 }

@@ -69,7 +69,10 @@ protected:
         });
         EXPECT_EQ(MessageIds(script.Shown()), std::vector<int>{discard});
         EXPECT_EQ(result, kStillOpen);
-
+        ExpectLeavingUnchangedAsksNothing(index);
+    }
+    // Run modally: leaving after choosing item index of the name list asks nothing.
+    void ExpectLeavingUnchangedAsksNothing(int index) {
         MessageScript none;
         const INT_PTR unchanged = RunModal(screen, [&](HWND dialog) {
             this->hwnd = dialog;

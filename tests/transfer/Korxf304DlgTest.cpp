@@ -407,4 +407,12 @@ TEST_F(Xf304Test, LeavingWithATypedNameAsks80) {
     EXPECT_TRUE(none.Shown().empty());
 }
 
+// The demo pattern stands in its master as this screen stores it: opened and left unchanged,
+// it asks nothing.
+TEST_F(Xf304Test, TheDemoPatternIsStoredAsTheScreenStoresIt) {
+    LoadMaster(kortest::DemoFile(KOR_XF_DEMO_DIR, "mstKORXF301.utf8"));
+    screen.SetContext(&store, &messages, "");
+    ExpectLeavingUnchangedAsksNothing(0);
+}
+
 }  // namespace
