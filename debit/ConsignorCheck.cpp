@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/CharCheck.h"
+#include "common/base/CharCheck.h"
 
 namespace db {
 

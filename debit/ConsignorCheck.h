@@ -3,8 +3,8 @@
 // form, and the main screen on the chosen consignor before a read, so that a master line edited
 // by hand or damaged (control bytes, double-byte text, letters in a number) never reaches the
 // header of a direct-debit file.
-#include "common/FormFault.h"
-#include "common/HeaderRecordField.h"
+#include "common/base/FormFault.h"
+#include "common/patterns/HeaderRecordField.h"
 #include "debit/ConsignorInfo.h"
 
 namespace db {

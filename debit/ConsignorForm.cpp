@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "common/AccountFields.h"
-#include "common/StrUtil.h"
+#include "common/patterns/AccountFields.h"
+#include "common/base/StrUtil.h"
 
 namespace db {
 

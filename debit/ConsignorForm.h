@@ -3,7 +3,7 @@
 // consignor record.
 #include <string>
 
-#include "common/FormFault.h"
+#include "common/base/FormFault.h"
 #include "debit/ConsignorCheck.h"
 #include "debit/ConsignorInfo.h"
 

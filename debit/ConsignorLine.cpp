@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "common/MasterText.h"
+#include "common/base/MasterText.h"
 
 namespace db {
 

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "common/MasterStore.h"
+#include "common/patterns/MasterStore.h"
 #include "debit/ConsignorInfo.h"
 
 namespace db {

@@ -1,6 +1,6 @@
 #include "debit/ConsignorTip.h"
 
-#include "common/PartyTip.h"
+#include "common/screens/PartyTip.h"
 
 namespace db {
 

@@ -9,10 +9,10 @@
 #include <memory>
 #include <string>
 
-#include "common/ApMsgInfoList.h"
-#include "common/ConversionSteps.h"
-#include "common/FlowMessages.h"
-#include "common/PathCheck.h"
+#include "common/base/ApMsgInfoList.h"
+#include "common/flow/ConversionSteps.h"
+#include "common/flow/FlowMessages.h"
+#include "common/flow/PathCheck.h"
 #include "debit/ConsignorInfo.h"
 #include "debit/DataSet.h"
 #include "debit/PatternStore.h"

@@ -3,7 +3,7 @@
 #include <iterator>
 #include <span>
 
-#include "common/PatternReadSettings.h"
+#include "common/flow/PatternReadSettings.h"
 
 namespace db {
 

@@ -10,8 +10,8 @@
 #include <optional>
 #include <string>
 
-#include "common/PatternEntry.h"
-#include "common/ReadEngine.h"
+#include "common/patterns/PatternEntry.h"
+#include "common/flow/ReadEngine.h"
 #include "debit/ConsignorInfo.h"
 #include "debit/DataSet.h"
 #include "debit/DebitItems.h"

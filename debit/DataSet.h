@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "common/DataSetFields.h"
+#include "common/items/DataSetFields.h"
 #include "debit/ConsignorInfo.h"
 #include "debit/DetailRecord.h"
 

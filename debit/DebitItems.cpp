@@ -1,6 +1,6 @@
 #include "debit/DebitItems.h"
 
-#include "common/ItemTableShorthand.h"
+#include "common/items/ItemTableShorthand.h"
 
 namespace db {
 

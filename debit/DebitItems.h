@@ -3,8 +3,8 @@
 // lines, records, grid columns 3 to 12, checks, lists), and their table.
 #include <span>
 
-#include "common/ItemRecord.h"
-#include "common/ItemSpec.h"
+#include "common/items/ItemRecord.h"
+#include "common/items/ItemSpec.h"
 
 namespace db {
 

@@ -1,6 +1,6 @@
 #include "debit/DebitRecords.h"
 
-#include "common/RecordLayout.h"
+#include "common/base/RecordLayout.h"
 
 namespace db {
 

@@ -3,8 +3,8 @@
 // deleted, trailer, end record) as field tables, and their assembly into a record frame.
 #include <functional>
 
-#include "common/RecordFrame.h"
-#include "common/UploadRecords.h"
+#include "common/base/RecordFrame.h"
+#include "common/items/UploadRecords.h"
 #include "debit/DataSet.h"
 
 namespace db {

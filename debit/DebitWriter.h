@@ -4,7 +4,7 @@
 // window that cannot be cancelled, and written in one atomic step.
 #include <string>
 
-#include "common/RecordFileWriter.h"
+#include "common/flow/RecordFileWriter.h"
 #include "debit/DataSet.h"
 #include "debit/DebitRecords.h"
 #include "debit/ProgressQuestions.h"

@@ -1,6 +1,6 @@
 #pragma once
 // A pattern of the ten direct-debit items for lines separated by comma, TAB or space.
-#include "common/DelimPatternBase.h"
+#include "common/patterns/DelimPatternBase.h"
 #include "debit/DebitItems.h"
 #include "debit/PatternBase.h"
 

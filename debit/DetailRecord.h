@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "common/ItemRecord.h"
+#include "common/items/ItemRecord.h"
 #include "debit/DebitItems.h"
 
 namespace db {

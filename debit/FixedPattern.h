@@ -1,6 +1,6 @@
 #pragma once
 // A fixed-length pattern of the ten direct-debit items.
-#include "common/FixedPatternBase.h"
+#include "common/patterns/FixedPatternBase.h"
 #include "debit/DebitItems.h"
 #include "debit/PatternBase.h"
 

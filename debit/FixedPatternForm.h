@@ -4,8 +4,8 @@
 // one direct-debit kind and carries all ten items and the four account-type texts.
 #include <string>
 
-#include "common/FixedPatternChecks.h"
-#include "common/FormFault.h"
+#include "common/patterns/FixedPatternChecks.h"
+#include "common/base/FormFault.h"
 #include "debit/FixedPattern.h"
 
 namespace db {

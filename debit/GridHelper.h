@@ -5,7 +5,7 @@
 // is ever hidden.
 #include <array>
 
-#include "common/ItemGrid.h"
+#include "common/items/ItemGrid.h"
 #include "debit/DataSet.h"
 
 namespace db {

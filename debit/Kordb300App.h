@@ -1,7 +1,7 @@
 #pragma once
 // The application object of Kordb300: the conversion tool's start with the direct-debit tool's
 // main screen.
-#include "common/ToolApp.h"
+#include "common/screens/ToolApp.h"
 
 namespace db {
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "common/ConversionScreen.h"
+#include "common/screens/ConversionScreen.h"
 #include "debit/ConsignorStore.h"
 #include "debit/DataSet.h"
 #include "debit/PatternStore.h"

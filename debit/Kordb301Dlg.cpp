@@ -3,7 +3,7 @@
 #include <utility>
 #include <vector>
 
-#include "common/EngineRechecks.h"
+#include "common/items/EngineRechecks.h"
 #include "debit/ConvertEngine.h"
 #include "debit/ListPrinter.h"
 #include "debit/ScreenVersion.h"

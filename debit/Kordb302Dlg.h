@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "common/ApMsgInfoList.h"
-#include "common/DataSetScreens.h"
+#include "common/base/ApMsgInfoList.h"
+#include "common/screens/DataSetScreens.h"
 #include "debit/DataSet.h"
 #include "debit/GridHelper.h"
 #include "debit/ListPrinter.h"

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "common/FixedPatternScreen.h"
+#include "common/screens/FixedPatternScreen.h"
 #include "debit/FixedPatternForm.h"
 
 class CApMsgInfoList;

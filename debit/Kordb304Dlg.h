@@ -4,7 +4,7 @@
 // ten items.
 #include <windows.h>
 
-#include "common/DelimPatternScreen.h"
+#include "common/screens/DelimPatternScreen.h"
 #include "debit/ConvertEngine.h"
 #include "debit/PatternStore.h"
 

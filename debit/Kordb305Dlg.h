@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "common/HeaderRecordScreen.h"
+#include "common/screens/HeaderRecordScreen.h"
 #include "debit/ConsignorForm.h"
 
 class CApMsgInfoList;

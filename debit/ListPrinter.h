@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/ItemListPrinter.h"
+#include "common/items/ItemListPrinter.h"
 #include "debit/DataSet.h"
 #include "debit/ProgressQuestions.h"
 

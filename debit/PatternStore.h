@@ -1,7 +1,7 @@
 #pragma once
 // The direct-debit pattern master "mstKORDB301.ini" in memory (see CPatternStoreOf). It is
 // loaded without a progress window, and a path is kept to 259 bytes.
-#include "common/PatternStoreOf.h"
+#include "common/patterns/PatternStoreOf.h"
 #include "debit/DelimPattern.h"
 #include "debit/FixedPattern.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The direct-debit tool's progress window: its own template and control ids, and the questions
 // it asks before a job stops. Every long job of the tool passes both to its CProgressTask.
-#include "common/ProgressTask.h"
+#include "common/base/ProgressTask.h"
 #include "resources/debit/ProgressDlgRes.h"
 
 namespace db {

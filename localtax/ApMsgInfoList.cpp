@@ -1,6 +1,6 @@
 #include "localtax/ApMsgInfoList.h"
 
-#include "common/FileAccess.h"
+#include "common/base/FileAccess.h"
 
 namespace tx {
 

@@ -5,7 +5,7 @@
 // CApMsgInfoList, so shared code shows its messages the same way.
 #include <string>
 
-#include "common/ApMsgInfoList.h"
+#include "common/base/ApMsgInfoList.h"
 
 namespace tx {
 

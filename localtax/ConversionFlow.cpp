@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "common/ApMsgInfoList.h"
-#include "common/ConversionSteps.h"
+#include "common/base/ApMsgInfoList.h"
+#include "common/flow/ConversionSteps.h"
 #include "framework/PlainMessage.h"
 #include "localtax/ConvertEngine.h"
 #include "localtax/RequesterForm.h"

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/ProgressTask.h"
+#include "common/base/ProgressTask.h"
 #include "localtax/DataSet.h"
 #include "localtax/PatternStore.h"
 #include "localtax/RequesterInfo.h"

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "common/FileAccess.h"
-#include "common/ItemCheck.h"
-#include "common/LineCutter.h"
-#include "common/LineReadTask.h"
-#include "common/ReadEngine.h"
-#include "common/ReadResult.h"
-#include "common/StrUtil.h"
+#include "common/base/FileAccess.h"
+#include "common/items/ItemCheck.h"
+#include "common/base/LineCutter.h"
+#include "common/flow/LineReadTask.h"
+#include "common/flow/ReadEngine.h"
+#include "common/flow/ReadResult.h"
+#include "common/base/StrUtil.h"
 #include "localtax/DetailChecks.h"
 
 namespace tx {

@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "common/ItemReader.h"
-#include "common/PatternEntry.h"
-#include "common/LineReadTask.h"
+#include "common/items/ItemReader.h"
+#include "common/patterns/PatternEntry.h"
+#include "common/flow/LineReadTask.h"
 #include "localtax/DataSet.h"
 #include "localtax/DelimPattern.h"
 #include "localtax/FixedPattern.h"

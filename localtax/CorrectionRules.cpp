@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <span>
 
-#include "common/StrUtil.h"
+#include "common/base/StrUtil.h"
 #include "localtax/DetailChecks.h"
 
 namespace tx {

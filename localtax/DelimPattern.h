@@ -1,6 +1,6 @@
 #pragma once
 // A pattern of the fourteen local-tax items for lines separated by comma, TAB or space.
-#include "common/DelimPatternBase.h"
+#include "common/patterns/DelimPatternBase.h"
 #include "localtax/PatternBase.h"
 #include "localtax/TaxItems.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "common/StrUtil.h"
+#include "common/base/StrUtil.h"
 
 namespace tx {
 

@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "common/FileAccess.h"
+#include "common/base/FileAccess.h"
 
 namespace tx {
 

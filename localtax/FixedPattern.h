@@ -1,6 +1,6 @@
 #pragma once
 // A fixed-length pattern of the fourteen local-tax items.
-#include "common/FixedPatternBase.h"
+#include "common/patterns/FixedPatternBase.h"
 #include "localtax/PatternBase.h"
 #include "localtax/TaxItems.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "common/CharCheck.h"
+#include "common/base/CharCheck.h"
 
 namespace tx {
 

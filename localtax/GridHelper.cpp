@@ -4,7 +4,7 @@
 #include <iterator>
 #include <vector>
 
-#include "common/StrUtil.h"
+#include "common/base/StrUtil.h"
 #include "framework/VSFlexGrid.h"
 
 namespace tx {

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/GridColumns.h"
+#include "common/items/GridColumns.h"
 #include "localtax/DataSet.h"
 
 class CVSFlexGrid;

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "common/CharCheck.h"
-#include "common/ItemCheck.h"
-#include "common/StrUtil.h"
+#include "common/base/CharCheck.h"
+#include "common/items/ItemCheck.h"
+#include "common/base/StrUtil.h"
 #include "localtax/DetailRecord.h"
 
 namespace tx {

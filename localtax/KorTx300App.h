@@ -1,7 +1,7 @@
 #pragma once
 // The application object of KorTx300: the conversion tool's start with the local-tax tool's
 // main screen.
-#include "common/ToolApp.h"
+#include "common/screens/ToolApp.h"
 
 namespace tx {
 

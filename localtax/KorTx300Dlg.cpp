@@ -5,7 +5,7 @@
 #include <optional>
 #include <utility>
 
-#include "common/KeptChoice.h"
+#include "common/screens/KeptChoice.h"
 #include "framework/AboutDlg.h"
 #include "framework/FileDialogSeam.h"
 #include "framework/MessageSeam.h"

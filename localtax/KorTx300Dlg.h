@@ -14,7 +14,7 @@
 #include "localtax/DataSet.h"
 #include "localtax/PatternStore.h"
 #include "localtax/RequesterInfo.h"
-#include "common/ScreenBase.h"
+#include "common/screens/ScreenBase.h"
 
 namespace tx {
 

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "common/ScreenBase.h"
+#include "common/screens/ScreenBase.h"
 #include "framework/VSFlexGrid.h"
 #include "localtax/CorrectionRules.h"
 #include "localtax/DataSet.h"

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "common/ScreenBase.h"
+#include "common/screens/ScreenBase.h"
 #include "framework/VSFlexGrid.h"
 #include "localtax/DataSet.h"
 

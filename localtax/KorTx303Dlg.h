@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "common/FixedPatternScreen.h"
+#include "common/screens/FixedPatternScreen.h"
 #include "localtax/FixedPatternForm.h"
 
 class CApMsgInfoList;

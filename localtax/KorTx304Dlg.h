@@ -10,7 +10,7 @@
 #include <span>
 #include <string>
 
-#include "common/DelimPatternScreen.h"
+#include "common/screens/DelimPatternScreen.h"
 #include "localtax/ConvertEngine.h"
 #include "localtax/PatternStore.h"
 

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "common/ApMsgInfoList.h"
+#include "common/base/ApMsgInfoList.h"
 #include "framework/Ime.h"
 #include "localtax/KorTx300Dlg.h"
 #include "localtax/RequesterForm.h"

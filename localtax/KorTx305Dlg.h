@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 
-#include "common/ScreenBase.h"
+#include "common/screens/ScreenBase.h"
 #include "framework/ByteLimitedEdit.h"
 #include "localtax/RequesterInfo.h"
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "common/StrUtil.h"
+#include "common/base/StrUtil.h"
 
 namespace tx {
 

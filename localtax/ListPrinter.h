@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/PagedListPrinter.h"
+#include "common/items/PagedListPrinter.h"
 #include "localtax/DataSet.h"
 #include "localtax/ProgressQuestions.h"
 

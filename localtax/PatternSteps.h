@@ -1,7 +1,7 @@
 #pragma once
 // The messages of the pattern screens' save and delete steps in this tool: a master that cannot
 // be written is reported as an internal fault of the screen named.
-#include "common/PatternScreenSteps.h"
+#include "common/screens/PatternScreenSteps.h"
 #include "localtax/ApMsgInfoList.h"
 
 namespace tx {

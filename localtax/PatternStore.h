@@ -2,7 +2,7 @@
 // The local-tax pattern master "mstKORTX301.ini" in memory (see CPatternStoreOf). It is loaded
 // without a progress window and keeps a path to 260 bytes. A master that is not there loads as
 // an empty one; one that is there but cannot be read is refused and never written over.
-#include "common/PatternStoreOf.h"
+#include "common/patterns/PatternStoreOf.h"
 #include "localtax/DelimPattern.h"
 #include "localtax/FixedPattern.h"
 

@@ -2,7 +2,7 @@
 // The local-tax tool's progress window: its own template and control ids, and the questions
 // it asks before a job stops. Every long job of the tool passes both to its CProgressTask; the
 // output engine disables the abort button (EnableCancel(false)), the list printer enables it.
-#include "common/ProgressTask.h"
+#include "common/base/ProgressTask.h"
 #include "resources/localtax/ProgressDlgRes.h"
 
 namespace tx {

@@ -3,7 +3,7 @@
 // their order and the comparison with the stored record. The main screen runs the same checks on
 // the stored record before a read, so that a master edited by hand or damaged never heads an
 // output file.
-#include "common/FormFault.h"
+#include "common/base/FormFault.h"
 #include "localtax/RequesterInfo.h"
 
 namespace tx {

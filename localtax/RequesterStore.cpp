@@ -4,8 +4,8 @@
 
 #include <span>
 
-#include "common/MasterText.h"
-#include "common/StrUtil.h"
+#include "common/base/MasterText.h"
+#include "common/base/StrUtil.h"
 #include "localtax/FileAccess.h"
 
 namespace tx {

@@ -2,13 +2,13 @@
 
 #include <io.h>
 
-#include "common/ApMsgInfoList.h"
-#include "common/CharCheck.h"
-#include "common/DriveSeam.h"
-#include "common/PathNames.h"
-#include "common/SingleInstance.h"
-#include "common/StrUtil.h"
-#include "common/SysEnv.h"
+#include "common/base/ApMsgInfoList.h"
+#include "common/base/CharCheck.h"
+#include "common/base/DriveSeam.h"
+#include "common/base/PathNames.h"
+#include "common/base/SingleInstance.h"
+#include "common/base/StrUtil.h"
+#include "common/base/SysEnv.h"
 #include "framework/Cp932.h"
 #include "framework/GridClass.h"
 #include "localtax/DetailChecks.h"

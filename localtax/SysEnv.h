@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/FileAccess.h"  // also undoes winbase.h's GetFreeSpace macro
+#include "common/base/FileAccess.h"  // also undoes winbase.h's GetFreeSpace macro
 
 class CApMsgInfoList;
 

@@ -1,6 +1,6 @@
 #include "localtax/TaxGroup.h"
 
-#include "common/StrUtil.h"
+#include "common/base/StrUtil.h"
 
 namespace tx {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "common/ItemSpec.h"
+#include "common/items/ItemSpec.h"
 
 namespace tx {
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "common/RecordLayout.h"
+#include "common/base/RecordLayout.h"
 
 namespace tx {
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "common/RecordFrame.h"
+#include "common/base/RecordFrame.h"
 #include "localtax/DataSet.h"
 
 namespace tx {

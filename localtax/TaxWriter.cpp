@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <ctime>
 
-#include "common/ApMsgInfoList.h"
-#include "common/PathNames.h"
-#include "common/RecordFrame.h"
+#include "common/base/ApMsgInfoList.h"
+#include "common/base/PathNames.h"
+#include "common/base/RecordFrame.h"
 #include "framework/Cp932.h"
 #include "framework/MessageSeam.h"
 #include "framework/UniqueHandle.h"

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "common/ProgressTask.h"
+#include "common/base/ProgressTask.h"
 #include "localtax/DataSet.h"
 
 class CApMsgInfoList;

@@ -8,10 +8,10 @@
 #include <memory>
 #include <string>
 
-#include "common/ApMsgInfoList.h"
-#include "common/FlowMessages.h"
-#include "common/ConversionSteps.h"
-#include "common/PathCheck.h"
+#include "common/base/ApMsgInfoList.h"
+#include "common/flow/FlowMessages.h"
+#include "common/flow/ConversionSteps.h"
+#include "common/flow/PathCheck.h"
 #include "transfer/DataSet.h"
 #include "transfer/PatternStore.h"
 #include "transfer/RequesterInfo.h"

@@ -1,6 +1,6 @@
 #include "transfer/ConvertEngine.h"
 
-#include "common/PatternReadSettings.h"
+#include "common/flow/PatternReadSettings.h"
 
 namespace xf {
 

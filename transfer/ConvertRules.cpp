@@ -1,6 +1,6 @@
 #include "transfer/ConvertRules.h"
 
-#include "common/ConversionSteps.h"
+#include "common/flow/ConversionSteps.h"
 
 namespace xf {
 

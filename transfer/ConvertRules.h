@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/PatternEntry.h"
+#include "common/patterns/PatternEntry.h"
 #include "transfer/DataSet.h"
 #include "transfer/DelimPattern.h"
 #include "transfer/FixedPattern.h"

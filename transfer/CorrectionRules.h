@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/CorrectionRules.h"
+#include "common/items/CorrectionRules.h"
 
 namespace xf {
 

@@ -1,6 +1,6 @@
 #pragma once
 // A separated pattern of the transfer tool's twelve items.
-#include "common/DelimPatternBase.h"
+#include "common/patterns/DelimPatternBase.h"
 #include "transfer/PatternBase.h"
 #include "transfer/TransferItems.h"
 

@@ -4,7 +4,7 @@
 // whether the pattern carries the general-only items.
 #include <string>
 
-#include "common/DelimPatternFormBase.h"
+#include "common/patterns/DelimPatternFormBase.h"
 #include "transfer/DelimPattern.h"
 #include "transfer/TransferItems.h"
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "common/ItemRecord.h"
+#include "common/items/ItemRecord.h"
 #include "transfer/TransferItems.h"
 
 namespace xf {

@@ -1,6 +1,6 @@
 #pragma once
 // A fixed-length pattern of the transfer tool's twelve items.
-#include "common/FixedPatternBase.h"
+#include "common/patterns/FixedPatternBase.h"
 #include "transfer/PatternBase.h"
 #include "transfer/TransferItems.h"
 

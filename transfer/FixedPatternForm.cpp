@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "common/FixedPatternChecks.h"
+#include "common/patterns/FixedPatternChecks.h"
 
 namespace xf {
 

@@ -3,8 +3,8 @@
 // only the form), and its mapping onto a fixed-length pattern.
 #include <string>
 
-#include "common/FixedPatternChecks.h"
-#include "common/FormFault.h"
+#include "common/patterns/FixedPatternChecks.h"
+#include "common/base/FormFault.h"
 #include "transfer/FixedPattern.h"
 #include "transfer/TransferItems.h"
 

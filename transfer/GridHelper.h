@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/ItemGrid.h"
+#include "common/items/ItemGrid.h"
 #include "transfer/DataSet.h"
 
 class CVSFlexGrid;

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/ItemCheck.h"
+#include "common/items/ItemCheck.h"
 #include "transfer/TransferItems.h"
 
 namespace xf {

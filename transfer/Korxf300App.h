@@ -1,7 +1,7 @@
 #pragma once
 // The application object of Korxf300: the conversion tool's start with the transfer tool's main
 // screen.
-#include "common/ToolApp.h"
+#include "common/screens/ToolApp.h"
 
 namespace xf {
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "common/ConversionScreen.h"
+#include "common/screens/ConversionScreen.h"
 #include "transfer/DataSet.h"
 #include "transfer/PatternStore.h"
 #include "transfer/RequesterStore.h"

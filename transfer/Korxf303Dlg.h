@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "common/FixedPatternScreen.h"
+#include "common/screens/FixedPatternScreen.h"
 #include "transfer/FixedPatternForm.h"
 
 class CApMsgInfoList;

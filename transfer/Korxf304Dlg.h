@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "common/DelimPatternScreen.h"
+#include "common/screens/DelimPatternScreen.h"
 #include "transfer/ConvertEngine.h"
 #include "transfer/DelimPatternForm.h"
 #include "transfer/PatternStore.h"

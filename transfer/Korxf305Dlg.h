@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "common/HeaderRecordScreen.h"
+#include "common/screens/HeaderRecordScreen.h"
 #include "transfer/RequesterForm.h"
 
 class CApMsgInfoList;

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "common/ItemListPrinter.h"
+#include "common/items/ItemListPrinter.h"
 #include "transfer/DataSet.h"
 #include "transfer/ProgressQuestions.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The transfer tool's pattern line shape; the pattern itself is the shared one.
-#include "common/PatternBase.h"
-#include "common/PatternLayout.h"
+#include "common/patterns/PatternBase.h"
+#include "common/patterns/PatternLayout.h"
 
 namespace xf {
 

@@ -4,7 +4,7 @@
 // pattern line; and the position check of fixed-length patterns.
 #include <string_view>
 
-#include "common/PatternLine.h"
+#include "common/patterns/PatternLine.h"
 #include "transfer/DelimPattern.h"
 #include "transfer/FixedPattern.h"
 

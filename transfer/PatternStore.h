@@ -1,7 +1,7 @@
 #pragma once
 // The transfer tool's pattern master "mstKORXF301.ini" in memory (see CPatternStoreOf): loaded
 // under a progress window.
-#include "common/PatternStoreOf.h"
+#include "common/patterns/PatternStoreOf.h"
 #include "transfer/DelimPattern.h"
 #include "transfer/FixedPattern.h"
 #include "transfer/ProgressQuestions.h"

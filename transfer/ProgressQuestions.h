@@ -1,6 +1,6 @@
 #pragma once
 // The questions the transfer tool's progress window asks before a job stops.
-#include "common/ProgressTask.h"
+#include "common/base/ProgressTask.h"
 
 namespace xf {
 

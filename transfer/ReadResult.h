@@ -1,6 +1,6 @@
 #pragma once
 // Result codes of reading a customer file (the shared codes) and the transfer reader's limits.
-#include "common/ReadResult.h"
+#include "common/flow/ReadResult.h"
 
 namespace xf {
 

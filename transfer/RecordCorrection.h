@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "common/CorrectionRules.h"
-#include "common/EngineRechecks.h"
+#include "common/items/CorrectionRules.h"
+#include "common/items/EngineRechecks.h"
 #include "transfer/ConvertEngine.h"
 #include "transfer/DetailRecord.h"
 

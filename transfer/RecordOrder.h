@@ -1,7 +1,7 @@
 #pragma once
 // Orders of a data set's detail records: the check screen may show them by account number or
 // by account name and always hands the data set back in serial order.
-#include "common/RecordOrder.h"
+#include "common/items/RecordOrder.h"
 #include "transfer/DetailRecord.h"
 
 namespace xf {

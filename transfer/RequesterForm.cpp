@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "common/CharCheck.h"
-#include "common/StrUtil.h"
+#include "common/base/CharCheck.h"
+#include "common/base/StrUtil.h"
 
 namespace xf {
 

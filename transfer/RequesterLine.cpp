@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "common/MasterText.h"
-#include "common/StrUtil.h"
+#include "common/base/MasterText.h"
+#include "common/base/StrUtil.h"
 
 namespace xf {
 

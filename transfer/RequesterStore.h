@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "common/MasterStore.h"
+#include "common/patterns/MasterStore.h"
 #include "transfer/RequesterInfo.h"
 
 namespace xf {

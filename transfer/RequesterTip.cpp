@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "common/PartyTip.h"
+#include "common/screens/PartyTip.h"
 
 namespace xf {
 

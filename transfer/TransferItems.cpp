@@ -1,6 +1,6 @@
 #include "transfer/TransferItems.h"
 
-#include "common/ItemTableShorthand.h"
+#include "common/items/ItemTableShorthand.h"
 
 namespace xf {
 

@@ -4,8 +4,8 @@
 // each.
 #include <span>
 
-#include "common/ItemRecord.h"
-#include "common/ItemSpec.h"
+#include "common/items/ItemRecord.h"
+#include "common/items/ItemSpec.h"
 
 namespace xf {
 

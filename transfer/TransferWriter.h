@@ -4,7 +4,7 @@
 // window that cannot be cancelled, and written in one atomic step.
 #include <string>
 
-#include "common/RecordFileWriter.h"
+#include "common/flow/RecordFileWriter.h"
 #include "transfer/DataSet.h"
 #include "transfer/ProgressQuestions.h"
 #include "transfer/TransferRecords.h"

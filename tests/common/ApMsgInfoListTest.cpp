@@ -1,4 +1,4 @@
-#include "common/ApMsgInfoList.h"
+#include "common/base/ApMsgInfoList.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "common/CharCheck.h"
+#include "common/base/CharCheck.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "common/FileAccess.h"
+#include "common/base/FileAccess.h"
 
 #include <gtest/gtest.h>
 

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "common/ItemCheck.h"
-#include "common/ItemGrid.h"
-#include "common/ItemReader.h"
-#include "common/ItemRecord.h"
+#include "common/items/ItemCheck.h"
+#include "common/items/ItemGrid.h"
+#include "common/items/ItemReader.h"
+#include "common/items/ItemRecord.h"
 
 namespace {
 

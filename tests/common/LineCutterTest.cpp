@@ -1,4 +1,4 @@
-#include "common/LineCutter.h"
+#include "common/base/LineCutter.h"
 
 #include <gtest/gtest.h>
 

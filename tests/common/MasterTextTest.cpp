@@ -1,4 +1,4 @@
-#include "common/MasterText.h"
+#include "common/base/MasterText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The number formatting, the page arithmetic and the page loop that the list printers share,
 // under the transfer tool's settings and under another tool's (10 rows of two lines a page,
 // other abort questions), on stand-in printers.
-#include "common/PagedListPrinter.h"
+#include "common/items/PagedListPrinter.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "common/ApMsgInfoList.h"
-#include "common/ProgressDlg.h"
+#include "common/base/ApMsgInfoList.h"
+#include "common/base/ProgressDlg.h"
 #include "framework/App.h"
 #include "framework/MetafilePrinter.h"
 #include "resources/common/ProgressDlgRes.h"

@@ -1,6 +1,6 @@
 // The checks of the input and output names before a read and a write, on a probe that plays
 // the drive, the folders and the access rights, with the user's answers to the questions.
-#include "common/PathCheck.h"
+#include "common/flow/PathCheck.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The file names that the main screens take from their edits, and whether two names are one file.
-#include "common/PathNames.h"
+#include "common/base/PathNames.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

@@ -1,14 +1,14 @@
 // The pattern-line layout of a made-up tool that numbers its ten fields from 1 (eight in older
 // lines) and reports an item beyond the record as 20.
-#include "common/PatternLayout.h"
+#include "common/patterns/PatternLayout.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "common/MasterText.h"
-#include "common/PatternItems.h"
+#include "common/base/MasterText.h"
+#include "common/patterns/PatternItems.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The printer device: the default printer entry, the document name, the job's life on a
 // stand-in printer that records every page in a metafile, page ranges, fonts and pens.
-#include "common/PrinterDevice.h"
+#include "common/base/PrinterDevice.h"
 
 #include <gtest/gtest.h>
 #include <winspool.h>

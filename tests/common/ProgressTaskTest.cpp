@@ -1,14 +1,14 @@
 // The progress task and its dialog: texts, the owner disabled while it is shown, the abort
 // question answered through the message seam, and the pump of long jobs.
-#include "common/ProgressTask.h"
+#include "common/base/ProgressTask.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>
 
-#include "common/ApMsgInfoList.h"
-#include "common/ProgressDlg.h"
+#include "common/base/ApMsgInfoList.h"
+#include "common/base/ProgressDlg.h"
 #include "framework/App.h"
 #include "framework/Controls.h"
 #include "framework/UniqueHandle.h"

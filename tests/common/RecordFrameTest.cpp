@@ -1,12 +1,12 @@
-#include "common/RecordFrame.h"
+#include "common/base/RecordFrame.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 
-#include "common/FileAccess.h"
-#include "common/RecordLayout.h"
+#include "common/base/FileAccess.h"
+#include "common/base/RecordLayout.h"
 #include "support/TestPaths.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // One instance at a time: the decision in this process, on mutex names of the test's own.
-#include "common/SingleInstance.h"
+#include "common/base/SingleInstance.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "common/StrUtil.h"
+#include "common/base/StrUtil.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "common/SysEnv.h"
+#include "common/base/SysEnv.h"
 
 #include <gtest/gtest.h>
 #include <winspool.h>

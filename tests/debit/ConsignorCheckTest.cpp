@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "common/StrUtil.h"
+#include "common/base/StrUtil.h"
 
 namespace db {
 namespace {

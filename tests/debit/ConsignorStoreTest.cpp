@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "common/MasterText.h"
-#include "common/StrUtil.h"
+#include "common/base/MasterText.h"
+#include "common/base/StrUtil.h"
 #include "debit/ConsignorLine.h"
 #include "framework/Cp932.h"
 #include "support/TestPaths.h"

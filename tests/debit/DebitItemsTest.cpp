@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "common/ItemCheck.h"
+#include "common/items/ItemCheck.h"
 #include "debit/DataSet.h"
 #include "debit/DebitItems.h"
 

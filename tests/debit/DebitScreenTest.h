@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "common/ApMsgInfoList.h"
+#include "common/base/ApMsgInfoList.h"
 #include "debit/DataSet.h"
 #include "support/GridScreenTest.h"
 #include "support/TestPaths.h"

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "common/StrUtil.h"
+#include "common/base/StrUtil.h"
 #include "framework/Cp932.h"
 #include "support/TestPaths.h"
 

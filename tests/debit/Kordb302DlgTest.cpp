@@ -11,7 +11,7 @@
 
 #include "DebitScreenTest.h"
 #include "DebitTestData.h"
-#include "common/RecordOrder.h"
+#include "common/items/RecordOrder.h"
 #include "framework/MetafilePrinter.h"
 #include "framework/PrinterSeam.h"
 #include "resources/debit/Kordb302DlgRes.h"

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "DebitScreenSupport.h"
-#include "common/MasterText.h"
+#include "common/base/MasterText.h"
 #include "debit/PatternStore.h"
 #include "framework/Cp932.h"
 #include "resources/debit/Kordb303DlgRes.h"

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "DebitScreenSupport.h"
-#include "common/MasterText.h"
+#include "common/base/MasterText.h"
 #include "debit/PatternStore.h"
 #include "framework/Cp932.h"
 #include "resources/debit/Kordb304DlgRes.h"

@@ -1,6 +1,6 @@
 #include "MainScreenHost.h"
 
-#include "common/MasterText.h"
+#include "common/base/MasterText.h"
 #include "framework/App.h"
 #include "framework/Cp932.h"
 #include "framework/GridClass.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "MainScreenHost.h"
-#include "common/MasterText.h"
+#include "common/base/MasterText.h"
 #include "debit/ConsignorTip.h"
 #include "debit/DebitWriter.h"
 #include "support/TestPaths.h"

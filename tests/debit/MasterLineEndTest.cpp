@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "common/MasterText.h"
+#include "common/base/MasterText.h"
 #include "debit/ConsignorLine.h"
 #include "debit/ConsignorStore.h"
 #include "support/TestPaths.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "common/ReadResult.h"
+#include "common/flow/ReadResult.h"
 #include "debit/ConvertEngine.h"
 #include "debit/PatternStore.h"
 #include "support/TestPaths.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "common/MasterText.h"
+#include "common/base/MasterText.h"
 #include "framework/Cp932.h"
 #include "support/TestPaths.h"
 #include "transfer/MasterStoreTest.h"

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "common/ApMsgInfoList.h"
-#include "common/ProgressDlg.h"
+#include "common/base/ApMsgInfoList.h"
+#include "common/base/ProgressDlg.h"
 #include "debit/ProgressQuestions.h"
 #include "framework/App.h"
 #include "framework/Controls.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "common/MasterText.h"
+#include "common/base/MasterText.h"
 #include "localtax/ApMsgInfoList.h"
 #include "localtax/PatternStore.h"
 #include "localtax/ProgressQuestions.h"

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "common/MasterText.h"
+#include "common/base/MasterText.h"
 #include "framework/App.h"
 #include "framework/Cp932.h"
 #include "localtax/ApMsgInfoList.h"

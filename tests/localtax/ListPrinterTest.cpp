@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "TaxTestData.h"
-#include "common/ApMsgInfoList.h"
-#include "common/ProgressDlg.h"
+#include "common/base/ApMsgInfoList.h"
+#include "common/base/ProgressDlg.h"
 #include "framework/App.h"
 #include "framework/MetafilePrinter.h"
 #include "support/EmfRecords.h"

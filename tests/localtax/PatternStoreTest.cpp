@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "common/MasterText.h"
+#include "common/base/MasterText.h"
 #include "framework/Cp932.h"
 #include "framework/UniqueHandle.h"
 #include "support/TestPaths.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "common/ProgressDlg.h"
+#include "common/base/ProgressDlg.h"
 #include "framework/App.h"
 #include "framework/Controls.h"
 #include "localtax/ApMsgInfoList.h"

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "common/ApMsgInfoList.h"
-#include "common/DriveSeam.h"
+#include "common/base/ApMsgInfoList.h"
+#include "common/base/DriveSeam.h"
 #include "support/TestPaths.h"
 
 namespace txtest {

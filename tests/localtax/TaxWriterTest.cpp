@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "SystemStandIns.h"
-#include "common/ProgressTask.h"
+#include "common/base/ProgressTask.h"
 #include "support/MessageScript.h"
 #include "support/ScreenActions.h"
 #include "support/TestPaths.h"

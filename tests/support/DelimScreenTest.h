@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "common/DelimPatternScreen.h"
+#include "common/screens/DelimPatternScreen.h"
 #include "support/MessageScript.h"
 #include "support/ScreenActions.h"
 #include "support/SettingsScreenTest.h"

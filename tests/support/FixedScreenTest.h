@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "common/FixedPatternScreen.h"
+#include "common/screens/FixedPatternScreen.h"
 #include "support/MessageScript.h"
 #include "support/ScreenActions.h"
 #include "support/SettingsScreenTest.h"

@@ -8,7 +8,7 @@
 #include <ostream>
 #include <string>
 
-#include "common/FormFault.h"
+#include "common/base/FormFault.h"
 
 namespace kortest {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "common/ApMsgInfoList.h"
+#include "common/base/ApMsgInfoList.h"
 #include "framework/VSFlexGrid.h"
 #include "support/MessageScript.h"
 #include "support/ScreenActions.h"

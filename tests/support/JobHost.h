@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "common/ApMsgInfoList.h"
+#include "common/base/ApMsgInfoList.h"
 #include "framework/UniqueHandle.h"
 #include "support/TestPaths.h"
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "common/ToolApp.h"
+#include "common/screens/ToolApp.h"
 #include "framework/UniqueHandle.h"
 #include "support/ProgramProcess.h"
 

@@ -3,8 +3,8 @@
 // was made from, told by the ids of its title line, bar, sub-line and abort button.
 #include <windows.h>
 
-#include "common/ProgressDlg.h"
-#include "common/ProgressTask.h"
+#include "common/base/ProgressDlg.h"
+#include "common/base/ProgressTask.h"
 
 namespace kortest {
 

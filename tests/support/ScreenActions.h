@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "common/ApMsgInfoList.h"
+#include "common/base/ApMsgInfoList.h"
 #include "framework/DialogBase.h"
 #include "framework/MessageSeam.h"
 

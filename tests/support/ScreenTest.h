@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "common/ApMsgInfoList.h"
+#include "common/base/ApMsgInfoList.h"
 #include "support/MessageScript.h"
 
 namespace kortest {

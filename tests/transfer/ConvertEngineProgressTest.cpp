@@ -10,7 +10,7 @@
 #include <string>
 
 #include "EngineTestSupport.h"
-#include "common/ApMsgInfoList.h"
+#include "common/base/ApMsgInfoList.h"
 #include "framework/App.h"
 #include "framework/Controls.h"
 #include "framework/UniqueHandle.h"

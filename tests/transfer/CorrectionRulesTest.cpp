@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "SampleData.h"
-#include "common/StrUtil.h"
+#include "common/base/StrUtil.h"
 #include "transfer/RecordCorrection.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "SampleData.h"
-#include "common/StrUtil.h"
+#include "common/base/StrUtil.h"
 #include "framework/DialogBase.h"
 
 namespace {

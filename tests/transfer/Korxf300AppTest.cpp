@@ -7,7 +7,7 @@
 #include <string>
 
 #include "framework/Cp932.h"
-#include "common/PathNames.h"
+#include "common/base/PathNames.h"
 
 namespace {
 

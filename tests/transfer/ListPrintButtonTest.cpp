@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "ListPrintTestData.h"
-#include "common/ApMsgInfoList.h"
+#include "common/base/ApMsgInfoList.h"
 #include "framework/App.h"
 #include "framework/MetafilePrinter.h"
 #include "support/MessageScript.h"

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "ListPrintTestData.h"
-#include "common/ApMsgInfoList.h"
-#include "common/ProgressDlg.h"
+#include "common/base/ApMsgInfoList.h"
+#include "common/base/ProgressDlg.h"
 #include "framework/App.h"
 #include "framework/Controls.h"
 #include "framework/Cp932.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "MainScreenHost.h"
-#include "common/MasterText.h"
+#include "common/base/MasterText.h"
 #include "framework/Cp932.h"
 #include "framework/UniqueHandle.h"
 #include "support/TestPaths.h"

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "MasterStoreTest.h"
-#include "common/MasterText.h"
+#include "common/base/MasterText.h"
 #include "support/TestPaths.h"
 #include "transfer/PatternStore.h"
 #include "transfer/RequesterLine.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "common/MasterText.h"
+#include "common/base/MasterText.h"
 #include "transfer/PatternLine.h"
 #include "transfer/RequesterLine.h"
 

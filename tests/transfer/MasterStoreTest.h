@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "common/MasterText.h"
-#include "common/PatternBase.h"
+#include "common/base/MasterText.h"
+#include "common/patterns/PatternBase.h"
 #include "support/TestPaths.h"
 
 namespace xftest {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "MasterStoreTest.h"
-#include "common/MasterText.h"
+#include "common/base/MasterText.h"
 #include "framework/Cp932.h"
 #include "support/TestPaths.h"
 #include "transfer/PatternLine.h"

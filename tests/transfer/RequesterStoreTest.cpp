@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "MasterStoreTest.h"
-#include "common/MasterText.h"
-#include "common/StrUtil.h"
+#include "common/base/MasterText.h"
+#include "common/base/StrUtil.h"
 #include "framework/Cp932.h"
 #include "support/TestPaths.h"
 #include "transfer/RequesterLine.h"

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/StrUtil.h"
+#include "common/base/StrUtil.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "common/StrUtil.h"
+#include "common/base/StrUtil.h"
 #include "framework/Cp932.h"
 #include "support/TestPaths.h"
 

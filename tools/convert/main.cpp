@@ -9,10 +9,10 @@
 #include <memory>
 #include <string>
 
-#include "common/FlowMessages.h"
-#include "common/PathNames.h"
+#include "common/flow/FlowMessages.h"
+#include "common/base/PathNames.h"
 #include "framework/Cp932.h"
-#include "common/UploadRecords.h"
+#include "common/items/UploadRecords.h"
 #include "debit/ConsignorStore.h"
 #include "debit/ConversionFlow.h"
 #include "debit/PatternStore.h"

@@ -1,0 +1,247 @@
+#pragma once
+// The steps of one conversion that are the same for every tool, as a main screen and the
+// console harness run them: the checks before a read (requester or consignor chosen and sound,
+// pattern, date, input file, the question to go on), the messages of the reader's result, the
+// checks before an output (output file, records, room, the question) and the messages of the
+// writer's result. A tool's flow puts its own reader and writer between them.
+#include <cstdint>
+#include <ctime>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "common/flow/FlowMessages.h"
+#include "common/flow/PathCheck.h"
+#include "common/patterns/PatternBase.h"
+#include "common/patterns/PatternStoreOf.h"
+
+class CReadEngine;
+class CRecordFileWriter;
+
+namespace kor {
+
+// The control a stop of the flow points at.
+enum class FlowField { kNone, kPattern, kMonth, kDay, kInput, kOutput };
+
+struct FlowResult {
+    enum Stage { kCheck, kRead, kWrite };
+    Stage stage = kCheck;  // the last stage reached
+    // kCheck: the id of the message that stopped the flow (of the question answered "stop");
+    // kRead, kWrite: the reader's or the writer's result.
+    int code = 0;
+    FlowField focus = FlowField::kNone;
+    bool inError = false;  // focus is the field in error too
+
+    // The read made a data set, or the output wrote the file.
+    bool Done() const { return stage != kCheck && code == 0; }
+};
+
+// Month "1" to "12" and day "1" to "31" (leading blanks allowed): 0; 10 when either is missing
+// or not such a number; 50 when the day does not exist in the month (February has 29).
+int CheckConversionDate(std::string_view month, std::string_view day);
+
+// The message of a stored pattern that cannot be used, with the pattern's name: the same id in
+// every tool's message master.
+inline constexpr int kUnusablePatternMessage = 115;
+
+// The words of a tool's conversion messages.
+struct ConversionTexts {
+    const char* partyWord;       // message 38 when no requester or consignor is chosen
+    const char* openFailedText;  // the reader could not open the input file
+};
+
+// The choices of a read as the main screen offers them, before the tool's own.
+struct ReadRequest {
+    bool partyChosen = false;
+    // The requester or consignor record as stored is unsound: the name of its first field in
+    // fault (message 114); null when it is sound.
+    const char* partyFaultField = nullptr;
+    int patternIndex = -1;  // -1: none chosen
+    std::string month;      // as listed (" 3"); empty: none chosen
+    std::string day;
+    std::string input;  // the input file name as typed
+};
+
+// The name of the field of a stored requester or consignor that stops a read (message 114):
+// the first field of its master line that held a control byte (controlField, -1 none;
+// lineLabels name the line's fields in line order), else checkFault, the field that the
+// screen's save check refuses (null when the record passes).
+const char* StoredPartyFault(int controlField, std::span<const char* const> lineLabels,
+                             const char* checkFault);
+
+// The choices of a read as the screen's common controls give them.
+struct ScreenChoices {
+    int patternIndex = -1;  // -1: none chosen
+    std::string month;      // as listed (" 3"); empty: none chosen
+    std::string day;
+    std::string input;  // as typed
+};
+// The read request of those choices with the party's state.
+ReadRequest ReadRequestOf(const ScreenChoices& choices, bool partyChosen,
+                          const char* partyFaultField);
+
+// The pattern chosen for a read: its entry and its stored line read as the shape its file class
+// names (one of fixed and delim); no entry when the index is outside the list or the line does
+// not read as that shape.
+template <class Fixed, class Delim>
+struct ChosenPattern {
+    const CPatternEntry* entry = nullptr;
+    const Fixed* fixed = nullptr;
+    const Delim* delim = nullptr;
+
+    const CPatternBase* Pattern() const {
+        return delim ? static_cast<const CPatternBase*>(delim) : fixed;
+    }
+};
+template <class Fixed, class Delim>
+ChosenPattern<Fixed, Delim> ChoosePattern(CPatternStoreOf<Fixed, Delim>& store, int index) {
+    ChosenPattern<Fixed, Delim> chosen;
+    if (index < 0 || static_cast<size_t>(index) >= store.GetList().size()) return chosen;
+    const CPatternEntry& entry = *store.GetList()[index];
+    if (IsFixedLengthClass(entry.fileClass)) {
+        chosen.fixed = store.GetFixedPattern(index);
+    } else {
+        chosen.delim = store.GetDelimPattern(index);
+    }
+    if (chosen.fixed || chosen.delim) chosen.entry = &entry;
+    return chosen;
+}
+
+// The output as the main screen asks for it, with what the data set says of its records.
+struct OutputRequest {
+    std::string outputText;  // as typed
+    std::string inputName;   // of the read
+    int recordsFault = 0;    // 20 a record to write is in error, 39 every record deleted, else 0
+    int keptRecords = 0;     // records not deleted
+    int lengthCode = 0;      // output record length code and line-break flag of the data set
+    int lineBreak = 0;
+};
+
+class CConversionSteps {
+public:
+    CConversionSteps(CFlowMessages& messages, const ConversionTexts& texts,
+                     const CPathProbe& probe = CPathProbe::System())
+        : m_messages(messages), m_texts(texts), m_probe(probe) {}
+
+    CFlowMessages& Messages() { return m_messages; }
+
+    // The checks before a read and the question to go on: a stop at the first that fails, or a
+    // result of stage kRead with *input set to the input file's path.
+    FlowResult CheckRead(const ReadRequest& request, std::string* input);
+    // The message of no pattern chosen.
+    FlowResult StopAtPattern();
+    // The message of a stored pattern that cannot be used (its output record-length code or
+    // its line-break code is none of ours, as a hand edit may leave it): names the pattern and
+    // asks to save it again on its settings screen (message kUnusablePatternMessage).
+    FlowResult StopAtUnusablePattern(const std::string& name);
+    // The stop of a read whose pattern ChoosePattern did not give: none at index of the store's
+    // list, or one whose stored line cannot be used.
+    template <class Store>
+    FlowResult StopAtChosenPattern(const Store& store, int index) {
+        const auto& list = store.GetList();
+        if (index < 0 || static_cast<size_t>(index) >= list.size()) return StopAtPattern();
+        return StopAtUnusablePattern(list[static_cast<size_t>(index)]->name);
+    }
+    // Shows the message of a reader's result other than 0; faultLine names the line of a result
+    // that names one.
+    void ShowReadFailure(int result, int faultLine);
+    // Shows the messages of a successful read: 1 when the records are free of errors and may be
+    // written as they are (the data set's error-free flag), 0 otherwise.
+    int ShowReadOutcome(bool totalsOverflow, int errorCount, bool warnings);
+    // The result of a reader's ReadFile (code), shown when it made no data set; a read that
+    // gave no data set counts as one without records.
+    FlowResult TakeReadResult(const CReadEngine& engine, int code, bool madeData);
+    // ShowReadOutcome with what the reader counted.
+    int ShowReadOutcome(const CReadEngine& engine);
+
+    // The checks before an output and the question to go on: a stop, or a result of stage kWrite
+    // with *path set to the output file's path.
+    FlowResult CheckOutput(const OutputRequest& request, std::string* path);
+    // Shows the message of the writer's result.
+    void ShowWriteOutcome(int result);
+    // Runs the writer, set up with its data and path, and shows its result.
+    FlowResult Write(CRecordFileWriter& writer);
+
+    FlowResult Stop(int message, FlowField focus = FlowField::kNone, bool inError = false);
+
+    // The output request for a data set of either tool: its input name, what its records say
+    // (20 for one to write that is in error, 39 when all are deleted) and its output options.
+    template <class DataSet>
+    static OutputRequest OutputRequestOf(const std::string& outputText, const DataSet& data);
+    // Marks the data set written (with the time of writing) after the writer's result; a failed
+    // output leaves it not output, so that nothing prints the time of a file not written.
+    template <class DataSet>
+    static bool MarkOutput(int result, DataSet& data);
+
+    // Results of the readers and writers that the steps show.
+    static constexpr int kWritten = 0;
+    static constexpr int kTotalsTooLarge = 15;  // writer: the trailer cannot carry the totals
+
+private:
+    FlowResult StopAtPath(PathFault fault, FlowField field);
+    bool Ask(PathFault fault);
+
+    CFlowMessages& m_messages;
+    ConversionTexts m_texts;
+    const CPathProbe& m_probe;
+    int m_question = 0;  // the id of the last question asked
+};
+
+// The date as listed without its leading blanks (" 3" is "3").
+std::string DateText(std::string_view listed);
+
+// What a successful read puts into the data set of either tool beside the records: the date,
+// the input name, the amount options and the output record options of the pattern read with
+// (null: none), the pattern's position in the list; the data set is not output yet.
+struct ReadDetails {
+    const CPatternBase* pattern = nullptr;
+    std::string month;  // as listed
+    std::string day;
+    std::string inputName;
+    int patternIndex = -1;
+};
+// The details of a read made with pattern from the screen's choices.
+ReadDetails ReadDetailsOf(const CPatternBase* pattern, const ScreenChoices& choices,
+                          std::string inputName);
+template <class DataSet>
+void CompleteReadData(DataSet& data, const ReadDetails& read) {
+    data.month = DateText(read.month);
+    data.day = DateText(read.day);
+    data.inputFileName = read.inputName;
+    if (const CPatternBase* pattern = read.pattern) {
+        // An amount option counts as 1 (error) or 2 (skip the line) only.
+        const auto option = [](int code) { return code == 1 || code == 2 ? code : 0; };
+        data.zeroOption = option(pattern->ZeroCheck());
+        data.blankOption = option(pattern->BlankCheck());
+        data.outputLengthCode = pattern->OutputLengthCode();
+        data.lineBreak = pattern->LineBreak();
+    }
+    data.patternIndex = read.patternIndex;
+    data.outputDone = 0;
+}
+
+template <class DataSet>
+OutputRequest CConversionSteps::OutputRequestOf(const std::string& outputText,
+                                                const DataSet& data) {
+    OutputRequest request;
+    request.outputText = outputText;
+    request.inputName = data.inputFileName;
+    for (const auto& record : data.details) {
+        if (record->deleteFlag == 1) continue;
+        if (request.recordsFault == 0 && record->HasFieldError()) request.recordsFault = 20;
+        ++request.keptRecords;
+    }
+    if (request.keptRecords == 0) request.recordsFault = 39;
+    request.lengthCode = data.outputLengthCode;
+    request.lineBreak = data.lineBreak;
+    return request;
+}
+
+template <class DataSet>
+bool CConversionSteps::MarkOutput(int result, DataSet& data) {
+    data.outputDone = result == kWritten ? 1 : 0;
+    if (data.outputDone) data.outputTime = static_cast<std::int64_t>(std::time(nullptr));
+    return data.outputDone != 0;
+}
+
+}  // namespace kor
