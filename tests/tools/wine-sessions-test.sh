@@ -32,6 +32,8 @@ convert() {  # a script of its own: its own session on the shared prefix
             in.csv "out$1.txt" >"log$1" 2>&1 && echo 0 >"rc$1" || echo $? >"rc$1"
     )
 }
+# The prefix's server and drives up before the two start at once.
+wine cmd /c exit >/dev/null 2>&1
 convert 1 &
 first=$!
 convert 2 &
