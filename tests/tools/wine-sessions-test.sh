@@ -26,10 +26,13 @@ records=$(grep -c . "$work/in.csv")
 convert() {  # a script of its own: its own session on the shared prefix
     (
         kor_wine_session
-        cd "$work"
+        # Folders of their own: the tool holds its masters alone while it reads them.
+        mkdir "$work/run$1"
+        cp "$work"/mstKORXF30?.ini "$work/in.csv" "$work/run$1/"
+        cd "$work/run$1"
         wine "$KOR_BUILD/programs/tools/convert.exe" xf mstKORXF301.ini \
             "デモ　総合振込（カンマ区切り）" mstKORXF302.ini "デモ商事　総合振込" 3 15 salary \
-            in.csv "out$1.txt" >"log$1" 2>&1 && echo 0 >"rc$1" || echo $? >"rc$1"
+            in.csv out.txt >"../log$1" 2>&1 && echo 0 >"../rc$1" || echo $? >"../rc$1"
     )
 }
 # The prefix's server and drives up before the two start at once.
@@ -55,6 +58,6 @@ for n in 1 2; do
         status=1
     fi
 done
-cmp -s "$work/out1.txt" "$work/out2.txt" || { echo "wine-sessions: the outputs differ" >&2; status=1; }
+cmp -s "$work/run1/out.txt" "$work/run2/out.txt" || { echo "wine-sessions: the outputs differ" >&2; status=1; }
 [ $status -eq 0 ] && echo "wine-sessions: both conversions of $records records came out whole"
 exit $status
