@@ -57,7 +57,8 @@ constexpr ListColumn kListColumns[kItemCount] = {
     {kMunicipalRetirementTax, 143, 11},
     {kPrefecturalRetirementTax, 161, 11},
 };
-constexpr int kSerialColumn = 3;
+// The serial number, right-aligned in a field of this width that ends where "通番" ends.
+constexpr int kSerialWidth = 5;
 // A mark stands this many columns left of its item.
 constexpr int kMarkWidth = 2;
 
@@ -281,7 +282,9 @@ void CListPrinter::PrintHeadings(const Metrics& m, int y) {
 }
 
 void CListPrinter::PrintRow(const Metrics& m, int y, const CDetailRecord& detail) {
-    TextAt(m.X(kSerialColumn), y, Printf("%5d", detail.serial));
+    const CPagedListPrinter::Cell& serialHeading = kHeadings1[0];
+    TextAt(m.X(serialHeading.column + static_cast<int>(serialHeading.text.size()) - kSerialWidth),
+           y, Printf("%*d", kSerialWidth, detail.serial));
     const int line2 = y + m.Step();
     for (const ListColumn& c : kListColumns) {
         const char* mark = m_kind == kErrorList ? MarkOf(detail.Status(c.item)) : nullptr;

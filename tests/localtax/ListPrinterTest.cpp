@@ -29,6 +29,8 @@ using Lines = std::map<int, Columns>;
 using Calls = std::vector<std::string>;
 
 constexpr int kTitleColumn = 62;
+// The serial number "%5d" ends where its heading "通番" (column 3) ends.
+constexpr int kSerialColumn = 2;
 
 // A page in the lists' units: the column width from the title, the header's line step from the
 // two lines of the group block, the body's step from the same line height.
@@ -75,7 +77,7 @@ struct Page {
         std::vector<int> serials;
         for (const auto& [y, columns] : All()) {
             if (y <= bodyTop + bodyStep) continue;
-            if (auto s = columns.find(3); s != columns.end() && s->second != "合計")
+            if (auto s = columns.find(kSerialColumn); s != columns.end())
                 serials.push_back(std::atoi(s->second.c_str()));
         }
         return serials;
@@ -208,7 +210,7 @@ TEST(TaxListPrinter, ResultListPutsEveryTextInItsPlace) {
           {143, "市区町村民税額"},
           {161, "都道府県民税額"}}},
         {row0,
-         {{3, "    1"},
+         {{2, "    1"},
           {14, "131010"},
           {40, "ﾁﾖﾀﾞｸ          "},
           {68, "ABC-123        "},
@@ -225,7 +227,7 @@ TEST(TaxListPrinter, ResultListPutsEveryTextInItsPlace) {
           {146, "          0"},
           {164, "          0"}}},
         {row1,
-         {{3, "    4"},
+         {{2, "    4"},
           {14, "131040"},
           {40, "ﾁﾖﾀﾞｸ          "},
           {68, "ABC-123        "},
@@ -266,8 +268,9 @@ TEST(TaxListPrinter, ResultListPutsEveryTextInItsPlace) {
                                        p.RowY(2) + bodyGap / 2}));
 }
 
-// Every count and amount of a detail ends where its heading ends, and the group's totals end
-// in the same columns as the counts and amounts above them; two details stand apart.
+// Every count and amount of a detail, and its serial number, ends where its heading ends, and
+// the group's totals end in the same columns as the counts and amounts above them; two details
+// stand apart.
 TEST(TaxListPrinter, NumbersEndUnderTheEndOfTheirHeadings) {
     const Printout out = PrintCounted(CListPrinter::kResultList, *OutputData(), 1);
     ASSERT_EQ(out.printed.size(), 1u);
@@ -290,6 +293,10 @@ TEST(TaxListPrinter, NumbersEndUnderTheEndOfTheirHeadings) {
         if (k++ < 6) numberEnds.push_back(endOf(n));
     }
     EXPECT_EQ(totalEnds, numberEnds);
+    // The serial number of a detail's first line ends where "通番" ends.
+    const Columns first = p.At(p.RowY(0));
+    ASSERT_EQ(first.count(kSerialColumn), 1u);
+    EXPECT_EQ(endOf(*first.find(kSerialColumn)), endOf(*p.At(p.bodyTop).find(3)));
     // The second detail starts more than a line below the first one's last line.
     EXPECT_GT(p.RowY(1) - (p.RowY(0) + p.bodyStep), p.bodyStep);
     EXPECT_EQ(lines.count(p.RowY(1)), 1u);
@@ -316,7 +323,7 @@ TEST(TaxListPrinter, ErrorListMarksItemsInErrorAndCorrectedOnes) {
     EXPECT_FALSE(p.Starting("データ出力日時"));
     EXPECT_EQ(p.Serials(), std::vector<int>{2});
     const int row = p.RowY(0);
-    EXPECT_EQ(p.At(row), (Columns{{3, "    2"},
+    EXPECT_EQ(p.At(row), (Columns{{2, "    2"},
                                   {12, "#"},
                                   {14, "131020"},
                                   {38, "*"},
