@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "common/patterns/AccountFields.h"
 #include "common/base/StrUtil.h"
+#include "common/patterns/AccountFields.h"
 
 namespace db {
 
@@ -74,8 +74,9 @@ bool IsConsignorModified(const ConsignorForm& form, const CConsignorInfo* refere
         return c;
     }();
     const CConsignorInfo& r = reference ? *reference : empty;
-    return form.description != r.description || form.name != r.name || form.code != r.code || form.branchCode != r.branchCode ||
-           form.branchName != r.branchName || form.accountNumber != r.accountNumber ||
+    return form.description != r.description || form.name != r.name || form.code != r.code ||
+           form.branchCode != r.branchCode || form.branchName != r.branchName ||
+           form.accountNumber != r.accountNumber ||
            AccountTypeText(form.accountType) != StoredAccountTypeText(r.accountType);
 }
 

@@ -70,8 +70,8 @@ FlowResult CConversionFlow::Read(CPatternStore& patterns, const ConvertChoices& 
 
 FlowResult CConversionFlow::Output(const std::string& outputText, CDataSet& data) {
     std::string path;
-    if (const FlowResult checked = m_steps.CheckOutput(
-            kor::CConversionSteps::OutputRequestOf(outputText, data), &path);
+    if (const FlowResult checked =
+            m_steps.CheckOutput(kor::CConversionSteps::OutputRequestOf(outputText, data), &path);
         checked.stage == FlowResult::kCheck)
         return checked;
 

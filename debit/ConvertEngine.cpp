@@ -10,10 +10,9 @@ namespace db {
 namespace {
 
 // The two names come before the two codes: an empty or invalid name makes its code required.
-constexpr int kExtractionOrder[kItemCount] = {kBankName,      kBranchName,    kBankCode,
-                                              kBranchCode,    kAccountType,   kAccountNumber,
-                                              kDepositorName, kAmount,        kNewCode,
-                                              kCustomerNumber};
+constexpr int kExtractionOrder[kItemCount] = {
+    kBankName,      kBranchName,    kBankCode, kBranchCode, kAccountType,
+    kAccountNumber, kDepositorName, kAmount,   kNewCode,    kCustomerNumber};
 
 // Every record of this tool takes the same account types.
 constexpr int kAccountTypes[] = {1, 2, 3, 9};
@@ -52,13 +51,12 @@ void CConvertEngine::SetReadPattern(const ReadSettings* fixed, const ReadSetting
 }
 
 void CConvertEngine::SetConvertInfo(int zeroOption, int blankOption,
-                                    const std::string& ordinaryCode,
-                                    const std::string& currentCode,
+                                    const std::string& ordinaryCode, const std::string& currentCode,
                                     const std::string& taxReserveCode,
                                     const std::string& otherCode) {
     m_consignor.reset();
-    CReadEngine::SetConvertInfo(zeroOption, blankOption, ordinaryCode, currentCode,
-                                taxReserveCode, otherCode);
+    CReadEngine::SetConvertInfo(zeroOption, blankOption, ordinaryCode, currentCode, taxReserveCode,
+                                otherCode);
 }
 
 int CConvertEngine::ReadFile(int, const std::string& path) {

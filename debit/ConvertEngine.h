@@ -10,8 +10,8 @@
 #include <optional>
 #include <string>
 
-#include "common/patterns/PatternEntry.h"
 #include "common/flow/ReadEngine.h"
+#include "common/patterns/PatternEntry.h"
 #include "debit/ConsignorInfo.h"
 #include "debit/DataSet.h"
 #include "debit/DebitItems.h"
@@ -24,7 +24,6 @@ namespace db {
 // 40,000 data lines (the lines above a separated file's data row besides) of at most 4000 bytes.
 inline constexpr int kMaxDataLines = 40000;
 inline constexpr int kMaxLineBytes = 4000;
-
 
 class CConvertEngine : public CDataSetReadEngine<CDataSet> {
 public:

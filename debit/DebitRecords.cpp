@@ -13,8 +13,8 @@ using Detail = CItemRecord;
 // Data record: the start every upload file has (bytes 38-41 stay blank), then the new code, the
 // customer number and "0".
 constexpr auto kDataStart =
-    DataRecordStart({kBankCode, kBankName, kBranchCode, kBranchName, kAccountType,
-                     kAccountNumber, kDepositorName, kAmount});
+    DataRecordStart({kBankCode, kBankName, kBranchCode, kBranchName, kAccountType, kAccountNumber,
+                     kDepositorName, kAmount});
 constexpr RecordField<Detail> kDataTail[] = {
     ItemField<Detail>(90, 1, kText, kNewCode),
     ItemField<Detail>(91, 20, kText, kCustomerNumber),
@@ -36,14 +36,13 @@ void BuildDebitFile(const CDataSet& data, const RecordTotals& totals, CRecordFra
                     const std::function<void(int)>& step) {
     const CConsignorInfo noConsignor;
     const CConsignorInfo& c = data.consignor ? *data.consignor : noConsignor;
-    const RecordFileLayout layout{
-        {"91", c.code, c.name, data.month, data.day, c.branchCode, c.branchName, c.accountType,
-         c.accountNumber},
-        [](char* record, const Detail& d) {
-            PutFields<Detail>(record, kDataStart, d);
-            PutFields<Detail>(record, kDataTail, d);
-        },
-        kTrailerTail};
+    const RecordFileLayout layout{{"91", c.code, c.name, data.month, data.day, c.branchCode,
+                                   c.branchName, c.accountType, c.accountNumber},
+                                  [](char* record, const Detail& d) {
+                                      PutFields<Detail>(record, kDataStart, d);
+                                      PutFields<Detail>(record, kDataTail, d);
+                                  },
+                                  kTrailerTail};
     BuildRecordFile(data.details, totals, layout, frame, step);
 }
 

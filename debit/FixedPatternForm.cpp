@@ -12,12 +12,15 @@ constexpr char kKindCode[] = "03";
 constexpr char kKindName[] = "口座振込";
 
 // Option fields compared by the change test besides the kind, the name and the item positions.
-constexpr int kComparedOptions[] = {
-    P::kRecordLengthOption,         P::kZeroCheckOption,
-    P::kBlankCheckOption,           P::kFirstAccountTypeOption,
-    P::kFirstAccountTypeOption + 1, P::kFirstAccountTypeOption + 2,
-    P::kFirstAccountTypeOption + 3, P::kOutputLengthOption,
-    P::kLineBreakOption};
+constexpr int kComparedOptions[] = {P::kRecordLengthOption,
+                                    P::kZeroCheckOption,
+                                    P::kBlankCheckOption,
+                                    P::kFirstAccountTypeOption,
+                                    P::kFirstAccountTypeOption + 1,
+                                    P::kFirstAccountTypeOption + 2,
+                                    P::kFirstAccountTypeOption + 3,
+                                    P::kOutputLengthOption,
+                                    P::kLineBreakOption};
 
 }  // namespace
 
@@ -39,7 +42,8 @@ CFixedPattern ToFixedPattern(const FixedPatternForm& form) {
 
 void LoadFixedPattern(const CFixedPattern& pattern, FixedPatternForm& form) {
     LoadFixedFields(pattern, form);
-    for (int i = 0; i < P::kAccountTypeCount; ++i) form.accountTypes[i] = pattern.accountTypeCodes[i];
+    for (int i = 0; i < P::kAccountTypeCount; ++i)
+        form.accountTypes[i] = pattern.accountTypeCodes[i];
 }
 
 bool IsFixedPatternModified(const FixedPatternForm& form, const CFixedPattern* reference) {

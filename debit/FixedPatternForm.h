@@ -4,8 +4,8 @@
 // one direct-debit kind and carries all ten items and the four account-type texts.
 #include <string>
 
-#include "common/patterns/FixedPatternChecks.h"
 #include "common/base/FormFault.h"
+#include "common/patterns/FixedPatternChecks.h"
 #include "debit/FixedPattern.h"
 
 namespace db {

@@ -12,8 +12,12 @@
 namespace {
 
 constexpr kor::ConversionScreenNames kNames = {
-    db::kProgramName, "(Ver4.11)", "mstKORDB001.ini", db::CPatternStore::kFileName,
-    db::CConsignorStore::kFileName, "KorDB300.chm",
+    db::kProgramName,
+    "(Ver4.11)",
+    "mstKORDB001.ini",
+    db::CPatternStore::kFileName,
+    db::CConsignorStore::kFileName,
+    "KorDB300.chm",
 };
 
 }  // namespace
@@ -89,8 +93,7 @@ std::string CKordb300Dlg::PartyTipText() const {
 
 // --- Read and output ---------------------------------------------------------------------------
 
-kor::FlowResult CKordb300Dlg::ReadData(CFlowMessages& messages,
-                                       const kor::ScreenChoices& choices) {
+kor::FlowResult CKordb300Dlg::ReadData(CFlowMessages& messages, const kor::ScreenChoices& choices) {
     db::CConversionFlow flow(messages, &MessageTable(), GetSafeHwnd());
     return flow.Read(m_patterns, {m_consignor, choices}, m_dataSet);
 }

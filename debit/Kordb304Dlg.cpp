@@ -11,8 +11,9 @@ namespace {
 // Every pattern is stored as a direct debit ("03", "口座振込"); a data row that does not come
 // after the title rows gives message 103.
 DelimPatternScreenText Text() {
-    return {kProgramName, kScreenVersion, DebitItems(), kPatternLayout,
-            {"03", "口座振込", true, true}, 103};
+    return {
+        kProgramName, kScreenVersion, DebitItems(), kPatternLayout, {"03", "口座振込", true, true},
+        103};
 }
 
 }  // namespace

@@ -20,10 +20,9 @@ constexpr HeaderRecordScreenText kText = {
 }  // namespace
 
 const Kordb305Controls kKordb305Controls = {
-    IDD_KORDB305,          IDC_DB305_BACK,           IDC_DB305_UPDATE,
-    IDC_DB305_DELETE,      IDC_DB305_DESCRIPTION,    IDC_DB305_NAME,
-    IDC_DB305_CODE,        IDC_DB305_BRANCH_CODE,    IDC_DB305_BRANCH_NAME,
-    IDC_DB305_ACCOUNT_TYPE, IDC_DB305_ACCOUNT_NUMBER, IDC_DB305_VERSION,
+    IDD_KORDB305,          IDC_DB305_BACK,         IDC_DB305_UPDATE,         IDC_DB305_DELETE,
+    IDC_DB305_DESCRIPTION, IDC_DB305_NAME,         IDC_DB305_CODE,           IDC_DB305_BRANCH_CODE,
+    IDC_DB305_BRANCH_NAME, IDC_DB305_ACCOUNT_TYPE, IDC_DB305_ACCOUNT_NUMBER, IDC_DB305_VERSION,
 };
 
 CKordb305Dlg::CKordb305Dlg(HICON icon, CApMsgInfoList* messages, std::string helpPath, HWND parent,
@@ -33,7 +32,8 @@ CKordb305Dlg::CKordb305Dlg(HICON icon, CApMsgInfoList* messages, std::string hel
 std::vector<std::string> CKordb305Dlg::StoredDescriptions() const {
     std::vector<std::string> descriptions;
     if (m_store) {
-        for (const auto& consignor : m_store->GetList()) descriptions.push_back(consignor->description);
+        for (const auto& consignor : m_store->GetList())
+            descriptions.push_back(consignor->description);
     }
     return descriptions;
 }
@@ -68,7 +68,8 @@ bool CKordb305Dlg::IsFormModifiedFrom(int position, const std::string& descripti
 }
 
 int CKordb305Dlg::StoreForm(int position, bool append) {
-    return m_store->Update(position, ToConsignor(ReadForm()), append ? CConsignorStore::kAppend : 0);
+    return m_store->Update(position, ToConsignor(ReadForm()),
+                           append ? CConsignorStore::kAppend : 0);
 }
 
 int CKordb305Dlg::DeleteStored(int position) {

@@ -18,8 +18,7 @@ struct FolderDialogRequest {
 
 // The chosen folder's path (CP932), or nothing when the user cancelled or chose something that
 // is no folder of the file system.
-using FolderDialogHandler =
-    std::function<std::optional<std::string>(const FolderDialogRequest&)>;
+using FolderDialogHandler = std::function<std::optional<std::string>(const FolderDialogRequest&)>;
 
 // Shows the shell's folder browser (SHBrowseForFolderW), or asks the installed handler.
 std::optional<std::string> ShowFolderDialog(const FolderDialogRequest& request);

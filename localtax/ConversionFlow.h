@@ -41,8 +41,7 @@ std::string TrimLeadingBlanks(std::string_view text);
 class CConversionFlow {
 public:
     // messages: the tool's table; parent: the owner of its boxes and progress windows.
-    CConversionFlow(::CApMsgInfoList& messages, HWND parent,
-                    const ProgressDialogIds& dialog);
+    CConversionFlow(::CApMsgInfoList& messages, HWND parent, const ProgressDialogIds& dialog);
 
     // Checks the choices, asks to go on and reads inputText (as typed) through the pattern at
     // patternIndex (-1: none chosen) for requester (null: none registered). On success data

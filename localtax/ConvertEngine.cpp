@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "common/base/FileAccess.h"
-#include "common/items/ItemCheck.h"
 #include "common/base/LineCutter.h"
+#include "common/base/StrUtil.h"
 #include "common/flow/LineReadTask.h"
 #include "common/flow/ReadEngine.h"
 #include "common/flow/ReadResult.h"
-#include "common/base/StrUtil.h"
+#include "common/items/ItemCheck.h"
 #include "localtax/DetailChecks.h"
 
 namespace tx {
@@ -115,8 +115,7 @@ std::unique_ptr<CTaxGroup> CConvertEngine::NewGroup() const {
     group->SetHeader(kPayerName, HeaderLines(r.name1, r.name2, CRequesterInfo::kNameLineWidth));
     group->SetHeader(kAddress,
                      HeaderLines(r.address1, r.address2, CRequesterInfo::kAddressLineWidth));
-    for (int item = 0; item < kHeaderItemCount; ++item)
-        group->SetHeaderStatus(item, kStatusRead);
+    for (int item = 0; item < kHeaderItemCount; ++item) group->SetHeaderStatus(item, kStatusRead);
     return group;
 }
 

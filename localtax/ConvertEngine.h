@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "common/flow/LineReadTask.h"
 #include "common/items/ItemReader.h"
 #include "common/patterns/PatternEntry.h"
-#include "common/flow/LineReadTask.h"
 #include "localtax/DataSet.h"
 #include "localtax/DelimPattern.h"
 #include "localtax/FixedPattern.h"
@@ -33,12 +33,12 @@ enum TaxReadResult : int {
     kTaxReadBadRecordSize = 13,  // fixed length: no whole number of records, or a LF inside one
     kTaxReadNoDetails = 14,      // no line could be made, or no detail was kept
     kTaxReadEmptyFile = 15,
-    kTaxReadRefused = 16,         // a data set not taken over, or a group header in error
-    kTaxReadLineTooLong = 17,     // a separated line longer than the line length limit
-    kTaxReadBadRecordLength = 18, // the fixed-length pattern's record length is 0, empty or too long
+    kTaxReadRefused = 16,      // a data set not taken over, or a group header in error
+    kTaxReadLineTooLong = 17,  // a separated line longer than the line length limit
+    kTaxReadBadRecordLength =
+        18,  // the fixed-length pattern's record length is 0, empty or too long
     kTaxReadCancelled = 31,
 };
-
 
 class CConvertEngine : public CLineReadTask {
 public:
@@ -94,9 +94,9 @@ private:
     const CRequesterInfo* m_requester = nullptr;
     ItemCheckSettings m_check;
 
-    CTaxGroup* m_group = nullptr;           // the group being read
-    std::vector<std::string_view> m_fields; // columns of the separated line being read
-    std::vector<ItemPlace> m_places;        // where the pattern puts each item
+    CTaxGroup* m_group = nullptr;            // the group being read
+    std::vector<std::string_view> m_fields;  // columns of the separated line being read
+    std::vector<ItemPlace> m_places;         // where the pattern puts each item
     std::unique_ptr<CDataSet> m_dataSet;
     bool m_tooLong = false;
 };

@@ -15,11 +15,11 @@ namespace tx {
 
 class CDetailRecord {
 public:
-    int edited = 0;             // changed in the correction grid and not yet taken back
-    int output = 0;             // 1: taken for output; 0: ticked 削除 in the correction grid
-    std::uint16_t error = 0;    // 1: an item is in error
-    int serial = 0;             // 1, 2, 3 ... in reading order within the group
-    std::string recordType;     // no path of this tool fills it
+    int edited = 0;           // changed in the correction grid and not yet taken back
+    int output = 0;           // 1: taken for output; 0: ticked 削除 in the correction grid
+    std::uint16_t error = 0;  // 1: an item is in error
+    int serial = 0;           // 1, 2, 3 ... in reading order within the group
+    std::string recordType;   // no path of this tool fills it
 
     const std::string& Text(int item) const { return m_texts[Index(item)]; }
     // Stores text cut to the item's width without splitting a double-byte character.

@@ -15,11 +15,11 @@ constexpr char kNameLabel[] = "変換パターン名";
 constexpr char kRecordLengthLabel[] = "変換前データレコード長";
 constexpr int kMunicipalityCodeLength = 6;
 // The lengths in the order the screen checks them: the payment set before 退職税額.
-constexpr int kLengthOrder[] = {kMunicipalityName,   kDesignationNumber,       kChangeMark,
-                                kSalaryTaxCount,     kSalaryTaxAmount,         kRetirementTaxCount,
-                                kPaymentCount,       kTaxPaid,                 kRetirementTaxAmount,
-                                kRetirees,           kRetirementAllowance,     kMunicipalRetirementTax,
-                                kPrefecturalRetirementTax};
+constexpr int kLengthOrder[] = {
+    kMunicipalityName,        kDesignationNumber,  kChangeMark,          kSalaryTaxCount,
+    kSalaryTaxAmount,         kRetirementTaxCount, kPaymentCount,        kTaxPaid,
+    kRetirementTaxAmount,     kRetirees,           kRetirementAllowance, kMunicipalRetirementTax,
+    kPrefecturalRetirementTax};
 
 // Options compared by the change test besides the kind, the name and the item positions.
 constexpr int kComparedOptions[] = {P::kRecordLengthOption, P::kZeroCheckOption,
@@ -41,7 +41,8 @@ FormFault CheckPresence(const FixedPatternForm& form) {
     if (!CCharCheck::HasNoQuoteOrComma(form.name)) return Fault(85, F::kName);
     if (form.recordLength.empty()) return Fault(7, F::kRecordLength, kRecordLengthLabel);
     const char* code = TaxItemAt(kMunicipalityCode).label;
-    if (form.start[kMunicipalityCode].empty()) return Fault(7, F::StartField(kMunicipalityCode), code);
+    if (form.start[kMunicipalityCode].empty())
+        return Fault(7, F::StartField(kMunicipalityCode), code);
     if (form.length[kMunicipalityCode].empty())
         return Fault(7, F::LengthField(kMunicipalityCode), code);
     const ItemSetsInUse sets = ItemSetsOf(form);

@@ -7,8 +7,8 @@
 #include <array>
 #include <string>
 
-#include "common/patterns/FixedPatternChecks.h"
 #include "common/base/FormFault.h"
+#include "common/patterns/FixedPatternChecks.h"
 #include "localtax/FixedPattern.h"
 
 namespace tx {

@@ -23,8 +23,8 @@ public:
     static constexpr int kColumnCount = kFirstItemCol + kItemCount;
 
     // Which details get a row.
-    static constexpr int kModeValid = 1;  // details without the error flag (check screen)
-    static constexpr int kModeAll = 2;    // any other non-zero mode shows every detail too
+    static constexpr int kModeValid = 1;   // details without the error flag (check screen)
+    static constexpr int kModeAll = 2;     // any other non-zero mode shows every detail too
     static constexpr int kModeErrors = 3;  // details with the error flag (correction screen)
 
     // Back colours of the item cells by status; a valid item as read keeps the grid's colour.

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "common/base/CharCheck.h"
-#include "common/items/ItemCheck.h"
 #include "common/base/StrUtil.h"
+#include "common/items/ItemCheck.h"
 #include "localtax/DetailRecord.h"
 
 namespace tx {
@@ -60,8 +60,9 @@ int CheckItem(std::string& text, int item, const ItemCheckSettings& settings,
     if (numeric && required) {
         const bool blank = text.empty();
         const bool zero = state == kCheckValid && IsZeroText(text);
-        const int handling = blank ? settings.blankHandling : zero ? settings.zeroHandling
-                                                                   : kHandlingNone;
+        const int handling = blank  ? settings.blankHandling
+                             : zero ? settings.zeroHandling
+                                    : kHandlingNone;
         if (handling == kHandlingError) {
             state = kCheckError;
             if (zeroBlank) *zeroBlank = ZeroBlank::kRejected;

@@ -75,8 +75,7 @@ bool CKorTx300Dlg::LoadMasters() {
                             MB_OK | MB_ICONERROR);
         return false;
     }
-    const std::string patternPath =
-        m_programFolder + "\\" + tx::CPatternStore::kFileName;
+    const std::string patternPath = m_programFolder + "\\" + tx::CPatternStore::kFileName;
     if (m_patterns.Load(patternPath) == 0 && tx::CSysEnv::Exists(patternPath)) {
         kor::ShowMessageBox(GetSafeHwnd(), kPatternMasterBroken, kErrorCaption,
                             MB_OK | MB_ICONERROR);
@@ -97,9 +96,9 @@ void CKorTx300Dlg::LoadRequester() {
 
 void CKorTx300Dlg::FillPatternCombo() {
     const auto& list = m_patterns.GetList();
-    RefillKeepingChoice(Combo(IDC_TX300_PATTERN), list.size(),
-                        [&list](size_t i) { return list[i]->name; }, m_patternIndex,
-                        m_patternName);
+    RefillKeepingChoice(
+        Combo(IDC_TX300_PATTERN), list.size(), [&list](size_t i) { return list[i]->name; },
+        m_patternIndex, m_patternName);
 }
 
 void CKorTx300Dlg::RememberPatternSelection() {
@@ -220,8 +219,7 @@ void CKorTx300Dlg::OnBtnFileRead() {
     tx::CConversionFlow flow(m_messages, GetSafeHwnd(), tx::kProgressDialog);
     // The flow empties the read data set once the read starts; the output data set goes with it.
     const tx::FlowOutcome outcome = flow.Read(m_patterns, pattern, m_requester.get(),
-                                              GetItemText(IDC_TX300_INPUT), m_readData,
-                                              m_itemSets);
+                                              GetItemText(IDC_TX300_INPUT), m_readData, m_itemSets);
     if (outcome.done) {
         m_outputData.reset();
         m_patternIndex = pattern;
@@ -241,8 +239,8 @@ void CKorTx300Dlg::OnBtnOutput() {
     const kor::CWaitCursor wait;
     SetFieldInError(0);
     tx::CConversionFlow flow(m_messages, GetSafeHwnd(), tx::kProgressDialog);
-    const tx::FlowOutcome outcome = flow.Output(GetItemText(IDC_TX300_OUTPUT), *m_readData,
-                                                IsPatternChanged(), m_outputData);
+    const tx::FlowOutcome outcome =
+        flow.Output(GetItemText(IDC_TX300_OUTPUT), *m_readData, IsPatternChanged(), m_outputData);
     if (outcome.code != -1) {
         EnableItem(IDC_TX300_CHECK, outcome.done);
         m_notOutput = !outcome.done;
@@ -294,8 +292,7 @@ void CKorTx300Dlg::RunCorrectionScreen() {
     const kor::CWaitCursor wait;
     tx::CKorTx301Dlg correction(kor::kScreenColor, ScreenIcon(), m_readData.get(),
                                 m_itemSets[tx::kSalarySet], m_itemSets[tx::kRetirementSet],
-                                m_itemSets[tx::kPaymentSet], &m_messages, {},
-                                GetSafeHwnd());
+                                m_itemSets[tx::kPaymentSet], &m_messages, {}, GetSafeHwnd());
     correction.DoModal();
 }
 

@@ -9,12 +9,12 @@
 #include <memory>
 #include <string>
 
+#include "common/screens/ScreenBase.h"
 #include "localtax/ApMsgInfoList.h"
 #include "localtax/ConversionFlow.h"
 #include "localtax/DataSet.h"
 #include "localtax/PatternStore.h"
 #include "localtax/RequesterInfo.h"
-#include "common/screens/ScreenBase.h"
 
 namespace tx {
 

@@ -37,12 +37,21 @@ BOOL CKorTx301Dlg::OnInitDialog() {
 
 bool CKorTx301Dlg::OnButtonClicked(int id) {
     switch (id) {
-    case IDC_TX301_BACK: OnBtnBack(); break;
-    case IDC_TX301_UPDATE: OnBtnUpdate(); break;
-    case IDC_TX301_ERROR_LIST: OnBtnErrorList(); break;
-    case IDC_TX301_VIEW_ALL:
-    case IDC_TX301_VIEW_ERRORS: OnRadioView(id); break;
-    default: return false;
+        case IDC_TX301_BACK:
+            OnBtnBack();
+            break;
+        case IDC_TX301_UPDATE:
+            OnBtnUpdate();
+            break;
+        case IDC_TX301_ERROR_LIST:
+            OnBtnErrorList();
+            break;
+        case IDC_TX301_VIEW_ALL:
+        case IDC_TX301_VIEW_ERRORS:
+            OnRadioView(id);
+            break;
+        default:
+            return false;
     }
     return true;
 }

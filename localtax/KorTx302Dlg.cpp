@@ -44,10 +44,17 @@ BOOL CKorTx302Dlg::OnInitDialog() {
 
 bool CKorTx302Dlg::OnButtonClicked(int id) {
     switch (id) {
-    case IDC_TX302_BACK: EndDialog(1); break;
-    case IDC_TX302_PRINT_LIST: Print(CListPrinter::kResultList); break;
-    case IDC_TX302_PRINT_TOTALS: Print(CListPrinter::kTotalsSheet); break;
-    default: return false;
+        case IDC_TX302_BACK:
+            EndDialog(1);
+            break;
+        case IDC_TX302_PRINT_LIST:
+            Print(CListPrinter::kResultList);
+            break;
+        case IDC_TX302_PRINT_TOTALS:
+            Print(CListPrinter::kTotalsSheet);
+            break;
+        default:
+            return false;
     }
     return true;
 }

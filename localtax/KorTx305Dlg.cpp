@@ -26,11 +26,16 @@ constexpr Line kLines[] = {{IDC_TX305_NAME1, CRequesterInfo::kNameLineWidth},
 
 int ControlOf(RequesterField field) {
     switch (field) {
-    case RequesterField::kName1: return IDC_TX305_NAME1;
-    case RequesterField::kName2: return IDC_TX305_NAME2;
-    case RequesterField::kAddress1: return IDC_TX305_ADDRESS1;
-    case RequesterField::kAddress2: return IDC_TX305_ADDRESS2;
-    default: return 0;
+        case RequesterField::kName1:
+            return IDC_TX305_NAME1;
+        case RequesterField::kName2:
+            return IDC_TX305_NAME2;
+        case RequesterField::kAddress1:
+            return IDC_TX305_ADDRESS1;
+        case RequesterField::kAddress2:
+            return IDC_TX305_ADDRESS2;
+        default:
+            return 0;
     }
 }
 
@@ -81,9 +86,14 @@ CRequesterInfo CKorTx305Dlg::ReadForm() const {
 
 bool CKorTx305Dlg::OnButtonClicked(int id) {
     switch (id) {
-    case IDC_TX305_UPDATE: OnBtnUpdate(); break;
-    case IDC_TX305_BACK: OnBtnBack(); break;
-    default: return false;
+        case IDC_TX305_UPDATE:
+            OnBtnUpdate();
+            break;
+        case IDC_TX305_BACK:
+            OnBtnBack();
+            break;
+        default:
+            return false;
     }
     return true;
 }

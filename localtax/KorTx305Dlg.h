@@ -16,10 +16,10 @@ namespace tx {
 class CKorTx305Dlg : public CScreenBase {
 public:
     // color: the main screen's dialog colour (every screen wears the shared one); programFolder:
-    // where the requester master is, without a trailing backslash; text: kept. Neither the message table nor the icon is
-    // owned.
-    CKorTx305Dlg(COLORREF color, HICON icon, ::CApMsgInfoList* messages,
-                 std::string programFolder, std::string text = {}, HWND parent = nullptr);
+    // where the requester master is, without a trailing backslash; text: kept. Neither the message
+    // table nor the icon is owned.
+    CKorTx305Dlg(COLORREF color, HICON icon, ::CApMsgInfoList* messages, std::string programFolder,
+                 std::string text = {}, HWND parent = nullptr);
 
     // The four lines as the screen stores them, each cut to its width.
     CRequesterInfo ReadForm() const;

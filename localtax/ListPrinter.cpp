@@ -69,10 +69,11 @@ const CPagedListPrinter::Cell kHeadings1[] = {
     {3, "通番"}, {14, "市区町村コード"}, {40, "市区町村名"}, {68, "指定番号"}, {97, "異動"},
 };
 const CPagedListPrinter::Cell kHeadings2[] = {
-    {8, "給与税件数"},           {26, "給与税額"},         {44, "退職税件数"},
-    {62, "退職税額"},            {80, "納入件数"},         {98, "納税額"},
-    {110, "退職人員"},           {121, "退職手当等支払金額"}, {143, "市区町村民税額"},
-    {161, "都道府県民税額"},
+    {8, "給与税件数"},       {26, "給与税額"},
+    {44, "退職税件数"},      {62, "退職税額"},
+    {80, "納入件数"},        {98, "納税額"},
+    {110, "退職人員"},       {121, "退職手当等支払金額"},
+    {143, "市区町村民税額"}, {161, "都道府県民税額"},
 };
 
 int HeadingEnd(int column) {
@@ -251,11 +252,11 @@ int CListPrinter::PrintPageHeader(int page, const CTaxGroup& group, Metrics& bod
     // The error list is printed before any output: its output line stays empty.
     if (m_kind != kErrorList) {
         const SYSTEMTIME out = LocalTimeOf(group.outputTime);
-        PrintCells(m, y,
-                   {{1, Printf("  出力ファイル名 %s", FileNameOf(group.fileName).c_str())},
-                    {kDateColumn, Printf("データ出力日時  %4d/%2d/%2d  %2d:%02d:%02d", out.wYear,
-                                         out.wMonth, out.wDay, out.wHour, out.wMinute,
-                                         out.wSecond)}});
+        PrintCells(
+            m, y,
+            {{1, Printf("  出力ファイル名 %s", FileNameOf(group.fileName).c_str())},
+             {kDateColumn, Printf("データ出力日時  %4d/%2d/%2d  %2d:%02d:%02d", out.wYear,
+                                  out.wMonth, out.wDay, out.wHour, out.wMinute, out.wSecond)}});
     }
     y += 2 * step;
     PrintRule(m, y + g / 2);
@@ -305,16 +306,15 @@ void CListPrinter::PrintTotalsBlock(const Metrics& m, int y, const CTaxGroup& gr
     PrintRule(m, y + m.Gap() / 2);
     auto total = [&](int width, const std::string& text) { return Field(width, NumberText(text)); };
     // Each total ends in the column of the counts or amounts above it.
-    PrintCells(m, y + m.Step(),
-               {{3, "合計"},
-                {FieldColumn(kSalaryTaxCount, 9), total(9, group.totals[kSalaryTotals].count)},
-                {FieldColumn(kSalaryTaxAmount, 14), total(14, group.totals[kSalaryTotals].amount)},
-                {FieldColumn(kRetirementTaxCount, 9),
-                 total(9, group.totals[kRetirementTotals].count)},
-                {FieldColumn(kRetirementTaxAmount, 14),
-                 total(14, group.totals[kRetirementTotals].amount)},
-                {FieldColumn(kPaymentCount, 9), total(9, group.totals[kPaymentTotals].count)},
-                {FieldColumn(kTaxPaid, 14), total(14, group.totals[kPaymentTotals].amount)}});
+    PrintCells(
+        m, y + m.Step(),
+        {{3, "合計"},
+         {FieldColumn(kSalaryTaxCount, 9), total(9, group.totals[kSalaryTotals].count)},
+         {FieldColumn(kSalaryTaxAmount, 14), total(14, group.totals[kSalaryTotals].amount)},
+         {FieldColumn(kRetirementTaxCount, 9), total(9, group.totals[kRetirementTotals].count)},
+         {FieldColumn(kRetirementTaxAmount, 14), total(14, group.totals[kRetirementTotals].amount)},
+         {FieldColumn(kPaymentCount, 9), total(9, group.totals[kPaymentTotals].count)},
+         {FieldColumn(kTaxPaid, 14), total(14, group.totals[kPaymentTotals].amount)}});
 }
 
 void CListPrinter::PrintCountBlock(const Metrics& m, int y) {
@@ -342,9 +342,7 @@ void CListPrinter::PrintGroupTotals(const Metrics& m, int y, const CTaxGroup& gr
 }
 
 std::string CListPrinter::FormatDate(std::string_view text) {
-    auto part = [&](size_t at) {
-        return StripLeadingZeros(text.substr(at, 2));
-    };
+    auto part = [&](size_t at) { return StripLeadingZeros(text.substr(at, 2)); };
     if (text.size() == 6) {
         return Printf("%2s年%2s月%2s日", part(0).c_str(), part(2).c_str(), part(4).c_str());
     }

@@ -28,10 +28,10 @@ public:
     static constexpr int kNotCounted = -1;  // CountPages was not called
     static constexpr int kNotPrinted = 0;   // the job not started, a page refused, or cancelled
     static constexpr int kPrinted = 1;
-    static constexpr int kNoPrinter = 17;   // no default printer could be opened
+    static constexpr int kNoPrinter = 17;  // no default printer could be opened
 
-    // 10 details a page, two lines each, half a line between two details; while printing, the abort button asks message 20,
-    // during any other job message 19.
+    // 10 details a page, two lines each, half a line between two details; while printing, the abort
+    // button asks message 20, during any other job message 19.
     static constexpr Settings kSettings{.rowsPerPage = 10,
                                         .linesPerRow = 2,
                                         .abortQuestions = kAbortQuestions,

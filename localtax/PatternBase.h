@@ -18,12 +18,12 @@ constexpr int ItemSetOption(ItemSet set) {
 // The options after the item fields, in line order: the item-set flags (ItemSet order) stand
 // between the record length and the output codes, and there are no account-type codes.
 inline constexpr int kPatternOptions[] = {
-    CPatternBase::kZeroCheckOption,        CPatternBase::kBlankCheckOption,
-    CPatternBase::kDataFormatOption,       CPatternBase::kRecordLengthOption,
-    ItemSetOption(kSalarySet),             ItemSetOption(kRetirementSet),
-    ItemSetOption(kPaymentSet),
-    CPatternBase::kOutputLengthOption,     CPatternBase::kLineBreakOption,
-    CPatternBase::kTitleRowsOption,        CPatternBase::kDataRowOption,
+    CPatternBase::kZeroCheckOption,  CPatternBase::kBlankCheckOption,
+    CPatternBase::kDataFormatOption, CPatternBase::kRecordLengthOption,
+    ItemSetOption(kSalarySet),       ItemSetOption(kRetirementSet),
+    ItemSetOption(kPaymentSet),      CPatternBase::kOutputLengthOption,
+    CPatternBase::kLineBreakOption,  CPatternBase::kTitleRowsOption,
+    CPatternBase::kDataRowOption,
 };
 
 // The local-tax pattern lines: 43 fields (39 in older lines) numbered from 0; 15 for an item
@@ -31,8 +31,8 @@ inline constexpr int kPatternOptions[] = {
 // separated screen pads item labels to 28 bytes (the longest label takes 26); the position
 // check always takes the municipality code and every other item that has a start; a 14-byte
 // kind name.
-inline constexpr PatternLayout kPatternLayout = {43, 39, 0, 15, 4, 4, 28, false, 14,
-                                                 kPatternOptions};
+inline constexpr PatternLayout kPatternLayout = {43, 39, 0,     15, 4,
+                                                 4,  28, false, 14, kPatternOptions};
 
 using ::CPatternBase;
 static_assert(kItemSetCount <= CPatternBase::kItemSetCount);

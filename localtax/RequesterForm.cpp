@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "common/items/ItemCheck.h"
 #include "common/base/StrUtil.h"
+#include "common/items/ItemCheck.h"
 #include "localtax/SysEnv.h"
 
 namespace tx {

@@ -117,8 +117,8 @@ std::string CRequesterStore::FormatEntry(const CRequesterInfo& record) {
 
 int CRequesterStore::WriteEntry(const CRequesterInfo& record, int* lastError) const {
     if (!CheckEntry(record)) return 0;
-    for (const std::string* field : {&record.name1, &record.name2, &record.address1,
-                                     &record.address2}) {
+    for (const std::string* field :
+         {&record.name1, &record.name2, &record.address1, &record.address2}) {
         if (field->find_first_of("\r\n") != std::string::npos) return 0;  // would end the line
     }
     if (CFileAccess().WriteFile(TextModeBytes(FormatEntry(record)), Path()) != CFileAccess::kOk) {

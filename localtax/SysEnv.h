@@ -20,14 +20,14 @@ class CTaxGroup;
 
 // What CheckOutputDrive says of a path's drive.
 enum DriveCode : int {
-    kRemovableReady = 0,      // a removable medium, ready and writable
-    kRemovableNotReady = 1,   // a removable drive without a medium
-    kNotRemovable = 2,        // fixed, network, CD-ROM or RAM disk
-    kNoDriveLetter = 3,       // no drive letter, or a drive type the system cannot tell
-    kNoRootDirectory = 4,     // no such drive
-    kWriteProtected = 5,      // a write-protected removable medium
-    kUnformatted = 6,         // an unrecognised (unformatted) removable medium
-    kRemovableFailure = 7,    // any other failure of a removable medium
+    kRemovableReady = 0,     // a removable medium, ready and writable
+    kRemovableNotReady = 1,  // a removable drive without a medium
+    kNotRemovable = 2,       // fixed, network, CD-ROM or RAM disk
+    kNoDriveLetter = 3,      // no drive letter, or a drive type the system cannot tell
+    kNoRootDirectory = 4,    // no such drive
+    kWriteProtected = 5,     // a write-protected removable medium
+    kUnformatted = 6,        // an unrecognised (unformatted) removable medium
+    kRemovableFailure = 7,   // any other failure of a removable medium
 };
 
 // The access checks' modes.

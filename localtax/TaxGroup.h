@@ -32,13 +32,13 @@ public:
     CTaxGroup(const CTaxGroup& other) { *this = other; }
     CTaxGroup& operator=(const CTaxGroup& other);
 
-    std::string fileName;       // full path of the group's output file; empty when read
-    std::time_t outputTime = 0; // when the group's file was written
-    int fileSize = 0;           // bytes of the group's output file
-    int output = 0;             // 1: taken for output
-    int error = 0;              // 1: a header item is in error
-    CDetailObList details;      // in reading order
-    int detailCount = 0;        // details the output engine put into this group
+    std::string fileName;        // full path of the group's output file; empty when read
+    std::time_t outputTime = 0;  // when the group's file was written
+    int fileSize = 0;            // bytes of the group's output file
+    int output = 0;              // 1: taken for output
+    int error = 0;               // 1: a header item is in error
+    CDetailObList details;       // in reading order
+    int detailCount = 0;         // details the output engine put into this group
     std::array<TotalsPair, kTotalsCount> totals;
 
     const std::string& Header(int item) const { return m_header[Index(item)]; }

@@ -182,8 +182,9 @@ FileTotals SumDetails(const CTaxGroup& group) {
 void StoreTotals(CTaxGroup& group, const FileTotals& totals) {
     const TrailerTexts trailer = TextsOf(totals);
     for (int kind = 0; kind < kTotalsCount; ++kind) {
-        group.totals[static_cast<size_t>(kind)] = {trailer.texts[2 * static_cast<size_t>(kind)],
-                                                   trailer.texts[2 * static_cast<size_t>(kind) + 1]};
+        group.totals[static_cast<size_t>(kind)] = {
+            trailer.texts[2 * static_cast<size_t>(kind)],
+            trailer.texts[2 * static_cast<size_t>(kind) + 1]};
     }
 }
 

@@ -251,7 +251,8 @@ void CTaxWriter::ShowCompletion() {
         std::snprintf(text, sizeof text, kNameRange, first.c_str(), last.c_str());
         names = text;
     }
-    ShowMessage(kMsgDone, names.c_str(), NumberText(static_cast<std::uint64_t>(m_fileCount)).c_str());
+    ShowMessage(kMsgDone, names.c_str(),
+                NumberText(static_cast<std::uint64_t>(m_fileCount)).c_str());
 }
 
 int CTaxWriter::ShowMessage(int id, const char* word1, const char* word2) {
@@ -262,8 +263,8 @@ int CTaxWriter::ShowMessage(int id, const char* word1, const char* word2) {
 
 int CTaxWriter::AskAboutDisk(int id, const std::string& word) {
     const std::string text = m_messages.FormatMessage(id, word.c_str());
-    const UINT style = (m_messages.GetStyle() & ~(MB_TYPEMASK | MB_ICONMASK)) | MB_OKCANCEL |
-                       MB_ICONEXCLAMATION;
+    const UINT style =
+        (m_messages.GetStyle() & ~(MB_TYPEMASK | MB_ICONMASK)) | MB_OKCANCEL | MB_ICONEXCLAMATION;
     return kor::ShowMessageBox(Parent(), text, m_messages.GetCaption(), style);
 }
 

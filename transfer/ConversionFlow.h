@@ -9,8 +9,8 @@
 #include <string>
 
 #include "common/base/ApMsgInfoList.h"
-#include "common/flow/FlowMessages.h"
 #include "common/flow/ConversionSteps.h"
+#include "common/flow/FlowMessages.h"
 #include "common/flow/PathCheck.h"
 #include "transfer/DataSet.h"
 #include "transfer/PatternStore.h"

@@ -9,8 +9,8 @@
 #include <optional>
 #include <string>
 
-#include "common/patterns/PatternEntry.h"
 #include "common/flow/ReadEngine.h"
+#include "common/patterns/PatternEntry.h"
 #include "transfer/DataSet.h"
 #include "transfer/DelimPattern.h"
 #include "transfer/FixedPattern.h"

@@ -18,7 +18,9 @@ struct DelimPatternForm : DelimPatternFormBase {
     bool General() const { return kind != 2; }
     // True when the pattern carries item k: every item for a general transfer, all but the
     // general-only ones otherwise.
-    bool Carries(int k) const { return General() || !TransferItems()[static_cast<size_t>(k)].generalOnly; }
+    bool Carries(int k) const {
+        return General() || !TransferItems()[static_cast<size_t>(k)].generalOnly;
+    }
     // The items the item list shows, from the first: the general-only items come last.
     int ListedItemCount() const;
 };

@@ -3,8 +3,8 @@
 // only the form), and its mapping onto a fixed-length pattern.
 #include <string>
 
-#include "common/patterns/FixedPatternChecks.h"
 #include "common/base/FormFault.h"
+#include "common/patterns/FixedPatternChecks.h"
 #include "transfer/FixedPattern.h"
 #include "transfer/TransferItems.h"
 
@@ -16,8 +16,11 @@ int LengthDigits(int k);
 struct FixedPatternForm : FixedPatternFields {
     // Fields of a fault: the name, the record length, the start and length of item k, the
     // account-type text i (codes 1, 2, 4, 9).
-    enum Field { kNone = FixedFormField::kNone, kName = FixedFormField::kName,
-                 kRecordLength = FixedFormField::kRecordLength };
+    enum Field {
+        kNone = FixedFormField::kNone,
+        kName = FixedFormField::kName,
+        kRecordLength = FixedFormField::kRecordLength
+    };
     static constexpr int StartField(int k) { return FixedFormField::StartField(k); }
     static constexpr int LengthField(int k) { return FixedFormField::LengthField(k); }
     static constexpr int AccountTypeField(int i) { return FixedFormField::AccountTypeField(i); }
@@ -28,7 +31,9 @@ struct FixedPatternForm : FixedPatternFields {
 
     // True when the pattern carries item k: every item for a general transfer, all but the
     // general-only ones otherwise.
-    bool Carries(int k) const { return general || !TransferItems()[static_cast<size_t>(k)].generalOnly; }
+    bool Carries(int k) const {
+        return general || !TransferItems()[static_cast<size_t>(k)].generalOnly;
+    }
     // Account-type texts the pattern carries: codes 1, 2, 4 and 9 for a general transfer, 1
     // and 2 otherwise.
     int AccountTypeCount() const { return general ? 4 : 2; }

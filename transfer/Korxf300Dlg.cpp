@@ -14,8 +14,12 @@
 namespace {
 
 constexpr kor::ConversionScreenNames kNames = {
-    xf::kProgramName,  xf::kScreenVersion,           "mstKORXF001.ini",
-    xf::CPatternStore::kFileName, xf::CRequesterStore::kFileName, "KorXF300.chm",
+    xf::kProgramName,
+    xf::kScreenVersion,
+    "mstKORXF001.ini",
+    xf::CPatternStore::kFileName,
+    xf::CRequesterStore::kFileName,
+    "KorXF300.chm",
 };
 
 }  // namespace
@@ -51,8 +55,7 @@ const Korxf300Controls kKorxf300Controls = {
 
 }  // namespace xf
 
-CKorxf300Dlg::CKorxf300Dlg(std::string programFolder, HWND parent,
-                           const xf::Korxf300Controls& ids)
+CKorxf300Dlg::CKorxf300Dlg(std::string programFolder, HWND parent, const xf::Korxf300Controls& ids)
     : CConversionScreen(std::move(programFolder), parent, ids.screen, kNames),
       m_bonusChoice(ids.bonusChoice) {}
 
@@ -106,8 +109,7 @@ std::string CKorxf300Dlg::PartyTipText() const {
 
 // --- Read and output ---------------------------------------------------------------------------
 
-kor::FlowResult CKorxf300Dlg::ReadData(CFlowMessages& messages,
-                                       const kor::ScreenChoices& screen) {
+kor::FlowResult CKorxf300Dlg::ReadData(CFlowMessages& messages, const kor::ScreenChoices& screen) {
     xf::ConvertChoices choices;
     choices.requester = m_requester;
     choices.patternIndex = screen.patternIndex;

@@ -92,7 +92,8 @@ bool CKorxf303Dlg::ShowStored(int position) {
 bool CKorxf303Dlg::IsFormModifiedFrom(int position, const std::string& name) {
     FixedPatternForm form = ReadForm();
     form.name = name;
-    return IsFixedPatternModified(form, position < 0 ? nullptr : m_store->GetFixedPattern(position));
+    return IsFixedPatternModified(form,
+                                  position < 0 ? nullptr : m_store->GetFixedPattern(position));
 }
 
 std::unique_ptr<CFixedPatternBase> CKorxf303Dlg::FormPattern() const {

@@ -10,8 +10,9 @@ namespace {
 // A pattern is stored as a general transfer's unless the salary kind is chosen; a data row
 // that does not come after the title rows gives message 102.
 DelimPatternScreenText Text() {
-    return {kProgramName, kScreenVersion, TransferItems(), kPatternLayout,
-            KindOf(DelimPatternForm{}), 102};
+    return {
+        kProgramName, kScreenVersion, TransferItems(), kPatternLayout, KindOf(DelimPatternForm{}),
+        102};
 }
 
 }  // namespace

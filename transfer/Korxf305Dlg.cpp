@@ -9,13 +9,13 @@ namespace xf {
 namespace {
 
 HeaderRecordControls SharedIds(const Korxf305Controls& ids) {
-    return {ids.dialog,        ids.back,          ids.update,     ids.deleteRequester,
-            ids.description,   ids.name,          ids.requesterCode, ids.branchCode,
-            ids.branchName,    ids.accountType,   ids.accountNumber, ids.version};
+    return {ids.dialog,      ids.back,        ids.update,        ids.deleteRequester,
+            ids.description, ids.name,        ids.requesterCode, ids.branchCode,
+            ids.branchName,  ids.accountType, ids.accountNumber, ids.version};
 }
 
-constexpr HeaderRecordScreenText kText = {kProgramName, kScreenVersion, {74, 40, 10, 3, 15, 7},
-                                          "依頼人情報"};
+constexpr HeaderRecordScreenText kText = {
+    kProgramName, kScreenVersion, {74, 40, 10, 3, 15, 7}, "依頼人情報"};
 
 }  // namespace
 
@@ -37,7 +37,8 @@ CKorxf305Dlg::CKorxf305Dlg(HICON icon, CApMsgInfoList* messages, std::string hel
 std::vector<std::string> CKorxf305Dlg::StoredDescriptions() const {
     std::vector<std::string> descriptions;
     if (m_store) {
-        for (const auto& requester : m_store->GetList()) descriptions.push_back(requester->description);
+        for (const auto& requester : m_store->GetList())
+            descriptions.push_back(requester->description);
     }
     return descriptions;
 }
@@ -77,7 +78,8 @@ bool CKorxf305Dlg::IsFormModifiedFrom(int position, const std::string& descripti
 }
 
 int CKorxf305Dlg::StoreForm(int position, bool append) {
-    return m_store->Update(position, ToRequester(ReadForm()), append ? CRequesterStore::kAppend : 0);
+    return m_store->Update(position, ToRequester(ReadForm()),
+                           append ? CRequesterStore::kAppend : 0);
 }
 
 int CKorxf305Dlg::DeleteStored(int position) {

@@ -4,18 +4,18 @@
 
 namespace xf {
 
-using ::ReadResult;
-using ::kReadOk;
-using ::kReadCannotOpen;
-using ::kReadFailed;
-using ::kReadNoLines;
-using ::kReadTooManyLines;
-using ::kReadBadRecordSize;
-using ::kReadNoRecords;
-using ::kReadEmptyFile;
-using ::kReadLineTooLong;
 using ::kReadBadRecordLength;
+using ::kReadBadRecordSize;
 using ::kReadCancelled;
+using ::kReadCannotOpen;
+using ::kReadEmptyFile;
+using ::kReadFailed;
+using ::kReadLineTooLong;
+using ::kReadNoLines;
+using ::kReadNoRecords;
+using ::kReadOk;
+using ::kReadTooManyLines;
+using ::ReadResult;
 
 inline constexpr int kMaxDataLines = 50000;
 inline constexpr int kMaxLineBytes = 4000;

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "common/patterns/AccountFields.h"
 #include "common/base/FormFault.h"
+#include "common/patterns/AccountFields.h"
 #include "transfer/RequesterInfo.h"
 
 namespace xf {

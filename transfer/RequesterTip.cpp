@@ -29,11 +29,10 @@ std::string RequesterKindText(const char* transferKind) {
 }
 
 std::string RequesterTipText(const CRequesterInfo& requester) {
-    std::string text = kor::PartyTipText({"振込依頼人名(ｶﾅ)　", requester.name,
-                                          "依頼人コード　　　", requester.requesterCode,
-                                          requester.branchCode, requester.branchName,
-                                          AccountTypeText(requester.accountType),
-                                          requester.accountNumber});
+    std::string text =
+        kor::PartyTipText({"振込依頼人名(ｶﾅ)　", requester.name, "依頼人コード　　　",
+                           requester.requesterCode, requester.branchCode, requester.branchName,
+                           AccountTypeText(requester.accountType), requester.accountNumber});
     text.append("\n区分　　　　　　　").append(RequesterKindText(requester.transferKind));
     return text;
 }

@@ -20,9 +20,8 @@ std::string_view TypeCode(const CDataSet& data) {
 using Detail = CItemRecord;
 
 // Data record, positions 0-90: the same for every transfer.
-constexpr auto kDataStart =
-    DataRecordStart({kBankCode, kBankName, kBranchCode, kBranchName, kAccountType,
-                     kAccountNumber, kAccountName, kAmount});
+constexpr auto kDataStart = DataRecordStart({kBankCode, kBankName, kBranchCode, kBranchName,
+                                             kAccountType, kAccountNumber, kAccountName, kAmount});
 constexpr RecordField<Detail> kDataFixed[] = {
     {38, 4, kText, nullptr, "0000"},
     {90, 1, kText, nullptr, "0"},
@@ -71,8 +70,8 @@ void BuildTransferFile(const CDataSet& data, const TransferTotals& totals, CReco
     const CRequesterInfo noRequester;
     const CRequesterInfo& r = data.requester ? *data.requester : noRequester;
     const RecordFileLayout layout{
-        {TypeCode(data), r.requesterCode[0] ? r.requesterCode : "0000000000", r.name,
-         data.month, data.day, r.branchCode, r.branchName, r.accountType, r.accountNumber},
+        {TypeCode(data), r.requesterCode[0] ? r.requesterCode : "0000000000", r.name, data.month,
+         data.day, r.branchCode, r.branchName, r.accountType, r.accountNumber},
         [&data](char* record, const Detail& d) {
             PutFields<Detail>(record, kDataStart, d);
             PutFields<Detail>(record, kDataFixed, d);

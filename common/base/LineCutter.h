@@ -30,8 +30,9 @@ bool HoldsNoData(std::string_view text);
 // Lines end with CR LF; the text after the last CR LF is a line too unless it holds no data
 // (the end byte or blanks an editor left behind). A CR or LF not part of a CR LF stays in its
 // line as a byte of data. Without any CR LF: kNoLineMade when the text holds a CR (lines ended by
-// CR alone), kNoLines when it holds a LF, or when no line is left at all; kTooManyLines above the line limit; kLineTooLong for a
-// line above the byte limit (faultLine, when given, is then its number from 1).
+// CR alone), kNoLines when it holds a LF, or when no line is left at all; kTooManyLines above the
+// line limit; kLineTooLong for a line above the byte limit (faultLine, when given, is then its
+// number from 1).
 CutResult CutSeparatedLines(std::string_view text, const LineLimits& limits,
                             std::vector<std::string_view>& lines, int* faultLine = nullptr);
 

@@ -13,7 +13,6 @@ constexpr ULONGLONG kPumpIntervalMs = 30;
 constexpr long long kBarSteps = 500;
 }  // namespace
 
-
 CProgressTask::CProgressTask() = default;
 
 CProgressTask::CProgressTask(CApMsgInfoList* messages, HWND parent,

@@ -30,9 +30,8 @@ struct ProgressDialogIds {
     int abort = 0;
 };
 // The template of resources/common/ProgressDlg.rc.
-inline constexpr ProgressDialogIds kProgressDialogIds{IDD_PROGRESS, IDC_PROGRESS_TITLE,
-                                                      IDC_PROGRESS_BAR, IDC_PROGRESS_SUBLINE,
-                                                      IDC_PROGRESS_ABORT};
+inline constexpr ProgressDialogIds kProgressDialogIds{
+    IDD_PROGRESS, IDC_PROGRESS_TITLE, IDC_PROGRESS_BAR, IDC_PROGRESS_SUBLINE, IDC_PROGRESS_ABORT};
 
 class CProgressTask {
 public:

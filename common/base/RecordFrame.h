@@ -32,7 +32,8 @@ public:
     // Makes room for n records and the end byte at once, so that adding never reallocates.
     void Reserve(size_t records) { m_bytes.reserve(FileSize(records)); }
     // Appends a record of blanks (and its CR LF) and returns its first byte; the record's
-    // bytes (the size given at construction) are the caller's to fill until the next record is added.
+    // bytes (the size given at construction) are the caller's to fill until the next record is
+    // added.
     char* AddRecord();
     size_t RecordCount() const { return m_records; }
     // Puts the end byte after the last record.

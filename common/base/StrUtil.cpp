@@ -267,9 +267,8 @@ std::string CStrUtil::StripZeros(std::string_view s) {
 std::string CStrUtil::FormatInt64(std::string_view s) {
     const long long value = std::strtoll(std::string(s).c_str(), nullptr, 10);
     // The magnitude in unsigned arithmetic: the lowest value has no positive counterpart.
-    const unsigned long long magnitude =
-        value < 0 ? 0ULL - static_cast<unsigned long long>(value)
-                  : static_cast<unsigned long long>(value);
+    const unsigned long long magnitude = value < 0 ? 0ULL - static_cast<unsigned long long>(value)
+                                                   : static_cast<unsigned long long>(value);
     return (value < 0 ? "-" : "") + FormatThousands(std::to_string(magnitude));
 }
 

@@ -3,11 +3,11 @@
 #include <utility>
 
 #include "common/base/PathNames.h"
+#include "common/base/RecordFrame.h"
+#include "common/base/StrUtil.h"
 #include "common/flow/ReadEngine.h"
 #include "common/flow/ReadResult.h"
 #include "common/flow/RecordFileWriter.h"
-#include "common/base/RecordFrame.h"
-#include "common/base/StrUtil.h"
 
 namespace kor {
 
@@ -50,9 +50,9 @@ struct ReadMessage {
     const char* word;
 };
 constexpr ReadMessage kReadMessages[] = {
-    {kReadNoLines, 9, "振込明細"},   {kReadTooManyLines, 6, nullptr},
+    {kReadNoLines, 9, "振込明細"},     {kReadTooManyLines, 6, nullptr},
     {kReadBadRecordSize, 91, nullptr}, {kReadNoRecords, 81, nullptr},
-    {kReadEmptyFile, 53, nullptr},   {kReadBadRecordLength, 113, nullptr},
+    {kReadEmptyFile, 53, nullptr},     {kReadBadRecordLength, 113, nullptr},
     {kReadCancelled, 19, nullptr},
 };
 
@@ -152,8 +152,8 @@ FlowResult CConversionSteps::CheckRead(const ReadRequest& request, std::string* 
             break;
     }
     const std::string name = NormalizePathText(request.input);
-    const PathFault pathFault =
-        CheckInputPath(name, [this](PathFault fault) { return Ask(fault); }, m_probe);
+    const PathFault pathFault = CheckInputPath(
+        name, [this](PathFault fault) { return Ask(fault); }, m_probe);
     if (pathFault != PathFault::kNone) return StopAtPath(pathFault, FlowField::kInput);
     if (m_messages.ShowMessage(24, "読込") != IDOK) return Stop(24);
     *input = name;

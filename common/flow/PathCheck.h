@@ -13,23 +13,23 @@ namespace kor {
 
 enum class PathFault {
     kNone,
-    kCancelled,         // a question was answered with "stop": nothing more to say
-    kNoName,            // empty, without a folder or without a file name
-    kBadName,           // a character no file name may hold
-    kDriveUnusable,     // no such drive, or a drive of a kind that cannot be used
-    kDriveNotReady,     // no medium in the drive
-    kWriteProtected,    // question: the medium is write-protected; try again?
-    kMediumUnusable,    // question: the medium cannot be read or written; try again?
-    kReadOnlyDrive,     // the output is on a CD-ROM drive
-    kNoFolder,          // the folder does not exist or cannot be used
-    kNoFile,            // the input file does not exist
-    kIsFolder,          // the name is a folder's
-    kCannotRead,        // the input file cannot be read
-    kSameAsInput,       // the output would be the input file
-    kOutputExists,      // question: the output file exists; overwrite it?
-    kCannotWrite,       // the output file or its folder cannot be written
-    kDiskFull,          // question: the removable disk has too little room; try another?
-    kDriveFull,         // the output drive has too little room
+    kCancelled,       // a question was answered with "stop": nothing more to say
+    kNoName,          // empty, without a folder or without a file name
+    kBadName,         // a character no file name may hold
+    kDriveUnusable,   // no such drive, or a drive of a kind that cannot be used
+    kDriveNotReady,   // no medium in the drive
+    kWriteProtected,  // question: the medium is write-protected; try again?
+    kMediumUnusable,  // question: the medium cannot be read or written; try again?
+    kReadOnlyDrive,   // the output is on a CD-ROM drive
+    kNoFolder,        // the folder does not exist or cannot be used
+    kNoFile,          // the input file does not exist
+    kIsFolder,        // the name is a folder's
+    kCannotRead,      // the input file cannot be read
+    kSameAsInput,     // the output would be the input file
+    kOutputExists,    // question: the output file exists; overwrite it?
+    kCannotWrite,     // the output file or its folder cannot be written
+    kDiskFull,        // question: the removable disk has too little room; try another?
+    kDriveFull,       // the output drive has too little room
 };
 
 // What the checks ask the system.

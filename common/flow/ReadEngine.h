@@ -14,22 +14,22 @@
 #include <string_view>
 #include <vector>
 
-#include "common/items/ItemReader.h"
+#include "common/base/ProgressTask.h"
 #include "common/flow/LineReadTask.h"
+#include "common/flow/ReadResult.h"
+#include "common/items/ItemReader.h"
 #include "common/patterns/PatternEntry.h"
 #include "common/patterns/PatternItems.h"
-#include "common/base/ProgressTask.h"
-#include "common/flow/ReadResult.h"
 
 // The file class of fixed-length records (1 comma, 2 TAB, 4 space separate their lines).
 inline constexpr int kFixedLengthFile = 3;
 
 // What a read takes from a conversion pattern, whichever tool's pattern it is.
 struct ReadSettings {
-    int fileClass = 0;     // 1 comma, 2 TAB, 3 fixed length, 4 space
-    int kind = 0;          // the records' kind, which says the valid account types
-    int recordLength = 0;  // fixed length: bytes of a record without its line break
-    int dataRow = 0;       // separated: line (from 1) of the first data line; 0 or 1 the first
+    int fileClass = 0;         // 1 comma, 2 TAB, 3 fixed length, 4 space
+    int kind = 0;              // the records' kind, which says the valid account types
+    int recordLength = 0;      // fixed length: bytes of a record without its line break
+    int dataRow = 0;           // separated: line (from 1) of the first data line; 0 or 1 the first
     bool headingLine = false;  // separated: the file's first line is a heading (data format "1")
     int zeroOption = kAmountAccepted;   // what an amount of 0 does
     int blankOption = kAmountAccepted;  // what an empty amount does

@@ -11,9 +11,9 @@
 #include <string_view>
 #include <vector>
 
+#include "common/base/LineCutter.h"
 #include "common/items/ItemCheck.h"
 #include "common/items/ItemRecord.h"
-#include "common/base/LineCutter.h"
 
 // What a tool's reader is besides its pattern.
 struct ReaderProfile {

@@ -13,9 +13,9 @@
 #include <string>
 #include <string_view>
 
-#include "common/items/ItemSpec.h"
 #include "common/base/PrinterDevice.h"
 #include "common/base/StrUtil.h"
+#include "common/items/ItemSpec.h"
 
 class CPagedListPrinter : public CPrinterDevice {
 public:

@@ -9,9 +9,9 @@
 #include <span>
 #include <string_view>
 
-#include "common/items/ItemRecord.h"
 #include "common/base/RecordFrame.h"
 #include "common/base/RecordLayout.h"
+#include "common/items/ItemRecord.h"
 
 // What the trailer carries: the data records written and the sum of their amounts.
 struct RecordTotals {
@@ -42,9 +42,9 @@ struct HeaderSource {
     std::string_view name;      // 40
     std::string_view month;
     std::string_view day;
-    std::string_view branchCode;  // 3
-    std::string_view branchName;  // 15
-    std::string_view accountType;  // 1
+    std::string_view branchCode;     // 3
+    std::string_view branchName;     // 15
+    std::string_view accountType;    // 1
     std::string_view accountNumber;  // 7
 };
 void PutHeaderRecord(char* record, const HeaderSource& header);

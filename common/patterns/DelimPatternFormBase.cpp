@@ -192,7 +192,8 @@ void StoreDelimForm(const DelimPatternFormBase& form, const DelimPatternKind& ki
     p.SetField(p.OptionField(P::kLineBreakOption), LineBreakCode(form));
     // A layout without item-set flags has no field for them.
     for (int i = 0; i < P::kItemSetCount; ++i)
-        p.SetField(p.OptionField(P::kFirstItemSetOption + i), (form.itemSets >> i) & 1u ? "1" : "0");
+        p.SetField(p.OptionField(P::kFirstItemSetOption + i),
+                   (form.itemSets >> i) & 1u ? "1" : "0");
     p.SetField(p.OptionField(P::kTitleRowsOption), std::to_string(form.titlePosition));
     p.SetField(p.OptionField(P::kDataRowOption), std::to_string(form.dataPosition + 1));
 }
@@ -215,7 +216,8 @@ void LoadDelimForm(const CDelimPatternBase& pattern, DelimPatternFormBase& form)
     const std::string_view lineBreak = pattern.lineBreakCode;
     form.lineBreak = lineBreak == "1" ? 1 : lineBreak == "0" ? 0 : -1;
     for (int i = 0; i < P::kAccountTypeCount; ++i)
-        form.accountTypes[i] = pattern.GetField(pattern.OptionField(P::kFirstAccountTypeOption + i));
+        form.accountTypes[i] =
+            pattern.GetField(pattern.OptionField(P::kFirstAccountTypeOption + i));
     form.titlePosition = pattern.TitleRows();
     form.dataPosition = pattern.DataRow() - 1;
 }

@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "common/patterns/DelimPatternBase.h"
 #include "common/base/FormFault.h"
 #include "common/items/ItemSpec.h"
+#include "common/patterns/DelimPatternBase.h"
 #include "common/patterns/PatternLayout.h"
 
 struct DelimPatternFormBase {
@@ -58,8 +58,8 @@ bool IsItemRequired(int k, std::span<const ItemSpec> items, std::span<const Deli
 // defaults are the transfer tool's). A data row that does not come after the title rows has
 // its id in DelimFormRules.
 struct DelimFormMessages {
-    int noName = 10;          // word "変換パターン"
-    int nameTooLong = 48;     // words "変換パターン名" and the width
+    int noName = 10;       // word "変換パターン"
+    int nameTooLong = 48;  // words "変換パターン名" and the width
     int quoteOrComma = 108;
     int itemUnassigned = 45;  // word: the item's label
     int textTooLong = 48;     // an account-type text; words "変換前科目" and the width

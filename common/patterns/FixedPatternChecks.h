@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "common/patterns/FixedPatternBase.h"
 #include "common/base/FormFault.h"
 #include "common/items/ItemSpec.h"
+#include "common/patterns/FixedPatternBase.h"
 #include "common/patterns/PatternBase.h"
 
 // Fields of a fault: the name, the record length, the start and length of item k, the

@@ -47,8 +47,8 @@ public:
     void ClearList();
 
 protected:
-    CMasterLines(const CMasterLineShape& shape, const CAbortQuestions& questions,
-                 std::string path, const ProgressDialogIds& dialog = kProgressDialogIds)
+    CMasterLines(const CMasterLineShape& shape, const CAbortQuestions& questions, std::string path,
+                 const ProgressDialogIds& dialog = kProgressDialogIds)
         : CProgressTask(nullptr, nullptr, questions, dialog),
           m_shape(shape),
           m_path(std::move(path)) {}

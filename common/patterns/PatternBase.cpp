@@ -35,8 +35,8 @@ CPatternBase::FieldRef CPatternBase::Ref(int number) {
             break;
     }
     const int place = number - FirstOptionField();
-    const int places = m_layout.options.empty() ? kOptionFields
-                                                : static_cast<int>(m_layout.options.size());
+    const int places =
+        m_layout.options.empty() ? kOptionFields : static_cast<int>(m_layout.options.size());
     if (place < 0 || place >= places) return {nullptr, 0};
     const int option =
         m_layout.options.empty() ? place : m_layout.options[static_cast<size_t>(place)];

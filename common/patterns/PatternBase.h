@@ -59,9 +59,9 @@ public:
     // when the layout has no field for it.
     int OptionField(int option) const;
 
-    char kindCode[3] = {};   // the tool's kind of transfer or collection
+    char kindCode[3] = {};                      // the tool's kind of transfer or collection
     char kindName[kMaxKindNameWidth + 1] = {};  // display text of the kind
-    char fileClass[3] = {};  // "1" comma, "2" TAB, "3" fixed length, "4" space
+    char fileClass[3] = {};                     // "1" comma, "2" TAB, "3" fixed length, "4" space
     char name[kNameWidth + 1] = {};
     char zeroCheck[2] = {};   // "1" error, "2" skip the line
     char blankCheck[2] = {};  // "1" error, "2" skip the line

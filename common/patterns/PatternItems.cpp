@@ -15,8 +15,8 @@ std::string Cut(std::string_view value, int width) {
 
 }  // namespace
 
-CPatternItemFields::CPatternItemFields(std::span<const ItemSpec> items,
-                                       const PatternLayout& layout, PatternShape shape)
+CPatternItemFields::CPatternItemFields(std::span<const ItemSpec> items, const PatternLayout& layout,
+                                       PatternShape shape)
     : m_items(items), m_layout(layout), m_shape(shape), m_texts(items.size()) {}
 
 bool CPatternItemFields::Locate(int fieldNumber, int* k, int* half) const {

@@ -2,8 +2,8 @@
 // The shape of a tool's pattern master lines as data: how many fields a line has now and had
 // before the output options existed, the number of its first field, the result of the
 // position check for an item that ends beyond the record, and where and how wide the item
-// fields are (two per item, in item order: start and length, or column and sample text). The checks of a fixed-length pattern's
-// item positions are the same for every tool.
+// fields are (two per item, in item order: start and length, or column and sample text). The checks
+// of a fixed-length pattern's item positions are the same for every tool.
 #include <span>
 #include <string>
 #include <string_view>

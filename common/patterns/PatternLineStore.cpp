@@ -5,9 +5,9 @@
 
 #include "common/base/FileAccess.h"
 #include "common/base/MasterText.h"
+#include "common/base/StrUtil.h"
 #include "common/patterns/PatternBase.h"
 #include "common/patterns/PatternLine.h"
-#include "common/base/StrUtil.h"
 #include "framework/Cp932.h"
 
 namespace {

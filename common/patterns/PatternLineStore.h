@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "common/base/ProgressTask.h"
 #include "common/patterns/PatternEntry.h"
 #include "common/patterns/PatternLayout.h"
-#include "common/base/ProgressTask.h"
 
 using CPatternObList = std::vector<std::unique_ptr<CPatternEntry>>;
 

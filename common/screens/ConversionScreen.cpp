@@ -5,10 +5,10 @@
 #include <string_view>
 #include <utility>
 
-#include "common/screens/KeptChoice.h"
-#include "common/flow/PathCheck.h"
 #include "common/base/PathNames.h"
 #include "common/base/StrUtil.h"
+#include "common/flow/PathCheck.h"
+#include "common/screens/KeptChoice.h"
 #include "framework/AboutDlg.h"
 #include "framework/FileDialogSeam.h"
 #include "framework/MessageSeam.h"
@@ -145,9 +145,9 @@ bool CConversionScreen::OnNotify(int /*id*/, NMHDR* header) {
 // --- The lists ---------------------------------------------------------------------------------
 
 void CConversionScreen::FillPatternCombo() {
-    RefillKeepingChoice(Combo(m_ids.pattern), PatternCount(),
-                        [this](std::size_t i) { return PatternName(i); }, m_patternIndex,
-                        m_patternName);
+    RefillKeepingChoice(
+        Combo(m_ids.pattern), PatternCount(), [this](std::size_t i) { return PatternName(i); },
+        m_patternIndex, m_patternName);
     OnSelchangePattern();
 }
 
@@ -158,9 +158,9 @@ void CConversionScreen::OnSelchangePattern() {
 }
 
 void CConversionScreen::FillPartyCombo() {
-    RefillKeepingChoice(Combo(m_ids.partyList), PartyCount(),
-                        [this](std::size_t i) { return PartyDescription(i); }, m_partyIndex,
-                        m_partyDescription);
+    RefillKeepingChoice(
+        Combo(m_ids.partyList), PartyCount(), [this](std::size_t i) { return PartyDescription(i); },
+        m_partyIndex, m_partyDescription);
     UpdatePartySelection();
 }
 

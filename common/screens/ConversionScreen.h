@@ -119,7 +119,8 @@ protected:
     virtual std::string PartyTipText() const = 0;
 
     // The tool's flow; the result points at the field to focus.
-    virtual kor::FlowResult ReadData(CFlowMessages& messages, const kor::ScreenChoices& choices) = 0;
+    virtual kor::FlowResult ReadData(CFlowMessages& messages,
+                                     const kor::ScreenChoices& choices) = 0;
     virtual kor::FlowResult WriteData(CFlowMessages& messages, const std::string& outputText) = 0;
     virtual kor::DataState CurrentData() const = 0;
     // Non-zero when the choices differ from those of the read (message 83 at output).

@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "common/items/ItemRecord.h"
 #include "common/base/StrUtil.h"
+#include "common/items/ItemRecord.h"
 #include "framework/WaitCursor.h"
 
 CCorrectionScreen::CCorrectionScreen(const CorrectionControls& ids, HWND parent,

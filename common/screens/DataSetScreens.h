@@ -7,10 +7,10 @@
 #include <string>
 #include <utility>
 
-#include "common/screens/CheckScreen.h"
-#include "common/screens/CorrectionScreen.h"
 #include "common/items/ItemGrid.h"
 #include "common/items/RecordOrder.h"
+#include "common/screens/CheckScreen.h"
+#include "common/screens/CorrectionScreen.h"
 
 // Fills grid from the data set with a helper of the tool in a display mode of CItemGridHelper.
 template <class GridHelper, class DataSet>

@@ -5,10 +5,10 @@
 
 #include "common/base/ApMsgInfoList.h"
 #include "common/base/FileAccess.h"
-#include "common/patterns/PatternLineStore.h"
-#include "common/screens/PatternScreenSteps.h"
 #include "common/base/StrUtil.h"
 #include "common/base/SysEnv.h"
+#include "common/patterns/PatternLineStore.h"
+#include "common/screens/PatternScreenSteps.h"
 #include "framework/Cp932.h"
 #include "framework/FileDialogSeam.h"
 #include "framework/ListExtent.h"
@@ -190,8 +190,8 @@ void CDelimPatternScreen::LoadPatternToControls() {
         SetAccountTypes(cleared);
         return;
     }
-    const CDelimPatternBase* pattern = position >= 0 ? StoredPattern(static_cast<int>(position))
-                                                     : nullptr;
+    const CDelimPatternBase* pattern =
+        position >= 0 ? StoredPattern(static_cast<int>(position)) : nullptr;
     if (!pattern) return;
     Form form(m_text.items.size());
     LoadDelimForm(*pattern, form);
@@ -478,9 +478,9 @@ void CDelimPatternScreen::OnBtnUpdate() {
         ShowFault(fault);
     } else {
         const DelimPatternKind kind = ChosenKind();
-        const bool saved = SavePatternAfterAsking(
-            {this, m_store, &m.steps}, form.name, -1,
-            [&](int index) { return StorePattern(index, form, kind); });
+        const bool saved =
+            SavePatternAfterAsking({this, m_store, &m.steps}, form.name, -1,
+                                   [&](int index) { return StorePattern(index, form, kind); });
         if (saved) {
             m_names.SetCurrentName(form.name);
             FillPatternCombo();

@@ -18,12 +18,12 @@
 #include <utility>
 #include <vector>
 
-#include "common/patterns/DelimPatternFormBase.h"
-#include "common/screens/FieldItem.h"
 #include "common/base/FileAccess.h"
-#include "common/items/ItemSpec.h"
 #include "common/flow/LineReadTask.h"
+#include "common/items/ItemSpec.h"
+#include "common/patterns/DelimPatternFormBase.h"
 #include "common/patterns/PatternLayout.h"
+#include "common/screens/FieldItem.h"
 #include "common/screens/PatternScreenSteps.h"
 #include "common/screens/ScreenBase.h"
 #include "framework/ByteLimitedEdit.h"
@@ -91,7 +91,7 @@ struct DelimPatternScreenText {
     // the zero and blank choices are open only while a set is in use.
     std::span<const DelimItemSet> itemSets = {};
     const char* noTitleRows = "無し";  // the first choice of the title-row list
-    bool selectsFirstItem = false;      // a refilled item list has its first line selected
+    bool selectsFirstItem = false;     // a refilled item list has its first line selected
 };
 
 class CDelimPatternScreen : public CScreenBase, private kor::CEditableNameList::Owner {
@@ -108,8 +108,7 @@ protected:
 
     // Before the run. Neither the store nor the message table is kept beyond the screen's life
     // or freed by it.
-    void SetScreenContext(CPatternLineStore* store, CApMsgInfoList* messages,
-                          std::string helpPath);
+    void SetScreenContext(CPatternLineStore* store, CApMsgInfoList* messages, std::string helpPath);
 
     BOOL OnInitDialog() override;
     bool OnButtonClicked(int id) override;

@@ -3,10 +3,10 @@
 #include <utility>
 
 #include "common/base/ApMsgInfoList.h"
-#include "common/screens/EnterKey.h"
 #include "common/patterns/FixedPatternBase.h"
 #include "common/patterns/PatternLine.h"
 #include "common/patterns/PatternLineStore.h"
+#include "common/screens/EnterKey.h"
 #include "common/screens/PatternScreenSteps.h"
 
 namespace {

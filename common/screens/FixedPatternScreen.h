@@ -17,9 +17,9 @@
 #include <string>
 #include <vector>
 
-#include "common/patterns/FixedPatternChecks.h"
 #include "common/base/FormFault.h"
 #include "common/items/ItemSpec.h"
+#include "common/patterns/FixedPatternChecks.h"
 #include "common/patterns/PatternBase.h"
 #include "common/screens/PatternScreenSteps.h"
 #include "common/screens/ScreenBase.h"

@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "common/patterns/AccountFields.h"
 #include "common/base/ApMsgInfoList.h"
+#include "common/patterns/AccountFields.h"
 
 CHeaderRecordScreen::CHeaderRecordScreen(const HeaderRecordControls& ids,
                                          const HeaderRecordScreenText& text, HICON icon,
@@ -80,10 +80,9 @@ void CHeaderRecordScreen::UpdateButtonStates() {
     EnableItem(m_ids.update, !text.empty());
     const kor::CComboView combo = Combo(m_ids.description);
     const int selection = combo.GetCurSel();
-    EnableItem(m_ids.deleteRecord, !text.empty() && selection >= 0 &&
-                                       !m_descriptions.HasProvisional() &&
-                                       combo.GetLBText(selection) == text &&
-                                       selection == m_selected);
+    EnableItem(m_ids.deleteRecord,
+               !text.empty() && selection >= 0 && !m_descriptions.HasProvisional() &&
+                   combo.GetLBText(selection) == text && selection == m_selected);
 }
 
 bool CHeaderRecordScreen::IsModified(const std::string& description) {
@@ -217,7 +216,6 @@ void CHeaderRecordScreen::ResetForm() {
 }
 
 void CHeaderRecordScreen::ConfirmAndClose() {
-    if (!MayLeave(IsModified(m_descriptions.Text()) || m_descriptions.HasProvisional(), 55))
-        return;
+    if (!MayLeave(IsModified(m_descriptions.Text()) || m_descriptions.HasProvisional(), 55)) return;
     EndDialog(IDOK);
 }

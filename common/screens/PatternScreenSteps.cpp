@@ -32,8 +32,8 @@ const PatternStepMessages& Messages(const PatternScreenOf& screen) {
 
 }  // namespace
 
-bool SavePatternAfterAsking(const PatternScreenOf& screen, const std::string& name,
-                            int shapeFilter, const std::function<int(int)>& save) {
+bool SavePatternAfterAsking(const PatternScreenOf& screen, const std::string& name, int shapeFilter,
+                            const std::function<int(int)>& save) {
     if (!screen.store) return false;
     const bool stored = screen.store->Find(name, shapeFilter) == 1;
     const PatternStepMessages& m = Messages(screen);

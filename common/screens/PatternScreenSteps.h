@@ -44,8 +44,8 @@ void FillPatternNameList(kor::CEditableNameList& names, const CPatternLineStore*
 // Asks before adding the pattern called name or replacing the stored one of its name and shape
 // (shapeFilter as CPatternLineStore::Find takes it), stores it through save (given the index to
 // replace, or -1 to append; 1 when written) and reports the outcome: true when stored.
-bool SavePatternAfterAsking(const PatternScreenOf& screen, const std::string& name,
-                            int shapeFilter, const std::function<int(int)>& save);
+bool SavePatternAfterAsking(const PatternScreenOf& screen, const std::string& name, int shapeFilter,
+                            const std::function<int(int)>& save);
 
 // Deletes, after asking, the stored pattern whose item bears the name field's text: true when
 // deleted.

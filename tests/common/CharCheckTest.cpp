@@ -39,8 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CharCheck, ForbiddenSetAndSingleBytesOnly) {
     const auto check = [](const char* text, const char* extra = nullptr) {
-        return CCharCheck::CheckForbidden(text, static_cast<int>(std::strlen(text)), extra,
-                                          "{}~`");
+        return CCharCheck::CheckForbidden(text, static_cast<int>(std::strlen(text)), extra, "{}~`");
     };
     EXPECT_TRUE(check(""));
     EXPECT_TRUE(check("ABC-123"));
@@ -50,7 +49,7 @@ TEST(CharCheck, ForbiddenSetAndSingleBytesOnly) {
     EXPECT_FALSE(check("A`"));
     EXPECT_FALSE(check("A\tB"));
     EXPECT_TRUE(check("A\tB", "\t"));  // a control byte passes only as an extra
-    EXPECT_FALSE(check("A{B", "{"));    // a forbidden printable byte stays forbidden
+    EXPECT_FALSE(check("A{B", "{"));   // a forbidden printable byte stays forbidden
     EXPECT_FALSE(check("ｱ\x7F"));
     EXPECT_FALSE(check("株式"));
     EXPECT_FALSE(check("ｱ\x82\xA0"));  // a double-byte character after a kana

@@ -106,10 +106,13 @@ INSTANTIATE_TEST_SUITE_P(
         DriveCase{"ReadyRemovable", {2}, {}, PathFault::kNone, {}},
         DriveCase{"CdRomIsReadable", {1}, {}, PathFault::kNone, {}},
         DriveCase{"UnformattedThenMended", {-5, 0}, {true}, PathFault::kNone, {kUnusable}},
-        DriveCase{"OtherMediumFaultTwice", {-6, -6, 2}, {true, true}, PathFault::kNone,
+        DriveCase{"OtherMediumFaultTwice",
+                  {-6, -6, 2},
+                  {true, true},
+                  PathFault::kNone,
                   {kUnusable, kUnusable}},
-        DriveCase{"UserStops", {-5, -5}, {true, false}, PathFault::kCancelled,
-                  {kUnusable, kUnusable}},
+        DriveCase{
+            "UserStops", {-5, -5}, {true, false}, PathFault::kCancelled, {kUnusable, kUnusable}},
         DriveCase{"NoMedium", {-3}, {}, PathFault::kDriveNotReady, {}},
         DriveCase{"UnknownKind", {-1}, {}, PathFault::kDriveUnusable, {}},
         DriveCase{"NoSuchDrive", {-2}, {}, PathFault::kDriveUnusable, {}}),
@@ -134,10 +137,12 @@ INSTANTIATE_TEST_SUITE_P(
         DriveCase{"FixedDrive", {0}, {}, PathFault::kNone, {}},
         DriveCase{"ReadyRemovable", {2}, {}, PathFault::kNone, {}},
         DriveCase{"ProtectedThenMended", {-4, 2}, {true}, PathFault::kNone, {kProtected}},
-        DriveCase{"ProtectedThenUnformatted", {-4, -5, 0}, {true, true}, PathFault::kNone,
+        DriveCase{"ProtectedThenUnformatted",
+                  {-4, -5, 0},
+                  {true, true},
+                  PathFault::kNone,
                   {kProtected, kUnusable}},
-        DriveCase{"AnyOtherCodeIsAnUnusableMedium", {7, 0}, {true}, PathFault::kNone,
-                  {kUnusable}},
+        DriveCase{"AnyOtherCodeIsAnUnusableMedium", {7, 0}, {true}, PathFault::kNone, {kUnusable}},
         DriveCase{"UserStops", {-6}, {false}, PathFault::kCancelled, {kUnusable}},
         DriveCase{"CdRom", {1}, {}, PathFault::kReadOnlyDrive, {}},
         DriveCase{"NoMedium", {-3}, {}, PathFault::kDriveNotReady, {}},
@@ -248,8 +253,7 @@ TEST(FreeSpace, AFullRemovableDiskMayBeChangedAFullFixedDriveEndsTheCheck) {
         probe.room = c.room;
         User user{c.answers, {}};
         EXPECT_EQ(kor::CheckFreeSpace(kOutput, 1000, user.Question(), probe), c.fault) << c.name;
-        EXPECT_EQ(user.asked, std::vector<PathFault>(c.questions, PathFault::kDiskFull))
-            << c.name;
+        EXPECT_EQ(user.asked, std::vector<PathFault>(c.questions, PathFault::kDiskFull)) << c.name;
     }
 }
 

@@ -57,10 +57,10 @@ constexpr GridColumnSpec kNoColumn = {"", 8, 1000, 1};
 constexpr ItemSpec kItems[] = {
     {"code", 4, 4, ItemNeed::kRequired, ItemChars::kDigits, false, false, false, 0, kNoColumn, 4,
      -1, 1},
-    {"name", 40, 40, ItemNeed::kOptional, ItemChars::kAny, false, true, false, 0, kNoColumn, 40,
-     -1, 2},
-    {"sum", 6, 6, ItemNeed::kRequired, ItemChars::kAmount, false, false, false, 0, kNoColumn, 6,
-     -1, 1},
+    {"name", 40, 40, ItemNeed::kOptional, ItemChars::kAny, false, true, false, 0, kNoColumn, 40, -1,
+     2},
+    {"sum", 6, 6, ItemNeed::kRequired, ItemChars::kAmount, false, false, false, 0, kNoColumn, 6, -1,
+     1},
 };
 
 // Fields 3 to 8 are the start and length (or column and text) of each item; 1, 2, 9 and 10

@@ -48,7 +48,8 @@ TEST(SingleInstance, AnInstanceWhileTheImportToolRunsIsRefused) {
     const std::wstring own = TestName(L"own"), import = TestName(L"import");
     const kor::UniqueKernelHandle first(CreateMutexW(nullptr, TRUE, own.c_str()));
     const kor::UniqueKernelHandle tool(CreateMutexW(nullptr, TRUE, import.c_str()));
-    EXPECT_EQ(kor::DecideStart(own.c_str(), import.c_str()), kor::StartDecision::kImportToolRunning);
+    EXPECT_EQ(kor::DecideStart(own.c_str(), import.c_str()),
+              kor::StartDecision::kImportToolRunning);
 }
 
 }  // namespace

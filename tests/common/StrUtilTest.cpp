@@ -195,12 +195,9 @@ TEST(PadRight, AppendsWholeFillsWithinWidth) {
         int width;
         const char* expected;
     } cases[] = {
-        {"abc", " ", 5, "abc  "},
-        {"abc", " ", 2, "abc"},   // already too long
-        {"abc", " ", 3, "abc"},
-        {"a", "xy", 6, "axyxy"},  // only whole fills
-        {"", "0", 3, "000"},
-        {"abc", "", 5, "abc"},
+        {"abc", " ", 5, "abc  "}, {"abc", " ", 2, "abc"},   // already too long
+        {"abc", " ", 3, "abc"},   {"a", "xy", 6, "axyxy"},  // only whole fills
+        {"", "0", 3, "000"},      {"abc", "", 5, "abc"},
     };
     for (const auto& c : cases) {
         char buf[16] = {};
@@ -219,7 +216,9 @@ TEST(BlankFullWidthSpaces, FullWidthSpacesAndZeroBytesWithinTheLength) {
         int length;
         std::string expected;
     } cases[] = {
-        {"a\x81\x40" "b", 4, "a  b"},
+        {"a\x81\x40"
+         "b",
+         4, "a  b"},
         {std::string("a\0b\0", 4), 4, "a b "},
         {"\x81\x40\x81\x40", 2, "  \x81\x40"},  // only within the length
         // "\x88\x81" is one character: its second byte and the "@" after it are no space.
@@ -239,7 +238,11 @@ TEST(FormatNumbers, ThousandsAndInt64) {
         const char* text;
         const char* thousands;
     } grouped[] = {
-        {"", ""}, {"1", "1"}, {"123", "123"}, {"1234", "1,234"}, {"1234567", "1,234,567"},
+        {"", ""},
+        {"1", "1"},
+        {"123", "123"},
+        {"1234", "1,234"},
+        {"1234567", "1,234,567"},
         {"123456789012", "123,456,789,012"},
     };
     for (const auto& c : grouped) EXPECT_EQ(CStrUtil::FormatThousands(c.text), c.thousands);
@@ -267,9 +270,9 @@ TEST(StripLeadingZerosKeepZero, Cases) {
         const char* text;
         const char* expected;
     } cases[] = {
-        {"", ""},         {"0", "0"},       {"5", "5"},       {"0012", "12"},
-        {"000", "0"},     {"00", "0"},      {"1000", "1000"}, {"0 5", "0 5"},
-        {"000 5", "0 5"}, {"05", "5"},      {"0a", "a"},      {" 01", " 01"},
+        {"", ""},         {"0", "0"},  {"5", "5"},       {"0012", "12"},
+        {"000", "0"},     {"00", "0"}, {"1000", "1000"}, {"0 5", "0 5"},
+        {"000 5", "0 5"}, {"05", "5"}, {"0a", "a"},      {" 01", " 01"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(CStrUtil::StripLeadingZerosKeepZero(c.text), c.expected) << "[" << c.text << "]";

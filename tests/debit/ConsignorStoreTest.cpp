@@ -100,16 +100,15 @@ TEST_F(ConsignorStoreTest, ASixFieldLineIsKeptUntilItsOwnUpdateWritesSevenFields
 
     const CConsignorInfo first = Consignor("ｱ", "ｱ");
     ASSERT_EQ(store.Update(0, first, 0), 1);
-    EXPECT_EQ(ReadBytes(path),
-              *db::FormatConsignorLine(first) + "\r\n" + changedLine + "\r\n");
+    EXPECT_EQ(ReadBytes(path), *db::FormatConsignorLine(first) + "\r\n" + changedLine + "\r\n");
 }
 
 TEST_F(ConsignorStoreTest, ALastLineWithoutCrLfIsKeptAndEndedByTheNextRewrite) {
     ASSERT_EQ(LoadFrom(Full("甲") + "\r\n" + Full("乙")), 1);
     const CConsignorInfo added = Consignor("ｼﾝｷ", "新規");
     ASSERT_EQ(store.Update(2, added, CConsignorStore::kAppend), 1);
-    EXPECT_EQ(ReadBytes(path), Full("甲") + "\r\n" + Full("乙") + "\r\n" +
-                                   *db::FormatConsignorLine(added) + "\r\n");
+    EXPECT_EQ(ReadBytes(path),
+              Full("甲") + "\r\n" + Full("乙") + "\r\n" + *db::FormatConsignorLine(added) + "\r\n");
 }
 
 TEST_F(ConsignorStoreTest, AMasterThatCannotBeKeptWholeFailsToLoadAndIsNeverRewritten) {
@@ -132,8 +131,7 @@ TEST_F(ConsignorStoreTest, AMasterThatCannotBeKeptWholeFailsToLoadAndIsNeverRewr
         const std::string text = Full("甲") + "\r\n" + c.bad + "\r\n" + Full("乙") + "\r\n";
         EXPECT_EQ(LoadFrom(text), 0) << c.name;
         EXPECT_TRUE(store.GetList().empty()) << c.name;
-        EXPECT_EQ(store.Update(0, Consignor("ｼﾝｷ", "新規"), CConsignorStore::kAppend), 0)
-            << c.name;
+        EXPECT_EQ(store.Update(0, Consignor("ｼﾝｷ", "新規"), CConsignorStore::kAppend), 0) << c.name;
         EXPECT_EQ(store.Update(0, Consignor("ｼﾝｷ", "新規"), 0), 0) << c.name;
         EXPECT_EQ(store.Delete(0), 0) << c.name;
         EXPECT_EQ(ReadBytes(path), text) << c.name;
@@ -150,10 +148,9 @@ TEST_F(ConsignorStoreTest, UpdateAddsOrReplacesAndRewritesTheFile) {
     ASSERT_EQ(store.GetList().size(), 2u);
     EXPECT_EQ(store.GetList()[1]->index, 1);
     EXPECT_STREQ(store.GetList()[1]->code, "9876543210");
-    EXPECT_EQ(ReadBytes(path), Full("甲") + "\r\n" +
-                                   Line({"ｼﾝｷ", "9876543210", "002", "ｼﾃﾝ", "2", "7654321",
-                                         "新規"}) +
-                                   "\r\n");
+    EXPECT_EQ(ReadBytes(path),
+              Full("甲") + "\r\n" +
+                  Line({"ｼﾝｷ", "9876543210", "002", "ｼﾃﾝ", "2", "7654321", "新規"}) + "\r\n");
 
     CConsignorInfo replacement = Consignor("ｶｴﾀ", "甲改");
     replacement.index = 42;
@@ -215,8 +212,7 @@ TEST_F(ConsignorStoreTest, FailedWritesChangeNothing) {
         SetUp();
         ASSERT_EQ(LoadFrom(text), 1);
         c.block(kor::ToWide(path));
-        EXPECT_EQ(store.Update(2, Consignor("ｼﾝｷ", "新規"), CConsignorStore::kAppend), 0)
-            << c.name;
+        EXPECT_EQ(store.Update(2, Consignor("ｼﾝｷ", "新規"), CConsignorStore::kAppend), 0) << c.name;
         EXPECT_EQ(store.Update(0, Consignor("ｼﾝｷ", "新規"), 0), 0) << c.name;
         EXPECT_EQ(store.Delete(0), 0) << c.name;
         EXPECT_EQ(DescriptionsOf(store), (Texts{"甲", "乙"})) << c.name;

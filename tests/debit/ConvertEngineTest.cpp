@@ -22,10 +22,10 @@ TEST(DebitRead, CommaFileIntoADataSet) {
     const std::string text =
         "銀行番号,銀行名,支店番号,支店名,科目,口座番号,名義,金額,新規,顧客番号\r\n"
         "998,ﾐｽﾞﾎ,1,ﾎﾝﾃﾝ,ﾉｳｾﾞｲ,1234,ﾔﾏﾀﾞ ﾀﾛｳ,\"1,000\",1,C-001\r\n"
-        "0998,ﾐｽﾞﾎ,001,ﾎﾝﾃﾝ,ﾌﾂｳ,7654321,ｽｽﾞｷ,250\r\n"      // cut short after the amount
-        "0998,ﾐｽﾞﾎ,001,ﾎﾝﾃﾝ,ﾄｳｻﾞ,1,ﾀﾅｶ{ﾊﾅｺ,300,,\r\n"    // forbidden character
-        "0999,ﾐｽﾞﾎ,001,ﾎﾝﾃﾝ,4,1\r\n"                        // several items missing
-        "0998,ﾐｽﾞﾎ,001,ﾎﾝﾃﾝ,ｿﾉﾀ,2,ｻﾄｳ,50,,";                // no CR LF at the end
+        "0998,ﾐｽﾞﾎ,001,ﾎﾝﾃﾝ,ﾌﾂｳ,7654321,ｽｽﾞｷ,250\r\n"  // cut short after the amount
+        "0998,ﾐｽﾞﾎ,001,ﾎﾝﾃﾝ,ﾄｳｻﾞ,1,ﾀﾅｶ{ﾊﾅｺ,300,,\r\n"  // forbidden character
+        "0999,ﾐｽﾞﾎ,001,ﾎﾝﾃﾝ,4,1\r\n"                   // several items missing
+        "0998,ﾐｽﾞﾎ,001,ﾎﾝﾃﾝ,ｿﾉﾀ,2,ｻﾄｳ,50,,";           // no CR LF at the end
     const ReadOutcome read = Read(engine, ScratchFile("in.csv", text));
     ASSERT_EQ(read.result, kReadOk);
     ASSERT_TRUE(read.set);
@@ -209,12 +209,12 @@ TEST_P(DebitLineLimitTest, SeparatedLines) {
     EXPECT_EQ(read.set->countText, std::to_string(c.dataLines));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, DebitLineLimitTest,
-    testing::Values(LimitCase{"40,000 lines", 1, 40000, kReadOk},
-                    LimitCase{"40,001 lines", 1, 40001, kReadTooManyLines},
-                    LimitCase{"40,000 below data row 3", 3, 40000, kReadOk},
-                    LimitCase{"40,001 below data row 3", 3, 40001, kReadTooManyLines}));
+INSTANTIATE_TEST_SUITE_P(Cases, DebitLineLimitTest,
+                         testing::Values(LimitCase{"40,000 lines", 1, 40000, kReadOk},
+                                         LimitCase{"40,001 lines", 1, 40001, kReadTooManyLines},
+                                         LimitCase{"40,000 below data row 3", 3, 40000, kReadOk},
+                                         LimitCase{"40,001 below data row 3", 3, 40001,
+                                                   kReadTooManyLines}));
 
 TEST(DebitLineLimit, FixedLengthRecords) {
     ReadSettings settings = FixedLength(10);
@@ -259,20 +259,13 @@ TEST(DebitRead, ZeroAmountOptionsInThePattern) {
 // An empty branch code passes only while both names are there and not in error.
 TEST(DebitRead, EmptyBranchCodeNeedsValidNames) {
     const std::string rest = "ﾌﾂｳ,1,ﾀﾛｳ,100\r\n";
-    const std::string text = "998,ﾐｽﾞﾎ,,ﾎﾝﾃﾝ," + rest +            // names there: valid
-                             "998,,,ﾎﾝﾃﾝ," + rest +                // no bank name
-                             "998,ﾐｽﾞﾎ,,," + rest +                // no branch name
-                             "998,ﾐｽﾞﾎ,,ﾎﾝ{ﾃﾝ," + rest +           // branch name in error
+    const std::string text = "998,ﾐｽﾞﾎ,,ﾎﾝﾃﾝ," + rest +             // names there: valid
+                             "998,,,ﾎﾝﾃﾝ," + rest +                 // no bank name
+                             "998,ﾐｽﾞﾎ,,," + rest +                 // no branch name
+                             "998,ﾐｽﾞﾎ,,ﾎﾝ{ﾃﾝ," + rest +            // branch name in error
                              "998,ｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀ,,ﾎﾝﾃﾝ," + rest;  // only too long: 18
-    const ReadOutcome read = ReadText(Separated(1, {{0, 0},
-                                                    {1, 1},
-                                                    {2, 2},
-                                                    {3, 3},
-                                                    {4, 4},
-                                                    {5, 5},
-                                                    {6, 6},
-                                                    {7, 7}}),
-                                      text);
+    const ReadOutcome read = ReadText(
+        Separated(1, {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 6}, {7, 7}}), text);
     ASSERT_EQ(read.result, kReadOk);
     ASSERT_EQ(read.set->details.size(), 5u);
     const int expected[] = {kItemValid, kItemError, kItemError, kItemError, kItemValid};
@@ -320,21 +313,22 @@ TEST_P(DebitRefusalTest, LeavesNoDataSet) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DebitRefusalTest,
-    testing::Values(
-        RefusalCase{"empty file", false, 0, "", kReadEmptyFile},
-        RefusalCase{"LF line breaks", false, 0, "a\nb\n", kReadNoLines},
-        RefusalCase{"CR line breaks", false, 0, "a\rb\r", kReadNoRecords},
-        RefusalCase{"title lines only", false, 0, "ﾀｲﾄﾙ\r\nﾐﾀﾞｼ\r\n", kReadNoLines},
-        RefusalCase{"only empty lines", false, 0, "ﾀｲﾄﾙ\r\nﾐﾀﾞｼ\r\n\r\n\r\n", kReadNoRecords},
-        RefusalCase{"line above 4000 bytes", false, 0, "a\r\nb\r\n" + std::string(4001, 'x') + "\r\n",
-                    kReadLineTooLong},
-        RefusalCase{"record length 0", true, 0, "0998001112\r\n", kReadBadRecordLength},
-        RefusalCase{"record length above 4000", true, 4001, std::string(4001, '1'),
-                    kReadBadRecordLength},
-        RefusalCase{"no whole number of records", true, 10, "0998001112\r\n0998", kReadBadRecordSize},
-        RefusalCase{"LF inside a record", true, 10, "0998001112\r\n09\n8001112\r\n",
-                    kReadBadRecordSize},
-        RefusalCase{"fixed-length empty file", true, 10, "", kReadEmptyFile}));
+    testing::Values(RefusalCase{"empty file", false, 0, "", kReadEmptyFile},
+                    RefusalCase{"LF line breaks", false, 0, "a\nb\n", kReadNoLines},
+                    RefusalCase{"CR line breaks", false, 0, "a\rb\r", kReadNoRecords},
+                    RefusalCase{"title lines only", false, 0, "ﾀｲﾄﾙ\r\nﾐﾀﾞｼ\r\n", kReadNoLines},
+                    RefusalCase{"only empty lines", false, 0, "ﾀｲﾄﾙ\r\nﾐﾀﾞｼ\r\n\r\n\r\n",
+                                kReadNoRecords},
+                    RefusalCase{"line above 4000 bytes", false, 0,
+                                "a\r\nb\r\n" + std::string(4001, 'x') + "\r\n", kReadLineTooLong},
+                    RefusalCase{"record length 0", true, 0, "0998001112\r\n", kReadBadRecordLength},
+                    RefusalCase{"record length above 4000", true, 4001, std::string(4001, '1'),
+                                kReadBadRecordLength},
+                    RefusalCase{"no whole number of records", true, 10, "0998001112\r\n0998",
+                                kReadBadRecordSize},
+                    RefusalCase{"LF inside a record", true, 10, "0998001112\r\n09\n8001112\r\n",
+                                kReadBadRecordSize},
+                    RefusalCase{"fixed-length empty file", true, 10, "", kReadEmptyFile}));
 
 TEST(DebitRead, FileThatCannotBeOpened) {
     CConvertEngine engine;

@@ -43,9 +43,9 @@ TEST_P(DebitItemRule, ChecksByTheDebitRow) {
     ItemCheckContext context;
     context.forbidden = kForbiddenChars;
     std::string text = c.text;
-    EXPECT_EQ(CheckItemText(text, DebitItems()[static_cast<size_t>(c.item)], context,
-                            c.namesMissing),
-              c.expected);
+    EXPECT_EQ(
+        CheckItemText(text, DebitItems()[static_cast<size_t>(c.item)], context, c.namesMissing),
+        c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -40,9 +40,8 @@ inline ReadSettings Separated(int fileClass, Columns columns, int dataRow = 1) {
 }
 
 // Start (from 1) and length of every item of a 96-byte record, as Record() lays them out.
-inline constexpr int kFixedPlaces[db::kItemCount][2] = {{1, 4},  {5, 15},  {20, 3}, {23, 15},
-                                                        {38, 1}, {39, 7},  {46, 30}, {76, 10},
-                                                        {86, 1}, {87, 10}};
+inline constexpr int kFixedPlaces[db::kItemCount][2] = {
+    {1, 4}, {5, 15}, {20, 3}, {23, 15}, {38, 1}, {39, 7}, {46, 30}, {76, 10}, {86, 1}, {87, 10}};
 inline constexpr int kFixedLength = 96;
 
 inline ReadSettings FixedLength(int recordLength = kFixedLength) {
@@ -96,7 +95,8 @@ inline ReadOutcome ReadText(const ReadSettings& settings, const std::string& tex
     CConvertEngine engine;
     const CPatternEntry entry = Entry(settings.fileClass);
     const bool fixed = settings.fileClass == kFixedLengthFile;
-    engine.SetReadPattern(fixed ? &settings : nullptr, fixed ? nullptr : &settings, &entry, nullptr);
+    engine.SetReadPattern(fixed ? &settings : nullptr, fixed ? nullptr : &settings, &entry,
+                          nullptr);
     return Read(engine, ScratchFile("in.txt", text));
 }
 

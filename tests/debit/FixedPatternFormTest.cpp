@@ -54,12 +54,12 @@ INSTANTIATE_TEST_SUITE_P(
         // The hidden type-9 text is checked like the others.
         CheckCase{"CommaInAccountType9", [](Form& f) { f.accountTypes[3] = "9,"; }, 108, "", "",
                   F::AccountTypeField(3)},
-        CheckCase{"AccountType3Of21Bytes", [](Form& f) { f.accountTypes[2] = std::string(21, 'a'); },
-                  48, "変換前科目", "20", F::AccountTypeField(2)},
+        CheckCase{"AccountType3Of21Bytes",
+                  [](Form& f) { f.accountTypes[2] = std::string(21, 'a'); }, 48, "変換前科目", "20",
+                  F::AccountTypeField(2)},
         // Every start is checked, an optional item's too.
-        CheckCase{"CustomerNumberStartZero",
-                  [](Form& f) { f.start[9] = "0", f.length[9] = "5"; }, 107, "", "",
-                  F::StartField(9)},
+        CheckCase{"CustomerNumberStartZero", [](Form& f) { f.start[9] = "0", f.length[9] = "5"; },
+                  107, "", "", F::StartField(9)},
         CheckCase{"NewCodeLength2", [](Form& f) { f.start[8] = "60", f.length[8] = "2"; }, 48,
                   "新規コード", "1", F::LengthField(8)},
         CheckCase{"RequiredLengthZero", [](Form& f) { f.length[7] = "0"; }, 82, "", "",
@@ -76,10 +76,10 @@ TEST(DebitFixedPatternForm, StoresTheDebitKindAndEveryOptionAndLoadsThemBack) {
     form.outputLength = 3, form.lineBreak = 0;
     const db::CFixedPattern p = db::ToFixedPattern(form);
     // The fields by their numbers, from 1.
-    const char* expected[][2] = {{"1", "03"},  {"2", "口座振込"}, {"3", "03"},   {"4", "固定A"},
-                                 {"5", "1"},   {"6", "4"},       {"23", "60"},  {"24", "20"},
-                                 {"25", "2"},  {"26", "1"},      {"28", "100"}, {"29", "ﾌﾂｳ"},
-                                 {"31", "ﾉｳｾﾞｲ"}, {"32", "ｿﾉﾀ"},  {"33", "3"},   {"34", "0"}};
+    const char* expected[][2] = {{"1", "03"},     {"2", "口座振込"}, {"3", "03"},   {"4", "固定A"},
+                                 {"5", "1"},      {"6", "4"},        {"23", "60"},  {"24", "20"},
+                                 {"25", "2"},     {"26", "1"},       {"28", "100"}, {"29", "ﾌﾂｳ"},
+                                 {"31", "ﾉｳｾﾞｲ"}, {"32", "ｿﾉﾀ"},     {"33", "3"},   {"34", "0"}};
     for (const auto& [number, text] : expected)
         EXPECT_EQ(p.GetField(std::stoi(number)), text) << number;
 

@@ -26,8 +26,8 @@ using Fields = std::vector<std::string>;
 
 std::string FixedLine(const std::string& name) {
     Fields f = {"03", "口座振込", "03", name};
-    for (const char* p : {"1", "4", "", "", "5", "3", "", "", "8", "1", "9", "7", "16", "30", "46",
-                          "10", "", "", "56", "20"})
+    for (const char* p : {"1", "4", "",   "",   "5",  "3",  "", "", "8",  "1",
+                          "9", "7", "16", "30", "46", "10", "", "", "56", "20"})
         f.push_back(p);
     for (const char* o : {"1", "2", "", "75", "ﾌﾂｳ", "ﾄｳｻﾞ", "ﾉｳｾﾞｲ", "ｿﾉﾀ", "2", "0", "1", "2"})
         f.push_back(o);
@@ -44,8 +44,8 @@ std::string DelimLine(const std::string& name) {
     return CMasterText::FormatFields(f) + "\r\n";
 }
 
-class Db303Test : public kortest::FixedScreenTest<db::CPatternStore, dbtest::TaggedMessages,
-                                                  db::CKordb303Dlg> {
+class Db303Test
+    : public kortest::FixedScreenTest<db::CPatternStore, dbtest::TaggedMessages, db::CKordb303Dlg> {
 protected:
     Db303Test() : FixedScreenTest(db::kKordb303Controls) {}
     void SetUp() override { LoadMaster(FixedLine("固定A") + DelimLine("CSVA")); }
@@ -125,21 +125,38 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, Db303CheckTest,
     testing::Values(
         CheckCase{"Valid", 0, "", {3}, 0},
-        CheckCase{"OptionalStartWithoutLength", IDC_DB303_BANK_NAME_START, "60", {10},
+        CheckCase{"OptionalStartWithoutLength",
+                  IDC_DB303_BANK_NAME_START,
+                  "60",
+                  {10},
                   IDC_DB303_BANK_NAME_LENGTH},
-        CheckCase{"DepositorLengthEmpty", IDC_DB303_DEPOSITOR_LENGTH, "", {10},
+        CheckCase{"DepositorLengthEmpty",
+                  IDC_DB303_DEPOSITOR_LENGTH,
+                  "",
+                  {10},
                   IDC_DB303_DEPOSITOR_LENGTH},
-        CheckCase{"NewCodeLength2", IDC_DB303_NEW_CODE_LENGTH, "2", {10},
-                  IDC_DB303_NEW_CODE_START},
-        CheckCase{"CustomerNumberStartZero", IDC_DB303_CUSTOMER_NUMBER_START, "0", {10},
+        CheckCase{"NewCodeLength2", IDC_DB303_NEW_CODE_LENGTH, "2", {10}, IDC_DB303_NEW_CODE_START},
+        CheckCase{"CustomerNumberStartZero",
+                  IDC_DB303_CUSTOMER_NUMBER_START,
+                  "0",
+                  {10},
                   IDC_DB303_CUSTOMER_NUMBER_LENGTH},
-        CheckCase{"QuoteInHiddenType9", IDC_DB303_ACCOUNT_TYPE_FIRST + 3, "\"", {108},
+        CheckCase{"QuoteInHiddenType9",
+                  IDC_DB303_ACCOUNT_TYPE_FIRST + 3,
+                  "\"",
+                  {108},
                   IDC_DB303_ACCOUNT_TYPE_FIRST + 3},
-        CheckCase{"RecordLengthAbove4000", IDC_DB303_RECORD_LENGTH, "4001", {102},
+        CheckCase{"RecordLengthAbove4000",
+                  IDC_DB303_RECORD_LENGTH,
+                  "4001",
+                  {102},
                   IDC_DB303_RECORD_LENGTH},
-        CheckCase{"AmountBeyondTheRecord", IDC_DB303_RECORD_LENGTH, "54", {15},
-                  IDC_DB303_AMOUNT_START},
-        CheckCase{"DepositorOverlapsTheAccountNumber", IDC_DB303_DEPOSITOR_START, "15", {14},
+        CheckCase{
+            "AmountBeyondTheRecord", IDC_DB303_RECORD_LENGTH, "54", {15}, IDC_DB303_AMOUNT_START},
+        CheckCase{"DepositorOverlapsTheAccountNumber",
+                  IDC_DB303_DEPOSITOR_START,
+                  "15",
+                  {14},
                   IDC_DB303_DEPOSITOR_START},
         CheckCase{"NameOfASeparatedPattern", IDC_DB303_NAME, "CSVA", {100}, IDC_DB303_NAME}),
     [](const testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
@@ -238,12 +255,12 @@ TEST_P(Db303LeaveTest, QuestionAndResult) {
     Leave(GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, Db303LeaveTest,
-                         testing::Values(LeaveCase{"Untouched", -1, nullptr, {}, {}, IDOK},
-                                         LeaveCase{"Unchanged", 0, nullptr, {}, {}, IDOK},
-                                         LeaveCase{"ChangedDeclined", 0, "99", {IDCANCEL}, {80},
-                                                   kortest::kStillOpen},
-                                         LeaveCase{"ChangedAccepted", -1, "99", {IDOK}, {80}, IDOK}),
-                         kortest::FixedLeaveCaseName);
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Db303LeaveTest,
+    testing::Values(LeaveCase{"Untouched", -1, nullptr, {}, {}, IDOK},
+                    LeaveCase{"Unchanged", 0, nullptr, {}, {}, IDOK},
+                    LeaveCase{"ChangedDeclined", 0, "99", {IDCANCEL}, {80}, kortest::kStillOpen},
+                    LeaveCase{"ChangedAccepted", -1, "99", {IDOK}, {80}, IDOK}),
+    kortest::FixedLeaveCaseName);
 
 }  // namespace

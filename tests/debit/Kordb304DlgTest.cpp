@@ -83,8 +83,8 @@ TEST_F(Db304Test, OpensWithTheSeparatedPatternsAndTheTenDebitItemsUndefined) {
                      "科目コード   (必須) ：未定義", "口座番号     (必須) ：未定義",
                      "口座名(ｶﾅ)   (必須) ：未定義", "引落金額     (必須) ：未定義",
                      "新規コード   (任意) ：未定義", "顧客番号     (任意) ：未定義"}));
-    for (int id : {IDC_DB304_CSV, IDC_DB304_ZERO_ERROR, IDC_DB304_BLANK_ERROR,
-                   IDC_DB304_OUTPUT_120, IDC_DB304_LINE_BREAK})
+    for (int id : {IDC_DB304_CSV, IDC_DB304_ZERO_ERROR, IDC_DB304_BLANK_ERROR, IDC_DB304_OUTPUT_120,
+                   IDC_DB304_LINE_BREAK})
         EXPECT_TRUE(screen.Button(id).IsChecked()) << id;
     EXPECT_EQ(screen.Combo(IDC_DB304_TITLE_ROWS).GetCurSel(), 1);
     EXPECT_EQ(screen.Combo(IDC_DB304_DATA_ROW).GetCurSel(), 1);
@@ -131,7 +131,7 @@ TEST_F(Db304Test, TheSampleIsSplitAsTheReaderSplitsADebitLine) {
 struct CheckCase {
     const char* name;
     std::function<void(kor::CDialogBase&)> change;  // made after FillNew("新規")
-    int message;  // the first box shown; every question declined
+    int message;                                    // the first box shown; every question declined
     const char* word1;
     const char* word2;
     int inError;   // the control in error, 0 for none
@@ -226,11 +226,12 @@ TEST_F(Db304Test, ANewPatternIsStoredAsADirectDebitLineAndListed) {
     // 36 fields numbered from 1: kind, kind name, separator, name, ten column and text pairs,
     // zero and blank handling, an empty data format and record length, the four codes, output
     // length, line break, title rows and data row.
-    EXPECT_EQ(lines[2],
-              "\"03\",\"口座振込\",\"02\",\"新規\",\"0\",\"[01]0998\",\"\",\"\",\"2\",\"[03]001\","
-              "\"\",\"\",\"4\",\"[05]1\",\"5\",\"[06]1234567\",\"6\",\"[07]ﾔﾏﾀﾞ\",\"7\",\"[08]1000\","
-              "\"\",\"\",\"9\",\"[10]C01\",\"1\",\"1\",\"\",\"\",\"\",\"\",\"ﾉｳｾﾞｲ\",\"\",\"3\",\"1\","
-              "\"1\",\"2\"");
+    EXPECT_EQ(
+        lines[2],
+        "\"03\",\"口座振込\",\"02\",\"新規\",\"0\",\"[01]0998\",\"\",\"\",\"2\",\"[03]001\","
+        "\"\",\"\",\"4\",\"[05]1\",\"5\",\"[06]1234567\",\"6\",\"[07]ﾔﾏﾀﾞ\",\"7\",\"[08]1000\","
+        "\"\",\"\",\"9\",\"[10]C01\",\"1\",\"1\",\"\",\"\",\"\",\"\",\"ﾉｳｾﾞｲ\",\"\",\"3\",\"1\","
+        "\"1\",\"2\"");
     EXPECT_EQ(screen.Combo(IDC_DB304_NAME).GetCount(), 2);
     EXPECT_EQ(screen.Combo(IDC_DB304_NAME).GetCurSel(), 1);
     EXPECT_TRUE(screen.Window(IDC_DB304_DELETE).IsEnabled());

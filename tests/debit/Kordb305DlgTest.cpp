@@ -228,8 +228,8 @@ INSTANTIATE_TEST_SUITE_P(
         LeaveCase{"Unchanged", 0, nullptr, nullptr, {}, {}, IDOK},
         // An untouched screen shows type 1, which an empty form holds: nothing to ask.
         LeaveCase{"NothingShown", -1, nullptr, nullptr, {}, {}, IDOK},
-        LeaveCase{"NewDescriptionDeclined", -1, L"新規", nullptr, {IDCANCEL}, {55},
-                  kortest::kStillOpen},
+        LeaveCase{
+            "NewDescriptionDeclined", -1, L"新規", nullptr, {IDCANCEL}, {55}, kortest::kStillOpen},
         LeaveCase{"ChangedAccepted", 1, nullptr, "ｶﾜｯﾀ", {IDOK}, {55}, IDOK}),
     kortest::LeaveCaseName);
 

@@ -17,7 +17,7 @@ namespace dbtest {
 
 // The patterns of the fixture's pattern master, by position.
 enum FixturePattern {
-    kComma = 0,    // comma, items in columns 0-9, 120-byte records with CR LF
+    kComma = 0,     // comma, items in columns 0-9, 120-byte records with CR LF
     kCommaNoBreak,  // the same columns, 128-byte records without CR LF
 };
 

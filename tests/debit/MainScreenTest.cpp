@@ -267,8 +267,8 @@ TEST_P(SettingsChangedTest, GivesTheCodeOfTheFirstChangeAndMessage83) {
 }
 
 const SettingsCase kSettingsCases[] = {
-    {"Nothing", 0, 0, 0, 0, 0},    {"Pattern", 1, 0, 0, 0, 1},  {"Month", 0, 1, 0, 0, 3},
-    {"Day", 0, 0, 1, 0, 4},        {"Consignor", 0, 0, 0, 1, 2}, {"PatternAndDay", 1, 0, 1, 0, 1},
+    {"Nothing", 0, 0, 0, 0, 0}, {"Pattern", 1, 0, 0, 0, 1},   {"Month", 0, 1, 0, 0, 3},
+    {"Day", 0, 0, 1, 0, 4},     {"Consignor", 0, 0, 0, 1, 2}, {"PatternAndDay", 1, 0, 1, 0, 1},
 };
 
 INSTANTIATE_TEST_SUITE_P(MainScreen, SettingsChangedTest, testing::ValuesIn(kSettingsCases),

@@ -16,12 +16,14 @@ namespace {
 // 28 the record length; 29-32 the customer's codes; 33-36 output options, title rows, data row.
 const std::string kCommaLine =
     "\"03\",\"口座振込\",\"01\",\"REVERSED\","
-    "\"9\",\"a\",\"8\",\"b\",\"7\",\"c\",\"6\",\"d\",\"5\",\"e\",\"4\",\"f\",\"3\",\"g\",\"2\",\"h\","
+    "\"9\",\"a\",\"8\",\"b\",\"7\",\"c\",\"6\",\"d\",\"5\",\"e\",\"4\",\"f\",\"3\",\"g\",\"2\","
+    "\"h\","
     "\"1\",\"i\",\"0\",\"j\",\"1\",\"1\",\"1\",\"\",\"ﾌﾂｳ\",\"ﾄｳｻﾞ\",\"ﾉｳｾﾞｲ\",\"ｿﾉﾀ\",\"2\",\"1\","
     "\"1\",\"2\"";
 const std::string kFixedLine =
     "\"03\",\"口座振込\",\"03\",\"FIXED\","
-    "\"1\",\"4\",\"\",\"\",\"5\",\"3\",\"\",\"\",\"8\",\"1\",\"9\",\"7\",\"16\",\"10\",\"26\",\"6\","
+    "\"1\",\"4\",\"\",\"\",\"5\",\"3\",\"\",\"\",\"8\",\"1\",\"9\",\"7\",\"16\",\"10\",\"26\","
+    "\"6\","
     "\"\",\"\",\"\",\"\",\"2\",\"2\",\"\",\"31\",\"A\",\"B\",\"C\",\"D\",\"3\",\"0\",\"1\",\"2\"";
 
 class DebitPatternRead : public testing::Test {
@@ -50,8 +52,8 @@ TEST_F(DebitPatternRead, ASeparatedPatternPlacesItemsByItsColumns) {
     ASSERT_TRUE(set);
     ASSERT_EQ(set->details.size(), 1u);
     const db::CDetailRecord& r = *set->details[0];
-    const char* expected[] = {"0998", "ﾐｽﾞﾎ", "001", "ﾎﾝﾃﾝ", "3",
-                              "0000012", "ﾔﾏﾀﾞ", "0000001200", "", "C1"};
+    const char* expected[] = {"0998",    "ﾐｽﾞﾎ", "001",        "ﾎﾝﾃﾝ", "3",
+                              "0000012", "ﾔﾏﾀﾞ", "0000001200", "",     "C1"};
     for (int i = 0; i < db::kItemCount; ++i) {
         EXPECT_STREQ(r.Text(i), expected[i]) << i;
         EXPECT_EQ(r.Result(i), 0) << i;

@@ -26,8 +26,8 @@ using xftest::NamesOf;
 // The fields of a stored 36-field fixed-length line (field n at [n - 1]).
 Fields FixedFields(const std::string& name = "固定ﾃｽﾄ") {
     Fields f = {"03", "口座振込", "03", name};
-    const char* positions[] = {"1",  "4", "",   "",   "5",  "3", "",  "",   "8",  "1",
-                               "9",  "7", "16", "30", "46", "10", "", "", "56", "20"};
+    const char* positions[] = {"1", "4", "",   "",   "5",  "3",  "", "", "8",  "1",
+                               "9", "7", "16", "30", "46", "10", "", "", "56", "20"};
     for (const char* p : positions) f.push_back(p);
     for (const char* o : {"1", "2", "", "75", "ﾌﾂｳ", "ﾄｳｻﾞ", "ﾉｳｾﾞｲ", "ｿﾉﾀ", "2", "0", "1", "2"})
         f.push_back(o);
@@ -41,8 +41,7 @@ Fields DelimFields(const std::string& name = "TABﾃｽﾄ") {
         f.push_back(k % 3 == 1 ? "" : std::to_string(k));
         f.push_back(k % 3 == 1 ? "" : "見本" + std::to_string(k));
     }
-    for (const char* o : {"2", "1", "", "", "1", "2", "3", "9", "3", "1", "3", "4"})
-        f.push_back(o);
+    for (const char* o : {"2", "1", "", "", "1", "2", "3", "9", "3", "1", "3", "4"}) f.push_back(o);
     return f;
 }
 
@@ -54,9 +53,9 @@ TEST(DebitPattern, FieldsAreNumberedFromOne) {
     EXPECT_STREQ(p.kindCode, "1");
     EXPECT_STREQ(p.name, "4");
     EXPECT_EQ(p.StartText(kBankCode), "5");
-    EXPECT_EQ(p.LengthText(kCustomerNumber), "4");  // field 24
-    EXPECT_STREQ(p.zeroCheck, "5");                  // field 25
-    EXPECT_STREQ(p.recordLength, "8");               // field 28
+    EXPECT_EQ(p.LengthText(kCustomerNumber), "4");           // field 24
+    EXPECT_STREQ(p.zeroCheck, "5");                          // field 25
+    EXPECT_STREQ(p.recordLength, "8");                       // field 28
     EXPECT_STREQ(p.accountTypeCodes[kTaxReserveCode], "1");  // field 31
     EXPECT_STREQ(p.dataRow, "6");                            // field 36
     EXPECT_EQ(p.GetField(0), "");
@@ -111,7 +110,7 @@ TEST_F(DebitPatternStoreTest, OlderLinesTakeTheDefaultsAndAreSavedWithAllFields)
 
 TEST(DebitPatternLine, OutputCodesOutsideTheirRangeAreRefused) {
     struct Case {
-        const char* length;  // field 33
+        const char* length;     // field 33
         const char* lineBreak;  // field 34
         bool parses;
     };

@@ -24,10 +24,11 @@ public:
 TEST(DebitProgressDialog, Template109WithItsOwnIdsAndQuestions) {
     kor::InitCommonControlClasses();
     CApMsgInfoList messages;
-    ASSERT_EQ(kortest::LoadMessageLines(
-                  messages, "\"25\",\"1\",\"32\",\"%s処理を中断します。よろしいですか？\"\r\n"
-                            "\"26\",\"1\",\"32\",\"印刷を中断します。よろしいですか？\"\r\n"),
-              0u);
+    ASSERT_EQ(
+        kortest::LoadMessageLines(messages,
+                                  "\"25\",\"1\",\"32\",\"%s処理を中断します。よろしいですか？\"\r\n"
+                                  "\"26\",\"1\",\"32\",\"印刷を中断します。よろしいですか？\"\r\n"),
+        0u);
     const kor::UniqueWindow screen = kortest::MakeScreenWindow();
     DebitTask task(&messages, screen.get());
     ASSERT_EQ(task.ShowProgress("読込中です．．．", "口座振替.csv"), 1);

@@ -1,5 +1,5 @@
-// Not a check: shows a screen of the direct-debit tool with data, as a user sees it, and keeps it on
-// screen for tools/screenshots.sh, which photographs the X display. Run only on request
+// Not a check: shows a screen of the direct-debit tool with data, as a user sees it, and keeps it
+// on screen for tools/screenshots.sh, which photographs the X display. Run only on request
 // (--gtest_also_run_disabled_tests); KOR_SHOT_HOLD_MS says how long it stays, and
 // KOR_SHOT_READY_FILE names a file that receives the window's rectangle ("x y width height")
 // once it is drawn. The main screen has read a customer file (for DB301 with one amount
@@ -27,8 +27,7 @@ const Shot kShots[] = {
     {.screen = "ABOUT", .button = kortest::kAboutShot},
 };
 
-class DebitScreenshot : public dbtest::MainScreenTest,
-                           public testing::WithParamInterface<Shot> {};
+class DebitScreenshot : public dbtest::MainScreenTest, public testing::WithParamInterface<Shot> {};
 
 TEST_P(DebitScreenshot, DISABLED_Shows) {
     const Shot& shot = GetParam();

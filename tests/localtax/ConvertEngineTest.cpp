@@ -90,8 +90,8 @@ std::string Joined(const Items& items, const std::string& separator) {
 // 1 person, 20,000 (municipal 12,000, prefectural 8,000) on an allowance of 5,000,000; paid 4
 // and 65,000.
 Items ValidItems() {
-    return {"131016", "ﾁﾖﾀﾞｸ", "A-12", "0", "3", "45000", "1", "20000",
-            "4",      "65000", "1",      "5000000", "12000", "8000"};
+    return {"131016", "ﾁﾖﾀﾞｸ", "A-12",  "0", "3",       "45000", "1",
+            "20000",  "4",     "65000", "1", "5000000", "12000", "8000"};
 }
 
 struct ReadOutcome {
@@ -185,11 +185,10 @@ TEST(TaxReader, EveryClassOfFileGivesTheSameDetails) {
         EXPECT_EQ(d.output, 1) << c.name;
         EXPECT_EQ(d.error, 0) << c.name;
         EXPECT_EQ(StatusesOf(d), kAllValid) << c.name;
-        const Items stored = {"131016",    "ﾁﾖﾀﾞｸ          ", "A-12           ",
-                              "0",         "00003",           "000045000",
-                              "00001",     "000020000",       "00004",
-                              "000065000", "001",             "0005000000",
-                              "000012000", "000008000"};
+        const Items stored = {
+            "131016",    "ﾁﾖﾀﾞｸ          ", "A-12           ", "0",        "00003",
+            "000045000", "00001",           "000020000",       "00004",    "000065000",
+            "001",       "0005000000",      "000012000",       "000008000"};
         for (int k = 0; k < kItemCount; ++k)
             EXPECT_EQ(d.Text(k), stored[static_cast<size_t>(k)]) << c.name << " item " << k;
 
@@ -403,11 +402,10 @@ TEST(TaxReader, FixedLengthRecordsAreCutByTheRecordLength) {
         {"CR", "110", r + "\r" + r + "\r", kTaxReadOk, 2},
         {"no line end", "110", r + r + r, kTaxReadOk, 3},
         {"end byte", "110", r + "\r\n" + r + "\r\n\x1A", kTaxReadOk, 2},
-        {"short last record", "110", r + "\r\n" + r.substr(0, 100) + "\r\n",
-         kTaxReadBadRecordSize, 0},
-        {"line feed inside a record", "110", r + "\r\n" + r.substr(0, 50) + "\n" +
-                                                 r.substr(51) + "\r\n",
-         kTaxReadBadRecordSize, 0},
+        {"short last record", "110", r + "\r\n" + r.substr(0, 100) + "\r\n", kTaxReadBadRecordSize,
+         0},
+        {"line feed inside a record", "110",
+         r + "\r\n" + r.substr(0, 50) + "\n" + r.substr(51) + "\r\n", kTaxReadBadRecordSize, 0},
         {"shorter than one record", "110", r.substr(0, 60), kTaxReadBadRecordSize, 0},
         {"4,000 bytes and CR LF", "4000", wide + "\r\n" + wide + "\r\n", kTaxReadOk, 2},
         {"4,001 bytes", "4001", wide + "\r\n", kTaxReadBadRecordLength, 0},
@@ -451,8 +449,7 @@ TEST(TaxReader, AFileHoldsAtMost5000DataLines) {
         o.dataRow = c.dataRow;
         const CFixedPattern fixed = Fixed(std::to_string(kRecordLength), o);
         const CDelimPattern delim = Separated("1", o);
-        const ReadOutcome out =
-            c.fixed ? ReadFixed(fixed, c.text) : ReadSeparated(delim, c.text);
+        const ReadOutcome out = c.fixed ? ReadFixed(fixed, c.text) : ReadSeparated(delim, c.text);
         ASSERT_EQ(out.result, c.result) << c.name;
         if (c.result == kTaxReadOk) {
             EXPECT_EQ(out.Group().details.size(), 5000u) << c.name;

@@ -44,10 +44,10 @@ TEST(TaxCorrectionRules, EditedCountOrAmountShowsNormalisedText) {
     } cases[] = {
         {0, kSalaryTaxAmount, "000", "0"},
         {0, kSalaryTaxAmount, "0001234567", "1,234,567"},
-        {0, kRetirees, "123", "123"},                  // never with commas
-        {0, kSalaryTaxAmount, "", " "},                // an emptied cell in use is in error
-        {0, kSalaryTaxAmount, "12a4", "12a4"},         // in error: shown as typed
-        {2, kSalaryTaxAmount, "0000", "0"},            // a zero accepted by the handling
+        {0, kRetirees, "123", "123"},           // never with commas
+        {0, kSalaryTaxAmount, "", " "},         // an emptied cell in use is in error
+        {0, kSalaryTaxAmount, "12a4", "12a4"},  // in error: shown as typed
+        {2, kSalaryTaxAmount, "0000", "0"},     // a zero accepted by the handling
         {0, kRetirementAllowance, "1234567890", "1,234,567,890"},
     };
     for (const Case& c : cases) {
@@ -126,20 +126,17 @@ TEST(TaxCorrectionRules, ZeroAndBlankHandlingOfItemSets) {
         const char* salaryText;  // both salary items and every retirement item
         ItemStatus expected;
     } cases[] = {
-        {1, 0, "0", kStatusError},
-        {2, 0, "000", kStatusCorrected},
-        {0, 1, "", kStatusError},
-        {0, 2, "", kStatusCorrected},
-        {2, 0, "", kStatusRead},  // an empty text is no zero
+        {1, 0, "0", kStatusError},    {2, 0, "000", kStatusCorrected}, {0, 1, "", kStatusError},
+        {0, 2, "", kStatusCorrected}, {2, 0, "", kStatusRead},  // an empty text is no zero
         {0, 0, "0", kStatusRead},
     };
     for (const Case& c : cases) {
         const CDataSet data = Handling(c.zero, c.blank);
         const CCorrectionRules rules(data, kSalaryAndRetirement);
         auto detail = txtest::ValidDetail(1);
-        for (int item : {kSalaryTaxCount, kSalaryTaxAmount, kRetirementTaxCount,
-                         kRetirementTaxAmount, kRetirees, kRetirementAllowance,
-                         kMunicipalRetirementTax, kPrefecturalRetirementTax})
+        for (int item :
+             {kSalaryTaxCount, kSalaryTaxAmount, kRetirementTaxCount, kRetirementTaxAmount,
+              kRetirees, kRetirementAllowance, kMunicipalRetirementTax, kPrefecturalRetirementTax})
             detail->SetText(item, c.salaryText);
         rules.RecheckItemSets(*detail);
         for (int item : {kSalaryTaxAmount, kRetirees})

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include <vector>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "localtax/DetailRecord.h"
 #include "localtax/TaxGroup.h"
@@ -18,9 +18,9 @@ namespace {
 // the municipality, 800 to the prefecture) on an allowance of 5000000.
 CDetailRecord ValidDetail() {
     CDetailRecord d;
-    const char* texts[kItemCount] = {"131016", "ﾁﾖﾀﾞｸ", "123", " ", "00003", "000030000",
-                                     "00001",  "000002000", "00004", "000032000", "001",
-                                     "0005000000", "000001200", "000000800"};
+    const char* texts[kItemCount] = {
+        "131016",    "ﾁﾖﾀﾞｸ", "123",       " ",   "00003",      "000030000", "00001",
+        "000002000", "00004", "000032000", "001", "0005000000", "000001200", "000000800"};
     for (int item = 0; item < kItemCount; ++item) {
         d.SetText(item, texts[item]);
         d.SetStatus(item, kStatusRead);
@@ -61,8 +61,10 @@ INSTANTIATE_TEST_SUITE_P(
                  {{kSalaryTaxAmount, ""}, {kTaxPaid, "000002000"}},
                  {kSalaryTaxCount, kSalaryTaxAmount}},
         RuleCase{"NoSalaryTaxAtAll",
-                 {{kSalaryTaxCount, ""}, {kSalaryTaxAmount, "000000000"},
-                  {kPaymentCount, "00001"}, {kTaxPaid, "000002000"}},
+                 {{kSalaryTaxCount, ""},
+                  {kSalaryTaxAmount, "000000000"},
+                  {kPaymentCount, "00001"},
+                  {kTaxPaid, "000002000"}},
                  {}},
         // 2: retirement amount without count (retirees follow the count, rule 3 still holds).
         RuleCase{"RetirementAmountWithoutCount",
@@ -79,9 +81,13 @@ INSTANTIATE_TEST_SUITE_P(
                  {{kRetirementAllowance, "0000000000"}},
                  {kRetirementTaxAmount, kRetirementAllowance, kRetirementTaxCount}},
         RuleCase{"NoRetirementAtAll",
-                 {{kRetirementTaxCount, ""}, {kRetirementTaxAmount, ""}, {kRetirees, ""},
-                  {kRetirementAllowance, ""}, {kMunicipalRetirementTax, ""},
-                  {kPrefecturalRetirementTax, ""}, {kPaymentCount, "00003"},
+                 {{kRetirementTaxCount, ""},
+                  {kRetirementTaxAmount, ""},
+                  {kRetirees, ""},
+                  {kRetirementAllowance, ""},
+                  {kMunicipalRetirementTax, ""},
+                  {kPrefecturalRetirementTax, ""},
+                  {kPaymentCount, "00003"},
                   {kTaxPaid, "000030000"}},
                  {}},
         // 6: tax equal to the allowance (split still adds up).

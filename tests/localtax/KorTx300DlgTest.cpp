@@ -75,7 +75,8 @@ TEST_F(Tx300Test, ReadsAndWritesTheNumberedFileIntoTheFolder) {
     EXPECT_EQ(file.size(), 6u * 122u);
     EXPECT_EQ(file.substr(0, 27), "1990" + std::string(10, '0') + "000" + "000000" + "0000");
     EXPECT_EQ(file, txtest::DemoOutputFile());
-    EXPECT_EQ(TakeShown(), (Texts{Message(18, "出力"), Message(70, "CHIHOU_ZEI_OUT_001.TXT", "1")}));
+    EXPECT_EQ(TakeShown(),
+              (Texts{Message(18, "出力"), Message(70, "CHIHOU_ZEI_OUT_001.TXT", "1")}));
 
     // Written: the exit asks only whether to end.
     Click(IDC_TX300_EXIT);
@@ -132,12 +133,11 @@ struct ReadCheckCase {
     std::string input;      // a name in the program folder, or "=" and the text as typed
     int message;
     const char* word;
-    int focus;     // where the focus goes, or 0
-    int inError;   // the edit drawn yellow, or 0
+    int focus;    // where the focus goes, or 0
+    int inError;  // the edit drawn yellow, or 0
 };
 
-class Tx300ReadChecks : public Tx300Test,
-                        public testing::WithParamInterface<ReadCheckCase> {};
+class Tx300ReadChecks : public Tx300Test, public testing::WithParamInterface<ReadCheckCase> {};
 
 // Every check stops before the read: no question 18, no data set, the data buttons disabled.
 TEST_P(Tx300ReadChecks, StopBeforeTheReadWithTheirMessageAndFocus) {
@@ -180,10 +180,9 @@ INSTANTIATE_TEST_SUITE_P(
                       IDC_TX300_INPUT},
         ReadCheckCase{"MissingFile", "", true, "missing.csv", 4, nullptr, IDC_TX300_INPUT,
                       IDC_TX300_INPUT},
-        ReadCheckCase{"FolderForFile", "", true, "", 4, nullptr, IDC_TX300_INPUT,
-                      IDC_TX300_INPUT},
-        ReadCheckCase{"NoDriveLetter", "", true, "=chihouzei.csv", 17, nullptr,
-                      IDC_TX300_INPUT, IDC_TX300_INPUT}),
+        ReadCheckCase{"FolderForFile", "", true, "", 4, nullptr, IDC_TX300_INPUT, IDC_TX300_INPUT},
+        ReadCheckCase{"NoDriveLetter", "", true, "=chihouzei.csv", 17, nullptr, IDC_TX300_INPUT,
+                      IDC_TX300_INPUT}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct OutputCheckCase {
@@ -193,8 +192,7 @@ struct OutputCheckCase {
     const char* word;
 };
 
-class Tx300OutputChecks : public Tx300Test,
-                          public testing::WithParamInterface<OutputCheckCase> {};
+class Tx300OutputChecks : public Tx300Test, public testing::WithParamInterface<OutputCheckCase> {};
 
 // A folder check stops before the question 18 with the folder edit focused and yellow; the read
 // data stay, and the output can follow once the folder is mended.
@@ -221,14 +219,14 @@ TEST_P(Tx300OutputChecks, StopWithTheirMessageAndTheFolderInError) {
     EXPECT_EQ(screen->FieldInError(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Checks, Tx300OutputChecks,
-    testing::Values(OutputCheckCase{"Empty", "", 42, "変換後フォルダ"},
-                    OutputCheckCase{"Blanks", " 　", 42, "変換後フォルダ"},
-                    OutputCheckCase{"ForbiddenCharacter", "~out|put", 32, nullptr},
-                    OutputCheckCase{"Relative", "out", 17, nullptr},
-                    OutputCheckCase{"Missing", "~missing\\", 17, nullptr}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Checks, Tx300OutputChecks,
+                         testing::Values(OutputCheckCase{"Empty", "", 42, "変換後フォルダ"},
+                                         OutputCheckCase{"Blanks", " 　", 42, "変換後フォルダ"},
+                                         OutputCheckCase{"ForbiddenCharacter", "~out|put", 32,
+                                                         nullptr},
+                                         OutputCheckCase{"Relative", "out", 17, nullptr},
+                                         OutputCheckCase{"Missing", "~missing\\", 17, nullptr}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // An output that cannot write its file says so, leaves no file of this run and keeps the data
 // as not output.

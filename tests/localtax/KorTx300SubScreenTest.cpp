@@ -83,15 +83,15 @@ TEST_F(Tx300SubScreenTest, ACorrectionMadeOnTX301IsWhatTheOutputWrites) {
     // The check screen shows the output's copy, where the correction counts as read; the read
     // data keep it as a correction.
     std::string shown;
-    ASSERT_EQ(SubScreen::Run(Hwnd(), IDC_TX300_CHECK, IDC_TX302_BACK, [&shown](HWND dialog) {
-                  const CVSFlexGrid grid(GetDlgItem(dialog, IDC_TX302_GRID));
-                  shown = grid.TextMatrix(2, kCol + tx::kTaxPaid);
-                  PostMessageW(GetDlgItem(dialog, IDC_TX302_BACK), BM_CLICK, 0, 0);
-              }),
+    ASSERT_EQ(SubScreen::Run(Hwnd(), IDC_TX300_CHECK, IDC_TX302_BACK,
+                             [&shown](HWND dialog) {
+                                 const CVSFlexGrid grid(GetDlgItem(dialog, IDC_TX302_GRID));
+                                 shown = grid.TextMatrix(2, kCol + tx::kTaxPaid);
+                                 PostMessageW(GetDlgItem(dialog, IDC_TX302_BACK), BM_CLICK, 0, 0);
+                             }),
               1);
     EXPECT_EQ(shown, "30,000");
-    EXPECT_EQ(screen->OutputData()->groups[0]->details[1]->Status(tx::kTaxPaid),
-              tx::kStatusRead);
+    EXPECT_EQ(screen->OutputData()->groups[0]->details[1]->Status(tx::kTaxPaid), tx::kStatusRead);
     EXPECT_EQ(corrected.Status(tx::kTaxPaid), tx::kStatusCorrected);
 }
 
@@ -100,12 +100,13 @@ TEST_F(Tx300SubScreenTest, TX302ShowsTheDataSetOfTheOutput) {
     Open();
     ReadFile(DemoWithMistypedTaxPaid());
     // The detail in error is ticked for deletion: the output and its check leave it out.
-    ASSERT_EQ(SubScreen::Run(Hwnd(), IDC_TX300_CORRECT, IDC_TX301_BACK, [](HWND dialog) {
-                  CVSFlexGrid grid(GetDlgItem(dialog, IDC_TX301_GRID));
-                  kortest::PressSpaceOnCell(grid, 1, tx::CGridHelper::kColDelete);
-                  SendMessageW(GetDlgItem(dialog, IDC_TX301_UPDATE), BM_CLICK, 0, 0);
-                  PostMessageW(GetDlgItem(dialog, IDC_TX301_BACK), BM_CLICK, 0, 0);
-              }),
+    ASSERT_EQ(SubScreen::Run(Hwnd(), IDC_TX300_CORRECT, IDC_TX301_BACK,
+                             [](HWND dialog) {
+                                 CVSFlexGrid grid(GetDlgItem(dialog, IDC_TX301_GRID));
+                                 kortest::PressSpaceOnCell(grid, 1, tx::CGridHelper::kColDelete);
+                                 SendMessageW(GetDlgItem(dialog, IDC_TX301_UPDATE), BM_CLICK, 0, 0);
+                                 PostMessageW(GetDlgItem(dialog, IDC_TX301_BACK), BM_CLICK, 0, 0);
+                             }),
               1);
     SetText(IDC_TX300_OUTPUT, kortest::ScratchDirOfTest("out"));
     Click(IDC_TX300_OUTPUT_DATA);

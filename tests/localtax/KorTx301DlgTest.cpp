@@ -106,11 +106,9 @@ TEST_F(KorTx301Test, AnEditedAmountShowsNormalised) {
         const wchar_t* typed;
         const char* shown;
     } cases[] = {
-        {tx::kSalaryTaxAmount, L"000", "0"},
-        {tx::kSalaryTaxAmount, L"1234567", "1,234,567"},
+        {tx::kSalaryTaxAmount, L"000", "0"},  {tx::kSalaryTaxAmount, L"1234567", "1,234,567"},
         {tx::kSalaryTaxAmount, L"1\b", " "},  // typed, then rubbed out
-        {tx::kSalaryTaxCount, L"12a", "12a"},
-        {tx::kRetirees, L"123", "123"},
+        {tx::kSalaryTaxCount, L"12a", "12a"}, {tx::kRetirees, L"123", "123"},
     };
     for (const Case& c : cases) {
         ASSERT_TRUE(Type(1, kCol + c.item, c.typed));

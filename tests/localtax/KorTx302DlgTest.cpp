@@ -65,7 +65,7 @@ TEST_F(KorTx302Test, ThePrintButtonsConfirmTheirPageCountAndPrint) {
     script.Answer(IDCANCEL);
     Click(IDC_TX302_PRINT_LIST);
     EXPECT_TRUE(printer.Jobs().empty());
-    Click(IDC_TX302_PRINT_LIST);   // 10 details a page, each file from a new page
+    Click(IDC_TX302_PRINT_LIST);    // 10 details a page, each file from a new page
     Click(IDC_TX302_PRINT_TOTALS);  // one page a file
     EXPECT_EQ(Shown(), (std::vector<std::string>{"#21[3]", "#21[3]", "#21[2]"}));
     ASSERT_EQ(printer.Jobs().size(), 2u);

@@ -46,8 +46,10 @@ FixedPatternForm ValidForm() {
     f.name = "固定A";
     f.recordLength = "40";
     const std::pair<int, std::pair<const char*, const char*>> positions[] = {
-        {tx::kMunicipalityCode, {"1", "6"}}, {tx::kSalaryTaxCount, {"7", "5"}},
-        {tx::kSalaryTaxAmount, {"12", "9"}}, {tx::kPaymentCount, {"21", "5"}},
+        {tx::kMunicipalityCode, {"1", "6"}},
+        {tx::kSalaryTaxCount, {"7", "5"}},
+        {tx::kSalaryTaxAmount, {"12", "9"}},
+        {tx::kPaymentCount, {"21", "5"}},
         {tx::kTaxPaid, {"26", "9"}}};
     for (const auto& [k, p] : positions) f.start[k] = p.first, f.length[k] = p.second;
     return f;
@@ -57,9 +59,12 @@ FixedPatternForm ValidForm() {
 void WithRetirement(Form& f) {
     f.recordLength = "100";
     const std::pair<int, std::pair<const char*, const char*>> positions[] = {
-        {tx::kRetirementTaxCount, {"41", "5"}}, {tx::kRetirementTaxAmount, {"46", "9"}},
-        {tx::kRetirees, {"55", "3"}},           {tx::kRetirementAllowance, {"58", "10"}},
-        {tx::kMunicipalRetirementTax, {"68", "9"}}, {tx::kPrefecturalRetirementTax, {"77", "9"}}};
+        {tx::kRetirementTaxCount, {"41", "5"}},
+        {tx::kRetirementTaxAmount, {"46", "9"}},
+        {tx::kRetirees, {"55", "3"}},
+        {tx::kRetirementAllowance, {"58", "10"}},
+        {tx::kMunicipalRetirementTax, {"68", "9"}},
+        {tx::kPrefecturalRetirementTax, {"77", "9"}}};
     for (const auto& [k, p] : positions) f.start[k] = p.first, f.length[k] = p.second;
 }
 
@@ -80,12 +85,10 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         CheckCase{"Valid", [](Form&) {}, 0, "", "", F::kNone},
         CheckCase{"ValidWithRetirementAnd4000Bytes",
-                  [](Form& f) { WithRetirement(f), f.recordLength = "4000"; }, 0, "", "",
-                  F::kNone},
+                  [](Form& f) { WithRetirement(f), f.recordLength = "4000"; }, 0, "", "", F::kNone},
         CheckCase{"NameOf75Bytes", [](Form& f) { f.name = std::string(75, 'a'); }, 38,
                   "変換パターン名", "74", F::kName},
-        CheckCase{"NameEmpty", [](Form& f) { f.name.clear(); }, 7, "変換パターン名", "",
-                  F::kName},
+        CheckCase{"NameEmpty", [](Form& f) { f.name.clear(); }, 7, "変換パターン名", "", F::kName},
         CheckCase{"QuoteInName", [](Form& f) { f.name = "A\"B"; }, 85, "", "", F::kName},
         CheckCase{"RecordLengthEmpty", [](Form& f) { f.recordLength.clear(); }, 7,
                   "変換前データレコード長", "", F::kRecordLength},
@@ -93,16 +96,16 @@ INSTANTIATE_TEST_SUITE_P(
                   "市区町村コード", "", F::StartField(0)},
         CheckCase{"MunicipalityCodeLengthEmpty", [](Form& f) { f.length[0].clear(); }, 7,
                   "市区町村コード", "", F::LengthField(0)},
-        CheckCase{"OptionalStartWithoutLength", [](Form& f) { f.start[1] = "0"; }, 7,
-                  "市区町村名", "", F::LengthField(1)},
-        CheckCase{"OptionalLengthWithoutStart", [](Form& f) { f.length[3] = "1"; }, 7, "異動",
-                  "", F::StartField(3)},
-        CheckCase{"SalaryItemLeftOutOfItsSet", [](Form& f) { Unplace(f, tx::kSalaryTaxAmount); },
-                  7, "給与税額", "", F::StartField(tx::kSalaryTaxAmount)},
+        CheckCase{"OptionalStartWithoutLength", [](Form& f) { f.start[1] = "0"; }, 7, "市区町村名",
+                  "", F::LengthField(1)},
+        CheckCase{"OptionalLengthWithoutStart", [](Form& f) { f.length[3] = "1"; }, 7, "異動", "",
+                  F::StartField(3)},
+        CheckCase{"SalaryItemLeftOutOfItsSet", [](Form& f) { Unplace(f, tx::kSalaryTaxAmount); }, 7,
+                  "給与税額", "", F::StartField(tx::kSalaryTaxAmount)},
         // One retirement item puts the whole set in use.
         CheckCase{"RetirementSetStartedByItsLastItem",
-                  [](Form& f) { f.length[tx::kPrefecturalRetirementTax] = "9"; }, 7,
-                  "退職税件数", "", F::StartField(tx::kRetirementTaxCount)},
+                  [](Form& f) { f.length[tx::kPrefecturalRetirementTax] = "9"; }, 7, "退職税件数",
+                  "", F::StartField(tx::kRetirementTaxCount)},
         CheckCase{"PaymentSetForcedBySalary", [](Form& f) { Unplace(f, tx::kPaymentCount); }, 7,
                   "納入件数", "", F::StartField(tx::kPaymentCount)},
         CheckCase{"PaymentSetForcedByRetirement",
@@ -111,19 +114,19 @@ INSTANTIATE_TEST_SUITE_P(
                       Unplace(f, tx::kSalaryTaxAmount), Unplace(f, tx::kTaxPaid);
                   },
                   7, "納税額", "", F::StartField(tx::kTaxPaid)},
-        CheckCase{"PaymentSetAlone",
-                  [](Form& f) { Unplace(f, tx::kSalaryTaxCount), Unplace(f, tx::kSalaryTaxAmount); },
-                  80, "入力", "", F::StartField(tx::kSalaryTaxCount) + F::kUnmarked},
-        CheckCase{"PresenceBeforeStartZero",
-                  [](Form& f) { f.start[2] = "0", f.length[1] = "15"; }, 7, "市区町村名", "",
-                  F::StartField(1)},
+        CheckCase{
+            "PaymentSetAlone",
+            [](Form& f) { Unplace(f, tx::kSalaryTaxCount), Unplace(f, tx::kSalaryTaxAmount); }, 80,
+            "入力", "", F::StartField(tx::kSalaryTaxCount) + F::kUnmarked},
+        CheckCase{"PresenceBeforeStartZero", [](Form& f) { f.start[2] = "0", f.length[1] = "15"; },
+                  7, "市区町村名", "", F::StartField(1)},
         CheckCase{"StartZero", [](Form& f) { f.start[2] = "0", f.length[2] = "15"; }, 84, "", "",
                   F::StartField(2)},
-        CheckCase{"RetireesStartZero", [](Form& f) { WithRetirement(f), f.start[tx::kRetirees] = "0"; },
-                  84, "", "", F::StartField(tx::kRetirees)},
-        CheckCase{"StartZeroBeforeLengths",
-                  [](Form& f) { f.start[0] = "0", f.length[0] = "5"; }, 84, "", "",
-                  F::StartField(0)},
+        CheckCase{"RetireesStartZero",
+                  [](Form& f) { WithRetirement(f), f.start[tx::kRetirees] = "0"; }, 84, "", "",
+                  F::StartField(tx::kRetirees)},
+        CheckCase{"StartZeroBeforeLengths", [](Form& f) { f.start[0] = "0", f.length[0] = "5"; },
+                  84, "", "", F::StartField(0)},
         CheckCase{"MunicipalityCodeLength5", [](Form& f) { f.length[0] = "5"; }, 79, "", "",
                   F::LengthField(0)},
         CheckCase{"MunicipalityCodeLength0", [](Form& f) { f.length[0] = "0"; }, 79, "", "",
@@ -138,9 +141,8 @@ INSTANTIATE_TEST_SUITE_P(
                   },
                   38, "納税額", "9", F::LengthField(tx::kTaxPaid)},
         CheckCase{"AllowanceLength11",
-                  [](Form& f) { WithRetirement(f), f.length[tx::kRetirementAllowance] = "11"; },
-                  38, "退職明細退職手当等支払金額", "10",
-                  F::LengthField(tx::kRetirementAllowance)},
+                  [](Form& f) { WithRetirement(f), f.length[tx::kRetirementAllowance] = "11"; }, 38,
+                  "退職明細退職手当等支払金額", "10", F::LengthField(tx::kRetirementAllowance)},
         CheckCase{"ChangeMarkLength0", [](Form& f) { f.start[3] = "36", f.length[3] = "0"; }, 58,
                   "", "", F::LengthField(3)},
         CheckCase{"RecordLength4001", [](Form& f) { f.recordLength = "4001"; }, 82,
@@ -152,11 +154,16 @@ TEST(TaxFixedPatternForm, StoresTheTaxKindAndTheSetsInUseAndLoadsThemBack) {
     form.zeroCheck = 2, form.blankCheck = 1, form.outputLength = 3, form.lineBreak = 0;
     const tx::CFixedPattern p = tx::ToFixedPattern(form);
     // The fields by their numbers, from 0.
-    const std::pair<int, const char*> expected[] = {
-        {0, "99"}, {1, "特別徴収地方税"}, {2, "03"}, {3, "固定A"}, {4, "1"}, {5, "6"},
-        {6, ""},   {12, "7"},            {13, "5"}, {32, "2"},    {33, "1"}, {35, "40"},
-        {36, "1"}, {37, "0"},            {38, "1"}, {39, "3"},    {40, "0"}, {41, "1"},
-        {42, "2"}};
+    const std::pair<int, const char*> expected[] = {{0, "99"}, {1, "特別徴収地方税"},
+                                                    {2, "03"}, {3, "固定A"},
+                                                    {4, "1"},  {5, "6"},
+                                                    {6, ""},   {12, "7"},
+                                                    {13, "5"}, {32, "2"},
+                                                    {33, "1"}, {35, "40"},
+                                                    {36, "1"}, {37, "0"},
+                                                    {38, "1"}, {39, "3"},
+                                                    {40, "0"}, {41, "1"},
+                                                    {42, "2"}};
     for (const auto& [number, text] : expected) EXPECT_EQ(p.GetField(number), text) << number;
 
     FixedPatternForm loaded;
@@ -184,11 +191,10 @@ public:
 // A stored fixed-length line of the salary and payment sets of a 150-byte record.
 std::string FixedLine(const std::string& name) {
     Fields f = {"99", "特別徴収地方税", "03", name};
-    for (const char* p : {"1", "6", "", "", "", "", "", "", "7", "5", "12", "9", "", "", "", "",
-                          "21", "5", "26", "9", "", "", "", "", "", "", "", ""})
+    for (const char* p : {"1", "6", "",   "",  "",   "",  "", "", "7", "5", "12", "9", "", "",
+                          "",  "",  "21", "5", "26", "9", "", "", "",  "",  "",   "",  "", ""})
         f.push_back(p);
-    for (const char* o : {"1", "2", "", "150", "1", "0", "1", "2", "0", "1", "2"})
-        f.push_back(o);
+    for (const char* o : {"1", "2", "", "150", "1", "0", "1", "2", "0", "1", "2"}) f.push_back(o);
     return CMasterText::FormatFields(f) + "\r\n";
 }
 
@@ -202,11 +208,11 @@ std::string DelimLine(const std::string& name) {
     return CMasterText::FormatFields(f) + "\r\n";
 }
 
-constexpr int kMarks[] = {IDC_TX303_MARK_SALARY_COUNT,      IDC_TX303_MARK_SALARY_AMOUNT,
-                          IDC_TX303_MARK_RETIREMENT_COUNT,  IDC_TX303_MARK_RETIREMENT_AMOUNT,
-                          IDC_TX303_MARK_PAYMENT_COUNT,     IDC_TX303_MARK_TAX_PAID,
-                          IDC_TX303_MARK_RETIREES,          IDC_TX303_MARK_ALLOWANCE,
-                          IDC_TX303_MARK_MUNICIPAL_TAX,     IDC_TX303_MARK_PREFECTURAL_TAX};
+constexpr int kMarks[] = {IDC_TX303_MARK_SALARY_COUNT,     IDC_TX303_MARK_SALARY_AMOUNT,
+                          IDC_TX303_MARK_RETIREMENT_COUNT, IDC_TX303_MARK_RETIREMENT_AMOUNT,
+                          IDC_TX303_MARK_PAYMENT_COUNT,    IDC_TX303_MARK_TAX_PAID,
+                          IDC_TX303_MARK_RETIREES,         IDC_TX303_MARK_ALLOWANCE,
+                          IDC_TX303_MARK_MUNICIPAL_TAX,    IDC_TX303_MARK_PREFECTURAL_TAX};
 constexpr int kZeroBlankOptions[] = {IDC_TX303_ZERO_GROUP,  IDC_TX303_BLANK_GROUP,
                                      IDC_TX303_ZERO_ERROR,  IDC_TX303_ZERO_SKIP,
                                      IDC_TX303_BLANK_ERROR, IDC_TX303_BLANK_SKIP};
@@ -214,15 +220,15 @@ constexpr int kZeroBlankOptions[] = {IDC_TX303_ZERO_GROUP,  IDC_TX303_BLANK_GROU
 // The fields of a new pattern of the municipality code and the salary and payment sets of a
 // 40-byte record.
 const std::pair<int, const char*> kNewPatternFields[] = {
-    {IDC_TX303_RECORD_LENGTH, "40"},
-    {IDC_TX303_MUNICIPALITY_CODE_START, "1"}, {IDC_TX303_MUNICIPALITY_CODE_LENGTH, "6"},
-    {IDC_TX303_SALARY_COUNT_START, "7"},      {IDC_TX303_SALARY_COUNT_LENGTH, "5"},
-    {IDC_TX303_SALARY_AMOUNT_START, "12"},    {IDC_TX303_SALARY_AMOUNT_LENGTH, "9"},
-    {IDC_TX303_PAYMENT_COUNT_START, "21"},    {IDC_TX303_PAYMENT_COUNT_LENGTH, "5"},
-    {IDC_TX303_TAX_PAID_START, "26"},         {IDC_TX303_TAX_PAID_LENGTH, "9"}};
+    {IDC_TX303_RECORD_LENGTH, "40"},           {IDC_TX303_MUNICIPALITY_CODE_START, "1"},
+    {IDC_TX303_MUNICIPALITY_CODE_LENGTH, "6"}, {IDC_TX303_SALARY_COUNT_START, "7"},
+    {IDC_TX303_SALARY_COUNT_LENGTH, "5"},      {IDC_TX303_SALARY_AMOUNT_START, "12"},
+    {IDC_TX303_SALARY_AMOUNT_LENGTH, "9"},     {IDC_TX303_PAYMENT_COUNT_START, "21"},
+    {IDC_TX303_PAYMENT_COUNT_LENGTH, "5"},     {IDC_TX303_TAX_PAID_START, "26"},
+    {IDC_TX303_TAX_PAID_LENGTH, "9"}};
 
-class Tx303Test : public kortest::FixedScreenTest<tx::CPatternStore, TaggedMessages,
-                                                  tx::CKorTx303Dlg> {
+class Tx303Test
+    : public kortest::FixedScreenTest<tx::CPatternStore, TaggedMessages, tx::CKorTx303Dlg> {
 protected:
     Tx303Test() : FixedScreenTest(tx::kKorTx303Controls.shared) {}
     void SetUp() override { LoadMaster(DelimLine("CSVA") + FixedLine("固定A")); }
@@ -310,9 +316,9 @@ TEST_F(Tx303Test, LeavingAnEditOfASetMarksItsItemsAndThePaymentSet) {
 struct CheckStep {
     const char* name;
     std::vector<std::pair<int, const char*>> changes;  // made to a valid new form
-    Ids messages;  // the boxes shown (every question declined)
-    int marked;    // the control in error, 0 for none
-    int focus;     // the control with the focus afterwards, 0 for any
+    Ids messages;                                      // the boxes shown (every question declined)
+    int marked;                                        // the control in error, 0 for none
+    int focus;  // the control with the focus afterwards, 0 for any
 };
 void PrintTo(const CheckStep& c, std::ostream* os) {
     *os << c.name;
@@ -341,51 +347,72 @@ TEST_P(Tx303CheckTest, MessageAndFocus) {
     EXPECT_EQ(store.GetList().size(), 2u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Tx303CheckTest,
-    testing::Values(
-        CheckStep{"Valid", {}, {3}, 0, 0},
-        CheckStep{"MunicipalityCodeLengthEmpty",
-                  {{IDC_TX303_MUNICIPALITY_CODE_LENGTH, ""}},
-                  {7},
-                  IDC_TX303_MUNICIPALITY_CODE_LENGTH,
-                  IDC_TX303_MUNICIPALITY_CODE_LENGTH},
-        CheckStep{"PaymentSetAloneFocusesTheSalaryCountUnmarked",
-                  {{IDC_TX303_SALARY_COUNT_START, ""}, {IDC_TX303_SALARY_COUNT_LENGTH, ""},
-                   {IDC_TX303_SALARY_AMOUNT_START, ""}, {IDC_TX303_SALARY_AMOUNT_LENGTH, ""}},
-                  {80},
-                  0,
-                  IDC_TX303_SALARY_COUNT_START},
-        CheckStep{"RetireesStartZero",
-                  {{IDC_TX303_RECORD_LENGTH, "100"},
-                   {IDC_TX303_RETIREMENT_COUNT_START, "41"}, {IDC_TX303_RETIREMENT_COUNT_LENGTH, "5"},
-                   {IDC_TX303_RETIREMENT_AMOUNT_START, "46"}, {IDC_TX303_RETIREMENT_AMOUNT_LENGTH, "9"},
-                   {IDC_TX303_RETIREES_START, "0"}, {IDC_TX303_RETIREES_LENGTH, "3"},
-                   {IDC_TX303_ALLOWANCE_START, "58"}, {IDC_TX303_ALLOWANCE_LENGTH, "10"},
-                   {IDC_TX303_MUNICIPAL_TAX_START, "68"}, {IDC_TX303_MUNICIPAL_TAX_LENGTH, "9"},
-                   {IDC_TX303_PREFECTURAL_TAX_START, "77"}, {IDC_TX303_PREFECTURAL_TAX_LENGTH, "9"}},
-                  {84},
-                  IDC_TX303_RETIREES_START,
-                  IDC_TX303_RETIREES_START},
-        CheckStep{"MunicipalityCodeLength5",
-                  {{IDC_TX303_MUNICIPALITY_CODE_LENGTH, "5"}},
-                  {79},
-                  IDC_TX303_MUNICIPALITY_CODE_LENGTH,
-                  IDC_TX303_MUNICIPALITY_CODE_LENGTH},
-        CheckStep{"DesignationLength16",
-                  {{IDC_TX303_DESIGNATION_START, "36"}, {IDC_TX303_DESIGNATION_LENGTH, "16"}},
-                  {38},
-                  IDC_TX303_DESIGNATION_LENGTH,
-                  IDC_TX303_DESIGNATION_LENGTH},
-        CheckStep{"RecordLength4001", {{IDC_TX303_RECORD_LENGTH, "4001"}}, {82},
-                  IDC_TX303_RECORD_LENGTH, IDC_TX303_RECORD_LENGTH},
-        CheckStep{"TaxPaidBeyondTheRecord", {{IDC_TX303_RECORD_LENGTH, "33"}}, {10},
-                  IDC_TX303_TAX_PAID_START, IDC_TX303_TAX_PAID_START},
-        CheckStep{"PaymentCountOverlapsTheSalaryAmount", {{IDC_TX303_PAYMENT_COUNT_START, "20"}},
-                  {9}, IDC_TX303_PAYMENT_COUNT_START, IDC_TX303_PAYMENT_COUNT_START},
-        CheckStep{"NameOfASeparatedPattern", {{IDC_TX303_NAME, "CSVA"}}, {81}, IDC_TX303_NAME,
-                  IDC_TX303_NAME}),
-    [](const testing::TestParamInfo<CheckStep>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, Tx303CheckTest,
+                         testing::Values(CheckStep{"Valid", {}, {3}, 0, 0},
+                                         CheckStep{"MunicipalityCodeLengthEmpty",
+                                                   {{IDC_TX303_MUNICIPALITY_CODE_LENGTH, ""}},
+                                                   {7},
+                                                   IDC_TX303_MUNICIPALITY_CODE_LENGTH,
+                                                   IDC_TX303_MUNICIPALITY_CODE_LENGTH},
+                                         CheckStep{"PaymentSetAloneFocusesTheSalaryCountUnmarked",
+                                                   {{IDC_TX303_SALARY_COUNT_START, ""},
+                                                    {IDC_TX303_SALARY_COUNT_LENGTH, ""},
+                                                    {IDC_TX303_SALARY_AMOUNT_START, ""},
+                                                    {IDC_TX303_SALARY_AMOUNT_LENGTH, ""}},
+                                                   {80},
+                                                   0,
+                                                   IDC_TX303_SALARY_COUNT_START},
+                                         CheckStep{"RetireesStartZero",
+                                                   {{IDC_TX303_RECORD_LENGTH, "100"},
+                                                    {IDC_TX303_RETIREMENT_COUNT_START, "41"},
+                                                    {IDC_TX303_RETIREMENT_COUNT_LENGTH, "5"},
+                                                    {IDC_TX303_RETIREMENT_AMOUNT_START, "46"},
+                                                    {IDC_TX303_RETIREMENT_AMOUNT_LENGTH, "9"},
+                                                    {IDC_TX303_RETIREES_START, "0"},
+                                                    {IDC_TX303_RETIREES_LENGTH, "3"},
+                                                    {IDC_TX303_ALLOWANCE_START, "58"},
+                                                    {IDC_TX303_ALLOWANCE_LENGTH, "10"},
+                                                    {IDC_TX303_MUNICIPAL_TAX_START, "68"},
+                                                    {IDC_TX303_MUNICIPAL_TAX_LENGTH, "9"},
+                                                    {IDC_TX303_PREFECTURAL_TAX_START, "77"},
+                                                    {IDC_TX303_PREFECTURAL_TAX_LENGTH, "9"}},
+                                                   {84},
+                                                   IDC_TX303_RETIREES_START,
+                                                   IDC_TX303_RETIREES_START},
+                                         CheckStep{"MunicipalityCodeLength5",
+                                                   {{IDC_TX303_MUNICIPALITY_CODE_LENGTH, "5"}},
+                                                   {79},
+                                                   IDC_TX303_MUNICIPALITY_CODE_LENGTH,
+                                                   IDC_TX303_MUNICIPALITY_CODE_LENGTH},
+                                         CheckStep{"DesignationLength16",
+                                                   {{IDC_TX303_DESIGNATION_START, "36"},
+                                                    {IDC_TX303_DESIGNATION_LENGTH, "16"}},
+                                                   {38},
+                                                   IDC_TX303_DESIGNATION_LENGTH,
+                                                   IDC_TX303_DESIGNATION_LENGTH},
+                                         CheckStep{"RecordLength4001",
+                                                   {{IDC_TX303_RECORD_LENGTH, "4001"}},
+                                                   {82},
+                                                   IDC_TX303_RECORD_LENGTH,
+                                                   IDC_TX303_RECORD_LENGTH},
+                                         CheckStep{"TaxPaidBeyondTheRecord",
+                                                   {{IDC_TX303_RECORD_LENGTH, "33"}},
+                                                   {10},
+                                                   IDC_TX303_TAX_PAID_START,
+                                                   IDC_TX303_TAX_PAID_START},
+                                         CheckStep{"PaymentCountOverlapsTheSalaryAmount",
+                                                   {{IDC_TX303_PAYMENT_COUNT_START, "20"}},
+                                                   {9},
+                                                   IDC_TX303_PAYMENT_COUNT_START,
+                                                   IDC_TX303_PAYMENT_COUNT_START},
+                                         CheckStep{"NameOfASeparatedPattern",
+                                                   {{IDC_TX303_NAME, "CSVA"}},
+                                                   {81},
+                                                   IDC_TX303_NAME,
+                                                   IDC_TX303_NAME}),
+                         [](const testing::TestParamInfo<CheckStep>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(Tx303Test, ANewPatternIsAddedAfterMessage3WithItsSetsAndListed) {
     Open();
@@ -475,13 +502,13 @@ TEST_P(Tx303LeaveTest, QuestionAndResult) {
 }
 
 // The discarding question is 56 here.
-INSTANTIATE_TEST_SUITE_P(Cases, Tx303LeaveTest,
-                         testing::Values(LeaveCase{"Untouched", -1, nullptr, {}, {}, IDOK},
-                                         LeaveCase{"Unchanged", 0, nullptr, {}, {}, IDOK},
-                                         LeaveCase{"ChangedDeclined", 0, "99", {IDCANCEL}, {56},
-                                                   kortest::kStillOpen},
-                                         LeaveCase{"ChangedAccepted", -1, "99", {IDOK}, {56}, IDOK}),
-                         kortest::FixedLeaveCaseName);
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Tx303LeaveTest,
+    testing::Values(LeaveCase{"Untouched", -1, nullptr, {}, {}, IDOK},
+                    LeaveCase{"Unchanged", 0, nullptr, {}, {}, IDOK},
+                    LeaveCase{"ChangedDeclined", 0, "99", {IDCANCEL}, {56}, kortest::kStillOpen},
+                    LeaveCase{"ChangedAccepted", -1, "99", {IDOK}, {56}, IDOK}),
+    kortest::FixedLeaveCaseName);
 
 // --- Opened from TX300 -------------------------------------------------------------------------
 
@@ -499,7 +526,8 @@ protected:
     HWND Hwnd() const override { return main->GetSafeHwnd(); }
     std::vector<std::string> PatternNames() const {
         std::vector<std::string> names;
-        const int count = static_cast<int>(SendMessageW(Item(IDC_TX300_PATTERN), CB_GETCOUNT, 0, 0));
+        const int count =
+            static_cast<int>(SendMessageW(Item(IDC_TX300_PATTERN), CB_GETCOUNT, 0, 0));
         for (int i = 0; i < count; ++i) {
             wchar_t text[128] = {};
             SendMessageW(Item(IDC_TX300_PATTERN), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));

@@ -102,7 +102,8 @@ protected:
     }
     Lines Marks() const {
         Lines marks;
-        for (const std::string& line : ListLines(IDC_TX304_ITEM_LIST)) marks.push_back(MarkOf(line));
+        for (const std::string& line : ListLines(IDC_TX304_ITEM_LIST))
+            marks.push_back(MarkOf(line));
         return marks;
     }
 };
@@ -115,21 +116,20 @@ TEST_F(Tx304Test, OpensWithTheSeparatedPatternsAndTheFourteenItemsUndefined) {
     EXPECT_EQ(screen.GetItemText(IDC_TX304_VERSION), "(Ver4.01)");
     // Every label is padded to 28 bytes, 37 with its mark.
     const Lines items = ListLines(IDC_TX304_ITEM_LIST);
-    EXPECT_EQ(items,
-              (Lines{"市区町村コード              (必須) ：未定義",
-                     "市区町村名                  (任意) ：未定義",
-                     "指定番号                    (任意) ：未定義",
-                     "異動                        (任意) ：未定義",
-                     "給与税件数                  (任意) ：未定義",
-                     "給与税額                    (任意) ：未定義",
-                     "退職税件数                  (任意) ：未定義",
-                     "退職税額                    (任意) ：未定義",
-                     "納入件数                    (任意) ：未定義",
-                     "納税額                      (任意) ：未定義",
-                     "退職明細退職人員            (任意) ：未定義",
-                     "退職明細退職手当等支払金額  (任意) ：未定義",
-                     "退職明細市区町村民税額      (任意) ：未定義",
-                     "退職明細都道府県民税額      (任意) ：未定義"}));
+    EXPECT_EQ(items, (Lines{"市区町村コード              (必須) ：未定義",
+                            "市区町村名                  (任意) ：未定義",
+                            "指定番号                    (任意) ：未定義",
+                            "異動                        (任意) ：未定義",
+                            "給与税件数                  (任意) ：未定義",
+                            "給与税額                    (任意) ：未定義",
+                            "退職税件数                  (任意) ：未定義",
+                            "退職税額                    (任意) ：未定義",
+                            "納入件数                    (任意) ：未定義",
+                            "納税額                      (任意) ：未定義",
+                            "退職明細退職人員            (任意) ：未定義",
+                            "退職明細退職手当等支払金額  (任意) ：未定義",
+                            "退職明細市区町村民税額      (任意) ：未定義",
+                            "退職明細都道府県民税額      (任意) ：未定義"}));
     for (const std::string& line : items) EXPECT_EQ(line.size(), 37u + 6u) << line;
     EXPECT_EQ(screen.ListBox(IDC_TX304_ITEM_LIST).GetCurSel(), 0);
 
@@ -140,8 +140,8 @@ TEST_F(Tx304Test, OpensWithTheSeparatedPatternsAndTheFourteenItemsUndefined) {
     EXPECT_EQ(screen.Combo(IDC_TX304_DATA_ROW).GetLBText(10), "11行");
     EXPECT_EQ(titles.GetCurSel(), 1);
     EXPECT_EQ(screen.Combo(IDC_TX304_DATA_ROW).GetCurSel(), 1);
-    for (int id : {IDC_TX304_CSV, IDC_TX304_ZERO_ERROR, IDC_TX304_BLANK_ERROR,
-                   IDC_TX304_OUTPUT_120, IDC_TX304_LINE_BREAK})
+    for (int id : {IDC_TX304_CSV, IDC_TX304_ZERO_ERROR, IDC_TX304_BLANK_ERROR, IDC_TX304_OUTPUT_120,
+                   IDC_TX304_LINE_BREAK})
         EXPECT_TRUE(screen.Button(id).IsChecked()) << id;
     // Without an item set in use the zero and blank choices are closed.
     for (int id : {IDC_TX304_ZERO_ERROR, IDC_TX304_ZERO_SKIP, IDC_TX304_BLANK_ERROR,
@@ -157,12 +157,12 @@ TEST_F(Tx304Test, ChoosingAPatternShowsItWithTheMarksOfItsSets) {
     ASSERT_EQ(items.size(), 14u);
     EXPECT_EQ(items[5], "給与税額                    (必須) ：[06]見本");
     EXPECT_EQ(items[6], "退職税件数                  (任意) ：未定義");
-    EXPECT_EQ(Marks(), (Lines{"(必須)", "(任意)", "(任意)", "(任意)", "(必須)", "(必須)",
-                              "(任意)", "(任意)", "(必須)", "(必須)", "(任意)", "(任意)",
-                              "(任意)", "(任意)"}));
+    EXPECT_EQ(Marks(),
+              (Lines{"(必須)", "(任意)", "(任意)", "(任意)", "(必須)", "(必須)", "(任意)", "(任意)",
+                     "(必須)", "(必須)", "(任意)", "(任意)", "(任意)", "(任意)"}));
     EXPECT_EQ(screen.Items()[9].column, 9);
-    for (int id : {IDC_TX304_TAB, IDC_TX304_ZERO_SKIP, IDC_TX304_BLANK_ERROR,
-                   IDC_TX304_OUTPUT_126, IDC_TX304_NO_LINE_BREAK})
+    for (int id : {IDC_TX304_TAB, IDC_TX304_ZERO_SKIP, IDC_TX304_BLANK_ERROR, IDC_TX304_OUTPUT_126,
+                   IDC_TX304_NO_LINE_BREAK})
         EXPECT_TRUE(screen.Button(id).IsChecked()) << id;
     EXPECT_EQ(screen.Combo(IDC_TX304_TITLE_ROWS).GetCurSel(), 0);
     EXPECT_EQ(screen.Combo(IDC_TX304_DATA_ROW).GetCurSel(), 0);
@@ -209,15 +209,16 @@ TEST_P(Tx304MarkTest, MarksAndChoices) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Tx304MarkTest,
-    testing::Values(
-        MarkCase{"NoSet", {0, 1, 2, 3}, {}},
-        MarkCase{"OneSalaryItem", {5}, {4, 5, 8, 9}},
-        MarkCase{"RetireesAloneMarksTheRetirementAndPaymentSets", {10}, {6, 7, 8, 9, 10, 11, 12, 13}},
-        MarkCase{"PaymentAlone", {9}, {8, 9}},
-        MarkCase{"LastRetirementItemUndefined", {10, ~10}, {}},
-        MarkCase{"SalaryKeepsThePaymentSet", {4, 10, ~10}, {4, 5, 8, 9}},
-        MarkCase{"PaymentItemKeepsItsSet", {10, 8, ~10}, {8, 9}},
-        MarkCase{"SalaryUndefinedLeavesThePaymentItemsRequired", {4, 9, ~4}, {8, 9}}),
+    testing::Values(MarkCase{"NoSet", {0, 1, 2, 3}, {}},
+                    MarkCase{"OneSalaryItem", {5}, {4, 5, 8, 9}},
+                    MarkCase{"RetireesAloneMarksTheRetirementAndPaymentSets",
+                             {10},
+                             {6, 7, 8, 9, 10, 11, 12, 13}},
+                    MarkCase{"PaymentAlone", {9}, {8, 9}},
+                    MarkCase{"LastRetirementItemUndefined", {10, ~10}, {}},
+                    MarkCase{"SalaryKeepsThePaymentSet", {4, 10, ~10}, {4, 5, 8, 9}},
+                    MarkCase{"PaymentItemKeepsItsSet", {10, 8, ~10}, {8, 9}},
+                    MarkCase{"SalaryUndefinedLeavesThePaymentItemsRequired", {4, 9, ~4}, {8, 9}}),
     [](const testing::TestParamInfo<MarkCase>& info) { return std::string(info.param.name); });
 
 TEST_F(Tx304Test, CancellingAllAssignmentsClearsTheMarksAndClosesTheChoices) {
@@ -234,7 +235,7 @@ TEST_F(Tx304Test, CancellingAllAssignmentsClearsTheMarksAndClosesTheChoices) {
 struct CheckCase {
     const char* name;
     std::function<void(Tx304Test&)> change;  // made after FillNew("新規")
-    int message;  // the first box shown; every question declined
+    int message;                             // the first box shown; every question declined
     const char* word1;
     const char* word2;
     int inError;   // the control in error, 0 for none
@@ -281,15 +282,14 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         CheckCase{"EmptyName", [](auto& t) { static_cast<T&>(t).SetName(""); }, 7, "変換パターン",
                   nullptr, IDC_TX304_NAME, -1},
-        CheckCase{"NameOfAFixedLengthPattern",
-                  [](auto& t) { static_cast<T&>(t).SetName("固定A"); }, 81, "「固定長パターン」",
-                  nullptr, IDC_TX304_NAME, -1},
+        CheckCase{"NameOfAFixedLengthPattern", [](auto& t) { static_cast<T&>(t).SetName("固定A"); },
+                  81, "「固定長パターン」", nullptr, IDC_TX304_NAME, -1},
         CheckCase{"CommaInName", [](auto& t) { static_cast<T&>(t).SetName("a,b"); }, 85, nullptr,
                   nullptr, IDC_TX304_NAME, -1},
-        CheckCase{"MunicipalityCodeUnassigned", [](auto& t) { static_cast<T&>(t).Undefine(0); },
-                  35, "市区町村コード", nullptr, IDC_TX304_ITEM_LIST, 0},
-        CheckCase{"SalaryTaxAmountUnassigned", [](auto& t) { static_cast<T&>(t).Undefine(5); },
-                  35, "給与税額", nullptr, IDC_TX304_ITEM_LIST, 5},
+        CheckCase{"MunicipalityCodeUnassigned", [](auto& t) { static_cast<T&>(t).Undefine(0); }, 35,
+                  "市区町村コード", nullptr, IDC_TX304_ITEM_LIST, 0},
+        CheckCase{"SalaryTaxAmountUnassigned", [](auto& t) { static_cast<T&>(t).Undefine(5); }, 35,
+                  "給与税額", nullptr, IDC_TX304_ITEM_LIST, 5},
         CheckCase{"TaxPaidUnassignedWhileTheSalarySetIsInUse",
                   [](auto& t) { static_cast<T&>(t).Undefine(9); }, 35, "納税額", nullptr,
                   IDC_TX304_ITEM_LIST, 9},
@@ -303,11 +303,11 @@ INSTANTIATE_TEST_SUITE_P(
                       static_cast<T&>(t).Undefine(5);
                   },
                   80, "定義", nullptr, IDC_TX304_ITEM_LIST, 4},
-        CheckCase{"TitleRows2DataRow2", [](auto& t) { static_cast<T&>(t).Rows(2, 1); }, 83,
-                  nullptr, nullptr, IDC_TX304_DATA_ROW, -1},
+        CheckCase{"TitleRows2DataRow2", [](auto& t) { static_cast<T&>(t).Rows(2, 1); }, 83, nullptr,
+                  nullptr, IDC_TX304_DATA_ROW, -1},
         // The data row after the title rows passes: the save then asks before adding.
-        CheckCase{"TitleRows2DataRow3", [](auto& t) { static_cast<T&>(t).Rows(2, 2); }, 3,
-                  nullptr, nullptr, 0, -1}),
+        CheckCase{"TitleRows2DataRow3", [](auto& t) { static_cast<T&>(t).Rows(2, 2); }, 3, nullptr,
+                  nullptr, 0, -1}),
     [](const testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
 
 // The line of the sample file that is read: the last title line, or the data line when there
@@ -543,7 +543,8 @@ protected:
     void SetUp() override {
         kor::InitCommonControlClasses();
         MakeProgramFolder(kMessageMaster, "mstKORTX001.ini");
-        WriteMaster("mstKORTX301.ini", {FixedLine("固定A").substr(0, FixedLine("固定A").size() - 2)});
+        WriteMaster("mstKORTX301.ini",
+                    {FixedLine("固定A").substr(0, FixedLine("固定A").size() - 2)});
     }
     void TearDown() override { screen.reset(); }
     HWND Hwnd() const override { return screen->GetSafeHwnd(); }
@@ -569,8 +570,8 @@ TEST_F(Tx300DelimPatternTest, APatternSavedOnTx304IsListedOnTheMainScreen) {
     };
     ASSERT_EQ(kortest::SubScreen::Run(Hwnd(), IDC_TX300_DELIM_PATTERN, IDC_TX304_ITEM_LIST, save),
               1);
-    EXPECT_EQ(TakeShown(),
-              (std::vector<std::string>{Message(3), Message(50, "パターン情報", "「ファイル読込」")}));
+    EXPECT_EQ(TakeShown(), (std::vector<std::string>{
+                               Message(3), Message(50, "パターン情報", "「ファイル読込」")}));
     const HWND combo = Item(IDC_TX300_PATTERN);
     ASSERT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 2);
     wchar_t text[64] = {};

@@ -87,7 +87,9 @@ TEST_F(Tx305Test, OpensWithTheStoredRecordAndLinesLimitedInBytes) {
     const struct {
         int id;
         size_t width;
-    } lines[] = {{IDC_TX305_NAME1, 20}, {IDC_TX305_NAME2, 20}, {IDC_TX305_ADDRESS1, 25},
+    } lines[] = {{IDC_TX305_NAME1, 20},
+                 {IDC_TX305_NAME2, 20},
+                 {IDC_TX305_ADDRESS1, 25},
                  {IDC_TX305_ADDRESS2, 25}};
     for (const auto& line : lines) {
         kortest::Type(screen->Item(line.id), L"ｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀﾁﾂﾃﾄﾅﾆﾇﾈﾉﾊﾋﾌﾍﾎ");
@@ -143,8 +145,8 @@ INSTANTIATE_TEST_SUITE_P(
                   IDC_TX305_NAME1},
         CheckCase{"WideName2", [](R& r) { r.name2 = kWide, r.address1 = kWide; }, 13, "", "",
                   IDC_TX305_NAME2},
-        CheckCase{"WideAddress1", [](R& r) { r.address1 = kWide, r.address2 = kWide; }, 13, "",
-                  "", IDC_TX305_ADDRESS1},
+        CheckCase{"WideAddress1", [](R& r) { r.address1 = kWide, r.address2 = kWide; }, 13, "", "",
+                  IDC_TX305_ADDRESS1},
         CheckCase{"QuoteInAddress2", [](R& r) { r.address2 = "1\"2"; }, 13, "", "",
                   IDC_TX305_ADDRESS2},
         CheckCase{"TildeInAddress2", [](R& r) { r.address2 = "1~2"; }, 13, "", "",
@@ -152,8 +154,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Digits, letters, half-width katakana and every listed sign pass; the second lines may
         // stay empty: the save is asked for.
         CheckCase{"EveryAllowedCharacter",
-                  [](R& r) { r.name1 = "AZaz09ｱﾝﾞﾟ\\｢｣()-/*&$", r.address2 = ",.@=%+;･ "; }, 3,
-                  "", "", 0},
+                  [](R& r) { r.name1 = "AZaz09ｱﾝﾞﾟ\\｢｣()-/*&$", r.address2 = ",.@=%+;･ "; }, 3, "",
+                  "", 0},
         CheckCase{"SecondLinesEmpty", [](R&) {}, 3, "", "", 0}),
     kortest::CaseName<tx::CRequesterInfo>);
 
@@ -188,9 +190,9 @@ TEST_F(Tx305Test, AFailedWriteIsReportedKeepsTheOldMasterAndIsNeverCalledASucces
     kortest::MessageScript script({IDOK});
     {
         // Another program holds the master open without sharing it: it cannot be replaced.
-        const kor::UniqueFile held(CreateFileW(kor::ToWide(MasterPath()).c_str(),
-                                                 GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+        const kor::UniqueFile held(CreateFileW(kor::ToWide(MasterPath()).c_str(), GENERIC_READ, 0,
+                                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                               nullptr));
         ASSERT_NE(held.get(), INVALID_HANDLE_VALUE);
         kortest::Click(hwnd, IDC_TX305_UPDATE);
     }
@@ -203,10 +205,10 @@ TEST_F(Tx305Test, AFailedWriteIsReportedKeepsTheOldMasterAndIsNeverCalledASucces
 // Leaving by 戻る or the close box after some changes, with the boxes answered.
 struct LeaveCase {
     const char* name;
-    bool stored;          // a requester master is there
-    int changed;          // a line set to "ｶﾜﾘ" first, 0 for none
-    bool saveFirst;       // 更新 confirmed before leaving
-    bool closeBox;        // WM_CLOSE instead of 戻る
+    bool stored;     // a requester master is there
+    int changed;     // a line set to "ｶﾜﾘ" first, 0 for none
+    bool saveFirst;  // 更新 confirmed before leaving
+    bool closeBox;   // WM_CLOSE instead of 戻る
     std::vector<int> answers;
     std::vector<int> messages;
     INT_PTR result;
@@ -247,20 +249,31 @@ INSTANTIATE_TEST_SUITE_P(
         LeaveCase{"NoMasterEmptyForm", false, 0, false, false, {}, {}, 1},
         LeaveCase{"StoredUnchanged", true, 0, false, false, {}, {}, 1},
         LeaveCase{"Address2ChangedOk", true, IDC_TX305_ADDRESS2, false, false, {IDOK}, {43}, 1},
-        LeaveCase{"Name1ChangedCancelStays", true, IDC_TX305_NAME1, false, false, {IDCANCEL},
-                  {43}, kOpen},
-        LeaveCase{"NoMasterTypedLine", false, IDC_TX305_NAME2, false, false, {IDCANCEL}, {43},
+        LeaveCase{"Name1ChangedCancelStays",
+                  true,
+                  IDC_TX305_NAME1,
+                  false,
+                  false,
+                  {IDCANCEL},
+                  {43},
                   kOpen},
-        LeaveCase{"CloseBoxChangedCancelStays", true, IDC_TX305_ADDRESS1, false, true,
-                  {IDCANCEL}, {43}, kOpen},
+        LeaveCase{
+            "NoMasterTypedLine", false, IDC_TX305_NAME2, false, false, {IDCANCEL}, {43}, kOpen},
+        LeaveCase{"CloseBoxChangedCancelStays",
+                  true,
+                  IDC_TX305_ADDRESS1,
+                  false,
+                  true,
+                  {IDCANCEL},
+                  {43},
+                  kOpen},
         LeaveCase{"CloseBoxUnchanged", true, 0, false, true, {}, {}, 1},
         LeaveCase{"SavedChanges", true, IDC_TX305_NAME2, true, false, {IDOK}, {3, 50}, 1}),
     [](const testing::TestParamInfo<LeaveCase>& info) { return std::string(info.param.name); });
 
 TEST_F(Tx305Test, EveryLineSwitchesTheInputMethodToHalfWidthKatakana) {
     Open();
-    const int lines[] = {IDC_TX305_NAME1, IDC_TX305_NAME2, IDC_TX305_ADDRESS1,
-                         IDC_TX305_ADDRESS2};
+    const int lines[] = {IDC_TX305_NAME1, IDC_TX305_NAME2, IDC_TX305_ADDRESS1, IDC_TX305_ADDRESS2};
     kortest::ExpectKanaInput(*screen, lines);
 }
 
@@ -269,8 +282,7 @@ class Tx305FromMainTest : public kortest::ScreenTest {
 protected:
     void SetUp() override {
         kor::InitCommonControlClasses();
-        MakeProgramFolder(std::string(KOR_TX_PROGRAM_DIR) + "\\mstKORTX001.ini",
-                          "mstKORTX001.ini");
+        MakeProgramFolder(std::string(KOR_TX_PROGRAM_DIR) + "\\mstKORTX001.ini", "mstKORTX001.ini");
     }
     void TearDown() override { main.reset(); }
     HWND Hwnd() const override { return main->GetSafeHwnd(); }
@@ -284,14 +296,13 @@ TEST_F(Tx305FromMainTest, TheRequesterButtonOpensTheScreenOnTheStoredRecord) {
     ASSERT_TRUE(main->Create());
     kortest::ShowScreen(Hwnd());
     std::string shown;
-    const int found = kortest::SubScreen::Run(Hwnd(), IDC_TX300_REQUESTER, IDC_TX305_NAME1,
-                                              [&](HWND dialog) {
-                                                  wchar_t text[64] = {};
-                                                  GetDlgItemTextW(dialog, IDC_TX305_NAME1, text,
-                                                                  64);
-                                                  shown = kor::ToCp932(text);
-                                                  kortest::PressBack(IDC_TX305_BACK)(dialog);
-                                              });
+    const int found =
+        kortest::SubScreen::Run(Hwnd(), IDC_TX300_REQUESTER, IDC_TX305_NAME1, [&](HWND dialog) {
+            wchar_t text[64] = {};
+            GetDlgItemTextW(dialog, IDC_TX305_NAME1, text, 64);
+            shown = kor::ToCp932(text);
+            kortest::PressBack(IDC_TX305_BACK)(dialog);
+        });
     EXPECT_EQ(found, 1);
     EXPECT_EQ(shown, "ｶ)ﾁﾎｳｾﾞｲ");
     EXPECT_TRUE(TakeShown().empty());

@@ -101,7 +101,7 @@ struct Page {
 };
 
 struct Printout {
-    int pages = 0;   // counted
+    int pages = 0;  // counted
     int result = -2;
     std::vector<Page> printed;
 };
@@ -180,8 +180,7 @@ TEST(TaxListPrinter, ResultListPutsEveryTextInItsPlace) {
         {p.title.y, {{62, "    特別徴収地方税変換結果一覧表    "}}},
         {date->y, {{126, date->text}}},
         {outputY,
-         {{1, "  出力ファイル名 TAX_001.TXT"},
-          {126, "データ出力日時  2026/ 7/ 8   9:10:11"}}},
+         {{1, "  出力ファイル名 TAX_001.TXT"}, {126, "データ出力日時  2026/ 7/ 8   9:10:11"}}},
         {p.blockY,
          {{4, "委託者コード"},
           {18, "0000000000"},
@@ -357,8 +356,8 @@ struct PagingCase {
 std::unique_ptr<CDataSet> PagingData(const PagingCase& c) {
     auto set = txtest::ValidData(std::initializer_list<int>{});
     for (size_t i = 0; i < c.groupSizes.size(); ++i) {
-        set->groups.push_back(txtest::ValidGroup(c.groupSizes[i], "C:\\OUT\\F" +
-                                                                     std::to_string(i) + ".TXT"));
+        set->groups.push_back(
+            txtest::ValidGroup(c.groupSizes[i], "C:\\OUT\\F" + std::to_string(i) + ".TXT"));
         SetTotals(*set->groups.back(), "0000001", "00000012345");
     }
     for (size_t gi = 0; gi < set->groups.size(); ++gi) {
@@ -389,16 +388,32 @@ TEST(TaxListPrinter, TenDetailsAPageAndEachGroupClosesItsOwnPages) {
     std::vector<std::pair<int, int>> trailing2;
     for (int i = 12; i < 17; ++i) trailing2.push_back({0, i});
     const PagingCase cases[] = {
-        {"25 errors", kError, {25}, {}, {Range(1, 10), Range(11, 20), Range(21, 25)},
+        {"25 errors",
+         kError,
+         {25},
+         {},
+         {Range(1, 10), Range(11, 20), Range(21, 25)},
          {false, false, true}},
         {"exactly 10", kResult, {10}, {}, {Range(1, 10)}, {true}},
         // Error-free details after the last error: the count block still closes the list.
         {"10 errors then valid details", kError, {14}, trailing, {Range(1, 10)}, {true}},
-        {"12 errors then valid details", kError, {17}, trailing2,
-         {Range(1, 10), Range(11, 12)}, {false, true}},
-        {"unlisted between", kResult, {12}, {{0, 0}, {0, 5}}, {{2, 3, 4, 5, 7, 8, 9, 10, 11, 12}},
+        {"12 errors then valid details",
+         kError,
+         {17},
+         trailing2,
+         {Range(1, 10), Range(11, 12)},
+         {false, true}},
+        {"unlisted between",
+         kResult,
+         {12},
+         {{0, 0}, {0, 5}},
+         {{2, 3, 4, 5, 7, 8, 9, 10, 11, 12}},
          {true}},
-        {"two groups", kResult, {12, 3}, {}, {Range(1, 10), Range(11, 12), Range(1, 3)},
+        {"two groups",
+         kResult,
+         {12, 3},
+         {},
+         {Range(1, 10), Range(11, 12), Range(1, 3)},
          {false, true, true}},
         {"a group with nothing listed", kResult, {2, 3}, {{0, 0}, {0, 1}}, {Range(1, 3)}, {true}},
     };
@@ -478,7 +493,9 @@ TEST(TaxListPrinter, TotalsSheetHasAPageForEachGroupTakenForOutput) {
                                                          {123, "    1,246"},
                                                          {142, "   123,457,789"}}));
     EXPECT_EQ(p.page.lines.size(), 2u);  // the header's rules only
-    EXPECT_TRUE(out.printed[1].Has("   " "     12,345"));
+    EXPECT_TRUE(
+        out.printed[1].Has("   "
+                           "     12,345"));
 }
 
 TEST(TaxListPrinter, PrintResults) {
@@ -551,9 +568,9 @@ TEST(TaxListPrinter, PrintsUnderTheToolsOwnProgressWindow) {
 TEST(TaxListPrinter, CancelAfterAPageAbandonsTheJob) {
     kor::InitCommonControlClasses();
     CApMsgInfoList messages;
-    ASSERT_EQ(kortest::LoadMessageLines(
-                  messages, "\"20\",\"1\",\"32\",\"印刷を中止しますか？\"\r\n"),
-              0u);
+    ASSERT_EQ(
+        kortest::LoadMessageLines(messages, "\"20\",\"1\",\"32\",\"印刷を中止しますか？\"\r\n"),
+        0u);
     const kor::UniqueWindow screen = kortest::MakeScreenWindow();
     PagingCase c{"", CListPrinter::kResultList, {25}, {}, {}, {}};
     const auto data = PagingData(c);
@@ -593,9 +610,14 @@ struct DateCase {
 
 TEST(TaxListPrinter, DatesLoseTheirLeadingZeros) {
     const DateCase cases[] = {
-        {"000000", "  年  月  日"}, {"261005", "26年10月 5日"}, {"070901", " 7年 9月 1日"},
-        {"0000", "  年  月"},       {"2609", "26年 9月"},       {"26091", ""},
-        {"", ""},                   {"2609011", ""},
+        {"000000", "  年  月  日"},
+        {"261005", "26年10月 5日"},
+        {"070901", " 7年 9月 1日"},
+        {"0000", "  年  月"},
+        {"2609", "26年 9月"},
+        {"26091", ""},
+        {"", ""},
+        {"2609011", ""},
     };
     for (const DateCase& c : cases) {
         EXPECT_EQ(CListPrinter::FormatDate(c.text), c.shown) << c.text;

@@ -29,9 +29,8 @@ using xftest::NamesOf;
 
 // Start and length of the fourteen items of a 150-byte record, item after item.
 const char* const kPositions[kItemCount][2] = {
-    {"1", "6"},    {"7", "15"},   {"22", "15"}, {"37", "1"},   {"38", "5"},
-    {"43", "9"},   {"52", "5"},   {"57", "9"},  {"66", "5"},   {"71", "9"},
-    {"80", "3"},   {"83", "10"},  {"93", "9"},  {"102", "9"},
+    {"1", "6"},  {"7", "15"}, {"22", "15"}, {"37", "1"}, {"38", "5"},  {"43", "9"}, {"52", "5"},
+    {"57", "9"}, {"66", "5"}, {"71", "9"},  {"80", "3"}, {"83", "10"}, {"93", "9"}, {"102", "9"},
 };
 
 // The fields of a stored 43-field fixed-length line.
@@ -195,12 +194,18 @@ TEST(TaxPatternPositions, RangesAreCheckedAgainstTheRecordThenAgainstLaterItems)
         {"later item over an earlier one", "100", {{0, "10", "6"}, {5, "1", "10"}}, 6, 6},
         {"ends at the record's end", "100", {{0, "1", "6"}, {13, "92", "9"}}, 0, 0},
         {"ends beyond the record", "100", {{0, "1", "6"}, {13, "93", "9"}}, 15, 14},
-        {"overlap found before the overrun", "100",
-         {{0, "1", "6"}, {4, "90", "5"}, {13, "93", "9"}}, 14, 14},
+        {"overlap found before the overrun",
+         "100",
+         {{0, "1", "6"}, {4, "90", "5"}, {13, "93", "9"}},
+         14,
+         14},
         {"first item beyond the record", "5", {{0, "1", "6"}}, 15, 1},
         {"a length without a start is left out", "100", {{0, "1", "6"}, {3, "", "1"}}, 0, 0},
-        {"the municipality code is checked without a start", "100",
-         {{0, "", "6"}, {1, "5", "15"}}, 2, 2},
+        {"the municipality code is checked without a start",
+         "100",
+         {{0, "", "6"}, {1, "5", "15"}},
+         2,
+         2},
         {"empty record length", "", {{0, "1", "6"}}, 15, 1},
     };
     CPatternStore store;
@@ -290,7 +295,7 @@ TEST_F(TaxPatternStoreTest, AMasterThatCannotBeReadIsRefusedAndNeverWrittenOver)
     // Held open by another program that shares nothing.
     {
         kor::UniqueFile held(CreateFileW(kor::ToWide(path).c_str(), GENERIC_READ, 0, nullptr,
-                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         ASSERT_TRUE(static_cast<bool>(held));
         CPatternStore fresh;
         EXPECT_EQ(fresh.Load(path), 0);

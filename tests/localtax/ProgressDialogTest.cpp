@@ -30,10 +30,10 @@ protected:
     void SetUp() override {
         kor::InitCommonControlClasses();
         std::string folder = kortest::ScratchDirOfTest();
-        ASSERT_TRUE(kortest::WriteBytes(
-            folder + CApMsgInfoList::kFileName,
-            "\"19\",\"1\",\"32\",\"%s処理を中断します。よろしいですか？\"\r\n"
-            "\"20\",\"1\",\"32\",\"印刷を中断します。よろしいですか？\"\r\n"));
+        ASSERT_TRUE(
+            kortest::WriteBytes(folder + CApMsgInfoList::kFileName,
+                                "\"19\",\"1\",\"32\",\"%s処理を中断します。よろしいですか？\"\r\n"
+                                "\"20\",\"1\",\"32\",\"印刷を中断します。よろしいですか？\"\r\n"));
         folder.pop_back();
         ASSERT_EQ(messages.Load(folder), 0u);
     }

@@ -47,17 +47,17 @@ void SaveFixedPattern(HWND dialog) {
 // code, name, salary count and amount, payment count and tax paid.
 void SaveDelimPattern(HWND dialog, const std::string& sample) {
     kortest::EnterNewName(dialog, IDC_TX304_NAME, L"新しいカンマ");
-    kortest::DefineFromSample(dialog,
-                              {IDC_TX304_TITLE_ROWS, IDC_TX304_DATA_ROW, IDC_TX304_SAMPLE_PATH,
-                               IDC_TX304_READ, IDC_TX304_SOURCE_LIST, IDC_TX304_ITEM_LIST,
-                               IDC_TX304_DEFINE},
-                              sample,
-                              {{tx::kMunicipalityCode, 0},
-                               {tx::kMunicipalityName, 1},
-                               {tx::kSalaryTaxCount, 2},
-                               {tx::kSalaryTaxAmount, 3},
-                               {tx::kPaymentCount, 4},
-                               {tx::kTaxPaid, 5}});
+    kortest::DefineFromSample(
+        dialog,
+        {IDC_TX304_TITLE_ROWS, IDC_TX304_DATA_ROW, IDC_TX304_SAMPLE_PATH, IDC_TX304_READ,
+         IDC_TX304_SOURCE_LIST, IDC_TX304_ITEM_LIST, IDC_TX304_DEFINE},
+        sample,
+        {{tx::kMunicipalityCode, 0},
+         {tx::kMunicipalityName, 1},
+         {tx::kSalaryTaxCount, 2},
+         {tx::kSalaryTaxAmount, 3},
+         {tx::kPaymentCount, 4},
+         {tx::kTaxPaid, 5}});
     kortest::UpdateAndLeave(dialog, IDC_TX304_UPDATE, IDC_TX304_BACK);
 }
 
@@ -82,15 +82,29 @@ std::string Padded(std::string text, size_t width) {
 std::string ExpectedFile(const std::vector<std::pair<std::string, std::string>>& details,
                          const std::string& salaryTotals, const std::string& paymentTotals) {
     const auto record = [](const std::string& text) { return Padded(text, 120) + "\r\n"; };
-    std::string file = record("1990" "0000000000" "000" "000000" "0000" +
-                              Padded("ｶ)ｼﾝｷｼﾖｳｼﾞ", 20) + Padded("ｿｳﾑﾌﾞ", 20) +
-                              Padded("ｵｵｻｶｼｷﾀｸ", 25) + Padded("ｳﾒﾀﾞ1-2", 25));
+    std::string file = record(
+        "1990"
+        "0000000000"
+        "000"
+        "000000"
+        "0000" +
+        Padded("ｶ)ｼﾝｷｼﾖｳｼﾞ", 20) + Padded("ｿｳﾑﾌﾞ", 20) + Padded("ｵｵｻｶｼｷﾀｸ", 25) +
+        Padded("ｳﾒﾀﾞ1-2", 25));
     // Between the salary and the payment set the retirement count and amount, after them the
     // four retirement details, all zero-filled.
     for (const auto& [head, sets] : details)
-        file += record("2" + head + sets.substr(0, 14) + "00000" "000000000" + sets.substr(14) +
-                       "000" "0000000000" "000000000" "000000000");
-    file += record("8" + salaryTotals + "0000000" "00000000000" + paymentTotals);
+        file += record("2" + head + sets.substr(0, 14) +
+                       "00000"
+                       "000000000" +
+                       sets.substr(14) +
+                       "000"
+                       "0000000000"
+                       "000000000"
+                       "000000000");
+    file += record("8" + salaryTotals +
+                   "0000000"
+                   "00000000000" +
+                   paymentTotals);
     return file + record("9");
 }
 
@@ -129,8 +143,9 @@ TEST_F(Tx300SettingsEndToEndTest, PatternsAndARequesterSavedOnTheirScreensAreLis
     // No pattern and no requester yet.
     ASSERT_EQ(ComboCount(IDC_TX300_PATTERN), 0);
     EXPECT_EQ(Text(IDC_TX300_NAME1), "");
-    const std::string csv = WriteFile("zei.csv", "131016,ﾁﾖﾀﾞｸ,3,45000,3,45000\r\n"
-                                                 "131032,ﾐﾅﾄｸ,5,\"1,250,000\",5,1250000\r\n");
+    const std::string csv = WriteFile("zei.csv",
+                                      "131016,ﾁﾖﾀﾞｸ,3,45000,3,45000\r\n"
+                                      "131032,ﾐﾅﾄｸ,5,\"1,250,000\",5,1250000\r\n");
 
     ASSERT_EQ(SubScreen::Run(Hwnd(), IDC_TX300_FIXED_PATTERN, IDC_TX303_UPDATE, SaveFixedPattern),
               1);
@@ -146,23 +161,51 @@ TEST_F(Tx300SettingsEndToEndTest, PatternsAndARequesterSavedOnTheirScreensAreLis
 
     // The fixed-length pattern: 26-byte records, the narrow counts and amounts zero-padded to
     // their widths.
-    const std::string fixed = WriteFile("zei.dat", "131016" "003" "0045000" "003" "0045000" "\r\n"
-                                                   "131024" "012" "0300000" "012" "0300000" "\r\n");
-    EXPECT_EQ(ReadAndOutput(0, fixed, "fixed"),
-              ExpectedFile({{"131016" + std::string(31, ' '),
-                             "00003" "000045000" "00003" "000045000"},
-                            {"131024" + std::string(31, ' '),
-                             "00012" "000300000" "00012" "000300000"}},
-                           "0000015" "00000345000", "0000015" "00000345000"));
+    const std::string fixed = WriteFile("zei.dat",
+                                        "131016"
+                                        "003"
+                                        "0045000"
+                                        "003"
+                                        "0045000"
+                                        "\r\n"
+                                        "131024"
+                                        "012"
+                                        "0300000"
+                                        "012"
+                                        "0300000"
+                                        "\r\n");
+    EXPECT_EQ(ReadAndOutput(0, fixed, "fixed"), ExpectedFile({{"131016" + std::string(31, ' '),
+                                                               "00003"
+                                                               "000045000"
+                                                               "00003"
+                                                               "000045000"},
+                                                              {"131024" + std::string(31, ' '),
+                                                               "00012"
+                                                               "000300000"
+                                                               "00012"
+                                                               "000300000"}},
+                                                             "0000015"
+                                                             "00000345000",
+                                                             "0000015"
+                                                             "00000345000"));
 
     // The separated pattern reads the file its sample came from, the quoted amount without its
     // commas.
     EXPECT_EQ(ReadAndOutput(1, csv, "delim"),
               ExpectedFile({{"131016" + Padded("ﾁﾖﾀﾞｸ", 15) + std::string(16, ' '),
-                             "00003" "000045000" "00003" "000045000"},
+                             "00003"
+                             "000045000"
+                             "00003"
+                             "000045000"},
                             {"131032" + Padded("ﾐﾅﾄｸ", 15) + std::string(16, ' '),
-                             "00005" "001250000" "00005" "001250000"}},
-                           "0000008" "00001295000", "0000008" "00001295000"));
+                             "00005"
+                             "001250000"
+                             "00005"
+                             "001250000"}},
+                           "0000008"
+                           "00001295000",
+                           "0000008"
+                           "00001295000"));
 }
 
 }  // namespace

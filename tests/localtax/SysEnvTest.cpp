@@ -41,7 +41,8 @@ TEST_P(CheckOutputDriveCase, MapsDriveTypeAndMediumStatus) {
 INSTANTIATE_TEST_SUITE_P(
     Codes, CheckOutputDriveCase,
     ::testing::Values(DriveCase{"Relative", "out\\a.txt", DRIVE_FIXED, 0, kNoDriveLetter},
-                      DriveCase{"NetworkShare", "\\\\srv\\share\\", DRIVE_REMOTE, 0, kNoDriveLetter},
+                      DriveCase{"NetworkShare", "\\\\srv\\share\\", DRIVE_REMOTE, 0,
+                                kNoDriveLetter},
                       DriveCase{"UnknownType", "Q:\\out\\", DRIVE_UNKNOWN, 0, kNoDriveLetter},
                       DriveCase{"NoSuchDrive", "Q:\\out\\", DRIVE_NO_ROOT_DIR, 0, kNoRootDirectory},
                       DriveCase{"Fixed", "C:\\out\\", DRIVE_FIXED, 0, kNotRemovable},
@@ -79,13 +80,29 @@ TEST(TxSysEnvChars, FlagCharIsBlankZeroOrOne) {
 
 // The messages of the path check, with the one word message 42 and 61 take.
 txtest::TaggedTable& PathMessages() {
-    static txtest::TaggedTable table({{4, 0, 0}, {17, 0, 0}, {26, 0, 0}, {32, 0, 0}, {39, 0, 0},
-                                      {40, 0, 0}, {42, 0, 1}, {61, 0, 1}, {66, 0, 0}});
+    static txtest::TaggedTable table({{4, 0, 0},
+                                      {17, 0, 0},
+                                      {26, 0, 0},
+                                      {32, 0, 0},
+                                      {39, 0, 0},
+                                      {40, 0, 0},
+                                      {42, 0, 1},
+                                      {61, 0, 1},
+                                      {66, 0, 0}});
     return table;
 }
 
-enum class Target { kEmpty, kScratchFolder, kExistingFile, kMissingFile, kMissingFolder, kBadName,
-                    kNoDriveColon, kSlashedFolder, kUnwritableFolder };
+enum class Target {
+    kEmpty,
+    kScratchFolder,
+    kExistingFile,
+    kMissingFile,
+    kMissingFolder,
+    kBadName,
+    kNoDriveColon,
+    kSlashedFolder,
+    kUnwritableFolder
+};
 
 struct AccessCase {
     const char* name;
@@ -160,16 +177,20 @@ constexpr UINT kFloppy = DRIVE_REMOVABLE;
 INSTANTIATE_TEST_SUITE_P(
     Messages, ShowAccessErrorCase,
     ::testing::Values(
-        AccessCase{"EmptyInputFile", Target::kEmpty, true, true, kFixed, 0, "#42[変換前ファイル名]"},
-        AccessCase{"EmptyInputFolder", Target::kEmpty, true, false, kFixed, 0, "#42[変換前フォルダ]"},
-        AccessCase{"EmptyOutputFolder", Target::kEmpty, false, false, kFixed, 0, "#42[変換後フォルダ]"},
+        AccessCase{"EmptyInputFile", Target::kEmpty, true, true, kFixed, 0,
+                   "#42[変換前ファイル名]"},
+        AccessCase{"EmptyInputFolder", Target::kEmpty, true, false, kFixed, 0,
+                   "#42[変換前フォルダ]"},
+        AccessCase{"EmptyOutputFolder", Target::kEmpty, false, false, kFixed, 0,
+                   "#42[変換後フォルダ]"},
         AccessCase{"BadCharacter", Target::kBadName, true, true, kFixed, 0, "#32"},
         AccessCase{"NoDriveLetter", Target::kNoDriveColon, true, true, kFixed, 0, "#17"},
         AccessCase{"NoMedium", Target::kScratchFolder, false, false, kFloppy, 1, "#26"},
         AccessCase{"Unformatted", Target::kExistingFile, true, true, kFloppy, 2, "#40"},
         AccessCase{"MediumFailure", Target::kScratchFolder, false, false, kFloppy, 999, "#40"},
         AccessCase{"UnknownDrive", Target::kExistingFile, true, true, DRIVE_UNKNOWN, 0, "#40"},
-        AccessCase{"NoSuchDriveFile", Target::kExistingFile, true, true, DRIVE_NO_ROOT_DIR, 0, "#4"},
+        AccessCase{"NoSuchDriveFile", Target::kExistingFile, true, true, DRIVE_NO_ROOT_DIR, 0,
+                   "#4"},
         AccessCase{"NoSuchDriveFolder", Target::kScratchFolder, false, false, DRIVE_NO_ROOT_DIR, 0,
                    "#17"},
         AccessCase{"ProtectedOutput", Target::kScratchFolder, false, false, kFloppy, 3, "#39"},

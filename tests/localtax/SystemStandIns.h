@@ -58,8 +58,8 @@ public:
         for (const MessageSpec& m : specs) {
             std::string text = "#" + std::to_string(m.id);
             for (int i = 0; i < m.words; ++i) text += "[%s]";
-            master += "\"" + std::to_string(m.id) + "\",\"" + std::to_string(m.type) + "\",\"48\",\"" +
-                      text + "\"\r\n";
+            master += "\"" + std::to_string(m.id) + "\",\"" + std::to_string(m.type) +
+                      "\",\"48\",\"" + text + "\"\r\n";
         }
         const std::string path = kortest::ScratchDirOfTest("messages") + "mstKORTX001.ini";
         EXPECT_TRUE(kortest::WriteBytes(path, master));

@@ -15,8 +15,9 @@ inline std::unique_ptr<tx::CDetailRecord> ValidDetail(int serial) {
     d->serial = serial;
     d->output = 1;
     const char* texts[tx::kItemCount] = {
-        "", "ﾁﾖﾀﾞｸ          ", "ABC-123        ", " ", "00001", "000012345", "00000",
-        "000000000", "00001", "000012345", "000", "0000000000", "000000000", "000000000"};
+        "",          "ﾁﾖﾀﾞｸ          ", "ABC-123        ", " ",        "00001",
+        "000012345", "00000",           "000000000",       "00001",    "000012345",
+        "000",       "0000000000",      "000000000",       "000000000"};
     d->SetText(tx::kMunicipalityCode, "1310" + std::to_string(serial % 10) + "0");
     for (int item = 1; item < tx::kItemCount; ++item) d->SetText(item, texts[item]);
     for (int item = 0; item < tx::kItemCount; ++item) d->SetStatus(item, tx::kStatusRead);

@@ -40,8 +40,10 @@ std::string Padded(std::string text, size_t width) {
 
 std::string Digits(std::int64_t value, int width) {
     std::string text = std::to_string(value);
-    return std::string(static_cast<size_t>(width) - std::min(text.size(), static_cast<size_t>(width)),
-                       '0') + text;
+    return std::string(
+               static_cast<size_t>(width) - std::min(text.size(), static_cast<size_t>(width)),
+               '0') +
+           text;
 }
 
 const char kPayer[] = "ｶﾌﾞｼｷｶﾞｲｼｬ ﾃｽﾄ";
@@ -50,8 +52,8 @@ const char kAddress[] = "ﾄｳｷｮｳﾄ ﾁﾖﾀﾞｸ 1-1";
 // A group as the reader fills it, with a payer name of its own.
 std::unique_ptr<CTaxGroup> Payer(const std::string& name = kPayer) {
     auto group = std::make_unique<CTaxGroup>();
-    const std::string texts[kHeaderItemCount] = {"0000000000", "000", "000000", "0000",
-                                                 Padded(name, 40), Padded(kAddress, 50)};
+    const std::string texts[kHeaderItemCount] = {
+        "0000000000", "000", "000000", "0000", Padded(name, 40), Padded(kAddress, 50)};
     for (int item = 0; item < kHeaderItemCount; ++item) {
         group->SetHeader(item, texts[item]);
         group->SetHeaderStatus(item, kStatusRead);
@@ -85,7 +87,9 @@ const std::vector<txtest::MessageSpec> kWriterMessages = {
 class WriterRun {
 public:
     explicit WriterRun(std::deque<int> answers = {})
-        : dir(ScratchDirOfTest("out")), messages(kWriterMessages), script(std::move(answers)),
+        : dir(ScratchDirOfTest("out")),
+          messages(kWriterMessages),
+          script(std::move(answers)),
           m_standIn(drives) {}
 
     int Run(const CDataSet& data) {
@@ -124,18 +128,32 @@ CDataSet Taken(int taken, int lengthKind = 1, int lineBreak = 1) {
 }
 
 std::string HeaderRecord() {
-    return "1990" "0000000000" "000" "000000" "0000" + Padded(kPayer, 40) + Padded(kAddress, 50) +
-           "   ";
+    return "1990"
+           "0000000000"
+           "000"
+           "000000"
+           "0000" +
+           Padded(kPayer, 40) + Padded(kAddress, 50) + "   ";
 }
 
 std::string DataRecord(std::int64_t count, std::int64_t amount) {
-    return "2" "131016" + Padded("ﾁﾖﾀﾞｸ", 15) + Padded("A123", 15) + " " + Digits(count, 5) +
-           Digits(amount, 9) + "00000" "000000000" + Digits(count, 5) + Digits(amount, 9) +
-           "000" "0000000000" "000000000" "000000000" + std::string(9, ' ');
+    return "2"
+           "131016" +
+           Padded("ﾁﾖﾀﾞｸ", 15) + Padded("A123", 15) + " " + Digits(count, 5) + Digits(amount, 9) +
+           "00000"
+           "000000000" +
+           Digits(count, 5) + Digits(amount, 9) +
+           "000"
+           "0000000000"
+           "000000000"
+           "000000000" +
+           std::string(9, ' ');
 }
 
 std::string TrailerRecord(std::int64_t count, std::int64_t amount) {
-    return "8" + Digits(count, 7) + Digits(amount, 11) + "0000000" "00000000000" +
+    return "8" + Digits(count, 7) + Digits(amount, 11) +
+           "0000000"
+           "00000000000" +
            Digits(count, 7) + Digits(amount, 11) + std::string(65, ' ');
 }
 
@@ -156,12 +174,12 @@ TEST_P(TaxWriterLayout, SplitsTakenDetailsIntoFilesOf500WithTheirOwnTotals) {
     ASSERT_EQ(run.Run(data), CTaxWriter::kWritten);
     EXPECT_EQ(FolderEntries(run.dir), (std::vector<std::string>{Name(1), Name(2), Name(3)}));
     EXPECT_EQ(run.script.Shown().size(), 1u);
-    EXPECT_EQ(run.script.Shown()[0].text,
-              "#70[" + Name(1) + " ～ " + Name(3) + "][3]");
+    EXPECT_EQ(run.script.Shown()[0].text, "#70[" + Name(1) + " ～ " + Name(3) + "][3]");
 
     // Each record: its 120 bytes, the blanks of the record length, CR LF when asked.
-    const std::string tail = std::string(static_cast<size_t>(c.slot - (c.lineBreak ? 2 : 0) - 120),
-                                         ' ') + (c.lineBreak ? "\r\n" : "");
+    const std::string tail =
+        std::string(static_cast<size_t>(c.slot - (c.lineBreak ? 2 : 0) - 120), ' ') +
+        (c.lineBreak ? "\r\n" : "");
     const int firsts[] = {1, 501, 1001};
     const int counts[] = {500, 500, 1};
     for (int f = 0; f < 3; ++f) {
@@ -301,24 +319,60 @@ const Folder kOldPair = {{Name(1), "old 1"}, {Name(2), "old 2"}};
 INSTANTIATE_TEST_SUITE_P(
     Checks, TaxWriterFolder,
     ::testing::Values(
-        FolderCase{"EmptyFolder", 501, {}, {}, 1u << 30, {70}, 0, {{Name(1), kNew}, {Name(2), kNew}}},
-        FolderCase{"OtherFilesStay", 1, {{"keep.txt", "k"}}, {}, 1u << 30, {70}, 0,
+        FolderCase{
+            "EmptyFolder", 501, {}, {}, 1u << 30, {70}, 0, {{Name(1), kNew}, {Name(2), kNew}}},
+        FolderCase{"OtherFilesStay",
+                   1,
+                   {{"keep.txt", "k"}},
+                   {},
+                   1u << 30,
+                   {70},
+                   0,
                    {{"keep.txt", "k"}, {Name(1), kNew}}},
-        FolderCase{"LeftoverFile", 501, {{Name(3), "old 3"}}, {}, 1u << 30, {74}, 25,
+        FolderCase{"LeftoverFile",
+                   501,
+                   {{Name(3), "old 3"}},
+                   {},
+                   1u << 30,
+                   {74},
+                   25,
                    {{Name(3), "old 3"}}},
-        FolderCase{"ReplaceAnsweredOk", 501, kOldPair, {IDOK}, 1u << 30, {76, 70}, 0,
+        FolderCase{"ReplaceAnsweredOk",
+                   501,
+                   kOldPair,
+                   {IDOK},
+                   1u << 30,
+                   {76, 70},
+                   0,
                    {{Name(1), kNew}, {Name(2), kNew}}},
-        FolderCase{"ReplaceAnsweredCancel", 501, kOldPair, {IDCANCEL}, 1u << 30, {76}, 24, kOldPair},
+        FolderCase{
+            "ReplaceAnsweredCancel", 501, kOldPair, {IDCANCEL}, 1u << 30, {76}, 24, kOldPair},
         FolderCase{"TooLittleRoom", 501, {}, {}, 503 * 122 + 4 * 122 - 1, {46}, 16, {}},
-        FolderCase{"JustEnoughRoom", 501, {}, {}, 503 * 122 + 4 * 122, {70}, 0,
+        FolderCase{"JustEnoughRoom",
+                   501,
+                   {},
+                   {},
+                   503 * 122 + 4 * 122,
+                   {70},
+                   0,
                    {{Name(1), kNew}, {Name(2), kNew}}},
         // The third file cannot be created: the first, which this run wrote over an old one,
         // goes; the old third, not yet reached, stays.
-        FolderCase{"FailedWriteRemovesThisRunsFiles", 1001,
-                   {{Name(1), "old 1"}, {Name(2), "old 2"}, {Name(3), "<dir>"}}, {IDOK}, 1u << 30,
-                   {76, 46}, 1, {{Name(3), "<dir>"}}},
-        FolderCase{"FailedWriteKeepsFilesNotReached", 1001,
-                   {{Name(2), "<dir>"}, {Name(3), "old 3"}}, {IDOK}, 1u << 30, {76, 46}, 1,
+        FolderCase{"FailedWriteRemovesThisRunsFiles",
+                   1001,
+                   {{Name(1), "old 1"}, {Name(2), "old 2"}, {Name(3), "<dir>"}},
+                   {IDOK},
+                   1u << 30,
+                   {76, 46},
+                   1,
+                   {{Name(3), "<dir>"}}},
+        FolderCase{"FailedWriteKeepsFilesNotReached",
+                   1001,
+                   {{Name(2), "<dir>"}, {Name(3), "old 3"}},
+                   {IDOK},
+                   1u << 30,
+                   {76, 46},
+                   1,
                    {{Name(2), "<dir>"}, {Name(3), "old 3"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -352,8 +406,8 @@ TEST_P(TaxWriterLimits, RefusesATotalBeyondItsDigitsBeforeAnyFile) {
     } else {
         const std::string file = run.File(1);
         const std::string trailer = file.substr(file.size() - 2 * 122, 120);
-        EXPECT_EQ(trailer.substr(1, 18), c.amounts ? Digits(101, 7) + Digits(sum, 11)
-                                                   : Digits(sum, 7) + Digits(101, 11));
+        EXPECT_EQ(trailer.substr(1, 18),
+                  c.amounts ? Digits(101, 7) + Digits(sum, 11) : Digits(sum, 7) + Digits(101, 11));
     }
 }
 
@@ -365,7 +419,9 @@ INSTANTIATE_TEST_SUITE_P(
         LimitCase{"AmountAtLimit", {{100, 999999999}, {1, 99}}, true, CTaxWriter::kWritten},
         LimitCase{"AmountBeyond", {{100, 999999999}, {1, 100}}, true, CTaxWriter::kTotalsTooLarge},
         // The first file is fine, the second is not: neither is written.
-        LimitCase{"SecondFileBeyond", {{500, 1}, {100, 99999}, {1, 100}}, false,
+        LimitCase{"SecondFileBeyond",
+                  {{500, 1}, {100, 99999}, {1, 100}},
+                  false,
                   CTaxWriter::kTotalsTooLarge}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -427,20 +483,50 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         DiskCase{"ReadyAndEmpty", {0}, 1'457'664, {}, {}, {"#27[1]", kDone}, 0},
         DiskCase{"DisksNeededCancelled", {0}, 1'457'664, {}, {IDCANCEL}, {"#27[1]"}, 24},
-        DiskCase{"NoMediumThenInserted", {1, 1, 0}, 1'457'664, {}, {IDOK, IDOK},
-                 {"#27[1]", "#22[1]", kDone}, 0},
-        DiskCase{"WriteProtectedCancelled", {3}, 1'457'664, {}, {IDOK, IDCANCEL},
-                 {"#27[1]", "#39[1]"}, 24},
-        DiskCase{"UnformattedCancelled", {2}, 1'457'664, {}, {IDOK, IDCANCEL},
-                 {"#27[1]", "#40[1]"}, 24},
-        DiskCase{"OtherFailureAsksToo", {999}, 1'457'664, {}, {IDOK, IDOK, IDCANCEL},
-                 {"#27[1]", "#40[1]", "#40[1]"}, 24},
-        DiskCase{"NotEmptyOneDisk", {0}, 1'457'664, {{"a.txt", "a"}}, {IDOK, IDCANCEL},
-                 {"#27[1]", "#25[1]"}, 24},
-        DiskCase{"NotEmptyTwoDisks", {0}, 40'000, {{"a.txt", "a"}}, {IDOK, IDOK, IDCANCEL},
-                 {"#27[2]", "#22[1]", "#22[1]"}, 24},
-        DiskCase{"NoMediumTwoDisksAsksForTheFirst", {1, 1, 1}, 40'000, {}, {IDOK, IDOK, IDCANCEL},
-                 {"#27[2]", "#22[1]", "#22[1]"}, 24},
+        DiskCase{"NoMediumThenInserted",
+                 {1, 1, 0},
+                 1'457'664,
+                 {},
+                 {IDOK, IDOK},
+                 {"#27[1]", "#22[1]", kDone},
+                 0},
+        DiskCase{"WriteProtectedCancelled",
+                 {3},
+                 1'457'664,
+                 {},
+                 {IDOK, IDCANCEL},
+                 {"#27[1]", "#39[1]"},
+                 24},
+        DiskCase{
+            "UnformattedCancelled", {2}, 1'457'664, {}, {IDOK, IDCANCEL}, {"#27[1]", "#40[1]"}, 24},
+        DiskCase{"OtherFailureAsksToo",
+                 {999},
+                 1'457'664,
+                 {},
+                 {IDOK, IDOK, IDCANCEL},
+                 {"#27[1]", "#40[1]", "#40[1]"},
+                 24},
+        DiskCase{"NotEmptyOneDisk",
+                 {0},
+                 1'457'664,
+                 {{"a.txt", "a"}},
+                 {IDOK, IDCANCEL},
+                 {"#27[1]", "#25[1]"},
+                 24},
+        DiskCase{"NotEmptyTwoDisks",
+                 {0},
+                 40'000,
+                 {{"a.txt", "a"}},
+                 {IDOK, IDOK, IDCANCEL},
+                 {"#27[2]", "#22[1]", "#22[1]"},
+                 24},
+        DiskCase{"NoMediumTwoDisksAsksForTheFirst",
+                 {1, 1, 1},
+                 40'000,
+                 {},
+                 {IDOK, IDOK, IDCANCEL},
+                 {"#27[2]", "#22[1]", "#22[1]"},
+                 24},
         DiskCase{"SizeUnknownCountsOneDisk", {0}, 0, {}, {}, {"#27[1]", kDone}, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -30,25 +30,60 @@ inline std::string DemoOutputFile() {
         return text;
     };
     const auto record = [&](const std::string& text) { return padded(text, 120) + "\r\n"; };
-    const std::string header = "1990" "0000000000" "000" "000000" "0000" +
-                               padded("ｶ)ﾃｽﾄｼｮｳｼﾞ", 20) + padded("ｹｲﾘﾌﾞ", 20) +
-                               padded("ﾄｳｷｮｳﾄﾁﾖﾀﾞｸ", 25) + padded("ﾏﾙﾉｳﾁ1-1", 25);
+    const std::string header =
+        "1990"
+        "0000000000"
+        "000"
+        "000000"
+        "0000" +
+        padded("ｶ)ﾃｽﾄｼｮｳｼﾞ", 20) + padded("ｹｲﾘﾌﾞ", 20) + padded("ﾄｳｷｮｳﾄﾁﾖﾀﾞｸ", 25) +
+        padded("ﾏﾙﾉｳﾁ1-1", 25);
     // Code, name, number, change mark; then the counts and amounts zero-filled: salary,
     // retirement and payment (count, amount), retirees, allowance, the two retirement taxes.
     const std::string details[] = {
         "2131016" + padded("ﾁﾖﾀﾞｸ", 15) + padded("A-12", 15) + "0" +
-            "00003" "000045000" "00001" "000020000" "00004" "000065000" "001" "0005000000"
-            "000012000" "000008000",
+            "00003"
+            "000045000"
+            "00001"
+            "000020000"
+            "00004"
+            "000065000"
+            "001"
+            "0005000000"
+            "000012000"
+            "000008000",
         "2131024" + padded("ﾁﾕｳｵｳｸ", 15) + padded("B-7", 15) + "0" +
-            "00002" "000030000" "00000" "000000000" "00002" "000030000" "000" "0000000000"
-            "000000000" "000000000",
+            "00002"
+            "000030000"
+            "00000"
+            "000000000"
+            "00002"
+            "000030000"
+            "000"
+            "0000000000"
+            "000000000"
+            "000000000",
         "2131032" + padded("ﾐﾅﾄｸ", 15) + padded("C-3", 15) + "1" +
-            "00005" "001250000" "00000" "000000000" "00005" "001250000" "000" "0000000000"
-            "000000000" "000000000",
+            "00005"
+            "001250000"
+            "00000"
+            "000000000"
+            "00005"
+            "001250000"
+            "000"
+            "0000000000"
+            "000000000"
+            "000000000",
     };
     // The file's totals: count and amount of the salary, retirement and payment sets.
-    const std::string trailer = "8" "0000010" "00001325000" "0000001" "00000020000"
-                                "0000011" "00001345000";
+    const std::string trailer =
+        "8"
+        "0000010"
+        "00001325000"
+        "0000001"
+        "00000020000"
+        "0000011"
+        "00001345000";
     std::string file = record(header);
     for (const std::string& detail : details) file += record(detail);
     return file + record(trailer) + record("9");
@@ -59,8 +94,7 @@ protected:
     void SetUp() override {
         // The grid of the correction and check screens, as the program registers it.
         kortest::RegisterGridScreenClasses();
-        MakeProgramFolder(std::string(KOR_TX_PROGRAM_DIR) + "\\mstKORTX001.ini",
-                          "mstKORTX001.ini");
+        MakeProgramFolder(std::string(KOR_TX_PROGRAM_DIR) + "\\mstKORTX001.ini", "mstKORTX001.ini");
     }
     void TearDown() override { screen.reset(); }
     HWND Hwnd() const override { return screen->GetSafeHwnd(); }
@@ -79,9 +113,9 @@ protected:
     }
     // Reads bytes (the demo customer file when empty) as the input file name.
     void ReadFile(const std::string& bytes = {}, const std::string& name = "chihouzei.csv") {
-        SetText(IDC_TX300_INPUT,
-                WriteFile(name, bytes.empty() ? kortest::ReadBytes(kDemo + "chihouzei.csv")
-                                              : bytes));
+        SetText(
+            IDC_TX300_INPUT,
+            WriteFile(name, bytes.empty() ? kortest::ReadBytes(kDemo + "chihouzei.csv") : bytes));
         Click(IDC_TX300_READ);
     }
     void ReadDemoFile() { ReadFile(); }

@@ -25,8 +25,8 @@ HarnessRun RunProgram(const std::string& program, const std::string& folder,
     si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     PROCESS_INFORMATION pi{};
     const std::wstring dir = kor::ToWide(folder);
-    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
-                        CREATE_NO_WINDOW, nullptr, dir.c_str(), &si, &pi))
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
+                        nullptr, dir.c_str(), &si, &pi))
         return run;
     const kor::UniqueKernelHandle process(pi.hProcess), thread(pi.hThread);
     writer.reset();

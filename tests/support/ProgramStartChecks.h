@@ -14,8 +14,7 @@ namespace kortest {
 
 // A second instance started while the first shows its main screen (captioned mainCaption) ends
 // at once with exit code 0 and without a window; the first runs on.
-inline void ExpectSecondInstanceEnds(const std::wstring& program,
-                                     const std::wstring& mainCaption) {
+inline void ExpectSecondInstanceEnds(const std::wstring& program, const std::wstring& mainCaption) {
     ProgramProcess first(program);
     ASSERT_TRUE(first.Started());
     ASSERT_NE(first.WaitForWindow(mainCaption, 30000), nullptr) << "no main screen";

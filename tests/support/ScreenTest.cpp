@@ -13,8 +13,7 @@ void ScreenTest::MakeProgramFolder(const std::string& builtMaster, const std::st
     ASSERT_EQ(m_messages.Load(folder + name), 0u);
 }
 
-void ScreenTest::WriteMaster(const std::string& name,
-                             const std::vector<std::string>& lines) const {
+void ScreenTest::WriteMaster(const std::string& name, const std::vector<std::string>& lines) const {
     std::string bytes;
     for (const std::string& line : lines) bytes += line + "\r\n";
     ASSERT_TRUE(WriteBytes(folder + name, bytes));

@@ -14,14 +14,16 @@
 namespace kortest {
 
 struct Shot {
-    const char* screen;    // the picture's name: the screen code, or "ABOUT"
-    int button;            // the main screen's button that opens it; 0: the main screen itself,
-                           // kAboutShot: the about box
-    bool mistyped = false; // the customer file read has an item in error
+    const char* screen;     // the picture's name: the screen code, or "ABOUT"
+    int button;             // the main screen's button that opens it; 0: the main screen itself,
+                            // kAboutShot: the about box
+    bool mistyped = false;  // the customer file read has an item in error
 };
 inline constexpr int kAboutShot = -1;
 
-inline void PrintTo(const Shot& shot, std::ostream* out) { *out << shot.screen; }
+inline void PrintTo(const Shot& shot, std::ostream* out) {
+    *out << shot.screen;
+}
 
 // Shows what shot names over the main screen (which has its data) and holds it for the picture.
 inline void ShowShot(HWND mainScreen, const Shot& shot, int aboutBox, const char* programName) {

@@ -67,8 +67,7 @@ protected:
         dir = kortest::ScratchDirOfTest();
         std::string patterns, requesters;
         for (const std::string& line : kortest::kFixturePatternLines) patterns += line + "\r\n";
-        for (const std::string& line : kortest::kFixtureRequesterLines)
-            requesters += line + "\r\n";
+        for (const std::string& line : kortest::kFixtureRequesterLines) requesters += line + "\r\n";
         ASSERT_TRUE(kortest::WriteBytes(dir + "patterns.ini", patterns));
         ASSERT_TRUE(kortest::WriteBytes(dir + "requesters.ini", requesters));
         ASSERT_TRUE(kortest::WriteBytes(dir + "in.csv", kortest::kTwoTransfers));
@@ -181,8 +180,7 @@ TEST_F(ConversionFlowTest, AnOutputThatCannotBeWrittenIsRefusedWith66) {
         probe.writable = false;
         user.shown.clear();
         const xf::FlowResult result = Output(probe);
-        const std::vector<int> expected =
-            exists ? std::vector<int>{4, 66} : std::vector<int>{66};
+        const std::vector<int> expected = exists ? std::vector<int>{4, 66} : std::vector<int>{66};
         EXPECT_EQ(user.shown, expected);
         EXPECT_EQ(result.code, 66);
         EXPECT_EQ(result.focus, xf::FlowField::kOutput);

@@ -32,7 +32,7 @@ protected:
     // The general requester of the fixture with field k as given, in a line of count fields
     // (see MainScreenReadTest).
     void WriteRequester(int k, const std::string& text, size_t count = 8) const {
-        std::vector<std::string> fields = {"ﾃｽﾄｼｮｳｼﾞ(ｶ", "001", "ﾎﾝﾃﾝ", "1", "1234567",
+        std::vector<std::string> fields = {"ﾃｽﾄｼｮｳｼﾞ(ｶ",       "001",        "ﾎﾝﾃﾝ", "1", "1234567",
                                            "テスト商事　総合", "0000012345", "1"};
         if (k >= 0) fields[k] = text;
         fields.resize(count);
@@ -71,9 +71,9 @@ TEST_F(ConvertHarnessTest, AnyOtherToolWordOrNoneIsAUsageError) {
         EXPECT_NE(run.output.find("usage: convert xf "), std::string::npos) << run.output;
     }
     // The form without a tool word.
-    const HarnessRun old = RunConvert(folder, {"patterns.ini", "総合カンマ", "requesters.ini",
-                                        "テスト商事　総合", "3", "15", "salary", "in.csv",
-                                        "out.txt"});
+    const HarnessRun old =
+        RunConvert(folder, {"patterns.ini", "総合カンマ", "requesters.ini", "テスト商事　総合", "3",
+                            "15", "salary", "in.csv", "out.txt"});
     EXPECT_EQ(old.exitCode, 2u);
     EXPECT_FALSE(Written());
 }
@@ -90,7 +90,9 @@ TEST_F(ConvertHarnessTest, ADamagedRequesterIsRefusedBeforeTheRead) {
         {"LF in the name", 0, "ﾃｽﾄ\nｼｮｳｼﾞ"},
         // The last field of an old five-field line keeps a lead byte cut off from its character.
         {"lead byte cut off at the end of the account number", 4, "123456\x83", 5},
-        {"end byte in the account number", 4, "12345\x1A" "7"},
+        {"end byte in the account number", 4,
+         "12345\x1A"
+         "7"},
         {"letter in the account number", 4, "12345O7"},
         {"double-byte branch code", 1, "１1"},
     };
@@ -129,11 +131,16 @@ TEST_F(ConvertHarnessTest, TheDirectDebitToolWritesItsFile) {
     // Header, two data records, trailer and end record of 120 bytes without line breaks.
     const std::string file = kortest::ReadBytes(folder + "out.txt");
     ASSERT_EQ(file.size(), 5u * 120 + 1);
-    EXPECT_EQ(file.substr(0, 15), "19100000012345" "ｶ");
+    EXPECT_EQ(file.substr(0, 15),
+              "19100000012345"
+              "ｶ");
     EXPECT_EQ(file.substr(54, 8), "03050998");
     EXPECT_EQ(file.substr(120, 5), "20998");
     EXPECT_EQ(file.substr(120 + 42, 8), "30000012");
-    EXPECT_EQ(file.substr(120 + 80, 12), "0000001000" "1" "C");
+    EXPECT_EQ(file.substr(120 + 80, 12),
+              "0000001000"
+              "1"
+              "C");
     EXPECT_EQ(file.substr(360, 19), "8000002000000001250");
     EXPECT_EQ(file.back(), '\x1A');
 }

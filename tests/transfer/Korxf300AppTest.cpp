@@ -6,8 +6,8 @@
 #include <cstring>
 #include <string>
 
-#include "framework/Cp932.h"
 #include "common/base/PathNames.h"
+#include "framework/Cp932.h"
 
 namespace {
 

@@ -63,7 +63,7 @@ std::string ExistingInput(ReadCheckTest& t, char separator) {
 // form of five fields (description and code empty, the name listed).
 std::function<void(ReadCheckTest&)> DamagedRequester(int k, std::string text, size_t count = 8) {
     return [k, text, count](ReadCheckTest& t) {
-        std::vector<std::string> fields = {"ﾃｽﾄｼｮｳｼﾞ(ｶ", "001", "ﾎﾝﾃﾝ", "1", "1234567",
+        std::vector<std::string> fields = {"ﾃｽﾄｼｮｳｼﾞ(ｶ",       "001",        "ﾎﾝﾃﾝ", "1", "1234567",
                                            "テスト商事　総合", "0000012345", "1"};
         fields[k] = text;
         fields.resize(count);
@@ -85,7 +85,10 @@ const CheckCase kChecks[] = {
     // The last field of a line keeps a lead byte whose second byte was cut off.
     {"AccountNumberCutInACharacter", DamagedRequester(4, "123456\x83", 5),
      [](ReadCheckTest& t) { return ExistingInput(t, '\\'); }, 114, "口座番号", 0, 0},
-    {"AccountNumberWithEndByte", DamagedRequester(4, "12345\x1A" "7"),
+    {"AccountNumberWithEndByte",
+     DamagedRequester(4,
+                      "12345\x1A"
+                      "7"),
      [](ReadCheckTest& t) { return ExistingInput(t, '\\'); }, 114, "口座番号", 0, 0},
     {"AccountNumberWithLetter", DamagedRequester(4, "12345O7"),
      [](ReadCheckTest& t) { return ExistingInput(t, '\\'); }, 114, "口座番号", 0, 0},
@@ -95,7 +98,8 @@ const CheckCase kChecks[] = {
     {"RequesterNameWithNul", DamagedRequester(0, Bytes("ﾃｽﾄ\0ｼｮｳｼﾞ")),
      [](ReadCheckTest& t) { return ExistingInput(t, '\\'); }, 114, "振込依頼人名(ｶﾅ)", 0, 0},
     {"RequesterCodeWithNul",
-     DamagedRequester(6, Bytes("00000\0" "12345")),
+     DamagedRequester(6, Bytes("00000\0"
+                               "12345")),
      [](ReadCheckTest& t) { return ExistingInput(t, '\\'); }, 114, "依頼人コード", 0, 0},
     {"DescriptionWithTab", DamagedRequester(5, "テスト\t商事"),
      [](ReadCheckTest& t) { return ExistingInput(t, '\\'); }, 114, "登録内容の説明", 0, 0},
@@ -291,8 +295,7 @@ const ReaderCase kReaderCases[] = {
     {"NoCrLf", kortest::kGeneralComma, "0005,ﾐｽﾞﾎ,001\n0009,ﾐﾂｲｽﾐﾄﾓ,210\n", false, "", 9,
      "振込明細"},
     // Carriage returns alone make no line either.
-    {"CrOnly", kortest::kGeneralComma, "0005,ﾐｽﾞﾎ,001\r0009,ﾐﾂｲｽﾐﾄﾓ,210\r", false, "", 81,
-     nullptr},
+    {"CrOnly", kortest::kGeneralComma, "0005,ﾐｽﾞﾎ,001\r0009,ﾐﾂｲｽﾐﾄﾓ,210\r", false, "", 81, nullptr},
     {"TooManyLines", kortest::kGeneralComma, Lines(50001, "1"), false, "", 6, nullptr},
     {"RecordsDoNotDivide", kortest::kGeneralFixed, std::string(36, '1'), false, "", 91, nullptr},
     {"NoRecordKept", kortest::kGeneralZeroSkips,

@@ -9,13 +9,13 @@
 #include <memory>
 #include <string>
 
-#include "common/flow/FlowMessages.h"
 #include "common/base/PathNames.h"
-#include "framework/Cp932.h"
+#include "common/flow/FlowMessages.h"
 #include "common/items/UploadRecords.h"
 #include "debit/ConsignorStore.h"
 #include "debit/ConversionFlow.h"
 #include "debit/PatternStore.h"
+#include "framework/Cp932.h"
 #include "framework/MessageSeam.h"
 #include "localtax/ApMsgInfoList.h"
 #include "localtax/ConversionFlow.h"
@@ -162,7 +162,8 @@ int ConvertTransfer(const std::string (&arg)[9]) {
     xf::CConversionFlow flow(answers, nullptr, nullptr);
     const std::string output = kor::FullPathName(arg[8]);
     return RunConversion<xf::CDataSet>(
-        report, [&](std::unique_ptr<xf::CDataSet>& data) { return flow.Read(patterns, choices, data); },
+        report,
+        [&](std::unique_ptr<xf::CDataSet>& data) { return flow.Read(patterns, choices, data); },
         [&](xf::CDataSet& data) { return flow.Output(output, data); },
         [&](const xf::CDataSet&, Report& r) {
             r.count = flow.WrittenCount();
@@ -194,7 +195,8 @@ int ConvertDebit(const std::string (&arg)[8]) {
     db::CConversionFlow flow(answers, nullptr, nullptr);
     const std::string output = kor::FullPathName(arg[7]);
     return RunConversion<db::CDataSet>(
-        report, [&](std::unique_ptr<db::CDataSet>& data) { return flow.Read(patterns, choices, data); },
+        report,
+        [&](std::unique_ptr<db::CDataSet>& data) { return flow.Read(patterns, choices, data); },
         [&](db::CDataSet& data) { return flow.Output(output, data); },
         [](const db::CDataSet& data, Report& r) {
             const RecordTotals totals = CountRecords(data.details, db::kAmount);
@@ -256,7 +258,8 @@ int ConvertTax(const std::string (&arg)[5]) {
             for (const auto& group : output->groups) {
                 ++files;
                 report.count += group->detailCount;
-                report.total += std::strtoull(group->totals[tx::kPaymentTotals].amount.c_str(), nullptr, 10);
+                report.total +=
+                    std::strtoull(group->totals[tx::kPaymentTotals].amount.c_str(), nullptr, 10);
             }
         }
     }

@@ -125,8 +125,8 @@ std::unique_ptr<xf::CDataSet> MakeDataSet(int records, bool withErrors) {
 std::unique_ptr<db::CDataSet> MakeDebitDataSet(int records, bool withErrors) {
     auto data = std::make_unique<db::CDataSet>();
     data->consignor = std::make_unique<db::CConsignorInfo>();
-    *data->consignor = db::CConsignorInfo{"ｶ)ﾃﾞﾓｼｭｳｷﾝ", "0000054321", "001", "ﾎﾝﾃﾝ", "1",
-                                          "7654321", "デモ委託者", 0};
+    *data->consignor = db::CConsignorInfo{"ｶ)ﾃﾞﾓｼｭｳｷﾝ", "0000054321", "001",        "ﾎﾝﾃﾝ",
+                                          "1",          "7654321",    "デモ委託者", 0};
     data->month = "12";
     data->day = "27";
     data->outputTime = 1796000000;  // 2026-11-30
@@ -204,7 +204,8 @@ std::unique_ptr<tx::CDataSet> MakeTaxDataSet(int groups, int records, bool withE
             d->SetText(tx::kMunicipalityCode, text);
             std::snprintf(text, sizeof text, "%-15s", municipalities[(g + i) % 5]);
             d->SetText(tx::kMunicipalityName, text);
-            std::snprintf(text, sizeof text, "%-15s", ("SHITEI-" + std::to_string(100 + i)).c_str());
+            std::snprintf(text, sizeof text, "%-15s",
+                          ("SHITEI-" + std::to_string(100 + i)).c_str());
             d->SetText(tx::kDesignationNumber, text);
             d->SetText(tx::kChangeMark, i % 6 == 0 ? "1" : " ");
             const int taxpayers = i % 4 + 1;

@@ -88,8 +88,8 @@ int wmain(int argc, wchar_t** argv) {
         }
         const auto& pages = printer.Jobs().at(0).pages;
         for (size_t i = 0; i < pages.size(); ++i) {
-            const std::wstring base = folder + tool->word + L"-" + list.name + L"-" +
-                                      std::to_wstring(i + 1);
+            const std::wstring base =
+                folder + tool->word + L"-" + list.name + L"-" + std::to_wstring(i + 1);
             kor::UniqueEnhMetaFile copy(CopyEnhMetaFileW(pages[i].get(), (base + L".emf").c_str()));
             if (!copy || !RenderPage(pages[i].get(), base + L".bmp")) {
                 std::fprintf(stderr, "render_lists: %ls could not be written\n", base.c_str());
