@@ -8,6 +8,10 @@ start=$(date +%s)
 
 bash tools/setup.sh
 
+status=0
+# Layout first: a finding fails the run, but the build and the tests still run and report.
+bash tools/check-format.sh || status=1
+
 build_arch() {
     local arch=$1
     cmake -S . -B "build/$arch" -G Ninja \
@@ -27,7 +31,6 @@ cleanup() {
 trap cleanup EXIT
 kor_xvfb
 
-status=0
 second_runs=
 run_tests() {
     local arch=$1

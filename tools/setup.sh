@@ -6,7 +6,7 @@ need=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 for pkg in cmake ninja-build mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix \
            googletest wine wine64 xvfb xauth x11-utils locales fonts-ipafont-gothic \
-           fonts-ipafont-mincho imagemagick; do
+           fonts-ipafont-mincho imagemagick clang-format; do
     have "$pkg" || need+=("$pkg")
 done
 if [ ${#need[@]} -gt 0 ]; then
