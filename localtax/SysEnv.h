@@ -2,7 +2,9 @@
 // The local-tax tool's system utilities in one plain object: the character checks, the path,
 // drive and room questions, the access checks with the messages of the main screen's path
 // check, the start-up questions and the two data checks. It holds nothing; construct it where
-// it is needed. Drives are asked through kor's drive seam (common/DriveSeam.h).
+// it is needed. Drives are asked through kor's drive seam (common/base/DriveSeam.h).
+// Not the shared ::CSysEnv (common/base/SysEnv.h, the program-wide object that knows the
+// machine): this one keeps nothing and puts the shared checks behind the local-tax tool's codes.
 #include <windows.h>
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 // Writes the local-tax upload files: the read data set split into numbered files in the chosen
-// folder (common/RecordFrame.h records, one buffer and one write a file), after the checks of
+// folder (common/base/RecordFrame.h records, one buffer and one write a file), after the checks of
 // the folder (files left from an earlier output, files to replace, room, removable media spread
 // over several disks), under a progress window that cannot be cancelled. The output data set,
 // one group a file with its totals and output time, is handed back for the check screen.

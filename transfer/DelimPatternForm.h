@@ -1,7 +1,7 @@
 #pragma once
-// The transfer tool's separated pattern form: the shared form (common/DelimPatternFormBase.h)
-// with the twelve transfer items and the kind of transfer, general or salary/bonus, which says
-// whether the pattern carries the general-only items.
+// The transfer tool's separated pattern form: the shared form
+// (common/patterns/DelimPatternFormBase.h) with the twelve transfer items and the kind of transfer,
+// general or salary/bonus, which says whether the pattern carries the general-only items.
 #include <string>
 
 #include "common/patterns/DelimPatternFormBase.h"

@@ -2,7 +2,7 @@
 // The frame of the banks' fixed-record upload files: records of one size, each followed by
 // CR LF when the pattern asks for line breaks, and one end byte after the last record. The
 // whole file is built in one buffer and written in one atomic step; each tool lays out its own
-// records with field tables (common/RecordLayout.h).
+// records with field tables (common/base/RecordLayout.h).
 #include <cstdint>
 #include <string>
 #include <string_view>

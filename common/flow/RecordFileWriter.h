@@ -2,7 +2,7 @@
 // The run every tool's upload-file writer shares: the counted records checked against the
 // trailer's digits, the whole file built in one buffer under a progress window that cannot be
 // cancelled, and written in one atomic step. A tool's writer says where its data lie and how
-// its records are laid out (common/UploadRecords.h).
+// its records are laid out (common/items/UploadRecords.h).
 #include <string>
 
 #include "common/base/ProgressTask.h"

@@ -2,7 +2,7 @@
 // What the banks' upload files of every tool have in common: a header record laid out the same
 // way (only its sources differ), the start of every data record, the trailer with the count
 // and total of the data records, the end record, and their assembly into a record frame. Each
-// tool adds the fields where its records differ (common/RecordLayout.h).
+// tool adds the fields where its records differ (common/base/RecordLayout.h).
 #include <array>
 #include <cstdint>
 #include <functional>
