@@ -7,13 +7,14 @@
 #include "debit/Kordb303Dlg.h"
 #include "debit/Kordb304Dlg.h"
 #include "debit/Kordb305Dlg.h"
+#include "debit/ScreenVersion.h"
 #include "resources/debit/Kordb300DlgRes.h"
 
 namespace {
 
 constexpr kor::ConversionScreenNames kNames = {
     db::kProgramName,
-    "(Ver4.11)",
+    db::kScreenVersion,
     "mstKORDB001.ini",
     db::CPatternStore::kFileName,
     db::CConsignorStore::kFileName,

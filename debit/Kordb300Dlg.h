@@ -17,7 +17,6 @@ namespace db {
 
 // The direct-debit tool's template, resource and control ids.
 extern const kor::ConversionControls kKordb300Controls;
-inline constexpr char kProgramName[] = "Kordb300";
 
 }  // namespace db
 

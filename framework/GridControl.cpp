@@ -9,7 +9,6 @@
 #include "framework/Cp932.h"
 #include "framework/GridClass.h"
 #include "framework/RunFault.h"
-#include "framework/VSFlexGrid.h"
 
 namespace kor {
 
@@ -161,7 +160,7 @@ LRESULT GridControl::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             if (reinterpret_cast<HWND>(lp) == m_editor.Window()) {
                 const COLORREF back = m_model.BackColor(m_editRow, m_editCol);
                 const COLORREF color =
-                    back == GridModel::kDefaultColor ? GetSysColor(COLOR_WINDOW) : back;
+                    back == GridCodes::kDefaultColor ? GetSysColor(COLOR_WINDOW) : back;
                 m_editBrush.reset(CreateSolidBrush(color));
                 SetBkColor(reinterpret_cast<HDC>(wp), color);
                 SetTextColor(reinterpret_cast<HDC>(wp), GetSysColor(COLOR_WINDOWTEXT));
@@ -409,7 +408,7 @@ void GridControl::SetTopRow(int row) {
 
 void GridControl::SetEditable(int mode) {
     m_editable = mode;
-    if (mode == CVSFlexGrid::kEditNone) LeaveEdit();
+    if (mode == GridCodes::kEditNone) LeaveEdit();
 }
 
 void GridControl::SetRedraw(bool on) {
@@ -628,15 +627,15 @@ void GridControl::OnMouse(POINT pt, bool doubleClick) {
 // ---- editing ----
 
 bool GridControl::CanEdit(StartBy by) const {
-    if (m_editable == CVSFlexGrid::kEditNone || !m_hwnd || !IsWindowEnabled(m_hwnd)) return false;
-    return by == StartBy::Keyboard || m_editable == CVSFlexGrid::kEditKeyboardMouse;
+    if (m_editable == GridCodes::kEditNone || !m_hwnd || !IsWindowEnabled(m_hwnd)) return false;
+    return by == StartBy::Keyboard || m_editable == GridCodes::kEditKeyboardMouse;
 }
 
 bool GridControl::NotifyBeforeEdit(int row, int col) {
-    CVSFlexGrid::EditNotify nm{};
+    GridCodes::EditNotify nm{};
     nm.hdr.hwndFrom = m_hwnd;
     nm.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(m_hwnd));
-    nm.hdr.code = CVSFlexGrid::kNotifyBeforeEdit;
+    nm.hdr.code = GridCodes::kNotifyBeforeEdit;
     nm.row = row;
     nm.col = col;
     nm.cancel = FALSE;
@@ -647,10 +646,10 @@ bool GridControl::NotifyBeforeEdit(int row, int col) {
 }
 
 void GridControl::NotifyAfterEdit(int row, int col) {
-    CVSFlexGrid::EditNotify nm{};
+    GridCodes::EditNotify nm{};
     nm.hdr.hwndFrom = m_hwnd;
     nm.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(m_hwnd));
-    nm.hdr.code = CVSFlexGrid::kNotifyAfterEdit;
+    nm.hdr.code = GridCodes::kNotifyAfterEdit;
     nm.row = row;
     nm.col = col;
     if (HWND parent = GetParent(m_hwnd)) {
@@ -706,8 +705,8 @@ void GridControl::ToggleCheck(StartBy by) {
     }
     if (!NotifyBeforeEdit(row, col) || !m_model.IsCell(row, col)) return;
     SetCheck(row, col,
-             m_model.Check(row, col) == GridModel::kChecked ? GridModel::kUnchecked
-                                                            : GridModel::kChecked);
+             m_model.Check(row, col) == GridCodes::kChecked ? GridCodes::kUnchecked
+                                                            : GridCodes::kChecked);
     NotifyAfterEdit(row, col);
 }
 

@@ -1,13 +1,14 @@
 #pragma once
 // The grid window: owns the content (GridModel), lays it out, paints only the rows in view,
 // scrolls, moves the current cell by keyboard and mouse, edits cells in place and tells its
-// parent before and after every edit (WM_NOTIFY, see CVSFlexGrid). One object per window,
+// parent before and after every edit (WM_NOTIFY, see GridCodes). One object per window,
 // created with the window and alive while the window or a caller still uses it.
 #include <windows.h>
 
 #include <memory>
 #include <string_view>
 
+#include "framework/GridCodes.h"
 #include "framework/GridEditor.h"
 #include "framework/GridLayout.h"
 #include "framework/GridModel.h"
@@ -109,7 +110,7 @@ private:
     HFONT m_font = nullptr;
     UniqueBrush m_editBrush;
     int m_editMaxLength = 0;
-    int m_editable = 0;
+    int m_editable = GridCodes::kEditNone;
     bool m_redraw = true;
     bool m_wholeInvalid = false;
     bool m_scrollDirty = true;

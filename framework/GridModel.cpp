@@ -63,7 +63,7 @@ void GridModel::SetCheck(int row, int col, int state) {
 
 COLORREF GridModel::BackColor(int row, int col) const {
     const Cell* cell = At(row, col);
-    return cell ? cell->back : kDefaultColor;
+    return cell ? cell->back : GridCodes::kDefaultColor;
 }
 
 void GridModel::SetBackColor(int row, int col, COLORREF color) {

@@ -9,26 +9,18 @@
 #include <string_view>
 #include <vector>
 
+#include "framework/GridCodes.h"
+
 namespace kor {
 
 class GridModel {
 public:
-    // Codes the screens use for the columns and cells.
-    static constexpr int kTypeText = 8;
-    static constexpr int kTypeCheckBox = 11;
-    static constexpr int kAlignLeft = 1;
-    static constexpr int kAlignCenter = 4;
-    static constexpr int kAlignRight = 7;
-    static constexpr int kChecked = 1;
-    static constexpr int kUnchecked = 2;
-    // The background of a cell whose colour was never set (drawn in the window colour).
-    static constexpr COLORREF kDefaultColor = 0xFF000000;
     static constexpr int kDefaultColWidth = 960;  // twips
 
     struct Column {
         int widthTwips = kDefaultColWidth;
-        int alignment = kAlignLeft;
-        int dataType = kTypeText;
+        int alignment = GridCodes::kAlignLeft;
+        int dataType = GridCodes::kTypeText;
         bool hidden = false;
     };
 
@@ -62,7 +54,7 @@ public:
     // A column the user can see and reach: not hidden and wider than nothing.
     bool ColVisible(int col) const;
     bool IsCheckBoxCell(int row, int col) const {
-        return row >= m_fixedRows && ColumnAt(col).dataType == kTypeCheckBox;
+        return row >= m_fixedRows && ColumnAt(col).dataType == GridCodes::kTypeCheckBox;
     }
 
     // The nearest visible column from col (exclusive) in the direction step (+1 or -1), or -1.
@@ -79,7 +71,7 @@ public:
 private:
     struct Cell {
         std::string text;
-        COLORREF back = kDefaultColor;
+        COLORREF back = GridCodes::kDefaultColor;
         std::uint8_t check = 0;
     };
     Cell* At(int row, int col) { return IsCell(row, col) ? &m_cells[Index(row, col)] : nullptr; }

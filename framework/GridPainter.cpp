@@ -4,6 +4,7 @@
 #include <string>
 
 #include "framework/Cp932.h"
+#include "framework/GridCodes.h"
 #include "framework/UniqueHandle.h"
 
 namespace kor {
@@ -27,9 +28,9 @@ void Frame(HDC dc, const RECT& rc, int thickness, COLORREF color) {
 
 UINT HorizontalFormat(int alignment) {
     switch (alignment) {
-        case GridModel::kAlignCenter:
+        case GridCodes::kAlignCenter:
             return DT_CENTER;
-        case GridModel::kAlignRight:
+        case GridCodes::kAlignRight:
             return DT_RIGHT;
         default:
             return DT_LEFT;
@@ -42,8 +43,8 @@ void DrawCheckBox(HDC dc, const RECT& cell, int alignment, bool checked, int dpi
     if (size < 5) return;
     const int width = cell.right - cell.left - 1;
     int left = cell.left + (width - size) / 2;
-    if (alignment == GridModel::kAlignLeft) left = cell.left + 3;
-    if (alignment == GridModel::kAlignRight) left = cell.right - 4 - size;
+    if (alignment == GridCodes::kAlignLeft) left = cell.left + 3;
+    if (alignment == GridCodes::kAlignRight) left = cell.right - 4 - size;
     const int top = cell.top + (height - size) / 2;
     const RECT box{left, top, left + size, top + size};
     Fill(dc, box, GetSysColor(COLOR_WINDOW));
@@ -90,15 +91,15 @@ GridPainter::Stats GridPainter::Paint(HDC dc, const RECT& clip, const GridModel&
                 Fill(dc, inner, GetSysColor(COLOR_BTNFACE));
             } else {
                 Fill(dc, inner,
-                     back == GridModel::kDefaultColor ? GetSysColor(COLOR_WINDOW) : back);
+                     back == GridCodes::kDefaultColor ? GetSysColor(COLOR_WINDOW) : back);
             }
             const COLORREF line = title ? GetSysColor(COLOR_BTNSHADOW) : kDataLine;
             Fill(dc, RECT{rc.right - 1, rc.top, rc.right, rc.bottom}, line);
             Fill(dc, RECT{rc.left, rc.bottom - 1, rc.right, rc.bottom}, line);
 
-            if (!title && column.dataType == GridModel::kTypeCheckBox) {
+            if (!title && column.dataType == GridCodes::kTypeCheckBox) {
                 DrawCheckBox(dc, inner, column.alignment,
-                             model.Check(row, col) == GridModel::kChecked, layout.Dpi(), ink);
+                             model.Check(row, col) == GridCodes::kChecked, layout.Dpi(), ink);
             } else if (const std::string& text = model.Text(row, col); !text.empty()) {
                 std::wstring wide = ToWide(text);
                 RECT textRect{inner.left + 3, inner.top, inner.right - 3, inner.bottom};

@@ -5,12 +5,6 @@
 
 #include "framework/GridControl.h"
 
-static_assert(CVSFlexGrid::kDefaultColor == kor::GridModel::kDefaultColor);
-static_assert(CVSFlexGrid::kTypeCheckBox == kor::GridModel::kTypeCheckBox);
-static_assert(CVSFlexGrid::kChecked == kor::GridModel::kChecked);
-static_assert(CVSFlexGrid::kUnchecked == kor::GridModel::kUnchecked);
-static_assert(CVSFlexGrid::kAlignRight == kor::GridModel::kAlignRight);
-
 CVSFlexGrid::CVSFlexGrid() = default;
 CVSFlexGrid::CVSFlexGrid(HWND grid) {
     Attach(grid);

@@ -3,10 +3,8 @@
 // control of a dialog template). It does not own the window; operations on a grid that is
 // gone, or on rows and columns outside it, do nothing and read as empty.
 //
-// Edit events reach the grid's parent as WM_NOTIFY with an EditNotify:
-//   kNotifyBeforeEdit before a cell is edited or a check box toggled; set cancel to refuse;
-//   kNotifyAfterEdit  after an edit was taken; the cell already holds the new text or state.
-// A screen can hand its WM_NOTIFY to HandleNotify with two handlers.
+// Edit events reach the grid's parent as WM_NOTIFY with an EditNotify (see kor::GridCodes); a
+// screen can hand its WM_NOTIFY to HandleNotify with two handlers.
 #include <windows.h>
 
 #include <functional>
@@ -14,38 +12,17 @@
 #include <string>
 #include <string_view>
 
+#include "framework/GridCodes.h"
+
 namespace kor {
 class GridControl;
 }
 
-class CVSFlexGrid {
+class CVSFlexGrid : public kor::GridCodes {
 public:
-    // Column data types.
-    static constexpr int kTypeText = 8;
-    static constexpr int kTypeCheckBox = 11;
-    // Column alignments (vertically centred).
-    static constexpr int kAlignLeft = 1;
-    static constexpr int kAlignCenter = 4;
-    static constexpr int kAlignRight = 7;
     // Cell settings of Cell / SetCell.
     static constexpr int kCellChecked = 5;    // kChecked or kUnchecked (0: never set)
     static constexpr int kCellBackColor = 6;  // a COLORREF, or kDefaultColor
-    static constexpr int kChecked = 1;
-    static constexpr int kUnchecked = 2;
-    static constexpr COLORREF kDefaultColor = 0xFF000000;
-    // Who may edit: nobody, the keyboard only, the keyboard and the mouse.
-    static constexpr int kEditNone = 0;
-    static constexpr int kEditKeyboard = 1;
-    static constexpr int kEditKeyboardMouse = 2;
-
-    static constexpr UINT kNotifyBeforeEdit = 0x4B01;
-    static constexpr UINT kNotifyAfterEdit = 0x4B02;
-    struct EditNotify {
-        NMHDR hdr;
-        int row;
-        int col;
-        BOOL cancel;  // before edit only: TRUE refuses the edit
-    };
     using BeforeEditHandler = std::function<void(int row, int col, bool& cancel)>;
     using AfterEditHandler = std::function<void(int row, int col)>;
 

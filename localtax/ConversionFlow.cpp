@@ -7,6 +7,7 @@
 #include "framework/PlainMessage.h"
 #include "localtax/ConvertEngine.h"
 #include "localtax/RequesterForm.h"
+#include "localtax/ScreenVersion.h"
 #include "localtax/SysEnv.h"
 #include "localtax/TaxWriter.h"
 
@@ -30,10 +31,9 @@ constexpr int kMsgTooLongItems = 67;
 constexpr int kMsgBadRequester = 114;
 constexpr int kMsgUnusablePattern = kor::kUnusablePatternMessage;
 
-// This program's name in the box of an internal refusal, and where the refusal was met.
+// Where an internal refusal was met, which its box names.
 constexpr char kScreenSource[] = "KorTx300Dlg";
 constexpr char kRefusalPlace[] = "642";
-constexpr char kProgramName[] = "KorTx300";
 
 // The reader's results and the messages they give (the word, when the message takes one).
 struct ReadMessage {

@@ -19,6 +19,7 @@
 #include "localtax/KorTx305Dlg.h"
 #include "localtax/ProgressQuestions.h"
 #include "localtax/RequesterStore.h"
+#include "localtax/ScreenVersion.h"
 #include "localtax/SysEnv.h"
 #include "resources/localtax/KorTx300DlgRes.h"
 

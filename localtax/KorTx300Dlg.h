@@ -16,12 +16,6 @@
 #include "localtax/PatternStore.h"
 #include "localtax/RequesterInfo.h"
 
-namespace tx {
-
-inline constexpr char kProgramName[] = "KorTx300";
-
-}  // namespace tx
-
 class CKorTx300Dlg : public CScreenBase {
 public:
     // programFolder: where the masters are (a trailing backslash is dropped).

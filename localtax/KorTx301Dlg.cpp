@@ -6,13 +6,13 @@
 #include "framework/WaitCursor.h"
 #include "localtax/GridHelper.h"
 #include "localtax/ListPrinter.h"
+#include "localtax/ScreenVersion.h"
 #include "localtax/SysEnv.h"
 #include "resources/localtax/KorTx301DlgRes.h"
 
 namespace tx {
 
 namespace {
-constexpr char kProgramName[] = "KorTx300";
 constexpr int kViews[] = {IDC_TX301_VIEW_ALL, IDC_TX301_VIEW_ERRORS};
 constexpr int kFirstItemCol = CGridHelper::kFirstItemCol;
 constexpr int kLastItemCol = kFirstItemCol + kItemCount - 1;

@@ -4,14 +4,11 @@
 
 #include "localtax/GridHelper.h"
 #include "localtax/ListPrinter.h"
+#include "localtax/ScreenVersion.h"
 #include "localtax/SysEnv.h"
 #include "resources/localtax/KorTx302DlgRes.h"
 
 namespace tx {
-
-namespace {
-constexpr char kProgramName[] = "KorTx300";
-}  // namespace
 
 CKorTx302Dlg::CKorTx302Dlg(COLORREF, HICON icon, CDataSet* dataSet, ::CApMsgInfoList* messages,
                            std::string text, HWND parent)

@@ -4,6 +4,7 @@
 
 #include "localtax/PatternSteps.h"
 #include "localtax/PatternStore.h"
+#include "localtax/ScreenVersion.h"
 #include "localtax/SysEnv.h"
 #include "resources/localtax/KorTx303DlgRes.h"
 
@@ -11,7 +12,6 @@ namespace tx {
 
 namespace {
 
-constexpr char kProgramName[] = "KorTx300";
 constexpr char kRequired[] = "(必須)";
 constexpr char kOptional[] = "(任意)";
 

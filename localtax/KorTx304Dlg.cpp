@@ -2,6 +2,7 @@
 
 #include "localtax/PatternBase.h"
 #include "localtax/PatternSteps.h"
+#include "localtax/ScreenVersion.h"
 #include "localtax/SysEnv.h"
 #include "localtax/TaxItems.h"
 #include "resources/localtax/KorTx304DlgRes.h"
@@ -10,7 +11,6 @@ namespace tx {
 
 namespace {
 
-constexpr char kProgramName[] = "KorTx300";
 constexpr char kSampleLabel[] = "変換前ファイル名";
 // A master that cannot be written is reported as an internal fault of this screen.
 constexpr char kScreenSource[] = "KorTx304Dlg";

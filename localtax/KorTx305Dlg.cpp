@@ -4,9 +4,9 @@
 
 #include "common/base/ApMsgInfoList.h"
 #include "framework/Ime.h"
-#include "localtax/KorTx300Dlg.h"
 #include "localtax/RequesterForm.h"
 #include "localtax/RequesterStore.h"
+#include "localtax/ScreenVersion.h"
 #include "localtax/SysEnv.h"
 #include "resources/localtax/KorTx305DlgRes.h"
 

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "common/base/FileAccess.h"  // also undoes winbase.h's GetFreeSpace macro
+#include "localtax/ScreenVersion.h"
 
 class CApMsgInfoList;
 
@@ -79,7 +80,7 @@ public:
     // The running program's folder, without a trailing backslash.
     static std::string GetModuleFolder();
     // The version label every screen of the tool shows beside its screen code.
-    static const char* GetVersionText() { return "(Ver4.01)"; }
+    static const char* GetVersionText() { return kScreenVersion; }
 
     static void ValidateGroup(CTaxGroup& group);
     static void ValidateDetail(CDetailRecord& detail);
