@@ -19,7 +19,6 @@ public:
     // Lets the edit go; it keeps its character limit.
     void Detach();
     HWND Edit() const { return m_edit; }
-    int Limit() const { return m_limit; }
 
 private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,

@@ -74,8 +74,6 @@ public:
     void Click() const { Send(BM_CLICK); }
 };
 
-using CStaticView = CWindowView;
-
 class CListBoxView : public CWindowView {
 public:
     using CWindowView::CWindowView;

@@ -57,8 +57,6 @@ public:
     void SetPattern(const CFixedPattern* fixed, const CDelimPattern* delim,
                     const CPatternEntry* entry, const CRequesterInfo* requester);
     const ItemCheckSettings& CheckSettings() const { return m_check; }
-    // The handling and item sets of the checks without a pattern (the correction grid).
-    void SetCheckSettings(const ItemCheckSettings& settings) { m_check = settings; }
 
     // Reads the file into a new data set (a TaxReadResult). Refused (kTaxReadRefused) without a
     // pattern of the file's shape, or while the data set of the last read was not taken over.

@@ -55,10 +55,6 @@ DelimPatternScreenText Text() {
 
 }  // namespace
 
-std::span<const DelimItemSet> DelimItemSets() {
-    return kItemSets;
-}
-
 const KorTx304Controls kKorTx304Controls = {
     IDD_KORTX304,
     {IDC_TX304_CSV, IDC_TX304_TAB, IDC_TX304_SPACE},

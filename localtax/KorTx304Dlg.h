@@ -7,7 +7,6 @@
 // local-tax reader reads a line, after the tool's check of an input file.
 #include <windows.h>
 
-#include <span>
 #include <string>
 
 #include "common/screens/DelimPatternScreen.h"
@@ -20,9 +19,6 @@ namespace tx {
 using KorTx304Controls = DelimPatternControls;
 // The local-tax tool's.
 extern const KorTx304Controls kKorTx304Controls;
-
-// The item sets in ItemSet order.
-std::span<const DelimItemSet> DelimItemSets();
 
 class CKorTx304Dlg : public CDelimPatternScreenOf<CPatternStore, CConvertEngine> {
 public:

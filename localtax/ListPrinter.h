@@ -54,7 +54,6 @@ public:
     // on the result list, in error on the error list.
     bool IsRowIncluded(const CDetailRecord& detail) const;
     // The details of all groups that the counted list shows.
-    int TotalRows() const { return m_totalRows; }
 
     // "%2s年%2s月%2s日" of a six-character date, "%2s年%2s月" of a four-character month, each
     // part without its leading zeros; any other text gives an empty text.

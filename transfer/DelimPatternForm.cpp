@@ -2,23 +2,9 @@
 
 namespace xf {
 
-int DelimPatternForm::ListedItemCount() const {
-    int count = 0;
-    while (count < kItemCount && Carries(count)) ++count;
-    return count;
-}
-
 DelimPatternKind KindOf(const DelimPatternForm& form) {
     if (form.General()) return {"01", "総合振込", true, true};
     return {"02", "給与振込", false, false};
-}
-
-std::string ItemListText(int k) {
-    return PatternItemListText(TransferItems()[static_cast<size_t>(k)], kPatternLayout);
-}
-
-std::string FormatItemEntry(int k, const DelimPatternForm::Item& item) {
-    return FormatDelimItemEntry(TransferItems()[static_cast<size_t>(k)], kPatternLayout, item);
 }
 
 FormFault CheckDelimPatternName(const DelimPatternForm& form) {

@@ -2,7 +2,6 @@
 // The transfer tool's separated pattern form: the shared form
 // (common/patterns/DelimPatternFormBase.h) with the twelve transfer items and the kind of transfer,
 // general or salary/bonus, which says whether the pattern carries the general-only items.
-#include <string>
 
 #include "common/patterns/DelimPatternFormBase.h"
 #include "transfer/DelimPattern.h"
@@ -21,19 +20,11 @@ struct DelimPatternForm : DelimPatternFormBase {
     bool Carries(int k) const {
         return General() || !TransferItems()[static_cast<size_t>(k)].generalOnly;
     }
-    // The items the item list shows, from the first: the general-only items come last.
-    int ListedItemCount() const;
 };
 
 // The kind a pattern of the form is stored with: "01" general (also when none is chosen) or
 // "02" salary/bonus.
 DelimPatternKind KindOf(const DelimPatternForm& form);
-
-// The text of item k in the item list before its assignment: its label padded, then whether
-// it may be left out.
-std::string ItemListText(int k);
-// The line of item k in the item list.
-std::string FormatItemEntry(int k, const DelimPatternForm::Item& item);
 
 using ::SampleLineNumber;
 using ::SampleSourceLines;

@@ -1,7 +1,5 @@
 #include "transfer/FixedPatternForm.h"
 
-#include <string>
-
 #include "common/patterns/FixedPatternChecks.h"
 
 namespace xf {
@@ -11,15 +9,7 @@ namespace {
 // Pattern line fields compared by the change test besides the item positions.
 constexpr int kComparedFields[] = {0, 3, 31, 28, 29, 32, 33, 34, 35, 36, 37};
 
-const ItemSpec& Spec(int k) {
-    return TransferItems()[static_cast<size_t>(k)];
-}
-
 }  // namespace
-
-int LengthDigits(int k) {
-    return LengthDigitsOf(Spec(k));
-}
 
 FormFault CheckFixedPatternForm(const FixedPatternForm& form) {
     bool carried[kItemCount];

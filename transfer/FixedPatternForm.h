@@ -1,7 +1,6 @@
 #pragma once
 // The fixed-length pattern screen's form as text, its checks before a save (those that need
 // only the form), and its mapping onto a fixed-length pattern.
-#include <string>
 
 #include "common/base/FormFault.h"
 #include "common/patterns/FixedPatternChecks.h"
@@ -9,9 +8,6 @@
 #include "transfer/TransferItems.h"
 
 namespace xf {
-
-// Digits the length edit of item k takes: those of the item's record width, its longest length.
-int LengthDigits(int k);
 
 struct FixedPatternForm : FixedPatternFields {
     // Fields of a fault: the name, the record length, the start and length of item k, the

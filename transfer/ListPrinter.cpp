@@ -181,8 +181,4 @@ std::string CListPrinter::GetAccountTypeName(int code, int transferType) {
     }
 }
 
-int CListPrinter::CountListed(int kind, const CDataSet& data) {
-    return CountListedRecords(kind, ItemRecordRefs(data.details));
-}
-
 }  // namespace xf

@@ -52,7 +52,6 @@ public:
 
     // 1 "ﾌﾂｳ", 2 "ﾄｳｻﾞ"; general transfers also 4 "ﾁｮﾁｸ", 9 "ｿﾉﾀ"; else empty.
     static std::string GetAccountTypeName(int code, int transferType);
-    static int CountListed(int kind, const CDataSet& data);
 
 private:
     static Outcome PrintButton(int kind, const CDataSet& data, CApMsgInfoList& messages,

@@ -10,9 +10,6 @@
 
 namespace xf {
 
-inline constexpr int kPatternLineFields = kPatternLayout.fieldCount;
-inline constexpr int kOldPatternLineFields = kPatternLayout.legacyFieldCount;
-
 // True when the stored line has 40 or 36 fields.
 bool IsPatternLine(std::string_view line);
 
@@ -20,9 +17,5 @@ using ::CheckFixedPositions;
 using ::FormatPatternLine;
 using ::ParsePatternLine;
 using ::PatternEntryOf;
-
-// Position check results (besides 1 to 12, the later of two overlapping items).
-inline constexpr int kPositionsConsistent = 0;
-inline constexpr int kItemBeyondRecord = kPatternLayout.overrunResult;
 
 }  // namespace xf

@@ -68,8 +68,6 @@ protected:
     CItemGridHelper(std::span<const ItemSpec> items, ZeroAmountCell zeros)
         : CDetailGridBase(ItemGridColumns(items)), m_zeros(zeros) {}
 
-    ZeroAmountCell ZeroAmounts() const { return m_zeros; }
-
     // Stores the grid, the mode and the data set's records (empty: no data set) and shows
     // every column but the list position and, in the error-free mode, the delete box.
     void AttachGrid(CVSFlexGrid* grid, int mode, RecordSource records);

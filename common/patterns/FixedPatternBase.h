@@ -14,8 +14,4 @@ public:
     const std::string& LengthText(int kind) const { return ItemFields().Second(kind); }
     int Start(int kind) const { return ItemFields().FirstNumber(kind); }
     int Length(int kind) const { return ItemFields().SecondNumber(kind); }
-    // True when the item has both a start and a length text.
-    bool HasPosition(int kind) const {
-        return !StartText(kind).empty() && !LengthText(kind).empty();
-    }
 };

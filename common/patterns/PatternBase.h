@@ -25,7 +25,6 @@ constexpr bool IsSeparatedClass(int fileClass) {
 
 class CPatternBase {
 public:
-    static constexpr int kIdentityFields = 4;
     static constexpr int kOptionFields = 12;
     static constexpr int kNameWidth = 74;
     static constexpr int kAccountTypeCount = 4;   // the customer's codes of four account types
