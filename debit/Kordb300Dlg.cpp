@@ -116,31 +116,28 @@ int CKordb300Dlg::HaveSettingsChanged() const {
 // --- Sub-screens -------------------------------------------------------------------------------
 
 void CKordb300Dlg::RunFixedPatternScreen() {
-    db::CKordb303Dlg settings(ScreenIcon(), &m_patterns, &MessageTable(), HelpPath(),
-                              GetSafeHwnd());
+    db::CKordb303Dlg settings(ScreenIcon(), &m_patterns, &MessageTable(), GetSafeHwnd());
     settings.DoModal();
 }
 
 void CKordb300Dlg::RunDelimPatternScreen() {
     db::CKordb304Dlg settings(ScreenIcon(), GetSafeHwnd());
-    settings.SetContext(&m_patterns, &MessageTable(), HelpPath());
+    settings.SetContext(&m_patterns, &MessageTable());
     settings.DoModal();
 }
 
 void CKordb300Dlg::RunPartyScreen() {
-    db::CKordb305Dlg settings(ScreenIcon(), &MessageTable(), HelpPath(), GetSafeHwnd());
+    db::CKordb305Dlg settings(ScreenIcon(), &MessageTable(), GetSafeHwnd());
     settings.SetStore(&m_consignors);
     settings.DoModal();
 }
 
 void CKordb300Dlg::RunCorrectionScreen() {
-    db::CKordb301Dlg correction(ScreenIcon(), m_dataSet.get(), &MessageTable(), HelpPath(),
-                                GetSafeHwnd());
+    db::CKordb301Dlg correction(ScreenIcon(), m_dataSet.get(), &MessageTable(), GetSafeHwnd());
     correction.DoModal();
 }
 
 void CKordb300Dlg::RunCheckScreen() {
-    db::CKordb302Dlg check(ScreenIcon(), m_dataSet.get(), &MessageTable(), HelpPath(),
-                           GetSafeHwnd());
+    db::CKordb302Dlg check(ScreenIcon(), m_dataSet.get(), &MessageTable(), GetSafeHwnd());
     check.DoModal();
 }

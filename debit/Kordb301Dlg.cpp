@@ -1,6 +1,5 @@
 #include "debit/Kordb301Dlg.h"
 
-#include <utility>
 #include <vector>
 
 #include "common/items/EngineRechecks.h"
@@ -26,11 +25,10 @@ void SetUpItemChecks(CConvertEngine& engine, const CDataSet& dataSet) {
 
 }  // namespace
 
-CKordb301Dlg::CKordb301Dlg(HICON icon, CDataSet* dataSet, CApMsgInfoList* messages,
-                           std::string helpPath, HWND parent, const CorrectionControls& ids)
+CKordb301Dlg::CKordb301Dlg(HICON icon, CDataSet* dataSet, CApMsgInfoList* messages, HWND parent,
+                           const CorrectionControls& ids)
     : CDataSetCorrectionScreen(ids, dataSet, parent, messages, icon, kProgramName, kScreenVersion,
-                               DebitItems()),
-      m_helpPath(std::move(helpPath)) {}
+                               DebitItems()) {}
 
 std::unique_ptr<CItemRechecks> CKordb301Dlg::MakeItemChecks() {
     return std::make_unique<CEngineRechecks<CConvertEngine, CDataSet>>(*Data(), Data()->kind,

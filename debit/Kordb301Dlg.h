@@ -3,8 +3,6 @@
 // set and grid helper. An update visits every item column of a row, the names before the codes.
 #include <windows.h>
 
-#include <string>
-
 #include "common/base/ApMsgInfoList.h"
 #include "common/screens/DataSetScreens.h"
 #include "debit/DataSet.h"
@@ -16,16 +14,13 @@ extern const CorrectionControls kKordb301Controls;
 
 class CKordb301Dlg : public CDataSetCorrectionScreen<CDataSet, CGridHelper> {
 public:
-    CKordb301Dlg(HICON icon, CDataSet* dataSet, CApMsgInfoList* messages, std::string helpPath,
-                 HWND parent = nullptr, const CorrectionControls& ids = kKordb301Controls);
+    CKordb301Dlg(HICON icon, CDataSet* dataSet, CApMsgInfoList* messages, HWND parent = nullptr,
+                 const CorrectionControls& ids = kKordb301Controls);
 
 protected:
     std::unique_ptr<CItemRechecks> MakeItemChecks() override;
     std::span<const int> UpdateColumnOrder() const override;
     void PrintErrorList() override;
-
-private:
-    std::string m_helpPath;
 };
 
 }  // namespace db

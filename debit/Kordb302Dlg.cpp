@@ -1,7 +1,5 @@
 #include "debit/Kordb302Dlg.h"
 
-#include <utility>
-
 #include "debit/ScreenVersion.h"
 #include "resources/debit/Kordb302DlgRes.h"
 
@@ -18,11 +16,10 @@ constexpr const char* kSortOrderNames[] = {"元データ順", "口座番号順",
 constexpr int kKeyItems[] = {kAccountNumber, kDepositorName};
 }  // namespace
 
-CKordb302Dlg::CKordb302Dlg(HICON icon, CDataSet* dataSet, CApMsgInfoList* messages,
-                           std::string helpPath, HWND parent, const CheckControls& ids)
+CKordb302Dlg::CKordb302Dlg(HICON icon, CDataSet* dataSet, CApMsgInfoList* messages, HWND parent,
+                           const CheckControls& ids)
     : CDataSetCheckScreen(ids, dataSet, parent, messages, icon, kProgramName, kScreenVersion,
-                          kSortOrderNames, kKeyItems),
-      m_helpPath(std::move(helpPath)) {}
+                          kSortOrderNames, kKeyItems) {}
 
 void CKordb302Dlg::Print(int kind) {
     if (Data() && Messages())

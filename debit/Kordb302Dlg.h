@@ -3,8 +3,6 @@
 // and record orders (by account number, by depositor name), with its print buttons.
 #include <windows.h>
 
-#include <string>
-
 #include "common/base/ApMsgInfoList.h"
 #include "common/screens/DataSetScreens.h"
 #include "debit/DataSet.h"
@@ -21,8 +19,8 @@ inline constexpr int kOrderDepositorName = 2;
 
 class CKordb302Dlg : public CDataSetCheckScreen<CDataSet, CGridHelper> {
 public:
-    CKordb302Dlg(HICON icon, CDataSet* dataSet, CApMsgInfoList* messages, std::string helpPath,
-                 HWND parent = nullptr, const CheckControls& ids = kKordb302Controls);
+    CKordb302Dlg(HICON icon, CDataSet* dataSet, CApMsgInfoList* messages, HWND parent = nullptr,
+                 const CheckControls& ids = kKordb302Controls);
 
 protected:
     void PrintList() override { Print(CListPrinter::kResultList); }
@@ -31,8 +29,6 @@ protected:
 private:
     // The list printer asks for a printer (76), for records (39) and the number of pages (27).
     void Print(int kind);
-
-    std::string m_helpPath;
 };
 
 }  // namespace db

@@ -1,7 +1,5 @@
 #include "debit/Kordb303Dlg.h"
 
-#include <utility>
-
 #include "debit/PatternStore.h"
 #include "debit/ScreenVersion.h"
 #include "resources/debit/Kordb303DlgRes.h"
@@ -33,10 +31,10 @@ const Kordb303Controls kKordb303Controls = {
     IDC_DB303_VERSION,
 };
 
-CKordb303Dlg::CKordb303Dlg(HICON icon, CPatternStore* store, CApMsgInfoList* messages,
-                           std::string helpPath, HWND parent, const Kordb303Controls& ids)
+CKordb303Dlg::CKordb303Dlg(HICON icon, CPatternStore* store, CApMsgInfoList* messages, HWND parent,
+                           const Kordb303Controls& ids)
     : CFixedPatternScreen(ids, {kProgramName, kScreenVersion, DebitItems()}, icon, store, messages,
-                          std::move(helpPath), parent),
+                          parent),
       m_store(store) {}
 
 FixedPatternForm CKordb303Dlg::ReadForm() const {

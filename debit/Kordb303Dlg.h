@@ -25,8 +25,8 @@ extern const Kordb303Controls kKordb303Controls;
 class CKordb303Dlg : public CFixedPatternScreen {
 public:
     // Neither the store nor the message table is kept beyond the screen's life or freed by it.
-    CKordb303Dlg(HICON icon, CPatternStore* store, CApMsgInfoList* messages, std::string helpPath,
-                 HWND parent, const Kordb303Controls& ids = kKordb303Controls);
+    CKordb303Dlg(HICON icon, CPatternStore* store, CApMsgInfoList* messages, HWND parent,
+                 const Kordb303Controls& ids = kKordb303Controls);
 
     FixedPatternForm ReadForm() const;
 

@@ -25,9 +25,9 @@ const Kordb305Controls kKordb305Controls = {
     IDC_DB305_BRANCH_NAME, IDC_DB305_ACCOUNT_TYPE, IDC_DB305_ACCOUNT_NUMBER, IDC_DB305_VERSION,
 };
 
-CKordb305Dlg::CKordb305Dlg(HICON icon, CApMsgInfoList* messages, std::string helpPath, HWND parent,
+CKordb305Dlg::CKordb305Dlg(HICON icon, CApMsgInfoList* messages, HWND parent,
                            const Kordb305Controls& ids)
-    : CHeaderRecordScreen(ids, kText, icon, messages, std::move(helpPath), parent) {}
+    : CHeaderRecordScreen(ids, kText, icon, messages, parent) {}
 
 std::vector<std::string> CKordb305Dlg::StoredDescriptions() const {
     std::vector<std::string> descriptions;

@@ -24,7 +24,7 @@ class CKordb305Dlg : public CHeaderRecordScreen {
 public:
     // The store is handed over with SetStore before the run; none of the pointers is kept
     // beyond the screen's life or freed by it.
-    CKordb305Dlg(HICON icon, CApMsgInfoList* messages, std::string helpPath, HWND parent,
+    CKordb305Dlg(HICON icon, CApMsgInfoList* messages, HWND parent,
                  const Kordb305Controls& ids = kKordb305Controls);
     void SetStore(CConsignorStore* store) { m_store = store; }
 

@@ -259,7 +259,7 @@ void CKorTx300Dlg::OnBtnFixedPattern() {
 }
 
 void CKorTx300Dlg::RunFixedPatternScreen() {
-    tx::CKorTx303Dlg screen(ScreenIcon(), &m_patterns, &m_messages, {}, GetSafeHwnd());
+    tx::CKorTx303Dlg screen(ScreenIcon(), &m_patterns, &m_messages, GetSafeHwnd());
     screen.DoModal();
 }
 
@@ -271,7 +271,7 @@ void CKorTx300Dlg::OnBtnDelimPattern() {
 
 void CKorTx300Dlg::RunDelimPatternScreen() {
     tx::CKorTx304Dlg settings(ScreenIcon(), GetSafeHwnd());
-    settings.SetContext(&m_patterns, &m_messages, {});
+    settings.SetContext(&m_patterns, &m_messages);
     settings.DoModal();
 }
 

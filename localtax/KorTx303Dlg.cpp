@@ -1,7 +1,5 @@
 #include "localtax/KorTx303Dlg.h"
 
-#include <utility>
-
 #include "localtax/PatternSteps.h"
 #include "localtax/PatternStore.h"
 #include "localtax/ScreenVersion.h"
@@ -59,8 +57,8 @@ const KorTx303Controls kKorTx303Controls = {
 // clang-format on
 
 CKorTx303Dlg::CKorTx303Dlg(HICON icon, CPatternStore* store, ::CApMsgInfoList* messages,
-                           std::string text, HWND parent, const KorTx303Controls& ids)
-    : CFixedPatternScreen(ids.shared, Text(), icon, store, messages, std::move(text), parent),
+                           HWND parent, const KorTx303Controls& ids)
+    : CFixedPatternScreen(ids.shared, Text(), icon, store, messages, parent),
       m_optionGroups(ids.optionGroups),
       m_marks(ids.marks),
       m_store(store) {}

@@ -32,8 +32,8 @@ extern const KorTx303Controls kKorTx303Controls;
 class CKorTx303Dlg : public CFixedPatternScreen {
 public:
     // Neither the store nor the message table is kept beyond the screen's life or freed by it.
-    CKorTx303Dlg(HICON icon, CPatternStore* store, ::CApMsgInfoList* messages, std::string text,
-                 HWND parent, const KorTx303Controls& ids = kKorTx303Controls);
+    CKorTx303Dlg(HICON icon, CPatternStore* store, ::CApMsgInfoList* messages, HWND parent,
+                 const KorTx303Controls& ids = kKorTx303Controls);
 
     FixedPatternForm ReadForm() const;
 

@@ -142,31 +142,28 @@ int CKorxf300Dlg::HaveSettingsChanged() const {
 // --- Sub-screens -------------------------------------------------------------------------------
 
 void CKorxf300Dlg::RunFixedPatternScreen() {
-    xf::CKorxf303Dlg settings(ScreenIcon(), &m_patterns, &MessageTable(), HelpPath(),
-                              GetSafeHwnd());
+    xf::CKorxf303Dlg settings(ScreenIcon(), &m_patterns, &MessageTable(), GetSafeHwnd());
     settings.DoModal();
 }
 
 void CKorxf300Dlg::RunDelimPatternScreen() {
     xf::CKorxf304Dlg settings(ScreenIcon(), GetSafeHwnd());
-    settings.SetContext(&m_patterns, &MessageTable(), HelpPath());
+    settings.SetContext(&m_patterns, &MessageTable());
     settings.DoModal();
 }
 
 void CKorxf300Dlg::RunPartyScreen() {
-    xf::CKorxf305Dlg settings(ScreenIcon(), &MessageTable(), HelpPath(), GetSafeHwnd());
+    xf::CKorxf305Dlg settings(ScreenIcon(), &MessageTable(), GetSafeHwnd());
     settings.SetStore(&m_requesters);
     settings.DoModal();
 }
 
 void CKorxf300Dlg::RunCorrectionScreen() {
-    xf::CKorxf301Dlg correction(ScreenIcon(), m_dataSet.get(), &MessageTable(), HelpPath(),
-                                GetSafeHwnd());
+    xf::CKorxf301Dlg correction(ScreenIcon(), m_dataSet.get(), &MessageTable(), GetSafeHwnd());
     correction.DoModal();
 }
 
 void CKorxf300Dlg::RunCheckScreen() {
-    xf::CKorxf302Dlg check(ScreenIcon(), m_dataSet.get(), &MessageTable(), HelpPath(),
-                           GetSafeHwnd());
+    xf::CKorxf302Dlg check(ScreenIcon(), m_dataSet.get(), &MessageTable(), GetSafeHwnd());
     check.DoModal();
 }

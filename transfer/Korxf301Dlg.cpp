@@ -1,7 +1,5 @@
 #include "transfer/Korxf301Dlg.h"
 
-#include <utility>
-
 #include "resources/transfer/Korxf301DlgRes.h"
 #include "transfer/CorrectionRules.h"
 #include "transfer/ListPrinter.h"
@@ -16,11 +14,10 @@ const Korxf301Controls kKorxf301Controls = {
     IDC_XF301_BACK, IDC_XF301_ERROR_LIST, IDC_XF301_GRID,        IDC_XF301_VERSION,
 };
 
-CKorxf301Dlg::CKorxf301Dlg(HICON icon, CDataSet* dataSet, CApMsgInfoList* messages,
-                           std::string helpPath, HWND parent, const Korxf301Controls& ids)
+CKorxf301Dlg::CKorxf301Dlg(HICON icon, CDataSet* dataSet, CApMsgInfoList* messages, HWND parent,
+                           const Korxf301Controls& ids)
     : CDataSetCorrectionScreen(ids, dataSet, parent, messages, icon, kProgramName, kScreenVersion,
-                               TransferItems()),
-      m_helpPath(std::move(helpPath)) {}
+                               TransferItems()) {}
 
 std::unique_ptr<CItemRechecks> CKorxf301Dlg::MakeItemChecks() {
     return std::make_unique<CTransferRechecks>(*Data(), Data()->transferKind, SetUpItemChecks);

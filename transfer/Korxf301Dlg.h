@@ -3,8 +3,6 @@
 // set and grid helper. An update visits the general-transfer items only for general transfers.
 #include <windows.h>
 
-#include <string>
-
 #include "common/base/ApMsgInfoList.h"
 #include "common/screens/DataSetScreens.h"
 #include "transfer/DataSet.h"
@@ -19,16 +17,13 @@ extern const Korxf301Controls kKorxf301Controls;
 
 class CKorxf301Dlg : public CDataSetCorrectionScreen<CDataSet, CGridHelper> {
 public:
-    CKorxf301Dlg(HICON icon, CDataSet* dataSet, CApMsgInfoList* messages, std::string helpPath,
-                 HWND parent = nullptr, const Korxf301Controls& ids = kKorxf301Controls);
+    CKorxf301Dlg(HICON icon, CDataSet* dataSet, CApMsgInfoList* messages, HWND parent = nullptr,
+                 const Korxf301Controls& ids = kKorxf301Controls);
 
 protected:
     std::unique_ptr<CItemRechecks> MakeItemChecks() override;
     std::span<const int> UpdateColumnOrder() const override;
     void PrintErrorList() override;
-
-private:
-    std::string m_helpPath;
 };
 
 }  // namespace xf

@@ -1,7 +1,5 @@
 #include "transfer/Korxf302Dlg.h"
 
-#include <utility>
-
 #include "resources/transfer/Korxf302DlgRes.h"
 #include "transfer/ListPrinter.h"
 #include "transfer/RecordOrder.h"
@@ -19,11 +17,10 @@ namespace {
 constexpr const char* kSortOrderNames[] = {"元データ順", "口座番号順", "預金者名(ｶﾅ)順"};
 }  // namespace
 
-CKorxf302Dlg::CKorxf302Dlg(HICON icon, CDataSet* dataSet, CApMsgInfoList* messages,
-                           std::string helpPath, HWND parent, const Korxf302Controls& ids)
+CKorxf302Dlg::CKorxf302Dlg(HICON icon, CDataSet* dataSet, CApMsgInfoList* messages, HWND parent,
+                           const Korxf302Controls& ids)
     : CDataSetCheckScreen(ids, dataSet, parent, messages, icon, kProgramName, kScreenVersion,
-                          kSortOrderNames, kOrderKeyItems),
-      m_helpPath(std::move(helpPath)) {}
+                          kSortOrderNames, kOrderKeyItems) {}
 
 // The list printer asks for a printer (76), for records (39) and the number of pages (27).
 void CKorxf302Dlg::PrintList() {

@@ -3,8 +3,6 @@
 // helper and record orders, with its print buttons.
 #include <windows.h>
 
-#include <string>
-
 #include "common/base/ApMsgInfoList.h"
 #include "common/screens/DataSetScreens.h"
 #include "transfer/DataSet.h"
@@ -19,15 +17,12 @@ extern const Korxf302Controls kKorxf302Controls;
 
 class CKorxf302Dlg : public CDataSetCheckScreen<CDataSet, CGridHelper> {
 public:
-    CKorxf302Dlg(HICON icon, CDataSet* dataSet, CApMsgInfoList* messages, std::string helpPath,
-                 HWND parent = nullptr, const Korxf302Controls& ids = kKorxf302Controls);
+    CKorxf302Dlg(HICON icon, CDataSet* dataSet, CApMsgInfoList* messages, HWND parent = nullptr,
+                 const Korxf302Controls& ids = kKorxf302Controls);
 
 protected:
     void PrintList() override;
     void PrintTotals() override;
-
-private:
-    std::string m_helpPath;
 };
 
 }  // namespace xf

@@ -1,7 +1,6 @@
 #include "transfer/Korxf303Dlg.h"
 
 #include <span>
-#include <utility>
 #include <vector>
 
 #include "resources/transfer/Korxf303DlgRes.h"
@@ -38,9 +37,9 @@ const Korxf303Controls kKorxf303Controls = {
 };
 // clang-format on
 
-CKorxf303Dlg::CKorxf303Dlg(HICON icon, CPatternStore* store, CApMsgInfoList* messages,
-                           std::string helpPath, HWND parent, const Korxf303Controls& ids)
-    : CFixedPatternScreen(ids.shared, Text(), icon, store, messages, std::move(helpPath), parent),
+CKorxf303Dlg::CKorxf303Dlg(HICON icon, CPatternStore* store, CApMsgInfoList* messages, HWND parent,
+                           const Korxf303Controls& ids)
+    : CFixedPatternScreen(ids.shared, Text(), icon, store, messages, parent),
       m_kind(ids.kind),
       m_store(store) {}
 

@@ -30,8 +30,8 @@ extern const Korxf303Controls kKorxf303Controls;
 class CKorxf303Dlg : public CFixedPatternScreen {
 public:
     // Neither the store nor the message table is kept beyond the screen's life or freed by it.
-    CKorxf303Dlg(HICON icon, CPatternStore* store, CApMsgInfoList* messages, std::string helpPath,
-                 HWND parent, const Korxf303Controls& ids = kKorxf303Controls);
+    CKorxf303Dlg(HICON icon, CPatternStore* store, CApMsgInfoList* messages, HWND parent,
+                 const Korxf303Controls& ids = kKorxf303Controls);
 
     FixedPatternForm ReadForm() const;
 

@@ -29,10 +29,9 @@ const Korxf305Controls kKorxf305Controls = {
     IDC_XF305_VERSION,
 };
 
-CKorxf305Dlg::CKorxf305Dlg(HICON icon, CApMsgInfoList* messages, std::string helpPath, HWND parent,
+CKorxf305Dlg::CKorxf305Dlg(HICON icon, CApMsgInfoList* messages, HWND parent,
                            const Korxf305Controls& ids)
-    : CHeaderRecordScreen(SharedIds(ids), kText, icon, messages, std::move(helpPath), parent),
-      m_kind(ids.kind) {}
+    : CHeaderRecordScreen(SharedIds(ids), kText, icon, messages, parent), m_kind(ids.kind) {}
 
 std::vector<std::string> CKorxf305Dlg::StoredDescriptions() const {
     std::vector<std::string> descriptions;

@@ -33,7 +33,7 @@ class CKorxf305Dlg : public CHeaderRecordScreen {
 public:
     // The store is handed over with SetStore before the run; none of the pointers is kept
     // beyond the screen's life or freed by it.
-    CKorxf305Dlg(HICON icon, CApMsgInfoList* messages, std::string helpPath, HWND parent,
+    CKorxf305Dlg(HICON icon, CApMsgInfoList* messages, HWND parent,
                  const Korxf305Controls& ids = kKorxf305Controls);
     void SetStore(CRequesterStore* store) { m_store = store; }
 

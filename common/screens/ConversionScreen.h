@@ -139,8 +139,6 @@ protected:
     // Takes the party of the party list's choice.
     void UpdatePartySelection();
     const kor::ConversionControls& Ids() const { return m_ids; }
-    const std::string& ProgramFolder() const { return m_programFolder; }
-    const std::string& HelpPath() const { return m_helpPath; }
     CApMsgInfoList& MessageTable() { return m_messages; }
 
 private:
@@ -173,7 +171,7 @@ private:
     kor::ConversionControls m_ids;
     kor::ConversionScreenNames m_names;
     std::string m_programFolder;
-    std::string m_helpPath;
+    std::string m_helpPath;  // the tool's help file: kept, never opened
     CApMsgInfoList m_messages;
 
     // Selections kept across a refill of the lists.

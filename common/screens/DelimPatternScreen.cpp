@@ -1,7 +1,6 @@
 #include "common/screens/DelimPatternScreen.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "common/base/ApMsgInfoList.h"
 #include "common/base/FileAccess.h"
@@ -67,11 +66,9 @@ CDelimPatternScreen::CDelimPatternScreen(const DelimPatternControls& ids,
                                          HWND parent)
     : CScreenBase(ids.dialog, parent, nullptr, icon, text.programName), m_ids(ids), m_text(text) {}
 
-void CDelimPatternScreen::SetScreenContext(CPatternLineStore* store, CApMsgInfoList* messages,
-                                           std::string helpPath) {
+void CDelimPatternScreen::SetScreenContext(CPatternLineStore* store, CApMsgInfoList* messages) {
     m_store = store;
     SetMessages(messages);
-    m_helpPath = std::move(helpPath);
 }
 
 BOOL CDelimPatternScreen::OnInitDialog() {

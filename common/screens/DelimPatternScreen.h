@@ -15,7 +15,6 @@
 #include <array>
 #include <span>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "common/base/FileAccess.h"
@@ -108,7 +107,7 @@ protected:
 
     // Before the run. Neither the store nor the message table is kept beyond the screen's life
     // or freed by it.
-    void SetScreenContext(CPatternLineStore* store, CApMsgInfoList* messages, std::string helpPath);
+    void SetScreenContext(CPatternLineStore* store, CApMsgInfoList* messages);
 
     BOOL OnInitDialog() override;
     bool OnButtonClicked(int id) override;
@@ -177,7 +176,6 @@ private:
     DelimPatternControls m_ids;
     DelimPatternScreenText m_text;
     CPatternLineStore* m_store = nullptr;
-    std::string m_helpPath;  // kept, never opened
     kor::CEditableNameList m_names;
     // The name and the account-type texts go into master fields of fixed width in bytes.
     kor::CByteLimitedEdit m_nameLimit;
@@ -193,9 +191,9 @@ class CDelimPatternScreenOf : public CDelimPatternScreen {
 public:
     // Before the run. Neither the store nor the message table is kept beyond the screen's life
     // or freed by it.
-    void SetContext(Store* store, CApMsgInfoList* messages, std::string helpPath) {
+    void SetContext(Store* store, CApMsgInfoList* messages) {
         m_store = store;
-        SetScreenContext(store, messages, std::move(helpPath));
+        SetScreenContext(store, messages);
     }
 
 protected:

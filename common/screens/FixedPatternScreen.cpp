@@ -1,7 +1,5 @@
 #include "common/screens/FixedPatternScreen.h"
 
-#include <utility>
-
 #include "common/base/ApMsgInfoList.h"
 #include "common/patterns/FixedPatternBase.h"
 #include "common/patterns/PatternLine.h"
@@ -24,12 +22,11 @@ int RadioAt(const std::array<int, N>& group, int index) {
 CFixedPatternScreen::CFixedPatternScreen(const FixedPatternControls& ids,
                                          const FixedPatternScreenText& text, HICON icon,
                                          CPatternLineStore* store, CApMsgInfoList* messages,
-                                         std::string helpPath, HWND parent)
+                                         HWND parent)
     : CScreenBase(ids.dialog, parent, messages, icon, text.programName),
       m_ids(ids),
       m_text(text),
-      m_store(store),
-      m_helpPath(std::move(helpPath)) {}
+      m_store(store) {}
 
 BOOL CFixedPatternScreen::OnInitDialog() {
     ShowScreenIcon();

@@ -80,7 +80,7 @@ protected:
     // Neither the store nor the message table is kept beyond the screen's life or freed by it.
     CFixedPatternScreen(const FixedPatternControls& ids, const FixedPatternScreenText& text,
                         HICON icon, CPatternLineStore* store, CApMsgInfoList* messages,
-                        std::string helpPath, HWND parent);
+                        HWND parent);
 
     BOOL OnInitDialog() override;
     bool OnButtonClicked(int id) override;
@@ -129,7 +129,6 @@ private:
     FixedPatternControls m_ids;
     FixedPatternScreenText m_text;
     CPatternLineStore* m_store;
-    std::string m_helpPath;  // kept, never opened
     kor::CEditableNameList m_names;
     // The name and the account-type texts go into master fields of fixed width in bytes.
     kor::CByteLimitedEdit m_nameLimit;

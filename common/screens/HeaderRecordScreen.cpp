@@ -7,12 +7,8 @@
 
 CHeaderRecordScreen::CHeaderRecordScreen(const HeaderRecordControls& ids,
                                          const HeaderRecordScreenText& text, HICON icon,
-                                         CApMsgInfoList* messages, std::string helpPath,
-                                         HWND parent)
-    : CScreenBase(ids.dialog, parent, messages, icon, text.programName),
-      m_ids(ids),
-      m_text(text),
-      m_helpPath(std::move(helpPath)) {}
+                                         CApMsgInfoList* messages, HWND parent)
+    : CScreenBase(ids.dialog, parent, messages, icon, text.programName), m_ids(ids), m_text(text) {}
 
 BOOL CHeaderRecordScreen::OnInitDialog() {
     ShowScreenIcon();

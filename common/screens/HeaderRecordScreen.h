@@ -53,7 +53,7 @@ public:
 protected:
     // The message table is not kept beyond the screen's life or freed by it.
     CHeaderRecordScreen(const HeaderRecordControls& ids, const HeaderRecordScreenText& text,
-                        HICON icon, CApMsgInfoList* messages, std::string helpPath, HWND parent);
+                        HICON icon, CApMsgInfoList* messages, HWND parent);
 
     BOOL OnInitDialog() override;
     bool OnButtonClicked(int id) override;
@@ -105,8 +105,7 @@ private:
 
     HeaderRecordControls m_ids;
     HeaderRecordScreenText m_text;
-    std::string m_helpPath;  // kept, never opened
-    int m_selected = -1;     // list position of the record last shown
+    int m_selected = -1;  // list position of the record last shown
     kor::CEditableNameList m_descriptions;
     kor::ImeModes m_imeModes;
     // Each field goes into a master field of fixed width in bytes.

@@ -32,9 +32,7 @@ protected:
         ASSERT_EQ(this->messages->Load(path), 0u);
     }
     // Opens the screen on set, shown without activation.
-    void Open(std::unique_ptr<db::CDataSet> set) {
-        this->OpenScreen(std::move(set), "C:\\KorDB300.chm");
-    }
+    void Open(std::unique_ptr<db::CDataSet> set) { this->OpenScreen(std::move(set)); }
 };
 
 }  // namespace dbtest

@@ -56,7 +56,7 @@ protected:
     Db304Test() : DelimScreenTest(db::kKordb304Controls) {}
     void SetUp() override {
         LoadMaster(FixedLine("固定A") + DelimLine("区切A"));
-        screen.SetContext(&store, &messages, "");
+        screen.SetContext(&store, &messages);
     }
     void TypeName(const std::string& name) {
         kortest::Type(screen.Item(IDC_DB304_NAME), kor::ToWide(name).c_str());
@@ -308,7 +308,7 @@ TEST_F(Db304Test, LeavingWithAChangedPatternAsks80) {
 // it asks nothing.
 TEST_F(Db304Test, TheDemoPatternIsStoredAsTheScreenStoresIt) {
     LoadMaster(kortest::DemoFile(KOR_DB_DEMO_DIR, "mstKORDB301.utf8"));
-    screen.SetContext(&store, &messages, "");
+    screen.SetContext(&store, &messages);
     ExpectLeavingUnchangedAsksNothing(0);
 }
 

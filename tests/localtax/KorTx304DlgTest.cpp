@@ -78,7 +78,7 @@ protected:
     Tx304Test() : DelimScreenTest(tx::kKorTx304Controls) {}
     void SetUp() override {
         LoadMaster(FixedLine("固定A") + DelimLine("区切A"));
-        screen.SetContext(&store, &messages, "");
+        screen.SetContext(&store, &messages);
     }
     void TypeName(const std::string& name) {
         kortest::Type(screen.Item(IDC_TX304_NAME), kor::ToWide(name).c_str());
@@ -404,7 +404,7 @@ protected:
     Tx304OpenErrorTest() : DelimScreenTest(tx::kKorTx304Controls) {}
     void SetUp() override {
         LoadMaster(DelimLine("区切A"));
-        screen.SetContext(&store, &messages, "");
+        screen.SetContext(&store, &messages);
     }
 };
 
@@ -529,7 +529,7 @@ TEST_F(Tx304Test, AFailedDeleteIsReportedAndKeepsThePattern) {
 // it asks nothing.
 TEST_F(Tx304Test, TheDemoPatternIsStoredAsTheScreenStoresIt) {
     LoadMaster(kortest::ReadBytes(std::string(KOR_TX_DEMO_DIR) + "\\mstKORTX301.ini"));
-    screen.SetContext(&store, &messages, "");
+    screen.SetContext(&store, &messages);
     ExpectLeavingUnchangedAsksNothing(0);
 }
 

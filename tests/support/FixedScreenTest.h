@@ -66,7 +66,7 @@ protected:
         EXPECT_EQ(result, c.result);
     }
 
-    Screen screen{nullptr, &this->store, &this->messages, "", nullptr};
+    Screen screen{nullptr, &this->store, &this->messages, nullptr};
     Store fresh;
 
 private:

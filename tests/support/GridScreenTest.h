@@ -32,7 +32,7 @@ void PressSpaceOnCell(CVSFlexGrid& grid, int row, int col);
 // The texts of the message boxes shown through script, in order.
 std::vector<std::string> ShownTexts(const MessageScript& script);
 
-// Screen is built from (parent, data set, message table, help path); DataSet holds its details.
+// Screen is built from (parent, data set, message table); DataSet holds its details.
 // A tool's fixture sets the message table up in its SetUp after this one's.
 template <class Screen, class DataSet>
 class GridScreenTest : public testing::Test {
@@ -40,9 +40,9 @@ protected:
     void SetUp() override { RegisterGridScreenClasses(); }
 
     // Opens the screen on set, shown without activation.
-    void OpenScreen(std::unique_ptr<DataSet> set, const char* helpPath) {
+    void OpenScreen(std::unique_ptr<DataSet> set) {
         dataSet = std::move(set);
-        screen = std::make_unique<Screen>(nullptr, dataSet.get(), messages.get(), helpPath);
+        screen = std::make_unique<Screen>(nullptr, dataSet.get(), messages.get());
         ASSERT_TRUE(screen->Create());
         ShowWindow(screen->GetSafeHwnd(), SW_SHOWNA);
         Pump();

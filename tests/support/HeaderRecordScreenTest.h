@@ -59,7 +59,7 @@ void ExpectKanaInput(kor::CDialogBase& screen, std::span<const int> ids);
 // entered and to close it when left.
 void ExpectKanaInputInTheNameFields(kor::CDialogBase& screen, const HeaderRecordTestIds& ids);
 
-// Screen is built from (icon, message table, help path, parent) and takes its store through
+// Screen is built from (icon, message table, parent) and takes its store through
 // SetStore; Store lists records that have a description.
 template <class Store, class Messages, class Screen>
 class HeaderRecordScreenTest : public SettingsScreenTest<Store, Messages> {
@@ -129,7 +129,7 @@ protected:
     }
 
     HeaderRecordTestIds ids;
-    Screen screen{nullptr, &this->messages, "", nullptr};
+    Screen screen{nullptr, &this->messages, nullptr};
 };
 
 }  // namespace kortest

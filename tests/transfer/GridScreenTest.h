@@ -32,9 +32,7 @@ protected:
         this->messages = std::make_unique<TaggedMessages>();
     }
     // Opens the screen on set, shown without activation.
-    void Open(std::unique_ptr<xf::CDataSet> set) {
-        this->OpenScreen(std::move(set), "C:\\KorXF300.chm");
-    }
+    void Open(std::unique_ptr<xf::CDataSet> set) { this->OpenScreen(std::move(set)); }
 };
 
 }  // namespace xftest

@@ -225,7 +225,7 @@ protected:
     // messages dispatched after each.
     INT_PTR Run(std::vector<std::function<void(CKorxf301Dlg&)>> steps) {
         dataSet = CorrectionDataSet();
-        CKorxf301Dlg modal(nullptr, dataSet.get(), messages.get(), "");
+        CKorxf301Dlg modal(nullptr, dataSet.get(), messages.get());
         return xftest::RunModal(modal, [&](HWND) {
             for (const auto& step : steps) {
                 step(modal);

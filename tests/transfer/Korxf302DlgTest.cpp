@@ -120,7 +120,7 @@ TEST_F(Korxf302Test, TheBackButtonEndsAModalRunWithOne) {
     dataSet = CheckedDataSet();
     dataSet->sortOrder = xf::kOrderAccountName;
     xf::SortRecords(dataSet->details, xf::kOrderAccountName);
-    CKorxf302Dlg modal(nullptr, dataSet.get(), messages.get(), "");
+    CKorxf302Dlg modal(nullptr, dataSet.get(), messages.get());
     g_running = &modal;
     ASSERT_NE(SetTimer(nullptr, 0, 10, PressBack), 0u);
     EXPECT_EQ(modal.DoModal(), 1);

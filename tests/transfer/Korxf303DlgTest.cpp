@@ -86,7 +86,7 @@ protected:
         IsDialogMessageW(hwnd, &msg);
     }
 
-    xf::CKorxf303Dlg screen{nullptr, &store, &messages, "", nullptr};
+    xf::CKorxf303Dlg screen{nullptr, &store, &messages, nullptr};
 };
 
 TEST_F(Xf303Test, OpensClearedWithTheFixedLengthPatternsListed) {

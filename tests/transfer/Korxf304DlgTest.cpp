@@ -50,7 +50,7 @@ protected:
     Xf304Test() : DelimScreenTest(xf::kKorxf304Controls.screen) {}
     void SetUp() override {
         LoadMaster(Master());
-        screen.SetContext(&store, &messages, "");
+        screen.SetContext(&store, &messages);
     }
     // A sample of eight fields read, each required item given the field of its own number.
     void AssignRequired() {
@@ -411,7 +411,7 @@ TEST_F(Xf304Test, LeavingWithATypedNameAsks80) {
 // it asks nothing.
 TEST_F(Xf304Test, TheDemoPatternIsStoredAsTheScreenStoresIt) {
     LoadMaster(kortest::DemoFile(KOR_XF_DEMO_DIR, "mstKORXF301.utf8"));
-    screen.SetContext(&store, &messages, "");
+    screen.SetContext(&store, &messages);
     ExpectLeavingUnchangedAsksNothing(0);
 }
 

@@ -32,7 +32,7 @@ std::unique_ptr<xf::CDataSet> BigDataSet(int step) {
 template <typename Screen>
 ULONGLONG OpenAndScroll(xf::CDataSet& set, CApMsgInfoList& messages, int* rows, int allView = 0) {
     const ULONGLONG start = GetTickCount64();
-    Screen screen(nullptr, &set, &messages, "");
+    Screen screen(nullptr, &set, &messages);
     if (!screen.Create()) return 0;
     ShowWindow(screen.GetSafeHwnd(), SW_SHOWNA);
     if (allView) screen.Button(allView).Click();
@@ -66,7 +66,7 @@ TEST(ScreenBenchmark, DISABLED_FiftyThousandRecords) {
         EXPECT_EQ(rows, kRecords);
     }
     // An update that checks one item of every record again and refills the grid.
-    xf::CKorxf301Dlg screen(nullptr, all.get(), messages.get(), "");
+    xf::CKorxf301Dlg screen(nullptr, all.get(), messages.get());
     ASSERT_TRUE(screen.Create());
     const ULONGLONG start = GetTickCount64();
     screen.Button(IDC_XF301_UPDATE).Click();

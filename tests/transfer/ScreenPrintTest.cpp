@@ -63,9 +63,9 @@ TEST_P(ScreenPrintTest, AsksAndPrints) {
     const auto dataSet = c.data();
     std::unique_ptr<kor::CDialogBase> screen;
     if (c.screen == Screen::Check) {
-        screen = std::make_unique<xf::CKorxf302Dlg>(nullptr, dataSet.get(), messages.get(), "");
+        screen = std::make_unique<xf::CKorxf302Dlg>(nullptr, dataSet.get(), messages.get());
     } else {
-        screen = std::make_unique<xf::CKorxf301Dlg>(nullptr, dataSet.get(), messages.get(), "");
+        screen = std::make_unique<xf::CKorxf301Dlg>(nullptr, dataSet.get(), messages.get());
     }
     ASSERT_TRUE(screen->Create());
     screen->Button(c.button).Click();
