@@ -2,7 +2,6 @@
 // The requester screen's form as text, its checks before a save, the padding of its number
 // fields and its mapping onto a requester record.
 #include <string>
-#include <string_view>
 
 #include "common/base/FormFault.h"
 #include "common/patterns/AccountFields.h"
@@ -48,11 +47,6 @@ FormFault CheckRequesterForm(const RequesterForm& form);
 FormFault CheckStoredRequester(const CRequesterInfo& requester);
 
 using ::PadAccountNumber;
-// A requester code without blanks, padded on the left with "0" to 10 characters when not empty.
-inline std::string PadRequesterCode(std::string_view code) {
-    return PadCustomerCode(code);
-}
-
 // The record the form stores (each text cut to its field's width).
 CRequesterInfo ToRequester(const RequesterForm& form);
 // The form that shows a record.

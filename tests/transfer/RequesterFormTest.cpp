@@ -79,10 +79,10 @@ TEST(RequesterPadding, AccountNumberAndRequesterCode) {
     EXPECT_EQ(xf::PadAccountNumber("123"), "0000123");
     EXPECT_EQ(xf::PadAccountNumber(""), "");
     EXPECT_EQ(xf::PadAccountNumber("1234567"), "1234567");
-    EXPECT_EQ(xf::PadRequesterCode("1 23"), "0000000123");
-    EXPECT_EQ(xf::PadRequesterCode(" "), "");
-    EXPECT_EQ(xf::PadRequesterCode(""), "");
-    EXPECT_EQ(xf::PadRequesterCode("1234567890"), "1234567890");
+    EXPECT_EQ(PadCustomerCode("1 23"), "0000000123");
+    EXPECT_EQ(PadCustomerCode(" "), "");
+    EXPECT_EQ(PadCustomerCode(""), "");
+    EXPECT_EQ(PadCustomerCode("1234567890"), "1234567890");
 }
 
 TEST(RequesterRecord, FormAndRecordMapOntoEachOther) {
