@@ -42,8 +42,8 @@ CConversionFlow::CConversionFlow(CFlowMessages& messages, CApMsgInfoList* table,
 
 FlowResult CConversionFlow::Read(CPatternStore& patterns, const ConvertChoices& choices,
                                  std::unique_ptr<CDataSet>& data) {
-    const kor::ReadRequest request = kor::ReadRequestOf(
-        choices.screen, choices.consignor != nullptr, ConsignorFault(choices.consignor));
+    const kor::ReadRequest request =
+        kor::ReadRequestOf(choices.screen, choices.party != nullptr, ConsignorFault(choices.party));
     std::string name;
     if (const FlowResult checked = m_steps.CheckRead(request, &name);
         checked.stage == FlowResult::kCheck)
@@ -54,7 +54,7 @@ FlowResult CConversionFlow::Read(CPatternStore& patterns, const ConvertChoices& 
     if (!chosen.entry) return m_steps.StopAtChosenPattern(patterns, choices.screen.patternIndex);
 
     CConvertEngine engine(m_table, m_parent);
-    engine.SetPattern(chosen.fixed, chosen.delim, chosen.entry, choices.consignor);
+    engine.SetPattern(chosen.fixed, chosen.delim, chosen.entry, choices.party);
     const int code = engine.ReadFile(0, name);
     data = engine.GetDataSet();
     const FlowResult result = m_steps.TakeReadResult(engine, code, data != nullptr);

@@ -1,6 +1,7 @@
 #include "transfer/ConvertRules.h"
 
 #include "common/flow/ConversionSteps.h"
+#include "transfer/TransferItems.h"
 
 namespace xf {
 
@@ -15,15 +16,10 @@ int CheckPatternForRequester(const CPatternEntry& entry, const CRequesterInfo& r
     return 0;
 }
 
-void CompleteDataSet(CDataSet& data, const ReadChoices& c) {
-    data.transferKind = c.entry ? c.entry->kind : 0;
-    data.bonusFlag = data.transferKind == kKindSalaryBonus && c.bonus == 1 ? 1 : 0;
-    kor::ReadDetails read;
-    read.pattern = c.delim ? static_cast<const CPatternBase*>(c.delim) : c.fixed;
-    read.month = c.month;
-    read.day = c.day;
-    read.inputName = c.inputName;
-    read.patternIndex = c.patternIndex;
+void CompleteDataSet(CDataSet& data, const CPatternEntry& entry, int bonus,
+                     const kor::ReadDetails& read) {
+    data.transferKind = entry.kind;
+    data.bonusFlag = data.transferKind == kKindSalaryBonus && bonus == 1 ? 1 : 0;
     kor::CompleteReadData(data, read);
 }
 

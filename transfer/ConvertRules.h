@@ -6,10 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "common/flow/ConversionSteps.h"
 #include "common/patterns/PatternEntry.h"
 #include "transfer/DataSet.h"
-#include "transfer/DelimPattern.h"
-#include "transfer/FixedPattern.h"
 #include "transfer/RequesterInfo.h"
 
 namespace xf {
@@ -22,21 +21,12 @@ int CheckTransferDate(std::string_view month, std::string_view day);
 // requester is fixed to the other transfer kind.
 int CheckPatternForRequester(const CPatternEntry& entry, const CRequesterInfo& requester);
 
-// What a read was made with.
-struct ReadChoices {
-    const CPatternEntry* entry = nullptr;
-    const CFixedPattern* fixed = nullptr;  // the pattern read with: one of the two
-    const CDelimPattern* delim = nullptr;
-    int bonus = 0;  // 1: the bonus choice is checked
-    std::string month;
-    std::string day;
-    std::string inputName;
-    int patternIndex = -1;
-};
-// Fills the data set of a successful read: kind and bonus flag, date, input name, the amount
-// options and the output record options of the pattern, the pattern index; marks it not output.
-// The reader has set the count, the total and the account-type codes.
-void CompleteDataSet(CDataSet& data, const ReadChoices& choices);
+// Fills the data set of a successful read made with the pattern of entry: kind and bonus flag
+// (bonus 1: the bonus choice is checked), then what every tool's read puts in (date, input name,
+// the amount options and the output record options of the pattern, the pattern index); marks
+// it not output. The reader has set the count, the total and the account-type codes.
+void CompleteDataSet(CDataSet& data, const CPatternEntry& entry, int bonus,
+                     const kor::ReadDetails& read);
 
 // 0; 20 when a record that is not deleted has an item in error or warning; 39 when every
 // record is deleted.

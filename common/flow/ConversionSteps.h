@@ -80,6 +80,14 @@ struct ScreenChoices {
 ReadRequest ReadRequestOf(const ScreenChoices& choices, bool partyChosen,
                           const char* partyFaultField);
 
+// The choices of a read as a main screen hands them to its tool's flow: the requester or
+// consignor chosen and the common controls' choices. A tool with choices of its own adds them.
+template <class Party>
+struct PartyChoices {
+    const Party* party = nullptr;  // in the party master's list; null: none chosen
+    ScreenChoices screen;
+};
+
 // The pattern chosen for a read: its entry and its stored line read as the shape its file class
 // names (one of fixed and delim); no entry when the index is outside the list or the line does
 // not read as that shape.

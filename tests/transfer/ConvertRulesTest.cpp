@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/base/StrUtil.h"
+#include "transfer/DelimPattern.h"
 
 namespace {
 
@@ -60,17 +61,13 @@ TEST(ConvertRules, CompleteDataSetTakesTheChoicesAndThePatternOptions) {
         delim.SetField(29, "2");
         delim.SetField(36, "3");
         delim.SetField(37, "0");
-        xf::ReadChoices choices;
-        choices.entry = &entry;
-        choices.delim = &delim;
-        choices.bonus = c.bonus;
-        choices.month = " 3";
-        choices.day = "15";
-        choices.inputName = "C:\\in.csv";
-        choices.patternIndex = 4;
+        kor::ScreenChoices screen;
+        screen.month = " 3";
+        screen.day = "15";
+        screen.patternIndex = 4;
         xf::CDataSet data;
         data.outputDone = 1;
-        xf::CompleteDataSet(data, choices);
+        xf::CompleteDataSet(data, entry, c.bonus, kor::ReadDetailsOf(&delim, screen, "C:\\in.csv"));
         EXPECT_EQ(data.transferKind, c.kind);
         EXPECT_EQ(data.bonusFlag, c.bonusFlag);
         EXPECT_EQ(data.zeroOption, c.zeroOption);

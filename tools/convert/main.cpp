@@ -149,14 +149,14 @@ int ConvertTransfer(const std::string (&arg)[9]) {
     // The choices of the screen: the first pattern and requester of the given names.
     xf::ConvertChoices choices;
     const auto& entries = patterns.GetList();
-    for (size_t i = 0; i < entries.size() && choices.patternIndex < 0; ++i)
-        if (entries[i]->name == patternName) choices.patternIndex = static_cast<int>(i);
+    for (size_t i = 0; i < entries.size() && choices.screen.patternIndex < 0; ++i)
+        if (entries[i]->name == patternName) choices.screen.patternIndex = static_cast<int>(i);
     for (const auto& r : requesters.GetList())
-        if (!choices.requester && r->description == description) choices.requester = r.get();
-    choices.month = arg[4];
-    choices.day = arg[5];
+        if (!choices.party && r->description == description) choices.party = r.get();
+    choices.screen.month = arg[4];
+    choices.screen.day = arg[5];
     choices.bonus = arg[6] == "bonus" ? 1 : 0;
-    choices.input = kor::FullPathName(arg[7]);
+    choices.screen.input = kor::FullPathName(arg[7]);
 
     CConsoleAnswers answers;
     xf::CConversionFlow flow(answers, nullptr, nullptr);
@@ -186,7 +186,7 @@ int ConvertDebit(const std::string (&arg)[8]) {
         FirstNamed(patterns.GetList(), arg[1], [](const auto& e) { return std::string(e.name); });
     const int consignor = FirstNamed(consignors.GetList(), arg[3],
                                      [](const auto& c) { return std::string(c.description); });
-    if (consignor >= 0) choices.consignor = consignors.GetList()[consignor].get();
+    if (consignor >= 0) choices.party = consignors.GetList()[consignor].get();
     choices.screen.month = arg[4];
     choices.screen.day = arg[5];
     choices.screen.input = kor::FullPathName(arg[6]);
