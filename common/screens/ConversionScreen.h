@@ -6,7 +6,8 @@
 // the tip over the party list), the lists that keep their choice across a refill, the buttons,
 // the about box, the minimised icon, closing, browsing and the frame of a read and an output. The
 // tool gives its masters, its flow's read and output, its settings, correction and check screens
-// and its tip text.
+// and its tip text; CConversionScreenOf gives the masters and the flow from the tool's stores and
+// flow.
 #include <windows.h>
 
 #include <cstddef>
