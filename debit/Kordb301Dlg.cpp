@@ -6,10 +6,23 @@
 #include "common/items/EngineRechecks.h"
 #include "debit/ConvertEngine.h"
 #include "debit/ListPrinter.h"
+#include "debit/MessageIds.h"
 #include "debit/ScreenVersion.h"
 #include "resources/debit/Kordb301DlgRes.h"
 
 namespace db {
+
+namespace {
+
+constexpr CorrectionMessages kCorrectionMessages = {
+    .discard = Msg::kDiscardCorrections,
+    .updateQuestion = Msg::kSaveAsNewQuestion,
+    .nothingToUpdate = Msg::kNoDetailLines,
+    .errorsLeft = Msg::kErrorsLeft,
+    .noErrorLeft = Msg::kNoErrorLeft,
+};
+
+}  // namespace
 
 const CorrectionControls kKordb301Controls = {
     IDD_KORDB301,   IDC_DB301_VIEW_ALL,   IDC_DB301_VIEW_ERRORS, IDC_DB301_UPDATE,
@@ -28,8 +41,8 @@ void SetUpItemChecks(CConvertEngine& engine, const CDataSet& dataSet) {
 
 CKordb301Dlg::CKordb301Dlg(HICON icon, CDataSet* dataSet, CApMsgInfoList* messages,
                            std::string helpPath, HWND parent, const CorrectionControls& ids)
-    : CDataSetCorrectionScreen(ids, dataSet, parent, messages, icon, kProgramName, kScreenVersion,
-                               DebitItems()),
+    : CDataSetCorrectionScreen(ids, kCorrectionMessages, dataSet, parent, messages, icon,
+                               kProgramName, kScreenVersion, DebitItems()),
       m_helpPath(std::move(helpPath)) {}
 
 std::unique_ptr<CItemRechecks> CKordb301Dlg::MakeItemChecks() {

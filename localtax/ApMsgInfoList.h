@@ -6,13 +6,15 @@
 #include <string>
 
 #include "common/base/ApMsgInfoList.h"
+#include "localtax/MessageIds.h"
 
 namespace tx {
 
 class CApMsgInfoList : public ::CApMsgInfoList {
 public:
     static constexpr char kFileName[] = "mstKORTX001.ini";
-    static constexpr int kFaultMessage = 47;
+    // The internal fault, whose first word is a source file.
+    static constexpr Msg kFaultMessage = Msg::kInternalFault;
     static constexpr DWORD kCannotOpen = 0x80000001;  // also an empty folder
     static constexpr DWORD kBroken = 0x80000002;      // a read error or a line out of format
 

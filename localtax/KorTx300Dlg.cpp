@@ -17,6 +17,7 @@
 #include "localtax/KorTx303Dlg.h"
 #include "localtax/KorTx304Dlg.h"
 #include "localtax/KorTx305Dlg.h"
+#include "localtax/MessageIds.h"
 #include "localtax/ProgressQuestions.h"
 #include "localtax/RequesterStore.h"
 #include "localtax/SysEnv.h"
@@ -30,9 +31,6 @@ constexpr char kMessageMasterBroken[] =
 constexpr char kPatternMasterBroken[] =
     "処理に必要なファイルが破損しています。再インストールして下さい。<C>";
 constexpr char kOutputFolderTitle[] = "変換後フォルダ名";
-
-constexpr int kMsgClose = 1;
-constexpr int kMsgNotOutput = 52;
 
 // System-menu commands 16..31 open the about box.
 constexpr UINT kAboutCommand = 0x0010;
@@ -156,8 +154,8 @@ bool CKorTx300Dlg::OnOtherMessage(UINT msg, WPARAM /*wp*/, LPARAM /*lp*/, INT_PT
 }
 
 void CKorTx300Dlg::OnBtnExit() {
-    if (m_notOutput) ShowMessage(kMsgNotOutput);
-    if (ShowMessage(kMsgClose) == IDCANCEL) return;
+    if (m_notOutput) ShowMessage(tx::Msg::kNotOutput);
+    if (ShowMessage(tx::Msg::kEndProgram) == IDCANCEL) return;
     ClearData();
     m_requester.reset();
     EndDialog(IDOK);

@@ -1,8 +1,9 @@
 #pragma once
 // The main screen's rules around one conversion that need no window: the checks before a read
-// and before an output (each answers 0 or the id of the message the screen shows), and what
+// and before an output (each answers none or the message the screen shows), and what
 // the screen puts into the data set after a successful read. The console harness tools/convert
 // runs the same rules.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,17 +11,20 @@
 #include "transfer/DataSet.h"
 #include "transfer/DelimPattern.h"
 #include "transfer/FixedPattern.h"
+#include "transfer/MessageIds.h"
 #include "transfer/RequesterInfo.h"
 
 namespace xf {
 
-// Month "1" to "12" and day "1" to "31" (leading blanks allowed): 0; 10 when either is missing
-// or not such a number; 50 when the day does not exist in the month (February has 29).
-int CheckTransferDate(std::string_view month, std::string_view day);
+// Month "1" to "12" and day "1" to "31" (leading blanks allowed): none; kRequiredEmpty when
+// either is missing or not such a number; kNoSuchDay when the day does not exist in the month
+// (February has 29).
+std::optional<Msg> CheckTransferDate(std::string_view month, std::string_view day);
 
-// 0; 49 for a salary/bonus pattern with a requester of account type "9"; 103 when the
-// requester is fixed to the other transfer kind.
-int CheckPatternForRequester(const CPatternEntry& entry, const CRequesterInfo& requester);
+// None; kSalaryAccountType for a salary/bonus pattern with a requester of account type "9";
+// kKindMismatch when the requester is fixed to the other transfer kind.
+std::optional<Msg> CheckPatternForRequester(const CPatternEntry& entry,
+                                            const CRequesterInfo& requester);
 
 // What a read was made with.
 struct ReadChoices {
@@ -38,8 +42,8 @@ struct ReadChoices {
 // The reader has set the count, the total and the account-type codes.
 void CompleteDataSet(CDataSet& data, const ReadChoices& choices);
 
-// 0; 20 when a record that is not deleted has an item in error or warning; 39 when every
-// record is deleted.
-int CheckRecordsForOutput(const CDataSet& data);
+// None; kErrorsToWrite when a record that is not deleted has an item in error or warning;
+// kNothingToWrite when every record is deleted.
+std::optional<Msg> CheckRecordsForOutput(const CDataSet& data);
 
 }  // namespace xf
