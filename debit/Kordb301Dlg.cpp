@@ -55,7 +55,7 @@ std::span<const int> CKordb301Dlg::UpdateColumnOrder() const {
     return order;
 }
 
-// The list printer asks for a printer (76), for records (39) and the number of pages (27).
+// The list printer asks for a printer, for records and the number of pages.
 void CKordb301Dlg::PrintErrorList() {
     if (!Data() || !Messages()) return;
     CListPrinter::PrintFromScreen(CListPrinter::kErrorList, *Data(), *Messages(), GetSafeHwnd());

@@ -9,8 +9,7 @@ namespace db {
 
 namespace {
 
-// Every pattern is stored as a direct debit ("03", "口座振込"); a data row that does not come
-// after the title rows gives message 103.
+// Every pattern is stored as a direct debit ("03", "口座振込").
 DelimPatternScreenText Text() {
     return {.programName = kProgramName,
             .version = kScreenVersion,

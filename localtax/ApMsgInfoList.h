@@ -1,6 +1,6 @@
 #pragma once
 // The local-tax tool's message table: the shared table over "mstKORTX001.ini" in the program
-// folder, with this tool's load codes. Message 47 (an internal fault, with the source file and
+// folder, with this tool's load codes. The internal fault (kFaultMessage, with the source file and
 // line as its words) shows only the file name of its first word. A tx::CApMsgInfoList is a
 // CApMsgInfoList, so shared code shows its messages the same way.
 #include <string>
