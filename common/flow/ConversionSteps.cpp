@@ -55,22 +55,29 @@ FlowResult CConversionSteps::Stop(std::optional<MessageId> message, FlowField fo
     return result;
 }
 
+MessageId CConversionSteps::ShowWithoutWords(MessageId id) {
+    m_messages.ShowMessage(id);
+    return id;
+}
+
+bool CConversionSteps::AskToGoOn(MessageId question) {
+    m_question = question;
+    return m_messages.ShowMessage(question) == IDOK;
+}
+
 bool CConversionSteps::Ask(PathFault fault) {
     const PathMessages& m = m_ids.paths;
     switch (fault) {
         case PathFault::kWriteProtected:
-            m_question = m.writeProtected;
-            return m_messages.ShowMessage(m.writeProtected) == IDOK;
+            return AskToGoOn(m.writeProtected);
         case PathFault::kMediumUnusable:
-            m_question = m.mediumUnusable;
-            return m_messages.ShowMessage(m.mediumUnusable) == IDOK;
+            return AskToGoOn(m.mediumUnusable);
         case PathFault::kOutputExists:
             // Only an existing output has Cancel for "stop" and anything else for "overwrite".
             m_question = m.outputExists;
             return m_messages.ShowMessage(m.outputExists) != IDCANCEL;
         case PathFault::kDiskFull:
-            m_question = m.diskFull;
-            return m_messages.ShowMessage(m.diskFull) == IDOK;
+            return AskToGoOn(m.diskFull);
         default:
             // The checks ask no other fault; one that did would stop them, unasked.
             m_question.reset();
@@ -80,30 +87,22 @@ bool CConversionSteps::Ask(PathFault fault) {
 
 MessageId CConversionSteps::ShowPathFault(PathFault fault, FlowField field) {
     const PathMessages& m = m_ids.paths;
-    const char* name = field == FlowField::kInput ? kInputWord : kOutputWord;
     switch (fault) {
         case PathFault::kBadName:
-            m_messages.ShowMessage(m.badName);
-            return m.badName;
+            return ShowWithoutWords(m.badName);
         case PathFault::kDriveUnusable:
-            m_messages.ShowMessage(m.driveUnusable);
-            return m.driveUnusable;
+            return ShowWithoutWords(m.driveUnusable);
         case PathFault::kDriveNotReady:
-            m_messages.ShowMessage(m.driveNotReady);
-            return m.driveNotReady;
+            return ShowWithoutWords(m.driveNotReady);
         case PathFault::kWriteProtected:
-            m_messages.ShowMessage(m.writeProtected);
-            return m.writeProtected;
+            return ShowWithoutWords(m.writeProtected);
         case PathFault::kMediumUnusable:
-            m_messages.ShowMessage(m.mediumUnusable);
-            return m.mediumUnusable;
+            return ShowWithoutWords(m.mediumUnusable);
         case PathFault::kReadOnlyDrive:
         case PathFault::kNoFolder:
-            m_messages.ShowMessage(m.noFolder);
-            return m.noFolder;
+            return ShowWithoutWords(m.noFolder);
         case PathFault::kNoFile:
-            m_messages.ShowMessage(m.noFile);
-            return m.noFile;
+            return ShowWithoutWords(m.noFile);
         case PathFault::kCannotRead:
             m_messages.ShowMessage(m.cannotRead, "読込");
             return m.cannotRead;
@@ -111,24 +110,20 @@ MessageId CConversionSteps::ShowPathFault(PathFault fault, FlowField field) {
             m_messages.ShowMessage(m.sameAsInput, kOutputWord, kInputWord);
             return m.sameAsInput;
         case PathFault::kOutputExists:
-            m_messages.ShowMessage(m.outputExists);
-            return m.outputExists;
+            return ShowWithoutWords(m.outputExists);
         case PathFault::kCannotWrite:
-            m_messages.ShowMessage(m.cannotWrite);
-            return m.cannotWrite;
+            return ShowWithoutWords(m.cannotWrite);
         case PathFault::kDiskFull:
-            m_messages.ShowMessage(m.diskFull);
-            return m.diskFull;
+            return ShowWithoutWords(m.diskFull);
         case PathFault::kDriveFull:
-            m_messages.ShowMessage(m.driveFull);
-            return m.driveFull;
+            return ShowWithoutWords(m.driveFull);
         case PathFault::kNone:
         case PathFault::kCancelled:
         case PathFault::kNoName:
         case PathFault::kIsFolder:
             break;
     }
-    m_messages.ShowMessage(m.noName, name);
+    m_messages.ShowMessage(m.noName, field == FlowField::kInput ? kInputWord : kOutputWord);
     return m.noName;
 }
 
@@ -195,22 +190,22 @@ void CConversionSteps::ShowReadFailure(int result, int faultLine) {
             m_messages.ShowMessage(m_ids.noDetailLines, "振込明細");
             return;
         case kReadTooManyLines:
-            m_messages.ShowMessage(m_ids.tooManyLines);
+            ShowWithoutWords(m_ids.tooManyLines);
             return;
         case kReadBadRecordSize:
-            m_messages.ShowMessage(m_ids.badRecordSize);
+            ShowWithoutWords(m_ids.badRecordSize);
             return;
         case kReadNoRecords:
-            m_messages.ShowMessage(m_ids.noRecords);
+            ShowWithoutWords(m_ids.noRecords);
             return;
         case kReadEmptyFile:
-            m_messages.ShowMessage(m_ids.emptyFile);
+            ShowWithoutWords(m_ids.emptyFile);
             return;
         case kReadBadRecordLength:
-            m_messages.ShowMessage(m_ids.badRecordLength);
+            ShowWithoutWords(m_ids.badRecordLength);
             return;
         case kReadCancelled:
-            m_messages.ShowMessage(m_ids.readCancelled);
+            ShowWithoutWords(m_ids.readCancelled);
             return;
         default:
             break;

@@ -228,6 +228,10 @@ private:
     // Shows the message of a path fault that is no question: the message shown.
     MessageId ShowPathFault(PathFault fault, FlowField field);
     bool Ask(PathFault fault);
+    // Shows id, which takes no words: id.
+    MessageId ShowWithoutWords(MessageId id);
+    // Asks question, which takes no words: true on OK.
+    bool AskToGoOn(MessageId question);
 
     CFlowMessages& m_messages;
     ConversionMessages m_ids;
