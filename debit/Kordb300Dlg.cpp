@@ -6,6 +6,7 @@
 #include "debit/Kordb303Dlg.h"
 #include "debit/Kordb304Dlg.h"
 #include "debit/Kordb305Dlg.h"
+#include "debit/MessageIds.h"
 #include "resources/debit/Kordb300DlgRes.h"
 
 namespace {
@@ -17,6 +18,12 @@ constexpr kor::ConversionScreenNames kNames = {
     db::CPatternStore::kFileName,
     db::CConsignorStore::kFileName,
     "KorDB300.chm",
+};
+
+constexpr kor::ConversionScreenMessages kScreenMessages = {
+    .notOutput = db::Msg::kNotOutput,
+    .endQuestion = db::Msg::kEndProgram,
+    .settingsChanged = db::Msg::kSettingsChanged,
 };
 
 }  // namespace
@@ -51,7 +58,7 @@ const kor::ConversionControls kKordb300Controls = {
 
 CKordb300Dlg::CKordb300Dlg(std::string programFolder, HWND parent,
                            const kor::ConversionControls& ids)
-    : CConversionScreenOf(std::move(programFolder), parent, ids, kNames) {}
+    : CConversionScreenOf(std::move(programFolder), parent, ids, kNames, kScreenMessages) {}
 
 std::string CKordb300Dlg::PartyTipText() const {
     const db::CConsignorInfo* consignor = ChosenParty();

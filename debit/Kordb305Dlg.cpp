@@ -1,6 +1,7 @@
 #include "debit/Kordb305Dlg.h"
 
 #include "debit/ConsignorStore.h"
+#include "debit/MessageIds.h"
 #include "debit/ScreenVersion.h"
 #include "resources/debit/Kordb305DlgRes.h"
 
@@ -17,6 +18,16 @@ constexpr HeaderRecordScreenText kText = {
      sizeof kRecord.accountNumber - 1},
     "委託者情報"};
 
+constexpr HeaderRecordMessages kMessages = {
+    .addQuestion = Msg::kSaveAsNewQuestion,
+    .replaceQuestion = Msg::kReplaceStored,
+    .saved = Msg::kPartySaved,
+    .notWritten = Msg::kMasterNotWritten,
+    .deleteQuestion = Msg::kDeleteQuestion,
+    .discardChoice = Msg::kDiscardParty,
+    .discardOnLeave = Msg::kDiscardCorrections,
+};
+
 }  // namespace
 
 const Kordb305Controls kKordb305Controls = {
@@ -27,7 +38,7 @@ const Kordb305Controls kKordb305Controls = {
 
 CKordb305Dlg::CKordb305Dlg(HICON icon, CApMsgInfoList* messages, std::string helpPath, HWND parent,
                            const Kordb305Controls& ids)
-    : CHeaderRecordScreen(ids, kText, icon, messages, std::move(helpPath), parent) {}
+    : CHeaderRecordScreen(ids, kText, kMessages, icon, messages, std::move(helpPath), parent) {}
 
 std::vector<std::string> CKordb305Dlg::StoredDescriptions() const {
     std::vector<std::string> descriptions;

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "debit/MessageIds.h"
+
 namespace db {
 
 namespace {
@@ -49,10 +51,20 @@ CItemListPrinter::RowParts DebitRowParts() {
 CListPrinter::CListPrinter(CApMsgInfoList* messages, HWND parent)
     : CItemListPrinter(kSettings, DebitLayout(), messages, parent) {}
 
+namespace {
+
+constexpr CItemListPrinter::ButtonMessages kButtonMessages = {
+    .noPrinter = Msg::kNoPrinter,
+    .nothingToPrint = Msg::kNothingToWrite,
+    .pagesQuestion = Msg::kPrintPages,
+};
+
+}  // namespace
+
 CListPrinter::Outcome CListPrinter::PrintFromScreen(int kind, const CDataSet& data,
                                                     CApMsgInfoList& messages, HWND parent) {
-    return PrintFromButton(kind, ItemRecordRefs(data.details), kSettings.rowsPerPage, messages,
-                           parent, [&] {
+    return PrintFromButton(kind, ItemRecordRefs(data.details), kSettings.rowsPerPage,
+                           kButtonMessages, messages, parent, [&] {
                                CListPrinter printer(&messages, parent);
                                return printer.Run(kind, data);
                            });

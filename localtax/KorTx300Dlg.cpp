@@ -14,6 +14,7 @@
 #include "localtax/KorTx303Dlg.h"
 #include "localtax/KorTx304Dlg.h"
 #include "localtax/KorTx305Dlg.h"
+#include "localtax/MessageIds.h"
 #include "localtax/ProgressQuestions.h"
 #include "localtax/RequesterStore.h"
 #include "localtax/SysEnv.h"
@@ -28,8 +29,6 @@ constexpr char kPatternMasterBroken[] =
     "処理に必要なファイルが破損しています。再インストールして下さい。<C>";
 constexpr char kOutputFolderTitle[] = "変換後フォルダ名";
 
-constexpr int kMsgClose = 1;
-constexpr int kMsgNotOutput = 52;
 
 std::string WithoutTrailingBackslash(std::string folder) {
     if (!folder.empty() && folder.back() == '\\') folder.pop_back();
@@ -140,8 +139,8 @@ bool CKorTx300Dlg::OnOtherMessage(UINT msg, WPARAM /*wp*/, LPARAM /*lp*/, INT_PT
 }
 
 void CKorTx300Dlg::OnBtnExit() {
-    if (m_notOutput) ShowMessage(kMsgNotOutput);
-    if (ShowMessage(kMsgClose) == IDCANCEL) return;
+    if (m_notOutput) ShowMessage(tx::Msg::kNotOutput);
+    if (ShowMessage(tx::Msg::kEndProgram) == IDCANCEL) return;
     ClearData();
     m_requester.reset();
     EndDialog(IDOK);

@@ -11,6 +11,49 @@ namespace {
 
 constexpr kor::ConversionTexts kTexts = {"依頼人情報", "読み込みオープンエラー　　"};
 
+constexpr kor::PathMessages kPathMessages = {
+    .noName = Msg::kNoPathName,
+    .badName = Msg::kBadPathName,
+    .driveUnusable = Msg::kDriveUnusable,
+    .driveNotReady = Msg::kDriveNotReady,
+    .writeProtected = Msg::kWriteProtected,
+    .mediumUnusable = Msg::kMediumUnusable,
+    .noFolder = Msg::kNoFolder,
+    .noFile = Msg::kNoSuchFile,
+    .cannotRead = Msg::kCannotRead,
+    .sameAsInput = Msg::kOutputIsInput,
+    .outputExists = Msg::kOverwriteOutput,
+    .cannotWrite = Msg::kCannotWrite,
+    .diskFull = Msg::kMediumFull,
+    .driveFull = Msg::kDriveFull,
+};
+
+constexpr kor::ConversionMessages kStepMessages = {
+    .noParty = Msg::kNoPartyChosen,
+    .unsoundParty = Msg::kUnsoundParty,
+    .noPattern = Msg::kNothingChosen,
+    .unusablePattern = Msg::kUnusablePattern,
+    .noDate = Msg::kRequiredEmpty,
+    .noSuchDay = Msg::kNoSuchDay,
+    .startQuestion = Msg::kStartQuestion,
+    .paths = kPathMessages,
+    .noDetailLines = Msg::kNoDetailLines,
+    .tooManyLines = Msg::kTooManyLines,
+    .badRecordSize = Msg::kBadRecordSize,
+    .noRecords = Msg::kNoRecords,
+    .emptyFile = Msg::kEmptyFile,
+    .badRecordLength = Msg::kBadRecordLength,
+    .readCancelled = Msg::kReadCancelled,
+    .lineTooLong = Msg::kLineTooLong,
+    .totalsTooLarge = Msg::kTotalsTooLarge,
+    .readWithoutErrors = Msg::kReadWithoutErrors,
+    .readWithErrors = Msg::kReadWithErrors,
+    .warnings = Msg::kWarnings,
+    .errorsToWrite = Msg::kErrorsToWrite,
+    .nothingToWrite = Msg::kNothingToWrite,
+    .written = Msg::kWritten,
+};
+
 // The name of a requester field in the refusal of a damaged requester.
 const char* RequesterFieldName(int field) {
     switch (field) {
@@ -52,7 +95,10 @@ const char* RequesterFault(const CRequesterInfo* requester) {
 
 CConversionFlow::CConversionFlow(CFlowMessages& messages, CApMsgInfoList* table, HWND parent,
                                  const kor::CPathProbe& probe)
-    : m_messages(messages), m_steps(messages, kTexts, probe), m_table(table), m_parent(parent) {}
+    : m_messages(messages),
+      m_steps(messages, kStepMessages, kTexts, probe),
+      m_table(table),
+      m_parent(parent) {}
 
 FlowResult CConversionFlow::Read(CPatternStore& patterns, const ConvertChoices& choices,
                                  std::unique_ptr<CDataSet>& data) {
@@ -70,15 +116,14 @@ FlowResult CConversionFlow::Read(CPatternStore& patterns, const ConvertChoices& 
     // The stored line does not read as the pattern its entry names.
     if (!chosen.entry) return m_steps.StopAtChosenPattern(patterns, index);
     const CPatternEntry& entry = *chosen.entry;
-    switch (CheckPatternForRequester(entry, *requester)) {
-        case 49:
-            m_messages.ShowMessage(49);
-            return m_steps.Stop(49, FlowField::kInput);
-        case 103:
-            m_messages.ShowMessage(103);
-            return m_steps.Stop(103, FlowField::kPattern);
-        default:
-            break;
+    const std::optional<Msg> refusal = CheckPatternForRequester(entry, *requester);
+    if (refusal == Msg::kSalaryAccountType) {
+        m_messages.ShowMessage(Msg::kSalaryAccountType);
+        return m_steps.Stop(Msg::kSalaryAccountType, FlowField::kInput);
+    }
+    if (refusal == Msg::kKindMismatch) {
+        m_messages.ShowMessage(Msg::kKindMismatch);
+        return m_steps.Stop(Msg::kKindMismatch, FlowField::kPattern);
     }
 
     CConvertEngine engine(m_table, m_parent);

@@ -22,11 +22,12 @@ std::string FormatItemEntry(int k, const DelimPatternForm::Item& item) {
 }
 
 FormFault CheckDelimPatternName(const DelimPatternForm& form) {
-    return ::CheckDelimPatternName(form.name);
+    return ::CheckDelimPatternName(form.name, kDelimFormMessages);
 }
 
 FormFault ValidateDelimForm(const DelimPatternForm& form) {
-    return CheckDelimPatternForm(form, TransferItems(), 102);
+    return CheckDelimPatternForm(form, TransferItems(), Msg::kDataRowBeforeTitles,
+                                 kDelimFormMessages);
 }
 
 CDelimPattern ToDelimPattern(const DelimPatternForm& form) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/patterns/FixedPatternChecks.h"
+#include "transfer/MessageIds.h"
 
 namespace xf {
 
@@ -17,6 +18,15 @@ const ItemSpec& Spec(int k) {
 
 }  // namespace
 
+constexpr FixedFormMessages kFixedFormMessages = {
+    .requiredEmpty = Msg::kRequiredEmpty,
+    .tooLong = Msg::kTooLong,
+    .quoteOrComma = Msg::kQuoteOrComma,
+    .zeroStart = Msg::kZeroStart,
+    .zeroLength = Msg::kZeroLength,
+    .recordTooLong = Msg::kRecordTooLong,
+};
+
 int LengthDigits(int k) {
     return LengthDigitsOf(Spec(k));
 }
@@ -26,7 +36,7 @@ FormFault CheckFixedPatternForm(const FixedPatternForm& form) {
     for (int k = 0; k < kItemCount; ++k) carried[k] = form.Carries(k);
     return CheckFixedForm({TransferItems(), form.name, form.recordLength, form.start, form.length,
                            carried, form.accountTypes, form.AccountTypeCount()},
-                          101);
+                          kFixedFormMessages);
 }
 
 CFixedPattern ToFixedPattern(const FixedPatternForm& form) {

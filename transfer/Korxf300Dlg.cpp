@@ -6,6 +6,7 @@
 #include "transfer/Korxf303Dlg.h"
 #include "transfer/Korxf304Dlg.h"
 #include "transfer/Korxf305Dlg.h"
+#include "transfer/MessageIds.h"
 #include "transfer/RequesterTip.h"
 #include "transfer/ScreenVersion.h"
 #include "transfer/TransferItems.h"
@@ -19,6 +20,12 @@ constexpr kor::ConversionScreenNames kNames = {
     xf::CPatternStore::kFileName,
     xf::CRequesterStore::kFileName,
     "KorXF300.chm",
+};
+
+constexpr kor::ConversionScreenMessages kScreenMessages = {
+    .notOutput = xf::Msg::kNotOutput,
+    .endQuestion = xf::Msg::kEndProgram,
+    .settingsChanged = xf::Msg::kSettingsChanged,
 };
 
 }  // namespace
@@ -55,7 +62,7 @@ const Korxf300Controls kKorxf300Controls = {
 }  // namespace xf
 
 CKorxf300Dlg::CKorxf300Dlg(std::string programFolder, HWND parent, const xf::Korxf300Controls& ids)
-    : CConversionScreenOf(std::move(programFolder), parent, ids.screen, kNames),
+    : CConversionScreenOf(std::move(programFolder), parent, ids.screen, kNames, kScreenMessages),
       m_bonusChoice(ids.bonusChoice) {}
 
 void CKorxf300Dlg::OnPatternSelected(int index) {

@@ -25,7 +25,7 @@ CKorxf302Dlg::CKorxf302Dlg(HICON icon, CDataSet* dataSet, CApMsgInfoList* messag
                           kSortOrderNames, kOrderKeyItems),
       m_helpPath(std::move(helpPath)) {}
 
-// The list printer asks for a printer (76), for records (39) and the number of pages (27).
+// The list printer asks for a printer, for records and the number of pages.
 void CKorxf302Dlg::PrintList() {
     if (Data() && Messages()) CListPrinter::PrintResultList(*Data(), *Messages(), GetSafeHwnd());
 }

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "transfer/MessageIds.h"
+
 namespace xf {
 
 namespace {
@@ -85,6 +87,16 @@ std::string TransferKindName(const CDataSet& data) {
 CListPrinter::CListPrinter(CApMsgInfoList* messages, HWND parent)
     : CItemListPrinter(kSettings, TransferLayout(), messages, parent) {}
 
+namespace {
+
+constexpr CItemListPrinter::ButtonMessages kButtonMessages = {
+    .noPrinter = Msg::kNoPrinter,
+    .nothingToPrint = Msg::kNothingToWrite,
+    .pagesQuestion = Msg::kPrintPages,
+};
+
+}  // namespace
+
 CListPrinter::Outcome CListPrinter::PrintResultList(const CDataSet& data, CApMsgInfoList& messages,
                                                     HWND parent) {
     return PrintButton(kResultList, data, messages, parent);
@@ -102,8 +114,8 @@ CListPrinter::Outcome CListPrinter::PrintErrorList(const CDataSet& data, CApMsgI
 
 CListPrinter::Outcome CListPrinter::PrintButton(int kind, const CDataSet& data,
                                                 CApMsgInfoList& messages, HWND parent) {
-    return PrintFromButton(kind, ItemRecordRefs(data.details), kSettings.rowsPerPage, messages,
-                           parent, [&] {
+    return PrintFromButton(kind, ItemRecordRefs(data.details), kSettings.rowsPerPage,
+                           kButtonMessages, messages, parent, [&] {
                                CListPrinter printer(&messages, parent);
                                return printer.Run(kind, data);
                            });

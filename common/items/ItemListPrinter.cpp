@@ -67,10 +67,11 @@ void CItemListPrinter::PrintOwnBankLine(const Metrics& m, int y, std::string_vie
 
 CItemListPrinter::Outcome CItemListPrinter::PrintFromButton(int kind, ItemRecordSpan records,
                                                             int rowsPerPage,
+                                                            const ButtonMessages& ids,
                                                             CApMsgInfoList& messages, HWND parent,
                                                             const std::function<BOOL()>& print) {
     if (!CSysEnv::Instance().IsPrinterAvailable()) {
-        messages.ShowMessage(parent, 76);
+        messages.ShowMessage(parent, ids.noPrinter);
         return Outcome::kNoPrinter;
     }
     int pages = 1;
@@ -79,7 +80,7 @@ CItemListPrinter::Outcome CItemListPrinter::PrintFromButton(int kind, ItemRecord
         int count = 0;
         for (const CItemRecord* r : records) count += !r->deleteFlag && HasError(*r);
         if (count == 0) {
-            messages.ShowMessage(parent, 39);
+            messages.ShowMessage(parent, ids.nothingToPrint);
             return Outcome::kNothingToPrint;
         }
         pages = PageCount(count, rowsPerPage);
@@ -93,12 +94,12 @@ CItemListPrinter::Outcome CItemListPrinter::PrintFromButton(int kind, ItemRecord
             count += !r->deleteFlag;
         }
         if (shown == 0) {
-            messages.ShowMessage(parent, 39);
+            messages.ShowMessage(parent, ids.nothingToPrint);
             return Outcome::kNothingToPrint;
         }
         if (kind == kResultList) pages = PageCount(count, rowsPerPage);
     }
-    if (messages.ShowMessage(parent, 27, Printf("%d", pages).c_str()) != IDOK)
+    if (messages.ShowMessage(parent, ids.pagesQuestion, Printf("%d", pages).c_str()) != IDOK)
         return Outcome::kDeclined;
     return print() ? Outcome::kPrinted : Outcome::kFailed;
 }

@@ -29,10 +29,17 @@ public:
     // How a print button ended; the button's messages have been shown.
     enum class Outcome {
         kPrinted,         // printed, or cancelled by the user while printing
-        kNoPrinter,       // message 76: no default printer
-        kNothingToPrint,  // message 39
-        kDeclined,        // the user answered Cancel to message 27 (the number of pages)
+        kNoPrinter,       // no default printer
+        kNothingToPrint,  // no record to print
+        kDeclined,        // the user answered Cancel to the number of pages
         kFailed,          // the printer could not be opened, the job not started or a page refused
+    };
+
+    // The messages of a print button, as the tool numbers them.
+    struct ButtonMessages {
+        kor::MessageId noPrinter;
+        kor::MessageId nothingToPrint;
+        kor::MessageId pagesQuestion;  // the number of pages; OK prints
     };
 
     // A tool's texts of its lists.
@@ -84,11 +91,11 @@ protected:
           m_layout(layout),
           m_listed(ListedItems(layout.items)) {}
 
-    // A print button of the check or correction screen: checks for a default printer (76), for
-    // something to print (39), asks message 27 with the number of pages and calls print on OK;
-    // messages are owned by parent.
+    // A print button of the check or correction screen: checks for a default printer, for
+    // something to print, asks the number of pages and calls print on OK; the messages (ids
+    // as the tool numbers them) are owned by parent.
     static Outcome PrintFromButton(int kind, ItemRecordSpan records, int rowsPerPage,
-                                   CApMsgInfoList& messages, HWND parent,
+                                   const ButtonMessages& ids, CApMsgInfoList& messages, HWND parent,
                                    const std::function<BOOL()>& print);
 
     // Prints one document. FALSE when the kind is unknown, the printer cannot be opened, the

@@ -32,10 +32,12 @@ bool IsMissing(const std::string& path) {
 
 CConversionScreen::CConversionScreen(std::string programFolder, HWND parent,
                                      const kor::ConversionControls& ids,
-                                     const kor::ConversionScreenNames& names)
+                                     const kor::ConversionScreenNames& names,
+                                     const kor::ConversionScreenMessages& messages)
     : CScreenBase(ids.dialog, parent, &m_messages, kor::ProgramIcon(ids.icon), names.programName),
       m_ids(ids),
       m_names(names),
+      m_screenMessages(messages),
       m_programFolder(std::move(programFolder)) {}
 
 CConversionScreen::~CConversionScreen() {
@@ -222,12 +224,12 @@ void CConversionScreen::OnClose() {
 
 void CConversionScreen::OnBtnExit() {
     const kor::DataState data = CurrentData();
-    if (data.exists && data.errorFree && !data.outputDone) ShowMessage(71);
+    if (data.exists && data.errorFree && !data.outputDone) ShowMessage(m_screenMessages.notOutput);
     AskToClose();
 }
 
 void CConversionScreen::AskToClose() {
-    if (ShowMessage(1) != IDCANCEL) EndDialog(IDOK);
+    if (ShowMessage(m_screenMessages.endQuestion) != IDCANCEL) EndDialog(IDOK);
 }
 
 // --- Settings screens ---------------------------------------------------------------------------
@@ -364,7 +366,7 @@ void CConversionScreen::OnBtnOutput() {
     if (!CurrentData().exists) return;
     const kor::CWaitCursor wait;
     // The output goes on with the data as read.
-    if (HaveSettingsChanged()) ShowMessage(83);
+    if (HaveSettingsChanged()) ShowMessage(m_screenMessages.settingsChanged);
     SetFieldInError(0);
 
     CWindowMessages messages(m_messages, GetSafeHwnd(), ProgramName());

@@ -21,8 +21,8 @@ public:
     std::deque<int> answers;
     std::vector<int> shown;  // ids; 0 for a fixed text
 
-    int ShowMessage(int id, const char*, const char*) override {
-        shown.push_back(id);
+    int ShowMessage(kor::MessageId id, const char*, const char*) override {
+        shown.push_back(id.Value());
         return Next();
     }
     int ShowFixedBox(const char*, UINT) override {
@@ -169,7 +169,7 @@ TEST_F(ConversionFlowTest, AnInputThatCannotBeReadIsRefusedWith85) {
     probe.readable = false;
     const xf::FlowResult read = Read(probe);
     EXPECT_EQ(user.shown, std::vector<int>{85});
-    EXPECT_EQ(read.code, 85);
+    EXPECT_EQ(read.stop, xf::Msg::kCannotRead);
     EXPECT_EQ(read.focus, xf::FlowField::kInput);
     EXPECT_TRUE(read.inError);
 }
@@ -224,7 +224,7 @@ TEST_F(ConversionFlowTest, AnOutputThatCannotBeWrittenIsRefusedWith66) {
         const xf::FlowResult result = Output(probe);
         const std::vector<int> expected = exists ? std::vector<int>{4, 66} : std::vector<int>{66};
         EXPECT_EQ(user.shown, expected);
-        EXPECT_EQ(result.code, 66);
+        EXPECT_EQ(result.stop, xf::Msg::kCannotWrite);
         EXPECT_EQ(result.focus, xf::FlowField::kOutput);
         EXPECT_TRUE(result.inError);
     }
