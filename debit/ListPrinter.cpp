@@ -7,13 +7,6 @@ namespace db {
 
 namespace {
 
-// Column headings of the record lines.
-const CPagedListPrinter::Cell kHeadings[] = {
-    {3, "通番"},         {12, "引落銀行名"}, {39, "引落支店名"}, {67, "預金者名（カナ）"},
-    {100, "科目"},       {110, "口座番号"},  {126, "引落金額"},  {138, "顧客番号"},
-    {164, "新規コード"},
-};
-
 const CItemListPrinter::Layout& DebitLayout() {
     static const CItemListPrinter::Layout layout{
         DebitItems(),
@@ -24,13 +17,10 @@ const CItemListPrinter::Layout& DebitLayout() {
         "データ作成日時 %4d/%2d/%2d %2d:%02d:%02d",
         "[委託者情報]",
         "[振替明細]",
-        kHeadings,
+        {},
     };
     return layout;
 }
-
-// The new code's name lies two columns right of the code.
-constexpr int kNewCodeNameOffset = 2;
 
 CItemListPrinter::RowParts DebitRowParts() {
     CItemListPrinter::RowParts parts;
@@ -38,7 +28,8 @@ CItemListPrinter::RowParts DebitRowParts() {
         return CListPrinter::AccountTypeText(std::atoi(r.Text(kAccountType)));
     };
     parts.moreCells = [](const CItemRecord& r, std::vector<CPagedListPrinter::Cell>& cells) {
-        const int column = DebitItems()[kNewCode].listColumn + kNewCodeNameOffset;
+        // The new code's name stands under its heading.
+        const int column = DebitItems()[kNewCode].listHeadingColumn;
         cells.push_back({column, CListPrinter::NewCodeName(r.Text(kNewCode))});
     };
     return parts;

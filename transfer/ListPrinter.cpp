@@ -7,11 +7,10 @@ namespace xf {
 
 namespace {
 
-// Column headings of the record lines.
-const CPagedListPrinter::Cell kHeadings[] = {
-    {3, "通番"},   {12, "金融機関名"}, {39, "支店名"},    {67, "口座名（カナ）"},
-    {106, "科目"}, {120, "口座番号"},  {136, "振込金額"}, {151, "振込先コード"},
-};
+// The two code columns; what they hold depends on the transfer kind and the record.
+constexpr int kCodeColumns[2] = {151, 165};
+// The heading of the code columns, the only column of the record lines that is no item's.
+const CPagedListPrinter::Cell kCodeHeading[] = {{kCodeColumns[0], "振込先コード"}};
 
 const CItemListPrinter::Layout& TransferLayout() {
     static const CItemListPrinter::Layout layout{
@@ -22,13 +21,11 @@ const CItemListPrinter::Layout& TransferLayout() {
         "データ出力日時 %4d/%2d/%2d %2d:%02d:%02d",
         nullptr,
         nullptr,
-        kHeadings,
+        kCodeHeading,
     };
     return layout;
 }
 
-// The two code columns; what they hold depends on the transfer kind and the record.
-constexpr int kCodeColumns[2] = {151, 165};
 constexpr int kMarkOffset = 2;
 constexpr int kNoItem = -1;
 

@@ -16,18 +16,24 @@ namespace {
 
 enum { kCode, kName, kType, kSum, kNote, kCount };
 
-constexpr GridColumnSpec kNoColumn = {"", 8, 1000, 1};
 constexpr ItemSpec kItems[kCount] = {
-    {"code", 4, 4, ItemNeed::kRequiredWithoutName, ItemChars::kDigits, false, false, false, 4,
-     kNoColumn, 4, -1},
-    {"name", 10, 10, ItemNeed::kOptional, ItemChars::kKanaWide, true, true, false, 0, kNoColumn, 10,
-     -1},
-    {"type", 6, 0, ItemNeed::kRequired, ItemChars::kAccountType, false, false, false, 0, kNoColumn,
-     6, -1},
-    {"sum", 8, 8, ItemNeed::kOptional, ItemChars::kAmount, false, false, false, 8, kNoColumn, 8,
-     -1},
-    {"note", 5, 5, ItemNeed::kOptional, ItemChars::kNotForbidden, false, true, false, 0, kNoColumn,
-     5, -1},
+    {.label = "code",
+     .recordWidth = 4,
+     .need = ItemNeed::kRequiredWithoutName,
+     .chars = ItemChars::kDigits,
+     .zeroPadded = true},
+    {.label = "name",
+     .recordWidth = 10,
+     .chars = ItemChars::kKanaWide,
+     .name = true,
+     .optionalInFixed = true},
+    {.label = "type",
+     .recordWidth = 6,
+     .maxLength = kNoLengthRule,
+     .need = ItemNeed::kRequired,
+     .chars = ItemChars::kAccountType},
+    {.label = "sum", .recordWidth = 8, .chars = ItemChars::kAmount, .zeroPadded = true},
+    {.label = "note", .recordWidth = 5, .chars = ItemChars::kNotForbidden, .optionalInFixed = true},
 };
 constexpr int kOrder[] = {kName, kCode, kType, kSum, kNote};
 constexpr int kTargets[] = {1, 2, 3, 9};
