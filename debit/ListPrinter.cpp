@@ -9,15 +9,14 @@ namespace {
 
 const CItemListPrinter::Layout& DebitLayout() {
     static const CItemListPrinter::Layout layout{
-        DebitItems(),
-        70,
-        {"口座振替情報　変換結果一覧表（合計）", "口座振替情報　変換結果一覧表",
-         "口座振替情報　変換エラーリスト"},
-        "　　　　作成日 %4d/%2d/%2d      %5s/%5s ページ",
-        "データ作成日時 %4d/%2d/%2d %2d:%02d:%02d",
-        "[委託者情報]",
-        "[振替明細]",
-        {},
+        .items = DebitItems(),
+        .titleColumn = 70,
+        .titles = {"口座振替情報　変換結果一覧表（合計）", "口座振替情報　変換結果一覧表",
+                   "口座振替情報　変換エラーリスト"},
+        .printDateLine = "　　　　作成日 %4d/%2d/%2d      %5s/%5s ページ",
+        .outputTimeLine = "データ作成日時 %4d/%2d/%2d %2d:%02d:%02d",
+        .headerLabel = "[委託者情報]",
+        .detailsLabel = "[振替明細]",
     };
     return layout;
 }

@@ -19,7 +19,8 @@ constexpr char kOptional[] = "(任意)";
 constexpr char kScreenSource[] = "KorTx303Dlg";
 
 FixedPatternScreenText Text() {
-    FixedPatternScreenText text{kProgramName, CSysEnv::GetVersionText(), PatternItems()};
+    FixedPatternScreenText text{
+        .programName = kProgramName, .version = CSysEnv::GetVersionText(), .items = PatternItems()};
     text.messages.discard = 56;
     text.messages.overlap = 9;
     text.messages.overrun = 10;

@@ -20,7 +20,7 @@ std::vector<int> ItemIds(int offset) {
 }
 
 FixedPatternScreenText Text() {
-    return {kProgramName, kScreenVersion, TransferItems()};
+    return {.programName = kProgramName, .version = kScreenVersion, .items = TransferItems()};
 }
 
 }  // namespace

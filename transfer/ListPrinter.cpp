@@ -14,14 +14,12 @@ const CPagedListPrinter::Cell kCodeHeading[] = {{kCodeColumns[0], "振込先コ�
 
 const CItemListPrinter::Layout& TransferLayout() {
     static const CItemListPrinter::Layout layout{
-        TransferItems(),
-        78,
-        {"変換結果一覧表（合計）", "変換結果一覧表", "変換エラーリスト"},
-        "　　帳票作成日 %4d/%2d/%2d      %5s/%5s ページ",
-        "データ出力日時 %4d/%2d/%2d %2d:%02d:%02d",
-        nullptr,
-        nullptr,
-        kCodeHeading,
+        .items = TransferItems(),
+        .titleColumn = 78,
+        .titles = {"変換結果一覧表（合計）", "変換結果一覧表", "変換エラーリスト"},
+        .printDateLine = "　　帳票作成日 %4d/%2d/%2d      %5s/%5s ページ",
+        .outputTimeLine = "データ出力日時 %4d/%2d/%2d %2d:%02d:%02d",
+        .moreHeadings = kCodeHeading,
     };
     return layout;
 }

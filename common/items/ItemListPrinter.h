@@ -45,12 +45,12 @@ public:
         const char* outputTimeLine;         // printf: year, month, day, hour, minute, second
         // At column 1 of the output-time line of the result list and the totals sheet; null:
         // none.
-        const char* headerLabel;
+        const char* headerLabel = nullptr;
         // At column 1 of the line between the tool's block and the second rule; null: none.
-        const char* detailsLabel;
+        const char* detailsLabel = nullptr;
         // The headings of the tool's own columns of the record lines (those of the serial
         // number and the items come from the item table).
-        std::span<const Cell> moreHeadings;
+        std::span<const Cell> moreHeadings = {};
     };
 
     // What a record line shows beyond its items.

@@ -12,7 +12,15 @@
 
 namespace {
 
-constexpr PatternLayout kLayout = {10, 8, 1, 20, 3, 3, 8};
+constexpr PatternLayout kLayout = {
+    .fieldCount = 10,
+    .legacyFieldCount = 8,
+    .firstFieldNumber = 1,
+    .overrunResult = 20,
+    .firstItemField = 3,
+    .positionWidth = 3,
+    .itemNameWidth = 8,
+};
 
 std::string Line(int fields) {
     std::string line = "\"f1\"";
