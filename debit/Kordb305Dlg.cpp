@@ -11,12 +11,13 @@ namespace {
 
 constexpr CConsignorInfo kRecord{};
 constexpr HeaderRecordScreenText kText = {
-    kProgramName,
-    kScreenVersion,
-    {sizeof kRecord.description - 1, sizeof kRecord.name - 1, sizeof kRecord.code - 1,
-     sizeof kRecord.branchCode - 1, sizeof kRecord.branchName - 1,
-     sizeof kRecord.accountNumber - 1},
-    "委託者情報"};
+    .programName = kProgramName,
+    .version = kScreenVersion,
+    .widths = {sizeof kRecord.description - 1, sizeof kRecord.name - 1, sizeof kRecord.code - 1,
+               sizeof kRecord.branchCode - 1, sizeof kRecord.branchName - 1,
+               sizeof kRecord.accountNumber - 1},
+    .savedWord = "委託者情報",
+};
 
 constexpr HeaderRecordMessages kMessages = {
     .addQuestion = Msg::kSaveAsNewQuestion,

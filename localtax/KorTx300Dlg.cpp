@@ -29,7 +29,6 @@ constexpr char kPatternMasterBroken[] =
     "処理に必要なファイルが破損しています。再インストールして下さい。<C>";
 constexpr char kOutputFolderTitle[] = "変換後フォルダ名";
 
-
 std::string WithoutTrailingBackslash(std::string folder) {
     if (!folder.empty() && folder.back() == '\\') folder.pop_back();
     return folder;

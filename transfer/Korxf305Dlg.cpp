@@ -16,7 +16,11 @@ HeaderRecordControls SharedIds(const Korxf305Controls& ids) {
 }
 
 constexpr HeaderRecordScreenText kText = {
-    kProgramName, kScreenVersion, {74, 40, 10, 3, 15, 7}, "依頼人情報"};
+    .programName = kProgramName,
+    .version = kScreenVersion,
+    .widths = {74, 40, 10, 3, 15, 7},
+    .savedWord = "依頼人情報",
+};
 
 constexpr HeaderRecordMessages kMessages = {
     .addQuestion = Msg::kSaveAsNewQuestion,

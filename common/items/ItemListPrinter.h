@@ -3,9 +3,10 @@
 // landscape: the result list (records without error or warning, then the totals), the error
 // list (records with any result code, "*" before each faulty item, then their number) and the
 // totals sheet (header and totals only). The page header's frame, the record lines of the items
-// with a list column, the error marks two columns left of them, the page breaks and the closing
-// lines are the same for every tool; a tool gives its texts (Layout), its block below the first
-// rule and what its record lines show beyond the items (RowParts).
+// with a list column under the headings their table gives, the error marks two columns left of
+// them, the page breaks and the closing lines are the same for every tool; a tool gives its texts
+// (Layout), its block below the first rule and what its record lines show beyond the items
+// (RowParts).
 #include <windows.h>
 
 #include <array>
@@ -51,10 +52,12 @@ public:
         const char* outputTimeLine;         // printf: year, month, day, hour, minute, second
         // At column 1 of the output-time line of the result list and the totals sheet; null:
         // none.
-        const char* headerLabel;
+        const char* headerLabel = nullptr;
         // At column 1 of the line between the tool's block and the second rule; null: none.
-        const char* detailsLabel;
-        std::span<const Cell> headings;  // the column headings of the record lines
+        const char* detailsLabel = nullptr;
+        // The headings of the tool's own columns of the record lines (those of the serial
+        // number and the items come from the item table).
+        std::span<const Cell> moreHeadings = {};
     };
 
     // What a record line shows beyond its items.
@@ -89,7 +92,8 @@ protected:
                      HWND parent)
         : CPagedListPrinter(settings, messages, parent),
           m_layout(layout),
-          m_listed(ListedItems(layout.items)) {}
+          m_listed(ListedItems(layout.items)),
+          m_headings(Headings(layout, m_listed)) {}
 
     // A print button of the check or correction screen: checks for a default printer, for
     // something to print, asks the number of pages and calls print on OK; the messages (ids
@@ -125,7 +129,11 @@ private:
     std::vector<Cell> RowCells(int kind, const CItemRecord& r, const RowParts& parts) const;
     // The items with a list column, in column order.
     static std::vector<int> ListedItems(std::span<const ItemSpec> items);
+    // The column headings of the record lines: the serial number's, those of the listed items
+    // in column order, then the tool's own.
+    static std::vector<Cell> Headings(const Layout& layout, std::span<const int> listed);
 
     const Layout& m_layout;
     const std::vector<int> m_listed;
+    const std::vector<Cell> m_headings;
 };

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "common/base/StrUtil.h"
-#include "transfer/DelimPattern.h"
 #include "support/MessageNumber.h"
+#include "transfer/DelimPattern.h"
 
 namespace {
 
