@@ -5,12 +5,13 @@
 #include <string_view>
 
 #include "common/base/CharCheck.h"
+#include "debit/MessageIds.h"
 
 namespace db {
 
 namespace {
 
-FormFault Fault(int message, ConsignorField field, std::string word = {}) {
+FormFault Fault(Msg message, ConsignorField field, std::string word = {}) {
     return FormFault{message, std::move(word), {}, static_cast<int>(field)};
 }
 
@@ -36,15 +37,18 @@ bool IsListedAccountType(std::string_view type) {
 
 FormFault CheckConsignor(const CConsignorInfo& c) {
     using F = ConsignorField;
-    if (c.description[0] == '\0') return Fault(10, F::kDescription, "委託者登録内容の説明");
-    if (!CCharCheck::HasNoQuoteOrComma(c.description)) return Fault(108, F::kDescription);
-    if (c.code[0] == '\0') return Fault(10, F::kCode, "委託者コード");
-    if (!IsListedAccountType(c.accountType)) return Fault(11, F::kAccountType, "科目");
-    if (!IsKana(c.name)) return Fault(18, F::kName);
-    if (!IsDigits(c.code)) return Fault(18, F::kCode);
-    if (!IsEmptyOrDigits(c.branchCode)) return Fault(18, F::kBranchCode);
-    if (!IsKana(c.branchName)) return Fault(18, F::kBranchName);
-    if (!IsEmptyOrDigits(c.accountNumber)) return Fault(18, F::kAccountNumber);
+    if (c.description[0] == '\0')
+        return Fault(Msg::kRequiredEmpty, F::kDescription, "委託者登録内容の説明");
+    if (!CCharCheck::HasNoQuoteOrComma(c.description))
+        return Fault(Msg::kQuoteOrComma, F::kDescription);
+    if (c.code[0] == '\0') return Fault(Msg::kRequiredEmpty, F::kCode, "委託者コード");
+    if (!IsListedAccountType(c.accountType))
+        return Fault(Msg::kNothingChosen, F::kAccountType, "科目");
+    if (!IsKana(c.name)) return Fault(Msg::kBadCharacters, F::kName);
+    if (!IsDigits(c.code)) return Fault(Msg::kBadCharacters, F::kCode);
+    if (!IsEmptyOrDigits(c.branchCode)) return Fault(Msg::kBadCharacters, F::kBranchCode);
+    if (!IsKana(c.branchName)) return Fault(Msg::kBadCharacters, F::kBranchName);
+    if (!IsEmptyOrDigits(c.accountNumber)) return Fault(Msg::kBadCharacters, F::kAccountNumber);
     return {};
 }
 

@@ -15,9 +15,10 @@ using ConsignorField = HeaderRecordField;
 // The printable single-byte characters the kana fields may not hold.
 inline constexpr char kConsignorForbiddenChars[] = "\",{}~`";
 
-// The first failing check, in the screen's order, as its message (10 with the field's name for
-// an empty required field, 108 for a quote or comma in the description, 11 "科目" for an
-// account type other than 1, 2 or 9, 18 for a character the field may not hold) and its
+// The first failing check, in the screen's order, as its message (kRequiredEmpty with the
+// field's name for an empty required field, kQuoteOrComma for a quote or comma in the
+// description, kNothingChosen "科目" for an account type other than 1, 2 or 9, kBadCharacters
+// for a character the field may not hold) and its
 // ConsignorField; no fault when all pass. The name, branch code, branch name and account
 // number may be empty.
 FormFault CheckConsignor(const CConsignorInfo& consignor);

@@ -4,6 +4,7 @@
 
 #include "common/base/StrUtil.h"
 #include "common/patterns/AccountFields.h"
+#include "debit/MessageIds.h"
 
 namespace db {
 
@@ -38,7 +39,8 @@ FormFault CheckConsignorForm(const ConsignorForm& form) {
     };
     for (const Field& f : fields) {
         if (f.text.size() > f.width)
-            return FormFault{48, f.label, std::to_string(f.width), static_cast<int>(f.field)};
+            return Fault(Msg::kTooLong, static_cast<int>(f.field), f.label,
+                         std::to_string(f.width));
     }
     return CheckConsignor(ToConsignor(form));
 }

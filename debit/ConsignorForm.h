@@ -20,7 +20,7 @@ struct ConsignorForm {
 };
 
 // The first failing check of a save, its field a ConsignorField: a text longer in bytes than its
-// master field (message 48 with the field's name and width; such a text is refused, never cut),
+// master field (kTooLong with the field's name and width; such a text is refused, never cut),
 // then the checks of CheckConsignor in their order; no fault when all pass.
 FormFault CheckConsignorForm(const ConsignorForm& form);
 

@@ -3,12 +3,56 @@
 #include "debit/ConsignorCheck.h"
 #include "debit/ConvertEngine.h"
 #include "debit/DebitWriter.h"
+#include "debit/MessageIds.h"
 
 namespace db {
 
 namespace {
 
 constexpr kor::ConversionTexts kTexts = {"委託情報", "読み込みオープンエラー"};
+
+constexpr kor::PathMessages kPathMessages = {
+    .noName = Msg::kNoPathName,
+    .badName = Msg::kBadPathName,
+    .driveUnusable = Msg::kDriveUnusable,
+    .driveNotReady = Msg::kDriveNotReady,
+    .writeProtected = Msg::kWriteProtected,
+    .mediumUnusable = Msg::kMediumUnusable,
+    .noFolder = Msg::kNoFolder,
+    .noFile = Msg::kNoSuchFile,
+    .cannotRead = Msg::kCannotRead,
+    .sameAsInput = Msg::kOutputIsInput,
+    .outputExists = Msg::kOverwriteOutput,
+    .cannotWrite = Msg::kCannotWrite,
+    .diskFull = Msg::kMediumFull,
+    .driveFull = Msg::kDriveFull,
+};
+
+constexpr kor::ConversionMessages kStepMessages = {
+    .noParty = Msg::kNoPartyChosen,
+    .unsoundParty = Msg::kUnsoundParty,
+    .noPattern = Msg::kNothingChosen,
+    .unusablePattern = Msg::kUnusablePattern,
+    .noDate = Msg::kRequiredEmpty,
+    .noSuchDay = Msg::kNoSuchDay,
+    .startQuestion = Msg::kStartQuestion,
+    .paths = kPathMessages,
+    .noDetailLines = Msg::kNoDetailLines,
+    .tooManyLines = Msg::kTooManyLines,
+    .badRecordSize = Msg::kBadRecordSize,
+    .noRecords = Msg::kNoRecords,
+    .emptyFile = Msg::kEmptyFile,
+    .badRecordLength = Msg::kBadRecordLength,
+    .readCancelled = Msg::kReadCancelled,
+    .lineTooLong = Msg::kLineTooLong,
+    .totalsTooLarge = Msg::kTotalsTooLarge,
+    .readWithoutErrors = Msg::kReadWithoutErrors,
+    .readWithErrors = Msg::kReadWithErrors,
+    .warnings = Msg::kWarnings,
+    .errorsToWrite = Msg::kErrorsToWrite,
+    .nothingToWrite = Msg::kNothingToWrite,
+    .written = Msg::kWritten,
+};
 
 // The consignor screen's names of its fields, by ConsignorField, for the refusal of a damaged
 // consignor.
@@ -38,12 +82,12 @@ const char* ConsignorFault(const CConsignorInfo* consignor) {
 
 CConversionFlow::CConversionFlow(CFlowMessages& messages, CApMsgInfoList* table, HWND parent,
                                  const kor::CPathProbe& probe)
-    : m_steps(messages, kTexts, probe), m_table(table), m_parent(parent) {}
+    : m_steps(messages, kStepMessages, kTexts, probe), m_table(table), m_parent(parent) {}
 
 FlowResult CConversionFlow::Read(CPatternStore& patterns, const ConvertChoices& choices,
                                  std::unique_ptr<CDataSet>& data) {
-    const kor::ReadRequest request = kor::ReadRequestOf(
-        choices.screen, choices.consignor != nullptr, ConsignorFault(choices.consignor));
+    const kor::ReadRequest request =
+        kor::ReadRequestOf(choices.screen, choices.party != nullptr, ConsignorFault(choices.party));
     std::string name;
     if (const FlowResult checked = m_steps.CheckRead(request, &name);
         checked.stage == FlowResult::kCheck)
@@ -54,7 +98,7 @@ FlowResult CConversionFlow::Read(CPatternStore& patterns, const ConvertChoices& 
     if (!chosen.entry) return m_steps.StopAtChosenPattern(patterns, choices.screen.patternIndex);
 
     CConvertEngine engine(m_table, m_parent);
-    engine.SetPattern(chosen.fixed, chosen.delim, chosen.entry, choices.consignor);
+    engine.SetPattern(chosen.fixed, chosen.delim, chosen.entry, choices.party);
     const int code = engine.ReadFile(0, name);
     data = engine.GetDataSet();
     const FlowResult result = m_steps.TakeReadResult(engine, code, data != nullptr);

@@ -19,17 +19,18 @@
 
 namespace db {
 
-// The choices of a read as the main screen offers them.
-struct ConvertChoices {
-    const CConsignorInfo* consignor = nullptr;  // null: none chosen
-    kor::ScreenChoices screen;
-};
+// The choices of a read as the main screen offers them: the consignor and the common controls'
+// choices.
+using ConvertChoices = kor::PartyChoices<CConsignorInfo>;
 
 using kor::FlowField;
 using kor::FlowResult;
 
 class CConversionFlow {
 public:
+    using DataSet = CDataSet;
+    using Choices = ConvertChoices;
+
     // table and parent: for the progress dialogs of the reader and the writer (null for none).
     CConversionFlow(CFlowMessages& messages, CApMsgInfoList* table, HWND parent,
                     const kor::CPathProbe& probe = kor::CPathProbe::System());

@@ -1,6 +1,7 @@
 #include "debit/DebitRecords.h"
 
 #include "common/base/RecordLayout.h"
+#include "debit/DebitItemTable.h"
 
 namespace db {
 
@@ -20,6 +21,9 @@ constexpr RecordField<Detail> kDataTail[] = {
     ItemField<Detail>(91, 20, kText, kCustomerNumber),
     {111, 1, kText, nullptr, "0"},
 };
+// Every field of an item is as wide as the item.
+static_assert(FieldsFitItems(kDataStart, kItemTable));
+static_assert(FieldsFitItems(kDataTail, kItemTable));
 
 // Trailer record after the count and the total.
 constexpr RecordField<RecordTotals> kTrailerTail[] = {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "debit/MessageIds.h"
 namespace db {
 
 namespace {
@@ -24,12 +25,21 @@ constexpr int kComparedOptions[] = {P::kRecordLengthOption,
 
 }  // namespace
 
+constexpr FixedFormMessages kFixedFormMessages = {
+    .requiredEmpty = Msg::kRequiredEmpty,
+    .tooLong = Msg::kTooLong,
+    .quoteOrComma = Msg::kQuoteOrComma,
+    .zeroStart = Msg::kZeroStart,
+    .zeroLength = Msg::kZeroLength,
+    .recordTooLong = Msg::kRecordTooLong,
+};
+
 FormFault CheckFixedPatternForm(const FixedPatternForm& form) {
     bool carried[kItemCount];
     for (bool& c : carried) c = true;
     return CheckFixedForm({DebitItems(), form.name, form.recordLength, form.start, form.length,
                            carried, form.accountTypes, P::kAccountTypeCount},
-                          102);
+                          kFixedFormMessages);
 }
 
 CFixedPattern ToFixedPattern(const FixedPatternForm& form) {

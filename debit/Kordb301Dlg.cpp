@@ -5,10 +5,23 @@
 #include "common/items/EngineRechecks.h"
 #include "debit/ConvertEngine.h"
 #include "debit/ListPrinter.h"
+#include "debit/MessageIds.h"
 #include "debit/ScreenVersion.h"
 #include "resources/debit/Kordb301DlgRes.h"
 
 namespace db {
+
+namespace {
+
+constexpr CorrectionMessages kCorrectionMessages = {
+    .discard = Msg::kDiscardCorrections,
+    .updateQuestion = Msg::kSaveAsNewQuestion,
+    .nothingToUpdate = Msg::kNoDetailLines,
+    .errorsLeft = Msg::kErrorsLeft,
+    .noErrorLeft = Msg::kNoErrorLeft,
+};
+
+}  // namespace
 
 const CorrectionControls kKordb301Controls = {
     IDD_KORDB301,   IDC_DB301_VIEW_ALL,   IDC_DB301_VIEW_ERRORS, IDC_DB301_UPDATE,
@@ -27,8 +40,8 @@ void SetUpItemChecks(CConvertEngine& engine, const CDataSet& dataSet) {
 
 CKordb301Dlg::CKordb301Dlg(HICON icon, CDataSet* dataSet, CApMsgInfoList* messages, HWND parent,
                            const CorrectionControls& ids)
-    : CDataSetCorrectionScreen(ids, dataSet, parent, messages, icon, kProgramName, kScreenVersion,
-                               DebitItems()) {}
+    : CDataSetCorrectionScreen(ids, kCorrectionMessages, dataSet, parent, messages, icon,
+                               kProgramName, kScreenVersion, DebitItems()) {}
 
 std::unique_ptr<CItemRechecks> CKordb301Dlg::MakeItemChecks() {
     return std::make_unique<CEngineRechecks<CConvertEngine, CDataSet>>(*Data(), Data()->kind,
@@ -40,7 +53,7 @@ std::span<const int> CKordb301Dlg::UpdateColumnOrder() const {
     return order;
 }
 
-// The list printer asks for a printer (76), for records (39) and the number of pages (27).
+// The list printer asks for a printer, for records and the number of pages.
 void CKordb301Dlg::PrintErrorList() {
     if (!Data() || !Messages()) return;
     CListPrinter::PrintFromScreen(CListPrinter::kErrorList, *Data(), *Messages(), GetSafeHwnd());

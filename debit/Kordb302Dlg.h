@@ -27,7 +27,7 @@ protected:
     void PrintTotals() override { Print(CListPrinter::kTotalsSheet); }
 
 private:
-    // The list printer asks for a printer (76), for records (39) and the number of pages (27).
+    // The list printer asks for a printer, for records and the number of pages.
     void Print(int kind);
 };
 

@@ -1,6 +1,7 @@
 #include "debit/Kordb303Dlg.h"
 
 #include "debit/PatternStore.h"
+#include "debit/ScreenMessages.h"
 #include "debit/ScreenVersion.h"
 #include "resources/debit/Kordb303DlgRes.h"
 
@@ -33,8 +34,16 @@ const Kordb303Controls kKordb303Controls = {
 
 CKordb303Dlg::CKordb303Dlg(HICON icon, CPatternStore* store, CApMsgInfoList* messages, HWND parent,
                            const Kordb303Controls& ids)
-    : CFixedPatternScreen(ids, {kProgramName, kScreenVersion, DebitItems()}, icon, store, messages,
-                          parent),
+    : CFixedPatternScreen(ids,
+                          {.programName = kProgramName,
+                           .version = kScreenVersion,
+                           .items = DebitItems(),
+                           .messages = {.discard = Msg::kDiscardPattern,
+                                        .overlap = Msg::kItemOverlaps,
+                                        .overrun = Msg::kItemBeyondRecord,
+                                        .separatedName = Msg::kOtherShapeName,
+                                        .steps = kPatternStepMessages}},
+                          icon, store, messages, parent),
       m_store(store) {}
 
 FixedPatternForm CKordb303Dlg::ReadForm() const {

@@ -1,6 +1,7 @@
 #include "debit/Kordb304Dlg.h"
 
 #include "debit/DebitItems.h"
+#include "debit/ScreenMessages.h"
 #include "debit/ScreenVersion.h"
 #include "resources/debit/Kordb304DlgRes.h"
 
@@ -8,12 +9,28 @@ namespace db {
 
 namespace {
 
-// Every pattern is stored as a direct debit ("03", "口座振込"); a data row that does not come
-// after the title rows gives message 103.
+// Every pattern is stored as a direct debit ("03", "口座振込").
 DelimPatternScreenText Text() {
-    return {
-        kProgramName, kScreenVersion, DebitItems(), kPatternLayout, {"03", "口座振込", true, true},
-        103};
+    return {.programName = kProgramName,
+            .version = kScreenVersion,
+            .items = DebitItems(),
+            .layout = kPatternLayout,
+            .kind = {"03", "口座振込", true, true},
+            .rowsMessage = Msg::kDataRowBeforeTitles,
+            .messages = {.form = {.noName = Msg::kRequiredEmpty,
+                                  .nameTooLong = Msg::kTooLong,
+                                  .quoteOrComma = Msg::kQuoteOrComma,
+                                  .itemUnassigned = Msg::kItemUnassigned,
+                                  .textTooLong = Msg::kTooLong,
+                                  .setAlone = std::nullopt,
+                                  .setAloneWord = nullptr},
+                         .steps = kPatternStepMessages,
+                         .fixedLengthName = Msg::kOtherShapeName,
+                         .redefine = Msg::kRedefineItem,
+                         .discard = Msg::kDiscardPattern,
+                         .noLineBreak = Msg::kNoDetailLines,
+                         .noLineBreakWord = "振込明細",
+                         .samplePath = kSamplePathMessages}};
 }
 
 }  // namespace

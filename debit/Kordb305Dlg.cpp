@@ -1,6 +1,7 @@
 #include "debit/Kordb305Dlg.h"
 
 #include "debit/ConsignorStore.h"
+#include "debit/MessageIds.h"
 #include "debit/ScreenVersion.h"
 #include "resources/debit/Kordb305DlgRes.h"
 
@@ -10,12 +11,23 @@ namespace {
 
 constexpr CConsignorInfo kRecord{};
 constexpr HeaderRecordScreenText kText = {
-    kProgramName,
-    kScreenVersion,
-    {sizeof kRecord.description - 1, sizeof kRecord.name - 1, sizeof kRecord.code - 1,
-     sizeof kRecord.branchCode - 1, sizeof kRecord.branchName - 1,
-     sizeof kRecord.accountNumber - 1},
-    "委託者情報"};
+    .programName = kProgramName,
+    .version = kScreenVersion,
+    .widths = {sizeof kRecord.description - 1, sizeof kRecord.name - 1, sizeof kRecord.code - 1,
+               sizeof kRecord.branchCode - 1, sizeof kRecord.branchName - 1,
+               sizeof kRecord.accountNumber - 1},
+    .savedWord = "委託者情報",
+};
+
+constexpr HeaderRecordMessages kMessages = {
+    .addQuestion = Msg::kSaveAsNewQuestion,
+    .replaceQuestion = Msg::kReplaceStored,
+    .saved = Msg::kPartySaved,
+    .notWritten = Msg::kMasterNotWritten,
+    .deleteQuestion = Msg::kDeleteQuestion,
+    .discardChoice = Msg::kDiscardParty,
+    .discardOnLeave = Msg::kDiscardCorrections,
+};
 
 }  // namespace
 
@@ -27,7 +39,7 @@ const Kordb305Controls kKordb305Controls = {
 
 CKordb305Dlg::CKordb305Dlg(HICON icon, CApMsgInfoList* messages, HWND parent,
                            const Kordb305Controls& ids)
-    : CHeaderRecordScreen(ids, kText, icon, messages, parent) {}
+    : CHeaderRecordScreen(ids, kText, kMessages, icon, messages, parent) {}
 
 std::vector<std::string> CKordb305Dlg::StoredDescriptions() const {
     std::vector<std::string> descriptions;

@@ -3,34 +3,25 @@
 #include <cstdlib>
 #include <vector>
 
+#include "debit/MessageIds.h"
+
 namespace db {
 
 namespace {
 
-// Column headings of the record lines.
-const CPagedListPrinter::Cell kHeadings[] = {
-    {3, "通番"},         {12, "引落銀行名"}, {39, "引落支店名"}, {67, "預金者名（カナ）"},
-    {100, "科目"},       {110, "口座番号"},  {126, "引落金額"},  {138, "顧客番号"},
-    {164, "新規コード"},
-};
-
 const CItemListPrinter::Layout& DebitLayout() {
     static const CItemListPrinter::Layout layout{
-        DebitItems(),
-        70,
-        {"口座振替情報　変換結果一覧表（合計）", "口座振替情報　変換結果一覧表",
-         "口座振替情報　変換エラーリスト"},
-        "　　　　作成日 %4d/%2d/%2d      %5s/%5s ページ",
-        "データ作成日時 %4d/%2d/%2d %2d:%02d:%02d",
-        "[委託者情報]",
-        "[振替明細]",
-        kHeadings,
+        .items = DebitItems(),
+        .titleColumn = 70,
+        .titles = {"口座振替情報　変換結果一覧表（合計）", "口座振替情報　変換結果一覧表",
+                   "口座振替情報　変換エラーリスト"},
+        .printDateLine = "　　　　作成日 %4d/%2d/%2d      %5s/%5s ページ",
+        .outputTimeLine = "データ作成日時 %4d/%2d/%2d %2d:%02d:%02d",
+        .headerLabel = "[委託者情報]",
+        .detailsLabel = "[振替明細]",
     };
     return layout;
 }
-
-// The new code's name lies two columns right of the code.
-constexpr int kNewCodeNameOffset = 2;
 
 CItemListPrinter::RowParts DebitRowParts() {
     CItemListPrinter::RowParts parts;
@@ -38,7 +29,8 @@ CItemListPrinter::RowParts DebitRowParts() {
         return CListPrinter::AccountTypeText(std::atoi(r.Text(kAccountType)));
     };
     parts.moreCells = [](const CItemRecord& r, std::vector<CPagedListPrinter::Cell>& cells) {
-        const int column = DebitItems()[kNewCode].listColumn + kNewCodeNameOffset;
+        // The new code's name stands under its heading.
+        const int column = DebitItems()[kNewCode].listHeadingColumn;
         cells.push_back({column, CListPrinter::NewCodeName(r.Text(kNewCode))});
     };
     return parts;
@@ -49,10 +41,20 @@ CItemListPrinter::RowParts DebitRowParts() {
 CListPrinter::CListPrinter(CApMsgInfoList* messages, HWND parent)
     : CItemListPrinter(kSettings, DebitLayout(), messages, parent) {}
 
+namespace {
+
+constexpr CItemListPrinter::ButtonMessages kButtonMessages = {
+    .noPrinter = Msg::kNoPrinter,
+    .nothingToPrint = Msg::kNothingToWrite,
+    .pagesQuestion = Msg::kPrintPages,
+};
+
+}  // namespace
+
 CListPrinter::Outcome CListPrinter::PrintFromScreen(int kind, const CDataSet& data,
                                                     CApMsgInfoList& messages, HWND parent) {
-    return PrintFromButton(kind, ItemRecordRefs(data.details), kSettings.rowsPerPage, messages,
-                           parent, [&] {
+    return PrintFromButton(kind, ItemRecordRefs(data.details), kSettings.rowsPerPage,
+                           kButtonMessages, messages, parent, [&] {
                                CListPrinter printer(&messages, parent);
                                return printer.Run(kind, data);
                            });

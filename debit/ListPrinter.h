@@ -19,8 +19,7 @@ namespace db {
 
 class CListPrinter : public CItemListPrinter {
 public:
-    // 30 records a page, one line each; while printing, the abort button asks message 26, during
-    // any other job message 25.
+    // 30 records a page, one line each; the abort button asks the tool's abort questions.
     static constexpr Settings kSettings{.rowsPerPage = 30,
                                         .linesPerRow = 1,
                                         .abortQuestions = kAbortQuestions,
@@ -30,8 +29,8 @@ public:
     explicit CListPrinter(CApMsgInfoList* messages = nullptr, HWND parent = nullptr);
 
     // A print button of the check screen (result list, totals sheet) or the correction screen
-    // (error list): checks for a default printer (76), for something to print (39), asks
-    // message 27 with the number of pages and prints on OK; messages are owned by parent,
+    // (error list): checks for a default printer, for something to print, asks
+    // the number of pages and prints on OK; messages are owned by parent,
     // which is disabled while the progress window is shown.
     static Outcome PrintFromScreen(int kind, const CDataSet& data, CApMsgInfoList& messages,
                                    HWND parent);

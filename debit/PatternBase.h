@@ -5,11 +5,18 @@
 
 namespace db {
 
-// The direct-debit pattern lines: 36 fields (32 in older lines) numbered from 1; 15 for an item
-// beyond the record; the item fields from field 5, starts and columns 4 bytes wide; the
-// separated screen pads item labels to 13 bytes; the position check takes every item that has a
-// start and no other.
-inline constexpr PatternLayout kPatternLayout = {36, 32, 1, 15, 5, 4, 13, true};
+// The direct-debit pattern lines; the position check takes every item that has a start and no
+// other.
+inline constexpr PatternLayout kPatternLayout = {
+    .fieldCount = 36,
+    .legacyFieldCount = 32,
+    .firstFieldNumber = 1,
+    .overrunResult = 15,
+    .firstItemField = 5,
+    .positionWidth = 4,
+    .itemNameWidth = 13,
+    .checksPlacedItemsOnly = true,
+};
 
 using ::CPatternBase;
 

@@ -11,7 +11,9 @@ class CPatternStore : public CPatternStoreOf<CFixedPattern, CDelimPattern> {
 public:
     static constexpr const char* kFileName = "mstKORDB301.ini";
 
-    CPatternStore() : CPatternStoreOf(PatternMasterRules{kPatternLayout, false, 259}) {}
+    CPatternStore()
+        : CPatternStoreOf(PatternMasterRules{
+              .layout = kPatternLayout, .progressOnLoad = false, .pathLimit = 259}) {}
 };
 
 }  // namespace db

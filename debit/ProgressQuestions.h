@@ -2,6 +2,7 @@
 // The direct-debit tool's progress window: its own template and control ids, and the questions
 // it asks before a job stops. Every long job of the tool passes both to its CProgressTask.
 #include "common/base/ProgressTask.h"
+#include "debit/MessageIds.h"
 #include "resources/debit/ProgressDlgRes.h"
 
 namespace db {
@@ -10,7 +11,9 @@ inline constexpr ProgressDialogIds kProgressDialog{IDD_DB_PROGRESS, IDC_DB_PROGR
                                                    IDC_DB_PROGRESS_BAR, IDC_DB_PROGRESS_SUBLINE,
                                                    IDC_DB_PROGRESS_ABORT};
 
-// 26 while printing; 25 with "読込" during any other job.
-inline constexpr CAbortQuestions kAbortQuestions{26, 25};
+// One while printing; the other, with "読込", during any other job.
+inline constexpr CAbortQuestions kAbortQuestions{.printing = Msg::kStopPrintQuestion,
+                                                 .other = Msg::kStopReadQuestion,
+                                                 .converting = std::nullopt};
 
 }  // namespace db

@@ -6,6 +6,7 @@
 #include "common/flow/ConversionSteps.h"
 #include "framework/PlainMessage.h"
 #include "localtax/ConvertEngine.h"
+#include "localtax/MessageIds.h"
 #include "localtax/RequesterForm.h"
 #include "localtax/ScreenVersion.h"
 #include "localtax/SysEnv.h"
@@ -15,38 +16,9 @@ namespace tx {
 
 namespace {
 
-// The main screen's messages.
-constexpr int kMsgReadCancelled = 14;
-constexpr int kMsgErrorsLeft = 15;
-constexpr int kMsgBadPathChars = 16;
-constexpr int kMsgGoOn = 18;
-constexpr int kMsgMissing = 30;
-constexpr int kMsgNothingToOutput = 31;
-constexpr int kMsgChoose = 8;
-constexpr int kMsgPathEmpty = 42;
-constexpr int kMsgReadDone = 48;
-constexpr int kMsgReadWithErrors = 49;
-constexpr int kMsgPatternChanged = 59;
-constexpr int kMsgTooLongItems = 67;
-constexpr int kMsgBadRequester = 114;
-constexpr int kMsgUnusablePattern = kor::kUnusablePatternMessage;
-
-// Where an internal refusal was met, which its box names.
+// This program's name in the box of an internal refusal, and where the refusal was met.
 constexpr char kScreenSource[] = "KorTx300Dlg";
 constexpr char kRefusalPlace[] = "642";
-
-// The reader's results and the messages they give (the word, when the message takes one).
-struct ReadMessage {
-    int result;
-    int id;
-    const char* word;
-};
-constexpr ReadMessage kReadMessages[] = {
-    {kTaxReadNoLines, 6, "地方税明細"},   {kTaxReadTooManyLines, 5, nullptr},
-    {kTaxReadBadRecordSize, 63, nullptr}, {kTaxReadNoDetails, 57, nullptr},
-    {kTaxReadEmptyFile, 41, nullptr},     {kTaxReadCancelled, kMsgReadCancelled, nullptr},
-    {kTaxReadLineTooLong, 111, nullptr},  {kTaxReadBadRecordLength, 113, nullptr},
-};
 
 // A handling the data set keeps: 1 error or 2 skip; any other value leaves it as it was.
 void CopyHandling(std::int16_t& target, int handling) {
@@ -85,7 +57,7 @@ CConversionFlow::CConversionFlow(::CApMsgInfoList& messages, HWND parent,
 bool CConversionFlow::ValidateBeforeRead(int patternIndex, const CRequesterInfo* requester,
                                          const std::string& path, FlowOutcome& outcome) {
     if (!requester || requester->name1.empty()) {
-        m_messages.ShowMessage(m_parent, kMsgMissing, "依頼人情報");
+        m_messages.ShowMessage(m_parent, Msg::kNoRequester, "依頼人情報");
         return false;
     }
     // A master edited by hand or damaged: its lines would go into every file's header.
@@ -93,20 +65,20 @@ bool CConversionFlow::ValidateBeforeRead(int patternIndex, const CRequesterInfo*
     if (const char* field =
             kor::StoredPartyFault(requester->controlField, kRequesterLineLabels,
                                   fault ? RequesterFieldLabel(fault.field) : nullptr)) {
-        m_messages.ShowMessage(m_parent, kMsgBadRequester, field);
+        m_messages.ShowMessage(m_parent, Msg::kUnsoundRequester, field);
         return false;
     }
     if (patternIndex < 0) {
-        m_messages.ShowMessage(m_parent, kMsgChoose, "データ変換パターン");
+        m_messages.ShowMessage(m_parent, Msg::kNothingChosen, "データ変換パターン");
         outcome.field = FlowField::kPattern;
         return false;
     }
     bool usable = true;
     if (path.empty()) {
-        m_messages.ShowMessage(m_parent, kMsgPathEmpty, "変換前ファイル名");
+        m_messages.ShowMessage(m_parent, Msg::kNoPathName, "変換前ファイル名");
         usable = false;
     } else if (!CSysEnv::IsValidPathName(path)) {
-        m_messages.ShowMessage(m_parent, kMsgBadPathChars);
+        m_messages.ShowMessage(m_parent, Msg::kBadInputPath);
         usable = false;
     } else if (!CSysEnv::ShowAccessError(m_parent, m_messages, path, true, true)) {
         usable = false;
@@ -121,7 +93,7 @@ FlowOutcome CConversionFlow::Read(CPatternStore& patterns, int patternIndex,
     FlowOutcome outcome;
     const std::string path = AsPath(inputText);
     if (!ValidateBeforeRead(patternIndex, requester, path, outcome)) return outcome;
-    if (m_messages.ShowMessage(m_parent, kMsgGoOn, "読込") != IDOK) return outcome;
+    if (m_messages.ShowMessage(m_parent, Msg::kStartQuestion, "読込") != IDOK) return outcome;
 
     data.reset();
     const auto& list = patterns.GetList();
@@ -137,7 +109,7 @@ FlowOutcome CConversionFlow::Read(CPatternStore& patterns, int patternIndex,
     const CPatternBase* pattern = delim ? static_cast<const CPatternBase*>(delim) : fixed;
     // A stored line whose output codes are none of ours (edited by hand, say) gives no pattern.
     if (!pattern) {
-        m_messages.ShowMessage(m_parent, kMsgUnusablePattern, entry.name.c_str());
+        m_messages.ShowMessage(m_parent, Msg::kUnusablePattern, entry.name.c_str());
         outcome.field = FlowField::kPattern;
         return outcome;
     }
@@ -164,10 +136,10 @@ FlowOutcome CConversionFlow::Read(CPatternStore& patterns, int patternIndex,
     const bool anyError = std::any_of(group.details.begin(), group.details.end(),
                                       [](const auto& d) { return d->error != 0; });
     if (anyError) {
-        m_messages.ShowMessage(m_parent, kMsgReadWithErrors, "読込");
-        if (engine.HasErrors() == 1) m_messages.ShowMessage(m_parent, kMsgTooLongItems);
+        m_messages.ShowMessage(m_parent, Msg::kReadWithErrors, "読込");
+        if (engine.HasErrors() == 1) m_messages.ShowMessage(m_parent, Msg::kItemTooLong);
     } else {
-        m_messages.ShowMessage(m_parent, kMsgReadDone, "読込", "変換後ファイル");
+        m_messages.ShowMessage(m_parent, Msg::kReadWithoutErrors, "読込", "変換後ファイル");
     }
     outcome.done = true;
     return outcome;
@@ -182,16 +154,34 @@ void CConversionFlow::ShowReadResult(int result) {
             kor::ShowPlainMessage(m_parent, "読み込みエラー", kProgramName);
             return;
         case kTaxReadRefused:
-            m_messages.ShowMessage(m_parent, 47, kScreenSource, kRefusalPlace);
+            m_messages.ShowMessage(m_parent, Msg::kInternalFault, kScreenSource, kRefusalPlace);
+            return;
+        case kTaxReadNoLines:
+            m_messages.ShowMessage(m_parent, Msg::kNoDetailLines, "地方税明細");
+            return;
+        case kTaxReadTooManyLines:
+            m_messages.ShowMessage(m_parent, Msg::kTooManyLines);
+            return;
+        case kTaxReadBadRecordSize:
+            m_messages.ShowMessage(m_parent, Msg::kBadRecordSize);
+            return;
+        case kTaxReadNoDetails:
+            m_messages.ShowMessage(m_parent, Msg::kNoRecords);
+            return;
+        case kTaxReadEmptyFile:
+            m_messages.ShowMessage(m_parent, Msg::kEmptyFile);
+            return;
+        case kTaxReadCancelled:
+            m_messages.ShowMessage(m_parent, Msg::kReadCancelled);
+            return;
+        case kTaxReadLineTooLong:
+            m_messages.ShowMessage(m_parent, Msg::kLineTooLong);
+            return;
+        case kTaxReadBadRecordLength:
+            m_messages.ShowMessage(m_parent, Msg::kBadRecordLength);
             return;
         default:
             break;
-    }
-    for (const ReadMessage& m : kReadMessages) {
-        if (m.result == result) {
-            m_messages.ShowMessage(m_parent, m.id, m.word);
-            return;
-        }
     }
 }
 
@@ -209,7 +199,7 @@ int CConversionFlow::CheckOutputData(const CDataSet& data) {
 FlowOutcome CConversionFlow::Output(const std::string& folderText, const CDataSet& data,
                                     bool patternChanged, std::unique_ptr<CDataSet>& output) {
     FlowOutcome outcome;
-    if (patternChanged) m_messages.ShowMessage(m_parent, kMsgPatternChanged);
+    if (patternChanged) m_messages.ShowMessage(m_parent, Msg::kPatternChanged);
     const std::string folder = AsPath(folderText.substr(0, 259));  // the edit takes 259 bytes
     if (!CSysEnv::ShowAccessError(m_parent, m_messages, folder, false, false)) {
         outcome.field = FlowField::kOutput;
@@ -217,15 +207,15 @@ FlowOutcome CConversionFlow::Output(const std::string& folderText, const CDataSe
     }
     switch (CheckOutputData(data)) {
         case 0:
-            m_messages.ShowMessage(m_parent, kMsgNothingToOutput);
+            m_messages.ShowMessage(m_parent, Msg::kNothingToWrite);
             return outcome;
         case 2:
-            m_messages.ShowMessage(m_parent, kMsgErrorsLeft);
+            m_messages.ShowMessage(m_parent, Msg::kErrorsToWrite);
             return outcome;
         default:
             break;
     }
-    if (m_messages.ShowMessage(m_parent, kMsgGoOn, "出力") != IDOK) return outcome;
+    if (m_messages.ShowMessage(m_parent, Msg::kStartQuestion, "出力") != IDOK) return outcome;
     output.reset();
     CTaxWriter writer(m_messages, m_parent, m_dialog);
     outcome.code = writer.Run(data, output, folder);

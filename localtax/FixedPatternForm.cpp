@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/base/CharCheck.h"
+#include "localtax/MessageIds.h"
 
 namespace tx {
 
@@ -30,55 +31,55 @@ int Number(const std::string& text) {
     return P::ToInt(text.c_str());
 }
 
-FormFault Fault(int message, int field, std::string word1 = {}, std::string word2 = {}) {
-    return FormFault{message, std::move(word1), std::move(word2), field};
-}
-
 FormFault CheckPresence(const FixedPatternForm& form) {
     if (form.name.size() > static_cast<size_t>(P::kNameWidth))
-        return Fault(38, F::kName, kNameLabel, std::to_string(P::kNameWidth));
-    if (form.name.empty()) return Fault(7, F::kName, kNameLabel);
-    if (!CCharCheck::HasNoQuoteOrComma(form.name)) return Fault(85, F::kName);
-    if (form.recordLength.empty()) return Fault(7, F::kRecordLength, kRecordLengthLabel);
+        return Fault(Msg::kTooLong, F::kName, kNameLabel, std::to_string(P::kNameWidth));
+    if (form.name.empty()) return Fault(Msg::kRequiredEmpty, F::kName, kNameLabel);
+    if (!CCharCheck::HasNoQuoteOrComma(form.name)) return Fault(Msg::kQuoteOrComma, F::kName);
+    if (form.recordLength.empty())
+        return Fault(Msg::kRequiredEmpty, F::kRecordLength, kRecordLengthLabel);
     const char* code = TaxItemAt(kMunicipalityCode).label;
     if (form.start[kMunicipalityCode].empty())
-        return Fault(7, F::StartField(kMunicipalityCode), code);
+        return Fault(Msg::kRequiredEmpty, F::StartField(kMunicipalityCode), code);
     if (form.length[kMunicipalityCode].empty())
-        return Fault(7, F::LengthField(kMunicipalityCode), code);
+        return Fault(Msg::kRequiredEmpty, F::LengthField(kMunicipalityCode), code);
     const ItemSetsInUse sets = ItemSetsOf(form);
     for (int k = kMunicipalityCode + 1; k < kItemCount; ++k) {
         const TaxItemSpec& item = TaxItemAt(k);
         const bool hasStart = !form.start[k].empty();
         const bool hasLength = !form.length[k].empty();
         const bool inUse = item.set != kNoItemSet && sets[item.set];
-        if (hasStart && !hasLength) return Fault(7, F::LengthField(k), item.label);
-        if (!hasStart && (hasLength || inUse)) return Fault(7, F::StartField(k), item.label);
+        if (hasStart && !hasLength)
+            return Fault(Msg::kRequiredEmpty, F::LengthField(k), item.label);
+        if (!hasStart && (hasLength || inUse))
+            return Fault(Msg::kRequiredEmpty, F::StartField(k), item.label);
     }
     if (sets[kPaymentSet] && !sets[kSalarySet] && !sets[kRetirementSet])
-        return Fault(80, F::StartField(kSalaryTaxCount) + F::kUnmarked, "入力");
+        return Fault(Msg::kPaymentSetAlone, F::StartField(kSalaryTaxCount) + F::kUnmarked, "入力");
     return {};
 }
 
 FormFault CheckStarts(const FixedPatternForm& form) {
     for (int k = 0; k < kItemCount; ++k) {
         if (!form.start[k].empty() && Number(form.start[k]) == 0)
-            return Fault(84, F::StartField(k));
+            return Fault(Msg::kZeroStart, F::StartField(k));
     }
     return {};
 }
 
 FormFault CheckLengths(const FixedPatternForm& form) {
     if (Number(form.length[kMunicipalityCode]) != kMunicipalityCodeLength)
-        return Fault(79, F::LengthField(kMunicipalityCode));
+        return Fault(Msg::kMunicipalityCodeLength, F::LengthField(kMunicipalityCode));
     for (int k : kLengthOrder) {
         const TaxItemSpec& item = TaxItemAt(k);
         const int length = Number(form.length[k]);
         if (length > item.width)
-            return Fault(38, F::LengthField(k), item.label, std::to_string(item.width));
-        if (length == 0 && !form.length[k].empty()) return Fault(58, F::LengthField(k));
+            return Fault(Msg::kTooLong, F::LengthField(k), item.label, std::to_string(item.width));
+        if (length == 0 && !form.length[k].empty())
+            return Fault(Msg::kZeroLength, F::LengthField(k));
     }
     if (Number(form.recordLength) > P::kMaxRecordLength) {
-        return Fault(82, F::kRecordLength, kRecordLengthLabel,
+        return Fault(Msg::kRecordTooLong, F::kRecordLength, kRecordLengthLabel,
                      std::to_string(P::kMaxRecordLength) + " byte");
     }
     return {};

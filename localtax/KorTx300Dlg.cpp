@@ -2,14 +2,11 @@
 
 #include <shlobj.h>
 
-#include <optional>
 #include <utility>
 
 #include "common/screens/KeptChoice.h"
-#include "framework/AboutDlg.h"
-#include "framework/FileDialogSeam.h"
+#include "common/screens/MainScreenParts.h"
 #include "framework/MessageSeam.h"
-#include "framework/TextFileDialog.h"
 #include "framework/WaitCursor.h"
 #include "localtax/FolderDlg.h"
 #include "localtax/KorTx301Dlg.h"
@@ -17,6 +14,7 @@
 #include "localtax/KorTx303Dlg.h"
 #include "localtax/KorTx304Dlg.h"
 #include "localtax/KorTx305Dlg.h"
+#include "localtax/MessageIds.h"
 #include "localtax/ProgressQuestions.h"
 #include "localtax/RequesterStore.h"
 #include "localtax/ScreenVersion.h"
@@ -32,20 +30,6 @@ constexpr char kPatternMasterBroken[] =
     "処理に必要なファイルが破損しています。再インストールして下さい。<C>";
 constexpr char kOutputFolderTitle[] = "変換後フォルダ名";
 
-constexpr int kMsgClose = 1;
-constexpr int kMsgNotOutput = 52;
-
-// System-menu commands 16..31 open the about box.
-constexpr UINT kAboutCommand = 0x0010;
-// End result of a screen that could not start.
-constexpr INT_PTR kEndedAtStart = 2;
-
-HICON ProgramIcon() {
-    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
-                                         MAKEINTRESOURCEW(IDR_TX_MAINFRAME), IMAGE_ICON, 0, 0,
-                                         LR_DEFAULTSIZE | LR_SHARED));
-}
-
 std::string WithoutTrailingBackslash(std::string folder) {
     if (!folder.empty() && folder.back() == '\\') folder.pop_back();
     return folder;
@@ -54,14 +38,15 @@ std::string WithoutTrailingBackslash(std::string folder) {
 }  // namespace
 
 CKorTx300Dlg::CKorTx300Dlg(std::string programFolder, HWND parent)
-    : CScreenBase(IDD_KORTX300, parent, &m_messages, ProgramIcon(), tx::kProgramName),
+    : CScreenBase(IDD_KORTX300, parent, &m_messages, kor::ProgramIcon(IDR_TX_MAINFRAME),
+                  tx::kProgramName),
       m_programFolder(WithoutTrailingBackslash(std::move(programFolder))) {}
 
 CKorTx300Dlg::~CKorTx300Dlg() = default;
 
 BOOL CKorTx300Dlg::OnInitDialog() {
     SetScreenLabels(0, {}, IDC_TX300_VERSION, tx::CSysEnv::GetVersionText());
-    if (!LoadMasters()) EndDialog(kEndedAtStart);
+    if (!LoadMasters()) EndDialog(kor::kEndedAtStart);
     FillPatternCombo();
     LoadRequester();
     EnableItem(IDC_TX300_CORRECT, false);
@@ -146,10 +131,7 @@ void CKorTx300Dlg::OnClose() {
 }
 
 bool CKorTx300Dlg::OnSysCommand(UINT command, LPARAM /*lp*/) {
-    if ((command & 0xFFF0) != kAboutCommand) return false;
-    kor::CAboutDlg about(IDD_TX_ABOUTBOX, tx::kProgramName, GetSafeHwnd());
-    about.DoModal();
-    return true;
+    return kor::OnAboutCommand(command, IDD_TX_ABOUTBOX, ProgramName(), GetSafeHwnd());
 }
 
 bool CKorTx300Dlg::OnOtherMessage(UINT msg, WPARAM /*wp*/, LPARAM /*lp*/, INT_PTR& result) {
@@ -157,8 +139,8 @@ bool CKorTx300Dlg::OnOtherMessage(UINT msg, WPARAM /*wp*/, LPARAM /*lp*/, INT_PT
 }
 
 void CKorTx300Dlg::OnBtnExit() {
-    if (m_notOutput) ShowMessage(kMsgNotOutput);
-    if (ShowMessage(kMsgClose) == IDCANCEL) return;
+    if (m_notOutput) ShowMessage(tx::Msg::kNotOutput);
+    if (ShowMessage(tx::Msg::kEndProgram) == IDCANCEL) return;
     ClearData();
     m_requester.reset();
     EndDialog(IDOK);
@@ -195,9 +177,7 @@ void CKorTx300Dlg::ShowStop(tx::FlowField field) {
 // --- Browsing ------------------------------------------------------------------------------------
 
 void CKorTx300Dlg::OnBtnBrowseInput() {
-    if (const std::optional<std::string> path =
-            kor::ShowFileDialog(kor::TextFileDialog(GetSafeHwnd())))
-        SetItemText(IDC_TX300_INPUT, *path);
+    kor::BrowseInputFile(*this, IDC_TX300_INPUT);
 }
 
 void CKorTx300Dlg::OnBtnBrowseOutput() {

@@ -6,6 +6,7 @@
 #include "framework/WaitCursor.h"
 #include "localtax/GridHelper.h"
 #include "localtax/ListPrinter.h"
+#include "localtax/MessageIds.h"
 #include "localtax/ScreenVersion.h"
 #include "localtax/SysEnv.h"
 #include "resources/localtax/KorTx301DlgRes.h"
@@ -65,7 +66,7 @@ bool CKorTx301Dlg::OnNotify(int id, NMHDR* header) {
 }
 
 void CKorTx301Dlg::OnBtnBack() {
-    if (m_modified && ShowMessage(43, "更新") != IDOK) return;
+    if (m_modified && ShowMessage(Msg::kDiscardCorrections, "更新") != IDOK) return;
     EndDialog(1);
 }
 
@@ -73,7 +74,7 @@ void CKorTx301Dlg::OnRadioView(int id) {
     kor::CWaitCursor wait;
     if (m_modified) {
         if (id == m_view) return;
-        if (ShowMessage(43, "更新") != IDOK) {
+        if (ShowMessage(Msg::kDiscardCorrections, "更新") != IDOK) {
             CheckRadio(kViews, m_view);
             return;
         }
@@ -129,7 +130,7 @@ void CKorTx301Dlg::OnBtnUpdate() {
         m_modified = false;
         return;
     }
-    if (ShowMessage(3) != IDOK) return;
+    if (ShowMessage(Msg::kGoOnQuestion) != IDOK) return;
     m_modified = false;
     const CCorrectionRules rules = Rules();
     for (int row = 1; row < m_grid.Rows(); ++row) {
@@ -140,7 +141,7 @@ void CKorTx301Dlg::OnBtnUpdate() {
     m_grid.SetRow(1);
     m_grid.SetCol(1);
     ShowView(m_view);
-    ShowMessage(errors == 0 ? 53 : 54);
+    ShowMessage(errors == 0 ? Msg::kNoErrorLeft : Msg::kErrorsLeft);
     GoToFirstError();
 }
 
@@ -149,12 +150,12 @@ void CKorTx301Dlg::OnBtnErrorList() {
     CListPrinter printer(Messages(), GetSafeHwnd());
     const int pages = printer.CountPages(m_dataSet, 1, CListPrinter::kErrorList);
     if (pages == 0) {
-        ShowMessage(31);
+        ShowMessage(Msg::kNothingToWrite);
         return;
     }
     const std::string count = std::to_string(pages);
-    if (ShowMessage(21, count.c_str()) != IDOK) return;
-    if (printer.Print() == CListPrinter::kNoPrinter) ShowMessage(55);
+    if (ShowMessage(Msg::kPrintPages, count.c_str()) != IDOK) return;
+    if (printer.Print() == CListPrinter::kNoPrinter) ShowMessage(Msg::kPrintFailed);
 }
 
 void CKorTx301Dlg::ShowView(int view) {

@@ -4,6 +4,7 @@
 
 #include "localtax/GridHelper.h"
 #include "localtax/ListPrinter.h"
+#include "localtax/MessageIds.h"
 #include "localtax/ScreenVersion.h"
 #include "localtax/SysEnv.h"
 #include "resources/localtax/KorTx302DlgRes.h"
@@ -60,8 +61,8 @@ void CKorTx302Dlg::Print(int kind) {
     if (!m_dataSet) return;
     CListPrinter printer(Messages(), GetSafeHwnd());
     const std::string pages = std::to_string(printer.CountPages(m_dataSet, 1, kind));
-    if (ShowMessage(21, pages.c_str()) != IDOK) return;
-    if (printer.Print() == CListPrinter::kNoPrinter) ShowMessage(55);
+    if (ShowMessage(Msg::kPrintPages, pages.c_str()) != IDOK) return;
+    if (printer.Print() == CListPrinter::kNoPrinter) ShowMessage(Msg::kPrintFailed);
 }
 
 }  // namespace tx

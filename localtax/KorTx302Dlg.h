@@ -30,7 +30,7 @@ protected:
     void OnClose() override { EndDialog(1); }
 
 private:
-    // Counts the pages of the list kind, asks message 21 and prints.
+    // Counts the pages of the list kind, asks the number of pages and prints.
     void Print(int kind);
 
     CDataSet* m_dataSet;

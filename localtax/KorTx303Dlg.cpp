@@ -17,13 +17,14 @@ constexpr char kOptional[] = "(任意)";
 constexpr char kScreenSource[] = "KorTx303Dlg";
 
 FixedPatternScreenText Text() {
-    FixedPatternScreenText text{kProgramName, CSysEnv::GetVersionText(), PatternItems()};
-    text.messages.discard = 56;
-    text.messages.overlap = 9;
-    text.messages.overrun = 10;
-    text.messages.separatedName = 81;
-    text.messages.steps = PatternStepsOf(kScreenSource);
-    return text;
+    return {.programName = kProgramName,
+            .version = CSysEnv::GetVersionText(),
+            .items = PatternItems(),
+            .messages = {.discard = Msg::kDiscardPattern,
+                         .overlap = Msg::kItemOverlaps,
+                         .overrun = Msg::kItemBeyondRecord,
+                         .separatedName = Msg::kOtherShapeName,
+                         .steps = PatternStepsOf(kScreenSource)}};
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "localtax/KorTx304Dlg.h"
 
+#include "localtax/MessageIds.h"
 #include "localtax/PatternBase.h"
 #include "localtax/PatternSteps.h"
 #include "localtax/ScreenVersion.h"
@@ -23,34 +24,36 @@ const DelimItemSet kItemSets[kItemSetCount] = {
 };
 
 DelimScreenMessages ScreenMessages() {
-    DelimScreenMessages m;
-    m.form.noName = 7;
-    m.form.nameTooLong = 38;
-    m.form.quoteOrComma = 85;
-    m.form.itemUnassigned = 35;
-    m.form.setAlone = 80;
-    m.form.setAloneWord = "定義";
-    m.steps = PatternStepsOf(kScreenSource);
-    m.fixedLengthName = 81;
-    m.redefine = 37;
-    m.discard = 56;
-    m.noLineBreak = 6;
-    m.noLineBreakWord = "地方税明細";
-    return m;
+    return {.form = {.noName = Msg::kRequiredEmpty,
+                     .nameTooLong = Msg::kTooLong,
+                     .quoteOrComma = Msg::kQuoteOrComma,
+                     .itemUnassigned = Msg::kItemUnassigned,
+                     .textTooLong = Msg::kTooLong,
+                     .setAlone = Msg::kPaymentSetAlone,
+                     .setAloneWord = "定義"},
+            .steps = PatternStepsOf(kScreenSource),
+            .fixedLengthName = Msg::kOtherShapeName,
+            .redefine = Msg::kRedefineItem,
+            .discard = Msg::kDiscardPattern,
+            .noLineBreak = Msg::kNoDetailLines,
+            .noLineBreakWord = "地方税明細",
+            .samplePath = std::nullopt};
 }
 
-// Every pattern is stored as the local-tax kind; a data row that does not come after the title
-// rows gives message 83; the reader gives its own statuses of a file that cannot be read.
+// Every pattern is stored as the local-tax kind; the reader gives its own statuses of a file
+// that cannot be read.
 DelimPatternScreenText Text() {
-    DelimPatternScreenText text = {
-        kProgramName,   CSysEnv::GetVersionText(),          PatternItems(),
-        kPatternLayout, {kKindCode, kKindName, true, true}, 83};
-    text.messages = ScreenMessages();
-    text.sampleCodes = {kSampleNoLineBreak, kTaxReadCannotOpen, kTaxReadFailed};
-    text.itemSets = kItemSets;
-    text.noTitleRows = "なし";
-    text.selectsFirstItem = true;
-    return text;
+    return {.programName = kProgramName,
+            .version = CSysEnv::GetVersionText(),
+            .items = PatternItems(),
+            .layout = kPatternLayout,
+            .kind = {kKindCode, kKindName, true, true},
+            .rowsMessage = Msg::kDataRowBeforeTitles,
+            .messages = ScreenMessages(),
+            .sampleCodes = {kSampleNoLineBreak, kTaxReadCannotOpen, kTaxReadFailed},
+            .itemSets = kItemSets,
+            .noTitleRows = "なし",
+            .selectsFirstItem = true};
 }
 
 }  // namespace
@@ -87,7 +90,7 @@ CKorTx304Dlg::CKorTx304Dlg(HICON icon, HWND parent, const KorTx304Controls& ids)
 bool CKorTx304Dlg::CheckSamplePath(const std::string& path) {
     SetFieldInError(0);
     if (path.empty()) {
-        ShowMessage(42, kSampleLabel);
+        ShowMessage(Msg::kNoPathName, kSampleLabel);
         SetFieldInError(Ids().samplePath);
         FocusItem(Ids().samplePath);
         return false;

@@ -4,6 +4,7 @@
 
 #include "common/base/ApMsgInfoList.h"
 #include "framework/Ime.h"
+#include "localtax/MessageIds.h"
 #include "localtax/RequesterForm.h"
 #include "localtax/RequesterStore.h"
 #include "localtax/ScreenVersion.h"
@@ -110,16 +111,16 @@ void CKorTx305Dlg::OnBtnUpdate() {
     SetFieldInError(0);
     const CRequesterInfo form = ReadForm();
     if (const FormFault fault = CheckRequesterForm(form)) {
-        ShowMessage(fault.message, fault.Word1(), fault.Word2());
+        ShowMessage(*fault.message, fault.Word1(), fault.Word2());
         const int control = ControlOf(static_cast<RequesterField>(fault.field));
         SetFieldInError(control);
         FocusItem(control);
-    } else if (ShowMessage(3) != IDCANCEL) {
+    } else if (ShowMessage(Msg::kGoOnQuestion) != IDCANCEL) {
         if (CRequesterStore(m_programFolder).WriteEntry(form) == 0) {
             // The old master stays as it was; nothing was stored.
-            ShowMessage(47, "KorTx305Dlg", "438");
+            ShowMessage(Msg::kInternalFault, "KorTx305Dlg", "438");
         } else {
-            ShowMessage(50, "依頼人情報", "ファイル読込");
+            ShowMessage(Msg::kStored, "依頼人情報", "ファイル読込");
             ShowForm(form);
         }
     }
@@ -128,7 +129,8 @@ void CKorTx305Dlg::OnBtnUpdate() {
 
 void CKorTx305Dlg::OnBtnBack() {
     const auto stored = CRequesterStore(m_programFolder).ReadEntry();
-    if (!MayLeave(IsRequesterModified(ReadForm(), stored.get()), 43, "更新")) return;
+    if (!MayLeave(IsRequesterModified(ReadForm(), stored.get()), Msg::kDiscardCorrections, "更新"))
+        return;
     EndDialog(1);
 }
 

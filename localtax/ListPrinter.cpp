@@ -1,6 +1,8 @@
 #include "localtax/ListPrinter.h"
 
 #include <array>
+#include <string_view>
+#include <vector>
 
 #include "common/base/StrUtil.h"
 
@@ -33,62 +35,31 @@ constexpr GroupBlockCell kGroupBlock[2][3] = {
 // The body's lines stand closer than the header's: 30 % of a line between them.
 constexpr int kBodyGapTenths = 3;
 
-// Where each item of a detail prints: line 1 holds the four text items at their heading's
-// column, line 2 the counts and amounts, right-aligned in a field of width characters that ends
+// Where each item of a detail prints (its heading and the heading's column are the item
+// table's): line 1 holds the four text items under their headings, line 2 the counts and
+// amounts, right-aligned in a field as wide as the item's digits grouped by thousands that ends
 // where the item's heading ends.
-struct ListColumn {
-    int item;
-    int column;  // of the item's heading
-    int width;   // 0: a text item, printed as stored
-};
-constexpr ListColumn kListColumns[kItemCount] = {
-    {kMunicipalityCode, 14, 0},
-    {kMunicipalityName, 40, 0},
-    {kDesignationNumber, 68, 0},
-    {kChangeMark, 97, 0},
-    {kSalaryTaxCount, 8, 6},
-    {kSalaryTaxAmount, 26, 11},
-    {kRetirementTaxCount, 44, 6},
-    {kRetirementTaxAmount, 62, 11},
-    {kPaymentCount, 80, 6},
-    {kTaxPaid, 98, 11},
-    {kRetirees, 110, 3},
-    {kRetirementAllowance, 121, 13},
-    {kMunicipalRetirementTax, 143, 11},
-    {kPrefecturalRetirementTax, 161, 11},
-};
+constexpr int GroupedWidth(int digits) {
+    return digits + (digits - 1) / 3;
+}
+int ListWidth(int item) {
+    return IsNumericItem(item) ? GroupedWidth(TaxItemAt(item).width) : 0;
+}
 // The serial number, right-aligned in a field of this width that ends where "通番" ends.
 constexpr int kSerialWidth = 5;
+const CPagedListPrinter::Cell kSerialHeading = {3, "通番"};
 // A mark stands this many columns left of its item.
 constexpr int kMarkWidth = 2;
 
-// The column after the last of the heading at column on the second heading line.
-int HeadingEnd(int column);
-
-const CPagedListPrinter::Cell kHeadings1[] = {
-    {3, "通番"}, {14, "市区町村コード"}, {40, "市区町村名"}, {68, "指定番号"}, {97, "異動"},
-};
-const CPagedListPrinter::Cell kHeadings2[] = {
-    {8, "給与税件数"},       {26, "給与税額"},
-    {44, "退職税件数"},      {62, "退職税額"},
-    {80, "納入件数"},        {98, "納税額"},
-    {110, "退職人員"},       {121, "退職手当等支払金額"},
-    {143, "市区町村民税額"}, {161, "都道府県民税額"},
-};
-
-int HeadingEnd(int column) {
-    for (const CPagedListPrinter::Cell& heading : kHeadings2) {
-        if (heading.column == column) return column + static_cast<int>(heading.text.size());
-    }
-    return column;
+// The column after the last of the item's heading.
+int HeadingEnd(int item) {
+    const TaxItemSpec& spec = TaxItemAt(item);
+    return spec.listColumn + static_cast<int>(std::string_view(spec.listHeading).size());
 }
 
 // The column at which a field of width characters starts that ends with the heading of item.
 int FieldColumn(int item, int width) {
-    for (const ListColumn& c : kListColumns) {
-        if (c.item == item) return HeadingEnd(c.column) - width;
-    }
-    return 0;
+    return HeadingEnd(item) - width;
 }
 
 // The mark of an item on the error list: "*" in error, "#" corrected, none when valid as read.
@@ -277,27 +248,33 @@ int CListPrinter::PrintPageHeader(int page, const CTaxGroup& group, Metrics& bod
 }
 
 void CListPrinter::PrintHeadings(const Metrics& m, int y) {
-    PrintCells(m, y, kHeadings1);
-    PrintCells(m, y + m.Step(), kHeadings2);
+    std::vector<Cell> lines[2] = {{kSerialHeading}, {}};
+    for (int item = 0; item < kItemCount; ++item) {
+        const TaxItemSpec& spec = TaxItemAt(item);
+        lines[IsNumericItem(item) ? 1 : 0].push_back({spec.listColumn, spec.listHeading});
+    }
+    PrintCells(m, y, lines[0]);
+    PrintCells(m, y + m.Step(), lines[1]);
     PrintRule(m, y + 2 * m.Step() + m.Gap() / 2);
 }
 
 void CListPrinter::PrintRow(const Metrics& m, int y, const CDetailRecord& detail) {
-    const CPagedListPrinter::Cell& serialHeading = kHeadings1[0];
-    TextAt(m.X(serialHeading.column + static_cast<int>(serialHeading.text.size()) - kSerialWidth),
+    TextAt(m.X(kSerialHeading.column + static_cast<int>(kSerialHeading.text.size()) - kSerialWidth),
            y, Printf("%*d", kSerialWidth, detail.serial));
     const int line2 = y + m.Step();
-    for (const ListColumn& c : kListColumns) {
-        const char* mark = m_kind == kErrorList ? MarkOf(detail.Status(c.item)) : nullptr;
-        const std::string& text = detail.Text(c.item);
-        if (c.width == 0) {
-            if (mark) TextAt(m.X(c.column - kMarkWidth), y, mark);
-            TextAt(m.X(c.column), y, text);
+    for (int item = 0; item < kItemCount; ++item) {
+        const char* mark = m_kind == kErrorList ? MarkOf(detail.Status(item)) : nullptr;
+        const std::string& text = detail.Text(item);
+        const int column = TaxItemAt(item).listColumn;
+        const int width = ListWidth(item);
+        if (width == 0) {
+            if (mark) TextAt(m.X(column - kMarkWidth), y, mark);
+            TextAt(m.X(column), y, text);
         } else if (mark) {
-            TextAt(m.X(HeadingEnd(c.column) - c.width - kMarkWidth), line2,
-                   Field(c.width + kMarkWidth, std::string(mark) + " " + NumberText(text)));
+            TextAt(m.X(FieldColumn(item, width) - kMarkWidth), line2,
+                   Field(width + kMarkWidth, std::string(mark) + " " + NumberText(text)));
         } else {
-            TextAt(m.X(HeadingEnd(c.column) - c.width), line2, Field(c.width, NumberText(text)));
+            TextAt(m.X(FieldColumn(item, width)), line2, Field(width, NumberText(text)));
         }
     }
 }

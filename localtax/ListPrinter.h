@@ -30,8 +30,8 @@ public:
     static constexpr int kPrinted = 1;
     static constexpr int kNoPrinter = 17;  // no default printer could be opened
 
-    // 10 details a page, two lines each, half a line between two details; while printing, the abort
-    // button asks message 20, during any other job message 19.
+    // 10 details a page, two lines each, half a line between two details; the abort button asks
+    // the tool's abort questions.
     static constexpr Settings kSettings{.rowsPerPage = 10,
                                         .linesPerRow = 2,
                                         .abortQuestions = kAbortQuestions,

@@ -26,13 +26,21 @@ inline constexpr int kPatternOptions[] = {
     CPatternBase::kDataRowOption,
 };
 
-// The local-tax pattern lines: 43 fields (39 in older lines) numbered from 0; 15 for an item
-// beyond the record; the item fields from field 4, starts and columns 4 bytes wide; the
-// separated screen pads item labels to 28 bytes (the longest label takes 26); the position
-// check always takes the municipality code and every other item that has a start; a 14-byte
-// kind name.
-inline constexpr PatternLayout kPatternLayout = {43, 39, 0,     15, 4,
-                                                 4,  28, false, 14, kPatternOptions};
+// The local-tax pattern lines; the separated screen pads item labels to 28 bytes (the longest
+// label takes 26); the position check always takes the municipality code and every other item
+// that has a start.
+inline constexpr PatternLayout kPatternLayout = {
+    .fieldCount = 43,
+    .legacyFieldCount = 39,
+    .firstFieldNumber = 0,
+    .overrunResult = 15,
+    .firstItemField = 4,
+    .positionWidth = 4,
+    .itemNameWidth = 28,
+    .checksPlacedItemsOnly = false,
+    .kindNameWidth = 14,
+    .options = kPatternOptions,
+};
 
 using ::CPatternBase;
 static_assert(kItemSetCount <= CPatternBase::kItemSetCount);

@@ -8,7 +8,8 @@
 
 namespace tx {
 
-inline constexpr PatternMasterRules kPatternMasterRules = {kPatternLayout, false, 260, true};
+inline constexpr PatternMasterRules kPatternMasterRules = {
+    .layout = kPatternLayout, .progressOnLoad = false, .pathLimit = 260, .missingIsEmpty = true};
 
 class CPatternStore : public CPatternStoreOf<CFixedPattern, CDelimPattern> {
 public:

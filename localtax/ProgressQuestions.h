@@ -3,6 +3,7 @@
 // it asks before a job stops. Every long job of the tool passes both to its CProgressTask; the
 // output engine disables the abort button (EnableCancel(false)), the list printer enables it.
 #include "common/base/ProgressTask.h"
+#include "localtax/MessageIds.h"
 #include "resources/localtax/ProgressDlgRes.h"
 
 namespace tx {
@@ -11,8 +12,10 @@ inline constexpr ProgressDialogIds kProgressDialog{IDD_TX_PROGRESS, IDC_TX_PROGR
                                                    IDC_TX_PROGRESS_BAR, IDC_TX_PROGRESS_SUBLINE,
                                                    IDC_TX_PROGRESS_ABORT};
 
-// 20 while printing; 19 with "変換" while converting ("変換中．．．") and with "読込" during any
-// other job.
-inline constexpr CAbortQuestions kAbortQuestions{20, 19, 19};
+// One while printing; the other with "変換" while converting ("変換中．．．") and with "読込"
+// during any other job.
+inline constexpr CAbortQuestions kAbortQuestions{.printing = Msg::kStopPrintQuestion,
+                                                 .other = Msg::kStopReadQuestion,
+                                                 .converting = Msg::kStopReadQuestion};
 
 }  // namespace tx

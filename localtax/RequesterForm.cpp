@@ -4,6 +4,7 @@
 
 #include "common/base/StrUtil.h"
 #include "common/items/ItemCheck.h"
+#include "localtax/MessageIds.h"
 #include "localtax/SysEnv.h"
 
 namespace tx {
@@ -14,7 +15,7 @@ bool IsKanaLine(const std::string& text) {
     return CSysEnv::IsKanaAlnum(text.data(), static_cast<int>(text.size()), kWideSigns) != FALSE;
 }
 
-FormFault Fault(int message, RequesterField field, const char* word = "") {
+FormFault Fault(Msg message, RequesterField field, const char* word = "") {
     return FormFault{message, word, {}, static_cast<int>(field)};
 }
 
@@ -34,8 +35,9 @@ const char* RequesterFieldLabel(int field) {
 
 FormFault CheckRequesterForm(const CRequesterInfo& form) {
     using F = RequesterField;
-    if (form.name1.empty()) return Fault(7, F::kName1, kRequesterNameLabel);
-    if (form.address1.empty()) return Fault(7, F::kAddress1, kRequesterAddressLabel);
+    if (form.name1.empty()) return Fault(Msg::kRequiredEmpty, F::kName1, kRequesterNameLabel);
+    if (form.address1.empty())
+        return Fault(Msg::kRequiredEmpty, F::kAddress1, kRequesterAddressLabel);
     const struct {
         const std::string& text;
         RequesterField field;
@@ -44,7 +46,7 @@ FormFault CheckRequesterForm(const CRequesterInfo& form) {
                  {form.address1, F::kAddress1},
                  {form.address2, F::kAddress2}};
     for (const auto& line : lines) {
-        if (!IsKanaLine(line.text)) return Fault(13, line.field);
+        if (!IsKanaLine(line.text)) return Fault(Msg::kBadCharacters, line.field);
     }
     return {};
 }

@@ -11,7 +11,7 @@ namespace tx {
 // The line a failed check points at.
 enum class RequesterField : int { kNone = 0, kName1, kName2, kAddress1, kAddress2 };
 
-// The name lines' label, the word of message 7 and 13's field.
+// The name lines' label, the word of kRequiredEmpty and kBadCharacters's field.
 inline constexpr char kRequesterNameLabel[] = "依頼人名(ｶﾅ)";
 inline constexpr char kRequesterAddressLabel[] = "住所(ｶﾅ)";
 
@@ -19,9 +19,9 @@ inline constexpr char kRequesterAddressLabel[] = "住所(ｶﾅ)";
 const char* RequesterFieldLabel(int field);
 
 // The first failing check of a save, its field a RequesterField: name line 1, then address
-// line 1 empty (message 7 with the line's label); then, line by line, a character other than a
-// digit, a letter, half-width katakana or the listed signs (message 13). No fault when all pass;
-// the second lines may stay empty.
+// line 1 empty (kRequiredEmpty with the line's label); then, line by line, a character other than a
+// digit, a letter, half-width katakana or the listed signs (kBadCharacters). No fault when all
+// pass; the second lines may stay empty.
 FormFault CheckRequesterForm(const CRequesterInfo& form);
 
 // The form with every line cut on a character boundary to its width in the master.

@@ -12,21 +12,11 @@
 #include "framework/Cp932.h"
 #include "framework/GridClass.h"
 #include "localtax/DetailChecks.h"
+#include "localtax/MessageIds.h"
 
 namespace tx {
 
 namespace {
-
-// Messages of the path check.
-constexpr int kMsgNoFile = 4;
-constexpr int kMsgNoFolder = 17;
-constexpr int kMsgNoMedium = 26;
-constexpr int kMsgBadName = 32;
-constexpr int kMsgWriteProtected = 39;
-constexpr int kMsgDriveUnusable = 40;
-constexpr int kMsgEmptyPath = 42;
-constexpr int kMsgNoAccess = 61;
-constexpr int kMsgBelowRoot = 66;
 
 constexpr char kWordInputFile[] = "変換前ファイル名";
 constexpr char kWordInputFolder[] = "変換前フォルダ";
@@ -156,29 +146,28 @@ BOOL CSysEnv::CheckAccess(std::string_view path, int mode) {
 
 BOOL CSysEnv::ShowAccessError(HWND parent, ::CApMsgInfoList& messages, std::string_view pathText,
                               bool input, bool file) {
-    const auto refuse = [&](int id, const char* word = nullptr) {
+    const auto showRefusal = [&](Msg id, const char* word = nullptr) {
         messages.ShowMessage(parent, id, word);
         return FALSE;
     };
     if (pathText.empty())
-        return refuse(kMsgEmptyPath,
-                      input ? (file ? kWordInputFile : kWordInputFolder) : kWordOutputFolder);
+        return showRefusal(Msg::kNoPathName,
+                           input ? (file ? kWordInputFile : kWordInputFolder) : kWordOutputFolder);
     std::string path = ReplaceChar(pathText, '/', '\\');
     if (!file && !EndsInBackslash(path)) path += '\\';
-    if (!IsValidPathName(path)) return refuse(kMsgBadName);
-    if (path.size() < 3 || path.compare(1, 2, ":\\") != 0) return refuse(kMsgNoFolder);
-    const int notFound = file ? kMsgNoFile : kMsgNoFolder;
+    if (!IsValidPathName(path)) return showRefusal(Msg::kBadPathName);
+    if (path.size() < 3 || path.compare(1, 2, ":\\") != 0) return showRefusal(Msg::kNoFolder);
     switch (CheckOutputDrive(path)) {
         case kRemovableNotReady:
-            return refuse(kMsgNoMedium);
+            return showRefusal(Msg::kNoMedium);
         case kNoDriveLetter:
         case kUnformatted:
         case kRemovableFailure:
-            return refuse(kMsgDriveUnusable);
+            return showRefusal(Msg::kDriveUnusable);
         case kNoRootDirectory:
-            return refuse(notFound);
+            return showRefusal(file ? Msg::kNoSuchFile : Msg::kNoFolder);
         case kWriteProtected:
-            if (!input) return refuse(kMsgWriteProtected);
+            if (!input) return showRefusal(Msg::kWriteProtected);
             break;
         case kRemovableReady:
             if (!input) {
@@ -186,16 +175,16 @@ BOOL CSysEnv::ShowAccessError(HWND parent, ::CApMsgInfoList& messages, std::stri
                 const std::string_view folder =
                     std::string_view(path).substr(2, kor::LastBackslash(path) - 1);
                 if (!ReplaceChar(ReplaceChar(folder, '\\', 0), '/', 0).empty())
-                    return refuse(kMsgBelowRoot);
+                    return showRefusal(Msg::kBelowRoot);
             }
             break;
         default:
             break;
     }
-    if (!Exists(path)) return refuse(notFound);
-    if (file && IsFolder(path)) return refuse(kMsgNoFile);
+    if (!Exists(path)) return showRefusal(file ? Msg::kNoSuchFile : Msg::kNoFolder);
+    if (file && IsFolder(path)) return showRefusal(Msg::kNoSuchFile);
     if (input ? !CanRead(path) : !CanWrite(path))
-        return refuse(kMsgNoAccess, input ? kWordRead : kWordWrite);
+        return showRefusal(Msg::kNoAccess, input ? kWordRead : kWordWrite);
     return TRUE;
 }
 

@@ -12,40 +12,55 @@ constexpr ItemSet kSalary = kSalarySet;
 constexpr ItemSet kRetirement = kRetirementSet;
 constexpr ItemSet kPayment = kPaymentSet;
 
-// label, width, characters, zero-padded on reading, item set, commas removed on reading
+// clang-format off
 constexpr TaxItemSpec kItems[kItemCount] = {
-    {"市区町村コード", 6, kDigits, false},
-    {"市区町村名", 15, TaxChars::kHalfWidth, false},
-    {"指定番号", 15, TaxChars::kText, false},
-    {"異動", 1, TaxChars::kFlag, false},
-    {"給与税件数", 5, kDigits, true, kSalary, true},
-    {"給与税額", 9, kDigits, true, kSalary, true},
-    {"退職税件数", 5, kDigits, true, kRetirement, true},
-    {"退職税額", 9, kDigits, true, kRetirement, true},
-    {"納入件数", 5, kDigits, true, kPayment, true},
-    {"納税額", 9, kDigits, true, kPayment, true},
+    {.label = "市区町村コード", .width = 6, .chars = kDigits, .listColumn = 14},
+    {.label = "市区町村名", .width = 15, .chars = TaxChars::kHalfWidth, .listColumn = 40},
+    {.label = "指定番号", .width = 15, .chars = TaxChars::kText, .listColumn = 68},
+    {.label = "異動", .width = 1, .chars = TaxChars::kFlag, .listColumn = 97},
+    {.label = "給与税件数", .width = 5, .chars = kDigits, .zeroPadded = true, .set = kSalary,
+     .commasRemoved = true, .listColumn = 8},
+    {.label = "給与税額", .width = 9, .chars = kDigits, .zeroPadded = true, .set = kSalary,
+     .commasRemoved = true, .listColumn = 26},
+    {.label = "退職税件数", .width = 5, .chars = kDigits, .zeroPadded = true,
+     .set = kRetirement, .commasRemoved = true, .listColumn = 44},
+    {.label = "退職税額", .width = 9, .chars = kDigits, .zeroPadded = true,
+     .set = kRetirement, .commasRemoved = true, .listColumn = 62},
+    {.label = "納入件数", .width = 5, .chars = kDigits, .zeroPadded = true, .set = kPayment,
+     .commasRemoved = true, .listColumn = 80},
+    {.label = "納税額", .width = 9, .chars = kDigits, .zeroPadded = true, .set = kPayment,
+     .commasRemoved = true, .listColumn = 98},
     // A head count: a comma in it is no grouping of digits.
-    {"退職明細退職人員", 3, kDigits, true, kRetirement, false},
-    {"退職明細退職手当等支払金額", 10, kDigits, true, kRetirement, true},
-    {"退職明細市区町村民税額", 9, kDigits, true, kRetirement, true},
-    {"退職明細都道府県民税額", 9, kDigits, true, kRetirement, true},
+    {.label = "退職明細退職人員", .width = 3, .chars = kDigits, .zeroPadded = true,
+     .set = kRetirement, .listHeading = "退職人員", .listColumn = 110},
+    {.label = "退職明細退職手当等支払金額", .width = 10, .chars = kDigits,
+     .zeroPadded = true, .set = kRetirement, .commasRemoved = true,
+     .listHeading = "退職手当等支払金額", .listColumn = 121},
+    {.label = "退職明細市区町村民税額", .width = 9, .chars = kDigits, .zeroPadded = true,
+     .set = kRetirement, .commasRemoved = true, .listHeading = "市区町村民税額",
+     .listColumn = 143},
+    {.label = "退職明細都道府県民税額", .width = 9, .chars = kDigits, .zeroPadded = true,
+     .set = kRetirement, .commasRemoved = true, .listHeading = "都道府県民税額",
+     .listColumn = 161},
 };
+// clang-format on
 
 constexpr HeaderItemSpec kHeaderItems[kHeaderItemCount] = {
     {"委託者コード", 10}, {"店番", 3},      {"納入指定日", 6},
     {"納入月", 4},        {"依頼人名", 40}, {"住所", 50},
 };
 
+// The fixed-length pattern's length field of an item is as wide as the item.
 constexpr std::array<ItemSpec, kItemCount> MakePatternItems() {
     std::array<ItemSpec, kItemCount> specs{};
     for (int k = 0; k < kItemCount; ++k) {
-        ItemSpec& spec = specs[static_cast<size_t>(k)];
-        spec.label = kItems[k].label;
-        spec.recordWidth = kItems[k].width;
-        spec.maxLength = kItems[k].width;
-        spec.need = k == kMunicipalityCode ? ItemNeed::kRequired : ItemNeed::kOptional;
-        spec.optionalInFixed = k != kMunicipalityCode;
-        spec.patternLengthWidth = kItems[k].width;
+        const bool always = k == kMunicipalityCode;
+        specs[static_cast<size_t>(k)] = {
+            .label = kItems[k].label,
+            .recordWidth = kItems[k].width,
+            .need = always ? ItemNeed::kRequired : ItemNeed::kOptional,
+            .optionalInFixed = !always,
+        };
     }
     return specs;
 }

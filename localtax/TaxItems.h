@@ -58,15 +58,20 @@ enum ItemSet : int {
 inline constexpr int kItemSetCount = 3;
 
 struct TaxItemSpec {
-    const char* label;  // as the grid titles, the settings screens and the lists show it
+    const char* label;  // as the grid titles and the settings screens show it
     int width;          // bytes the detail keeps and the output record takes
     TaxChars chars;
     // How the reader finishes a text that is not empty: right-padded with spaces, or
     // left-padded with '0', to the width.
-    bool zeroPadded;
+    bool zeroPadded = false;
     ItemSet set = kNoItemSet;  // the set that puts the item in use
     // The reader removes every ',' (digits grouped by thousands) before the check.
     bool commasRemoved = false;
+    // Its heading on the printed lists and the heading's column: a text item prints under its
+    // heading on a detail's first line, a count or amount on the second line ends where its
+    // heading ends.
+    const char* listHeading = label;
+    int listColumn = 0;
 };
 
 std::span<const TaxItemSpec> TaxItems();

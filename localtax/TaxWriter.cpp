@@ -11,24 +11,13 @@
 #include "framework/MessageSeam.h"
 #include "framework/UniqueHandle.h"
 #include "localtax/FileAccess.h"
+#include "localtax/ProgressQuestions.h"
 #include "localtax/SysEnv.h"
 #include "localtax/TaxRecords.h"
 
 namespace tx {
 
 namespace {
-
-constexpr int kMsgInsertDisk = 22;
-constexpr int kMsgDiskNotEmpty = 25;
-constexpr int kMsgDisksNeeded = 27;
-constexpr int kMsgWriteProtected = 39;
-constexpr int kMsgDiskUnusable = 40;
-constexpr int kMsgNoRoom = 46;
-constexpr int kMsgDone = 70;
-constexpr int kMsgLeftoverFiles = 74;
-constexpr int kMsgReplaceFiles = 76;
-constexpr int kMsgTotalsTooLarge = 77;
-constexpr int kMsgTooManyFiles = 78;
 
 constexpr char kTitle[] = "出力中です．．．";
 constexpr char kSubLine[] = "出力処理は中断できません";
@@ -79,7 +68,7 @@ std::string NumberText(std::uint64_t n) {
 }  // namespace
 
 CTaxWriter::CTaxWriter(::CApMsgInfoList& messages, HWND parent, const ProgressDialogIds& dialog)
-    : CProgressTask(&messages, parent, CAbortQuestions{}, dialog), m_messages(messages) {}
+    : CProgressTask(&messages, parent, kAbortQuestions, dialog), m_messages(messages) {}
 
 int CTaxWriter::Run(const CDataSet& data, std::unique_ptr<CDataSet>& output,
                     const std::string& folder) {
@@ -115,15 +104,15 @@ int CTaxWriter::CheckTarget() {
     if (CSysEnv::CheckOutputDrive(m_folder) == kNotRemovable) {
         m_removable = false;
         if (CSysEnv::GetFreeSpace(m_folder) < m_totalBytes) {
-            ShowMessage(kMsgNoRoom);
+            ShowMessage(Msg::kNoRoom);
             return kNoRoom;
         }
         switch (FindExistingFiles()) {
             case kLeftoverFiles:
-                ShowMessage(kMsgLeftoverFiles);
+                ShowMessage(Msg::kLeftoverFiles);
                 return kLeftoverFiles;
             case 1:
-                return ShowMessage(kMsgReplaceFiles) == IDOK ? kWritten : kCancelled;
+                return ShowMessage(Msg::kReplaceFiles) == IDOK ? kWritten : kCancelled;
             default:
                 return kWritten;
         }
@@ -132,10 +121,9 @@ int CTaxWriter::CheckTarget() {
     // A drive that cannot tell its size is taken for one disk; each file is measured again.
     const std::uint64_t diskBytes = CSysEnv::GetTotalSpace(m_folder);
     const std::uint64_t disks = diskBytes == 0 ? 1 : m_totalBytes / diskBytes + 1;
-    if (ShowMessage(kMsgDisksNeeded, NumberText(disks).c_str()) != IDOK) return kCancelled;
+    if (ShowMessage(Msg::kDisksNeeded, NumberText(disks).c_str()) != IDOK) return kCancelled;
     // The prompts for a disk name the one wanted: the first.
-    return WaitForEmptyDisk(NumberText(static_cast<std::uint64_t>(m_disk)),
-                            disks == 1 ? kMsgDiskNotEmpty : kMsgInsertDisk);
+    return WaitForEmptyDisk(NumberText(static_cast<std::uint64_t>(m_disk)), disks == 1);
 }
 
 int CTaxWriter::FindExistingFiles() const {
@@ -156,7 +144,7 @@ int CTaxWriter::FindExistingFiles() const {
 
 int CTaxWriter::WriteFiles() {
     if (m_fileCount > kMaxOutputFiles) {
-        ShowMessage(kMsgTooManyFiles);
+        ShowMessage(Msg::kTooManyFiles);
         return kTooManyFiles;
     }
     // Every file's totals are known before the first file is written: a total beyond its
@@ -165,7 +153,7 @@ int CTaxWriter::WriteFiles() {
     for (const auto& group : m_output->groups) {
         totals.push_back(SumDetails(*group));
         if (!totals.back().WithinLimits()) {
-            ShowMessage(kMsgTotalsTooLarge);
+            ShowMessage(Msg::kTotalsTooLarge);
             return kTotalsTooLarge;
         }
     }
@@ -175,14 +163,14 @@ int CTaxWriter::WriteFiles() {
         int result = kWritten;
         if (static_cast<std::uint64_t>(group.fileSize) > CSysEnv::GetFreeSpace(m_folder)) {
             result = CheckFreeSpace();
-            if (result == kNoRoom) ShowMessage(kMsgNoRoom);
+            if (result == kNoRoom) ShowMessage(Msg::kNoRoom);
         }
         if (result == kWritten) {
             StoreTotals(group, totals[i]);
             CRecordFrame frame(RecordBytes(m_output->recordLengthKind), m_output->lineBreak != 0);
             BuildTaxFile(group, totals[i], frame, [this](int) { Step(++m_done); });
             result = WriteOutputFile(group.fileName, frame);
-            if (result != kWritten) ShowMessage(kMsgNoRoom);
+            if (result != kWritten) ShowMessage(Msg::kNoRoom);
         }
         if (result != kWritten) {
             RemoveWrittenFiles();
@@ -201,27 +189,29 @@ int CTaxWriter::CheckFreeSpace() {
     // The files on the disks before stay: once another disk may be in the drive, a file of
     // the same name there is not ours to remove.
     m_written.clear();
-    return WaitForEmptyDisk(NumberText(static_cast<std::uint64_t>(m_disk)), kMsgInsertDisk);
+    return WaitForEmptyDisk(NumberText(static_cast<std::uint64_t>(m_disk)), false);
 }
 
-int CTaxWriter::WaitForEmptyDisk(const std::string& word, int nonEmpty) {
+int CTaxWriter::WaitForEmptyDisk(const std::string& word, bool onlyDisk) {
     for (;;) {
-        int id = kMsgDiskUnusable;
+        int answer = IDCANCEL;
         switch (CSysEnv::CheckOutputDrive(m_folder)) {
             case kRemovableReady:
                 if (FolderIsEmpty()) return kWritten;
-                id = nonEmpty;
+                answer = onlyDisk ? AskAboutDisk(Msg::kDiskNotEmpty, word)
+                                  : AskAboutDisk(Msg::kInsertDisk, word);
                 break;
             case kRemovableNotReady:
-                id = kMsgInsertDisk;
+                answer = AskAboutDisk(Msg::kInsertDisk, word);
                 break;
             case kWriteProtected:
-                id = kMsgWriteProtected;
+                answer = AskAboutDisk(Msg::kWriteProtected, word);
                 break;
             default:  // unformatted, or any other failure
+                answer = AskAboutDisk(Msg::kDriveUnusable, word);
                 break;
         }
-        if (AskAboutDisk(id, word) != IDOK) return kCancelled;
+        if (answer != IDOK) return kCancelled;
     }
 }
 
@@ -251,17 +241,15 @@ void CTaxWriter::ShowCompletion() {
         std::snprintf(text, sizeof text, kNameRange, first.c_str(), last.c_str());
         names = text;
     }
-    ShowMessage(kMsgDone, names.c_str(),
+    ShowMessage(Msg::kWritten, names.c_str(),
                 NumberText(static_cast<std::uint64_t>(m_fileCount)).c_str());
 }
 
-int CTaxWriter::ShowMessage(int id, const char* word1, const char* word2) {
-    if (id == kMsgInsertDisk || id == kMsgWriteProtected || id == kMsgDiskUnusable)
-        return AskAboutDisk(id, word1 ? word1 : "");
+int CTaxWriter::ShowMessage(Msg id, const char* word1, const char* word2) {
     return m_messages.ShowMessage(Parent(), id, word1, word2);
 }
 
-int CTaxWriter::AskAboutDisk(int id, const std::string& word) {
+int CTaxWriter::AskAboutDisk(Msg id, const std::string& word) {
     const std::string text = m_messages.FormatMessage(id, word.c_str());
     const UINT style =
         (m_messages.GetStyle() & ~(MB_TYPEMASK | MB_ICONMASK)) | MB_OKCANCEL | MB_ICONEXCLAMATION;

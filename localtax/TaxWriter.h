@@ -13,6 +13,7 @@
 
 #include "common/base/ProgressTask.h"
 #include "localtax/DataSet.h"
+#include "localtax/MessageIds.h"
 
 class CApMsgInfoList;
 
@@ -46,15 +47,16 @@ private:
     int WriteFiles();
     // A file does not fit: on a removable drive, asks for the next disk.
     int CheckFreeSpace();
-    // Asks until the drive holds a ready, writable and empty medium: 0, or kCancelled.
-    // nonEmpty: the message for a medium that holds entries.
-    int WaitForEmptyDisk(const std::string& word, int nonEmpty);
+    // Asks until the drive holds a ready, writable and empty medium: 0, or kCancelled. A
+    // medium that holds entries is asked about as the only disk of the output (onlyDisk) or as
+    // the next one.
+    int WaitForEmptyDisk(const std::string& word, bool onlyDisk);
     bool FolderIsEmpty() const;
     void RemoveWrittenFiles();
     void ShowCompletion();
-    int ShowMessage(int id, const char* word1 = nullptr, const char* word2 = nullptr);
-    // A question about the medium in the drive: always OK and Cancel.
-    int AskAboutDisk(int id, const std::string& word);
+    int ShowMessage(Msg id, const char* word1 = nullptr, const char* word2 = nullptr);
+    // A question about the medium in the drive, with the disk's number: always OK and Cancel.
+    int AskAboutDisk(Msg id, const std::string& word);
 
     ::CApMsgInfoList& m_messages;
     std::string m_folder;

@@ -1,8 +1,10 @@
 #!/usr/bin/perl
-# Checks a delivered message master, its table of ids and the message calls of the sources:
+# Checks one tool's message master, its list of ids and its table of named ids against each
+# other and against every message the tool's code can show:
 #
 #   perl tools/check-messages.pl --master build/x86_64/programs/Korxf300/mstKORXF001.ini \
-#        --table resources/transfer/message-ids.tsv --sources transfer common
+#        --table resources/transfer/message-ids.tsv --ids transfer/MessageIds.h \
+#        --sources transfer common
 #
 # The master (CP932 bytes, as delivered):
 #   - every line, the last one included, ends in CR LF; no other CR or LF; at most 418 bytes;
@@ -13,60 +15,87 @@
 #     backslash starts the two characters \n, and a byte-wise search finds no other \n (a
 #     double-byte character whose second byte is 0x5C, followed by "n").
 #
-# The table (tab-separated, one header line, then: id, words, type, icon, situation):
+# The list (tab-separated, one header line, then: id, words, type, icon, use, situation):
 #   - the same ids as the master, in ascending order, with the same type and icon;
 #   - words: the word counts that callers pass, e.g. "1", or "0,2" where some callers pass
-#     words that the text does not use; the smallest count is the number of "%s" in the text.
+#     words that the text does not use; the smallest count is the number of "%s" in the text;
+#   - use: "shown", or "unused" for an id of the master that no code shows on purpose.
 #
-# The sources (every .cpp and .h below the given folders): a call is the name ShowMessage
-# followed by "(" (regex \bShowMessage\s*\(), outside comments and string literals. Its
-# arguments are split at the commas outside parentheses, brackets, braces and literals. When
-# the first argument is a decimal integer it is the id (a screen's ShowMessage(id, words...));
-# otherwise when the second one is, that is the id (the table's ShowMessage(owner, id, ...)).
-# The arguments after the id are the words; trailing nullptr, NULL or 0 are absent words.
-# Calls whose id is not a literal (a variable, a constant, a declaration) are passed over.
-# Each call's id must be in the master and its word count among the table's counts.
+# The named ids (--ids): the enumerators "kName = number," of the tool's enumeration. Each
+# names an id of the master, no number is named twice, and every id of the master is named.
+#
+# The sources (every .cpp and .h below the given folders but the ids file), comments and
+# literals blanked. Every enumerator the code names (Msg::kName) is an id the code can show;
+# each one is shown somewhere in a way the check can count its words, with counts the list
+# allows, and it is listed "shown"; every id listed "shown" is named by the code. A message is
+# shown where its id meets its words:
+#   - a call of ShowMessage, FormatMessage or any function whose name begins with Show or Ask
+#     (either case): the id is the first argument, or the second when the first names the
+#     owner window (parent, owner, a window handle, GetSafeHwnd(), Parent()); the words follow;
+#   - Fault(id, field, words...) and MayLeave(modified, id, words...);
+#   - a braced list that begins with the id: {Msg::kName, words...};
+# trailing nullptr, NULL or 0 are absent words. An id argument is an enumerator, a ternary of
+# them, or a field of a table of ids (m.noName, m_text.messages.discard, *m.setAlone): a field
+# is shown with the words of the calls that show it anywhere in the sources, and the tool gives
+# an enumerator to a field where it writes ".field = Msg::kName" (or "field = Msg::kName").
+# An id argument that is a number names a message by number, which only the enumeration may.
 use strict;
 use warnings;
 use Encode ();
 use File::Find ();
 use Getopt::Long ();
 
-my ($master_path, $table_path, @source_dirs);
+my ($master_path, $table_path, $ids_path, @source_dirs);
 Getopt::Long::GetOptions(
-    'master=s'     => \$master_path,
-    'table=s'      => \$table_path,
+    'master=s'      => \$master_path,
+    'table=s'       => \$table_path,
+    'ids=s'         => \$ids_path,
     'sources=s{1,}' => \@source_dirs,
 ) or usage();
-usage() unless defined $master_path && defined $table_path;
+usage() unless defined $master_path && defined $table_path && defined $ids_path;
+
+# The first argument of a show that names the owner window rather than the message.
+my $owner_pattern = qr/\A(?:\w*(?:parent|owner|hwnd|window)\w*|GetSafeHwnd\(\)|Parent\(\)|nullptr)\z/i;
 
 my @problems;
 sub problem { push @problems, join('', @_) }
 
 my %master = read_master($master_path);    # id => { type, icon, words, line }
-my %table  = read_table($table_path);      # id => { counts => [...], type, icon, line }
+my %table  = read_table($table_path);      # id => { counts => [...], type, icon, use, line }
 compare_table(\%master, \%table);
+my %names = read_ids($ids_path, \%master);    # name => { id, line }
 
-my ($calls, %used) = (0);
 for my $dir (@source_dirs) {
     problem("$dir: no such folder") unless -d $dir;
 }
+my (%named, %shown, %field_shows, %bindings);
+# named: name => first "file:line" that names it
+# shown: name => [ { words, at } ]; field_shows: field => [ { words, at } ]
+# bindings: field => [ { name, at } ]
 for my $file (source_files(@source_dirs)) {
-    for my $call (scan_calls($file)) {
-        $calls++;
-        $used{ $call->{id} } = 1;
-        check_call($file, $call, \%master, \%table);
+    next if same_file($file, $ids_path);
+    scan_file($file);
+}
+for my $field (keys %bindings) {
+    for my $binding (@{ $bindings{$field} }) {
+        for my $show (@{ $field_shows{$field} || [] }) {
+            push @{ $shown{ $binding->{name} } },
+                { words => $show->{words}, at => "$binding->{at} (.$field, shown at $show->{at})" };
+        }
     }
 }
+check_uses();
 
 for (@problems) { print "check-messages: $_\n" }
-my $used = grep { exists $master{$_} } keys %used;
-printf "check-messages: %d ids, checked %d message calls using %d of them: %s\n",
-    scalar(keys %master), $calls, $used, @problems ? scalar(@problems) . ' problem(s)' : 'OK';
+my $shown_ids = grep { $names{$_} && $shown{$_} } keys %named;
+my $unused = grep { $table{$_}{use} eq 'unused' } keys %table;
+printf "check-messages: %d ids, %d named, %d shown by the code and checked, %d unused: %s\n",
+    scalar(keys %master), scalar(keys %names), $shown_ids, $unused,
+    @problems ? scalar(@problems) . ' problem(s)' : 'OK';
 exit(@problems ? 1 : 0);
 
 sub usage {
-    die "usage: check-messages.pl --master FILE --table FILE [--sources DIR...]\n";
+    die "usage: check-messages.pl --master FILE --table FILE --ids FILE [--sources DIR...]\n";
 }
 
 sub slurp {
@@ -156,17 +185,19 @@ sub read_table {
     return () unless defined $bytes;
     my @lines = split /\n/, $bytes;
     my $header = shift @lines // '';
-    problem("$path:1: the header is not id, words, type, icon, situation")
-        unless $header eq "id\twords\ttype\ticon\tsituation";
+    problem("$path:1: the header is not id, words, type, icon, use, situation")
+        unless $header eq "id\twords\ttype\ticon\tuse\tsituation";
     my (%rows, $previous_id);
     my $number = 1;
     for my $line (@lines) {
         $number++;
         my @fields = split /\t/, $line, -1;
-        my ($id, $words, $type, $icon, $situation) = @fields;
-        if (@fields != 5 || $id !~ /\A[0-9]+\z/ || $words !~ /\A[0-5](?:,[0-5])*\z/
-            || $type !~ /\A[0-9]+\z/ || $icon !~ /\A[0-9]+\z/ || $situation eq '') {
-            problem("$path:$number: not id, words (e.g. 1 or 0,2), type, icon, situation");
+        my ($id, $words, $type, $icon, $use, $situation) = @fields;
+        if (@fields != 6 || $id !~ /\A[0-9]+\z/ || $words !~ /\A[0-5](?:,[0-5])*\z/
+            || $type !~ /\A[0-9]+\z/ || $icon !~ /\A[0-9]+\z/ || $use !~ /\A(?:shown|unused)\z/
+            || $situation eq '') {
+            problem("$path:$number: not id, words (e.g. 1 or 0,2), type, icon, use (shown or",
+                    " unused), situation");
             next;
         }
         if (defined $previous_id && $id <= $previous_id) {
@@ -174,7 +205,8 @@ sub read_table {
         }
         $previous_id = $id;
         my @counts = sort { $a <=> $b } split /,/, $words;
-        $rows{$id} = { counts => \@counts, type => $type, icon => $icon, line => $number };
+        $rows{$id} = { counts => \@counts, type => $type, icon => $icon, use => $use,
+                       line => $number };
     }
     return %rows;
 }
@@ -199,12 +231,46 @@ sub compare_table {
     }
 }
 
+# The enumerators of the ids file: name => { id, line }.
+sub read_ids {
+    my ($path, $master) = @_;
+    my $code = slurp($path);
+    return () unless defined $code;
+    my $masked = mask_source($code);
+    my (%names, %by_id);
+    while ($masked =~ /\b(k\w+)\s*=\s*([0-9]+)\s*,/g) {
+        my ($name, $id) = ($1, $2 + 0);
+        my $line = line_of($masked, $-[0]);
+        my $at = "$path:$line";
+        if ($names{$name}) {
+            problem("$at: $name is named twice");
+            next;
+        }
+        problem("$at: $name = $id, which the master lacks") unless $master->{$id};
+        problem("$at: $name names id $id, which $by_id{$id} names too") if $by_id{$id};
+        $by_id{$id} //= $name;
+        $names{$name} = { id => $id, line => $line };
+    }
+    problem("$path: no enumerator \"kName = number,\"") unless %names;
+    for my $id (sort { $a <=> $b } keys %$master) {
+        problem("$path: id $id of the master has no name") unless $by_id{$id};
+    }
+    return %names;
+}
+
 sub source_files {
     my @files;
     my @dirs = grep { -d } @_;
     File::Find::find({ no_chdir => 1, wanted => sub { push @files, $_ if -f && /\.(?:cpp|h)\z/ } },
                      @dirs) if @dirs;
     return sort @files;
+}
+
+sub same_file {
+    my ($a, $b) = @_;
+    my @sa = stat $a;
+    my @sb = stat $b;
+    return @sa && @sb && $sa[0] == $sb[0] && $sa[1] == $sb[1];
 }
 
 # Blanks comments and the insides of string and character literals (keeping line breaks), so
@@ -228,49 +294,136 @@ sub mask_source {
     return $masked;
 }
 
-sub scan_calls {
-    my ($file) = @_;
-    my $code = slurp($file);
-    return () unless defined $code;
-    my $masked = mask_source($code);
-    my @calls;
-    while ($masked =~ /\bShowMessage\s*\(/g) {
-        my $start = pos($masked);
-        my $line = 1 + (() = substr($masked, 0, $start) =~ /\n/g);
-        my ($depth, $arg, @args) = (0, '');
-        my $closed = 0;
-        for my $i ($start .. length($masked) - 1) {
-            my $c = substr($masked, $i, 1);
-            if ($c =~ /[(\[{]/) { $depth++ }
-            elsif ($c =~ /[)\]}]/) {
-                if ($depth == 0) { push @args, $arg; $closed = 1; last }
-                $depth--;
-            } elsif ($c eq ',' && $depth == 0) { push @args, $arg; $arg = ''; next }
-            $arg .= $c;
-        }
-        next unless $closed;
-        s/\A\s+|\s+\z//g for @args;
-        my @words;
-        my $id;
-        if ($args[0] =~ /\A[0-9]+\z/) { $id = $args[0]; @words = @args[1 .. $#args] }
-        elsif (@args > 1 && $args[1] =~ /\A[0-9]+\z/) { $id = $args[1]; @words = @args[2 .. $#args] }
-        else { next }
-        pop @words while @words && $words[-1] =~ /\A(?:nullptr|NULL|0)\z/;
-        push @calls, { id => $id + 0, words => scalar(@words), line => $line };
-    }
-    return @calls;
+sub line_of {
+    my ($text, $offset) = @_;
+    return 1 + (() = substr($text, 0, $offset) =~ /\n/g);
 }
 
-sub check_call {
-    my ($file, $call, $master, $table) = @_;
-    my ($id, $words) = ($call->{id}, $call->{words});
-    my $at = "$file:$call->{line}";
-    my $entry = $id <= 9999 ? $master->{$id} : undef;
-    if (!$entry) {
-        problem("$at: ShowMessage uses id $id, which the master lacks");
-        return;
+# The arguments of the list that opens just before start, split at the commas outside
+# parentheses, brackets, braces and literals; undef when the list does not close.
+sub arguments {
+    my ($masked, $start) = @_;
+    my ($depth, $arg, @args) = (0, '');
+    for my $i ($start .. length($masked) - 1) {
+        my $c = substr($masked, $i, 1);
+        if ($c =~ /[(\[{]/) { $depth++ }
+        elsif ($c =~ /[)\]}]/) {
+            if ($depth == 0) {
+                push @args, $arg;
+                s/\A\s+|\s+\z//g for @args;
+                @args = () if @args == 1 && $args[0] eq '';
+                return \@args;
+            }
+            $depth--;
+        } elsif ($c eq ',' && $depth == 0) { push @args, $arg; $arg = ''; next }
+        $arg .= $c;
     }
-    my @counts = $table->{$id} ? @{ $table->{$id}{counts} } : ($entry->{words});
-    return if grep { $_ == $words } @counts;
-    problem("$at: ShowMessage($id) passes $words word(s); id $id takes ", join(' or ', @counts));
+    return undef;
+}
+
+sub word_count {
+    my @words = @_;
+    pop @words while @words && $words[-1] =~ /\A(?:nullptr|NULL|0)\z/;
+    return scalar @words;
+}
+
+# What an id argument names: the enumerators in it, or the fields of its branches.
+sub id_parts {
+    my ($expr) = @_;
+    my @enumerators = $expr =~ /\bMsg::(k\w+)/g;
+    return (\@enumerators, []) if @enumerators;
+    my @fields;
+    # The branches of a ternary, each a field of a table of ids.
+    my @branches = $expr =~ /\?/ ? (split /[?:]/, (split /\?/, $expr, 2)[1]) : ($expr);
+    for my $branch (@branches) {
+        $branch =~ s/\A\s+|\s+\z//g;
+        $branch =~ s/\A\*//;
+        push @fields, $1 if $branch =~ /\A\w+(?:(?:\.|->)\w+)*(?:\.|->)(\w+)\z/;
+    }
+    return ([], \@fields);
+}
+
+sub scan_file {
+    my ($file) = @_;
+    my $code = slurp($file);
+    return unless defined $code;
+    my $masked = mask_source($code);
+
+    while ($masked =~ /\bMsg::(k\w+)/g) {
+        $named{$1} //= "$file:" . line_of($masked, $-[0]);
+    }
+    while ($masked =~ /(?:\.|\b)(\w+)\s*=(?!=)\s*(?:\w+::)*Msg::(k\w+)/g) {
+        push @{ $bindings{$1} }, { name => $2, at => "$file:" . line_of($masked, $-[0]) };
+    }
+    while ($masked =~ /\b(\w+)\s*\(/g) {
+        my ($callee, $start) = ($1, pos($masked));
+        my ($id_at, $words_at);
+        if ($callee eq 'Fault') { ($id_at, $words_at) = (0, 2) }
+        elsif ($callee eq 'MayLeave') { ($id_at, $words_at) = (1, 2) }
+        elsif ($callee eq 'FormatMessage' || $callee =~ /\A(?:[Ss]how|[Aa]sk)/) {
+            ($id_at, $words_at) = (0, 1);
+        } else { next }
+        my $args = arguments($masked, $start) or next;
+        next unless @$args > $id_at;
+        if ($id_at == 0 && $callee ne 'Fault' && @$args > 1 && $args->[0] =~ $owner_pattern) {
+            ($id_at, $words_at) = (1, 2);
+        }
+        my $at = "$file:" . line_of($masked, $start);
+        my $id = $args->[$id_at];
+        if ($id =~ /\A[0-9]+\z/) {
+            problem("$at: $callee names message $id by number");
+            next;
+        }
+        my $words = word_count(@$args[$words_at .. $#$args]);
+        my ($enumerators, $fields) = id_parts($id);
+        push @{ $shown{$_} }, { words => $words, at => $at } for @$enumerators;
+        push @{ $field_shows{$_} }, { words => $words, at => $at } for @$fields;
+    }
+    while ($masked =~ /\{\s*((?:\w+::)*Msg::(k\w+))\s*([,}])/g) {
+        my ($name, $after) = ($2, $3);
+        my $at = "$file:" . line_of($masked, $-[0]);
+        my $words = 0;
+        if ($after eq ',') {
+            my $args = arguments($masked, $-[0] + 1) or next;
+            next if grep { /\bMsg::/ } @$args[1 .. $#$args];    # a list of ids, not a message
+            $words = word_count(@$args[1 .. $#$args]);
+        }
+        push @{ $shown{$name} }, { words => $words, at => $at };
+    }
+}
+
+sub check_uses {
+    for my $name (sort keys %named) {
+        my $entry = $names{$name};
+        if (!$entry) {
+            problem("$named{$name}: Msg::$name is not named in $ids_path");
+            next;
+        }
+        my $id = $entry->{id};
+        my $row = $table{$id} or next;
+        if ($row->{use} eq 'unused') {
+            problem("$named{$name}: Msg::$name (id $id) is shown, but $table_path:$row->{line}",
+                    " lists it unused");
+        }
+        my @shows = @{ $shown{$name} || [] };
+        if (!@shows) {
+            problem("$named{$name}: Msg::$name (id $id) is named, but never shown where the",
+                    " check can count its words");
+            next;
+        }
+        my %seen;
+        for my $show (@shows) {
+            next if $seen{"$show->{words} $show->{at}"}++;
+            next if grep { $_ == $show->{words} } @{ $row->{counts} };
+            problem("$show->{at}: Msg::$name (id $id) is shown with $show->{words} word(s);",
+                    " it takes ", join(' or ', @{ $row->{counts} }));
+        }
+    }
+    my %id_named = map { $names{$_}{id} => $_ } grep { $named{$_} } keys %names;
+    for my $id (sort { $a <=> $b } keys %table) {
+        my $row = $table{$id};
+        next if $row->{use} ne 'shown' || $id_named{$id};
+        problem("$table_path:$row->{line}: id $id is listed shown, but no code names it",
+                " (list it unused, or show it)");
+    }
 }

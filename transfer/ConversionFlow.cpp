@@ -11,6 +11,49 @@ namespace {
 
 constexpr kor::ConversionTexts kTexts = {"依頼人情報", "読み込みオープンエラー　　"};
 
+constexpr kor::PathMessages kPathMessages = {
+    .noName = Msg::kNoPathName,
+    .badName = Msg::kBadPathName,
+    .driveUnusable = Msg::kDriveUnusable,
+    .driveNotReady = Msg::kDriveNotReady,
+    .writeProtected = Msg::kWriteProtected,
+    .mediumUnusable = Msg::kMediumUnusable,
+    .noFolder = Msg::kNoFolder,
+    .noFile = Msg::kNoSuchFile,
+    .cannotRead = Msg::kCannotRead,
+    .sameAsInput = Msg::kOutputIsInput,
+    .outputExists = Msg::kOverwriteOutput,
+    .cannotWrite = Msg::kCannotWrite,
+    .diskFull = Msg::kMediumFull,
+    .driveFull = Msg::kDriveFull,
+};
+
+constexpr kor::ConversionMessages kStepMessages = {
+    .noParty = Msg::kNoPartyChosen,
+    .unsoundParty = Msg::kUnsoundParty,
+    .noPattern = Msg::kNothingChosen,
+    .unusablePattern = Msg::kUnusablePattern,
+    .noDate = Msg::kRequiredEmpty,
+    .noSuchDay = Msg::kNoSuchDay,
+    .startQuestion = Msg::kStartQuestion,
+    .paths = kPathMessages,
+    .noDetailLines = Msg::kNoDetailLines,
+    .tooManyLines = Msg::kTooManyLines,
+    .badRecordSize = Msg::kBadRecordSize,
+    .noRecords = Msg::kNoRecords,
+    .emptyFile = Msg::kEmptyFile,
+    .badRecordLength = Msg::kBadRecordLength,
+    .readCancelled = Msg::kReadCancelled,
+    .lineTooLong = Msg::kLineTooLong,
+    .totalsTooLarge = Msg::kTotalsTooLarge,
+    .readWithoutErrors = Msg::kReadWithoutErrors,
+    .readWithErrors = Msg::kReadWithErrors,
+    .warnings = Msg::kWarnings,
+    .errorsToWrite = Msg::kErrorsToWrite,
+    .nothingToWrite = Msg::kNothingToWrite,
+    .written = Msg::kWritten,
+};
+
 // The name of a requester field in the refusal of a damaged requester.
 const char* RequesterFieldName(int field) {
     switch (field) {
@@ -39,52 +82,52 @@ constexpr const char* kRequesterLineLabels[] = {
     "口座番号",         "登録内容の説明", "依頼人コード", "区分",
 };
 
+// The name of the first field of a stored requester that stops a read; null when it is sound
+// or none is chosen.
+const char* RequesterFault(const CRequesterInfo* requester) {
+    if (!requester) return nullptr;
+    const FormFault fault = CheckStoredRequester(*requester);
+    return kor::StoredPartyFault(requester->controlField, kRequesterLineLabels,
+                                 fault ? RequesterFieldName(fault.field) : nullptr);
+}
+
 }  // namespace
 
 CConversionFlow::CConversionFlow(CFlowMessages& messages, CApMsgInfoList* table, HWND parent,
                                  const kor::CPathProbe& probe)
-    : m_messages(messages), m_steps(messages, kTexts, probe), m_table(table), m_parent(parent) {}
+    : m_messages(messages),
+      m_steps(messages, kStepMessages, kTexts, probe),
+      m_table(table),
+      m_parent(parent) {}
 
 FlowResult CConversionFlow::Read(CPatternStore& patterns, const ConvertChoices& choices,
                                  std::unique_ptr<CDataSet>& data) {
-    kor::ReadRequest request;
-    request.partyChosen = choices.requester != nullptr;
-    if (const CRequesterInfo* requester = choices.requester) {
-        const FormFault fault = CheckStoredRequester(*requester);
-        request.partyFaultField =
-            kor::StoredPartyFault(requester->controlField, kRequesterLineLabels,
-                                  fault ? RequesterFieldName(fault.field) : nullptr);
-    }
-    request.patternIndex = choices.patternIndex;
-    request.month = choices.month;
-    request.day = choices.day;
-    request.input = choices.input;
+    const CRequesterInfo* requester = choices.party;
+    const kor::ReadRequest request =
+        kor::ReadRequestOf(choices.screen, requester != nullptr, RequesterFault(requester));
     std::string name;
     if (const FlowResult checked = m_steps.CheckRead(request, &name);
         checked.stage == FlowResult::kCheck)
         return checked;
 
     data.reset();
-    const int index = choices.patternIndex;
+    const int index = choices.screen.patternIndex;
     const auto chosen = kor::ChoosePattern(patterns, index);
     // The stored line does not read as the pattern its entry names.
     if (!chosen.entry) return m_steps.StopAtChosenPattern(patterns, index);
     const CPatternEntry& entry = *chosen.entry;
-    const CFixedPattern* fixed = chosen.fixed;
-    const CDelimPattern* delim = chosen.delim;
-    switch (CheckPatternForRequester(entry, *choices.requester)) {
-        case 49:
-            m_messages.ShowMessage(49);
-            return m_steps.Stop(49, FlowField::kInput);
-        case 103:
-            m_messages.ShowMessage(103);
-            return m_steps.Stop(103, FlowField::kPattern);
-        default:
-            break;
+    const std::optional<Msg> refusal = CheckPatternForRequester(entry, *requester);
+    if (refusal == Msg::kSalaryAccountType) {
+        m_messages.ShowMessage(Msg::kSalaryAccountType);
+        return m_steps.Stop(Msg::kSalaryAccountType, FlowField::kInput);
+    }
+    if (refusal == Msg::kKindMismatch) {
+        m_messages.ShowMessage(Msg::kKindMismatch);
+        return m_steps.Stop(Msg::kKindMismatch, FlowField::kPattern);
     }
 
     CConvertEngine engine(m_table, m_parent);
-    engine.SetPattern(fixed, delim, &entry, choices.requester);
+    engine.SetPattern(chosen.fixed, chosen.delim, &entry, requester);
     const int code = engine.ReadFile(name);
     // Only a successful read gives a data set; a failed one leaves none.
     data = engine.GetDataSet();
@@ -93,18 +136,9 @@ FlowResult CConversionFlow::Read(CPatternStore& patterns, const ConvertChoices& 
         data.reset();
         return result;
     }
-    ReadChoices read;
-    read.entry = &entry;
-    read.fixed = fixed;
-    read.delim = delim;
-    read.bonus = choices.bonus;
-    read.month = choices.month;
-    read.day = choices.day;
-    read.inputName = name;
-    read.patternIndex = index;
-    CompleteDataSet(*data, read);
+    CompleteDataSet(*data, entry, choices.bonus,
+                    kor::ReadDetailsOf(chosen.Pattern(), choices.screen, name));
     data->errorFree = m_steps.ShowReadOutcome(engine);
-    data->outputDone = 0;
     return result;
 }
 

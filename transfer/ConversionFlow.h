@@ -18,14 +18,10 @@
 
 namespace xf {
 
-// The choices of a read as the main screen offers them.
-struct ConvertChoices {
-    const CRequesterInfo* requester = nullptr;  // null: none chosen
-    int patternIndex = -1;                      // in the pattern store's list; -1: none chosen
-    std::string month;                          // as listed (" 3"); empty: none chosen
-    std::string day;
-    int bonus = 0;      // 1: bonus transfer chosen (counts for a salary/bonus pattern only)
-    std::string input;  // the input file name as typed
+// The choices of a read as the main screen offers them: the requester, the common controls'
+// choices and the salary or bonus choice.
+struct ConvertChoices : kor::PartyChoices<CRequesterInfo> {
+    int bonus = 0;  // 1: bonus transfer chosen (counts for a salary/bonus pattern only)
 };
 
 using kor::FlowField;
@@ -33,6 +29,9 @@ using kor::FlowResult;
 
 class CConversionFlow {
 public:
+    using DataSet = CDataSet;
+    using Choices = ConvertChoices;
+
     // table and parent: for the progress dialogs of the reader and the writer (null for none).
     CConversionFlow(CFlowMessages& messages, CApMsgInfoList* table, HWND parent,
                     const kor::CPathProbe& probe = kor::CPathProbe::System());

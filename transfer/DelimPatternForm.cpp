@@ -8,11 +8,12 @@ DelimPatternKind KindOf(const DelimPatternForm& form) {
 }
 
 FormFault CheckDelimPatternName(const DelimPatternForm& form) {
-    return ::CheckDelimPatternName(form.name);
+    return ::CheckDelimPatternName(form.name, kDelimFormMessages);
 }
 
 FormFault ValidateDelimForm(const DelimPatternForm& form) {
-    return CheckDelimPatternForm(form, TransferItems(), 102);
+    return CheckDelimPatternForm(form, TransferItems(), Msg::kDataRowBeforeTitles,
+                                 kDelimFormMessages);
 }
 
 CDelimPattern ToDelimPattern(const DelimPatternForm& form) {

@@ -5,6 +5,7 @@
 
 #include "common/patterns/DelimPatternFormBase.h"
 #include "transfer/DelimPattern.h"
+#include "transfer/MessageIds.h"
 #include "transfer/TransferItems.h"
 
 namespace xf {
@@ -30,6 +31,17 @@ using ::SampleLineNumber;
 using ::SampleSourceLines;
 
 // The name's checks that come before any other: present, and short enough to be stored whole.
+// The numbers of the messages of the form's checks.
+inline constexpr DelimFormMessages kDelimFormMessages = {
+    .noName = Msg::kRequiredEmpty,
+    .nameTooLong = Msg::kTooLong,
+    .quoteOrComma = Msg::kQuoteOrComma,
+    .itemUnassigned = Msg::kItemUnassigned,
+    .textTooLong = Msg::kTooLong,
+    .setAlone = std::nullopt,
+    .setAloneWord = nullptr,
+};
+
 FormFault CheckDelimPatternName(const DelimPatternForm& form);
 
 // The first failing check of the name, the required items, the account-type texts and the

@@ -1,6 +1,7 @@
 #include "transfer/FixedPatternForm.h"
 
 #include "common/patterns/FixedPatternChecks.h"
+#include "transfer/MessageIds.h"
 
 namespace xf {
 
@@ -11,12 +12,20 @@ constexpr int kComparedFields[] = {0, 3, 31, 28, 29, 32, 33, 34, 35, 36, 37};
 
 }  // namespace
 
+constexpr FixedFormMessages kFixedFormMessages = {
+    .requiredEmpty = Msg::kRequiredEmpty,
+    .tooLong = Msg::kTooLong,
+    .quoteOrComma = Msg::kQuoteOrComma,
+    .zeroStart = Msg::kZeroStart,
+    .zeroLength = Msg::kZeroLength,
+    .recordTooLong = Msg::kRecordTooLong,
+};
 FormFault CheckFixedPatternForm(const FixedPatternForm& form) {
     bool carried[kItemCount];
     for (int k = 0; k < kItemCount; ++k) carried[k] = form.Carries(k);
     return CheckFixedForm({TransferItems(), form.name, form.recordLength, form.start, form.length,
                            carried, form.accountTypes, form.AccountTypeCount()},
-                          101);
+                          kFixedFormMessages);
 }
 
 CFixedPattern ToFixedPattern(const FixedPatternForm& form) {

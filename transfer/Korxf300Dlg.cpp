@@ -1,12 +1,12 @@
 #include "transfer/Korxf300Dlg.h"
 
 #include "resources/transfer/Korxf300DlgRes.h"
-#include "transfer/ConversionFlow.h"
 #include "transfer/Korxf301Dlg.h"
 #include "transfer/Korxf302Dlg.h"
 #include "transfer/Korxf303Dlg.h"
 #include "transfer/Korxf304Dlg.h"
 #include "transfer/Korxf305Dlg.h"
+#include "transfer/MessageIds.h"
 #include "transfer/RequesterTip.h"
 #include "transfer/ScreenVersion.h"
 #include "transfer/TransferItems.h"
@@ -20,6 +20,12 @@ constexpr kor::ConversionScreenNames kNames = {
     xf::CPatternStore::kFileName,
     xf::CRequesterStore::kFileName,
     "KorXF300.chm",
+};
+
+constexpr kor::ConversionScreenMessages kScreenMessages = {
+    .notOutput = xf::Msg::kNotOutput,
+    .endQuestion = xf::Msg::kEndProgram,
+    .settingsChanged = xf::Msg::kSettingsChanged,
 };
 
 }  // namespace
@@ -56,47 +62,13 @@ const Korxf300Controls kKorxf300Controls = {
 }  // namespace xf
 
 CKorxf300Dlg::CKorxf300Dlg(std::string programFolder, HWND parent, const xf::Korxf300Controls& ids)
-    : CConversionScreen(std::move(programFolder), parent, ids.screen, kNames),
+    : CConversionScreenOf(std::move(programFolder), parent, ids.screen, kNames, kScreenMessages),
       m_bonusChoice(ids.bonusChoice) {}
-
-CKorxf300Dlg::~CKorxf300Dlg() {
-    DestroyWindow();
-}
-
-void CKorxf300Dlg::OnDestroy() {
-    m_dataSet.reset();
-    m_requester = nullptr;
-    CConversionScreen::OnDestroy();
-}
-
-// --- Masters and lists -------------------------------------------------------------------------
-
-int CKorxf300Dlg::LoadPatternMaster(const std::string& path) {
-    m_patterns.SetOwner(&MessageTable(), GetSafeHwnd());
-    return m_patterns.Load(path);
-}
-
-int CKorxf300Dlg::LoadPartyMaster(const std::string& path) {
-    m_requesters.SetOwner(&MessageTable(), GetSafeHwnd());
-    return m_requesters.Load(path);
-}
-
-std::string CKorxf300Dlg::PatternName(std::size_t index) const {
-    return m_patterns.GetList()[index]->name;
-}
-
-std::string CKorxf300Dlg::PartyDescription(std::size_t index) const {
-    return m_requesters.GetList()[index]->description;
-}
-
-void CKorxf300Dlg::SetParty(int index) {
-    m_requester = index >= 0 ? m_requesters.GetList()[index].get() : nullptr;
-}
 
 void CKorxf300Dlg::OnPatternSelected(int index) {
     if (index >= 0) {
         // Only salary/bonus transfers tell salary from bonus.
-        const bool choice = m_patterns.GetList()[index]->kind != xf::kKindGeneral;
+        const bool choice = Patterns().GetList()[index]->kind != xf::kKindGeneral;
         EnableItem(m_bonusChoice[0], choice);
         EnableItem(m_bonusChoice[1], choice);
     }
@@ -104,34 +76,20 @@ void CKorxf300Dlg::OnPatternSelected(int index) {
 }
 
 std::string CKorxf300Dlg::PartyTipText() const {
-    return m_requester ? xf::RequesterTipText(*m_requester) : std::string();
+    const xf::CRequesterInfo* requester = ChosenParty();
+    return requester ? xf::RequesterTipText(*requester) : std::string();
 }
 
 // --- Read and output ---------------------------------------------------------------------------
 
-kor::FlowResult CKorxf300Dlg::ReadData(CFlowMessages& messages, const kor::ScreenChoices& screen) {
-    xf::ConvertChoices choices;
-    choices.requester = m_requester;
-    choices.patternIndex = screen.patternIndex;
-    choices.month = screen.month;
-    choices.day = screen.day;
+xf::ConvertChoices CKorxf300Dlg::ChoicesOfRead(const kor::ScreenChoices& screen) const {
+    xf::ConvertChoices choices = CConversionScreenOf::ChoicesOfRead(screen);
     choices.bonus = CheckedRadio(m_bonusChoice) == m_bonusChoice[1] ? 1 : 0;
-    choices.input = screen.input;
-    xf::CConversionFlow flow(messages, &MessageTable(), GetSafeHwnd());
-    return flow.Read(m_patterns, choices, m_dataSet);
-}
-
-kor::FlowResult CKorxf300Dlg::WriteData(CFlowMessages& messages, const std::string& outputText) {
-    xf::CConversionFlow flow(messages, &MessageTable(), GetSafeHwnd());
-    return flow.Output(outputText, *m_dataSet);
-}
-
-kor::DataState CKorxf300Dlg::CurrentData() const {
-    return kor::DataStateOf(m_dataSet.get());
+    return choices;
 }
 
 int CKorxf300Dlg::HaveSettingsChanged() const {
-    const xf::CDataSet& data = *m_dataSet;
+    const xf::CDataSet& data = *DataSet();
     const int radio = CheckedRadio(m_bonusChoice);
     if ((data.bonusFlag == 1 && radio == m_bonusChoice[0]) ||
         (data.bonusFlag == 0 && radio == m_bonusChoice[1]))
@@ -142,28 +100,28 @@ int CKorxf300Dlg::HaveSettingsChanged() const {
 // --- Sub-screens -------------------------------------------------------------------------------
 
 void CKorxf300Dlg::RunFixedPatternScreen() {
-    xf::CKorxf303Dlg settings(ScreenIcon(), &m_patterns, &MessageTable(), GetSafeHwnd());
+    xf::CKorxf303Dlg settings(ScreenIcon(), &Patterns(), &MessageTable(), GetSafeHwnd());
     settings.DoModal();
 }
 
 void CKorxf300Dlg::RunDelimPatternScreen() {
     xf::CKorxf304Dlg settings(ScreenIcon(), GetSafeHwnd());
-    settings.SetContext(&m_patterns, &MessageTable());
+    settings.SetContext(&Patterns(), &MessageTable());
     settings.DoModal();
 }
 
 void CKorxf300Dlg::RunPartyScreen() {
     xf::CKorxf305Dlg settings(ScreenIcon(), &MessageTable(), GetSafeHwnd());
-    settings.SetStore(&m_requesters);
+    settings.SetStore(&Parties());
     settings.DoModal();
 }
 
 void CKorxf300Dlg::RunCorrectionScreen() {
-    xf::CKorxf301Dlg correction(ScreenIcon(), m_dataSet.get(), &MessageTable(), GetSafeHwnd());
+    xf::CKorxf301Dlg correction(ScreenIcon(), DataSet(), &MessageTable(), GetSafeHwnd());
     correction.DoModal();
 }
 
 void CKorxf300Dlg::RunCheckScreen() {
-    xf::CKorxf302Dlg check(ScreenIcon(), m_dataSet.get(), &MessageTable(), GetSafeHwnd());
+    xf::CKorxf302Dlg check(ScreenIcon(), DataSet(), &MessageTable(), GetSafeHwnd());
     check.DoModal();
 }

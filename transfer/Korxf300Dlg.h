@@ -6,11 +6,10 @@
 #include <windows.h>
 
 #include <array>
-#include <memory>
 #include <string>
 
-#include "common/screens/ConversionScreen.h"
-#include "transfer/DataSet.h"
+#include "common/screens/ConversionScreenOf.h"
+#include "transfer/ConversionFlow.h"
 #include "transfer/PatternStore.h"
 #include "transfer/RequesterStore.h"
 
@@ -26,34 +25,23 @@ extern const Korxf300Controls kKorxf300Controls;
 
 }  // namespace xf
 
-class CKorxf300Dlg : public CConversionScreen {
+class CKorxf300Dlg
+    : public CConversionScreenOf<xf::CPatternStore, xf::CRequesterStore, xf::CConversionFlow> {
 public:
     // programFolder: where the masters are, ending in a backslash.
     explicit CKorxf300Dlg(std::string programFolder, HWND parent = nullptr,
                           const xf::Korxf300Controls& ids = xf::kKorxf300Controls);
-    ~CKorxf300Dlg() override;
-
-    // The data set of the last successful read, or null; it stays the screen's.
-    xf::CDataSet* DataSet() const { return m_dataSet.get(); }
 
 protected:
-    void OnDestroy() override;
-
-    int LoadPatternMaster(const std::string& path) override;
-    int LoadPartyMaster(const std::string& path) override;
-    std::size_t PatternCount() const override { return m_patterns.GetList().size(); }
-    std::string PatternName(std::size_t index) const override;
-    std::size_t PartyCount() const override { return m_requesters.GetList().size(); }
-    std::string PartyDescription(std::size_t index) const override;
-    void SetParty(int index) override;
+    // Only salary/bonus patterns open the salary and bonus choice.
     void OnPatternSelected(int index) override;
     std::string PartyTipText() const override;
-
-    kor::FlowResult ReadData(CFlowMessages& messages, const kor::ScreenChoices& choices) override;
-    kor::FlowResult WriteData(CFlowMessages& messages, const std::string& outputText) override;
-    kor::DataState CurrentData() const override;
+    xf::ConvertChoices ChoicesOfRead(const kor::ScreenChoices& screen) const override;
+    // 1 when the salary or bonus choice, the pattern, the date or the requester differs from
+    // the read's; else 0.
     int HaveSettingsChanged() const override;
 
+    // The settings, correction and check screens XF303, XF304, XF305, XF301 and XF302 open here.
     void RunFixedPatternScreen() override;
     void RunDelimPatternScreen() override;
     void RunPartyScreen() override;
@@ -62,8 +50,4 @@ protected:
 
 private:
     std::array<int, 2> m_bonusChoice;
-    xf::CPatternStore m_patterns;
-    xf::CRequesterStore m_requesters;
-    std::unique_ptr<xf::CDataSet> m_dataSet;
-    const xf::CRequesterInfo* m_requester = nullptr;  // in m_requesters, or null
 };

@@ -3,11 +3,24 @@
 #include "resources/transfer/Korxf301DlgRes.h"
 #include "transfer/CorrectionRules.h"
 #include "transfer/ListPrinter.h"
+#include "transfer/MessageIds.h"
 #include "transfer/RecordCorrection.h"
 #include "transfer/ScreenVersion.h"
 #include "transfer/TransferItems.h"
 
 namespace xf {
+
+namespace {
+
+constexpr CorrectionMessages kCorrectionMessages = {
+    .discard = Msg::kDiscardCorrections,
+    .updateQuestion = Msg::kSaveAsNewQuestion,
+    .nothingToUpdate = Msg::kNoDetailLines,
+    .errorsLeft = Msg::kErrorsLeft,
+    .noErrorLeft = Msg::kNoErrorLeft,
+};
+
+}  // namespace
 
 const Korxf301Controls kKorxf301Controls = {
     IDD_KORXF301,   IDC_XF301_VIEW_ALL,   IDC_XF301_VIEW_ERRORS, IDC_XF301_UPDATE,
@@ -16,8 +29,8 @@ const Korxf301Controls kKorxf301Controls = {
 
 CKorxf301Dlg::CKorxf301Dlg(HICON icon, CDataSet* dataSet, CApMsgInfoList* messages, HWND parent,
                            const Korxf301Controls& ids)
-    : CDataSetCorrectionScreen(ids, dataSet, parent, messages, icon, kProgramName, kScreenVersion,
-                               TransferItems()) {}
+    : CDataSetCorrectionScreen(ids, kCorrectionMessages, dataSet, parent, messages, icon,
+                               kProgramName, kScreenVersion, TransferItems()) {}
 
 std::unique_ptr<CItemRechecks> CKorxf301Dlg::MakeItemChecks() {
     return std::make_unique<CTransferRechecks>(*Data(), Data()->transferKind, SetUpItemChecks);
@@ -27,7 +40,7 @@ std::span<const int> CKorxf301Dlg::UpdateColumnOrder() const {
     return xf::UpdateColumnOrder(Data() ? Data()->transferKind : kKindGeneral);
 }
 
-// The list printer asks for a printer (76), for records (39) and the number of pages (27).
+// The list printer asks for a printer, for records and the number of pages.
 void CKorxf301Dlg::PrintErrorList() {
     if (Data() && Messages()) CListPrinter::PrintErrorList(*Data(), *Messages(), GetSafeHwnd());
 }

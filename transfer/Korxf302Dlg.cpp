@@ -22,7 +22,7 @@ CKorxf302Dlg::CKorxf302Dlg(HICON icon, CDataSet* dataSet, CApMsgInfoList* messag
     : CDataSetCheckScreen(ids, dataSet, parent, messages, icon, kProgramName, kScreenVersion,
                           kSortOrderNames, kOrderKeyItems) {}
 
-// The list printer asks for a printer (76), for records (39) and the number of pages (27).
+// The list printer asks for a printer, for records and the number of pages.
 void CKorxf302Dlg::PrintList() {
     if (Data() && Messages()) CListPrinter::PrintResultList(*Data(), *Messages(), GetSafeHwnd());
 }

@@ -5,6 +5,7 @@
 
 #include "resources/transfer/Korxf303DlgRes.h"
 #include "transfer/PatternStore.h"
+#include "transfer/ScreenMessages.h"
 #include "transfer/ScreenVersion.h"
 
 namespace xf {
@@ -19,7 +20,14 @@ std::vector<int> ItemIds(int offset) {
 }
 
 FixedPatternScreenText Text() {
-    return {kProgramName, kScreenVersion, TransferItems()};
+    return {.programName = kProgramName,
+            .version = kScreenVersion,
+            .items = TransferItems(),
+            .messages = {.discard = Msg::kDiscardPattern,
+                         .overlap = Msg::kItemOverlaps,
+                         .overrun = Msg::kItemBeyondRecord,
+                         .separatedName = Msg::kOtherShapeName,
+                         .steps = kPatternStepMessages}};
 }
 
 }  // namespace

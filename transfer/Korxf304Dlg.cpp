@@ -1,18 +1,29 @@
 #include "transfer/Korxf304Dlg.h"
 
 #include "resources/transfer/Korxf304DlgRes.h"
+#include "transfer/ScreenMessages.h"
 #include "transfer/ScreenVersion.h"
 
 namespace xf {
 
 namespace {
 
-// A pattern is stored as a general transfer's unless the salary kind is chosen; a data row
-// that does not come after the title rows gives message 102.
+// A pattern is stored as a general transfer's unless the salary kind is chosen.
 DelimPatternScreenText Text() {
-    return {
-        kProgramName, kScreenVersion, TransferItems(), kPatternLayout, KindOf(DelimPatternForm{}),
-        102};
+    return {.programName = kProgramName,
+            .version = kScreenVersion,
+            .items = TransferItems(),
+            .layout = kPatternLayout,
+            .kind = KindOf(DelimPatternForm{}),
+            .rowsMessage = Msg::kDataRowBeforeTitles,
+            .messages = {.form = kDelimFormMessages,
+                         .steps = kPatternStepMessages,
+                         .fixedLengthName = Msg::kOtherShapeName,
+                         .redefine = Msg::kRedefineItem,
+                         .discard = Msg::kDiscardPattern,
+                         .noLineBreak = Msg::kNoDetailLines,
+                         .noLineBreakWord = "振込明細",
+                         .samplePath = kSamplePathMessages}};
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "transfer/Korxf305Dlg.h"
 
 #include "resources/transfer/Korxf305DlgRes.h"
+#include "transfer/MessageIds.h"
 #include "transfer/RequesterStore.h"
 #include "transfer/ScreenVersion.h"
 
@@ -15,7 +16,21 @@ HeaderRecordControls SharedIds(const Korxf305Controls& ids) {
 }
 
 constexpr HeaderRecordScreenText kText = {
-    kProgramName, kScreenVersion, {74, 40, 10, 3, 15, 7}, "依頼人情報"};
+    .programName = kProgramName,
+    .version = kScreenVersion,
+    .widths = {74, 40, 10, 3, 15, 7},
+    .savedWord = "依頼人情報",
+};
+
+constexpr HeaderRecordMessages kMessages = {
+    .addQuestion = Msg::kSaveAsNewQuestion,
+    .replaceQuestion = Msg::kReplaceStored,
+    .saved = Msg::kPartySaved,
+    .notWritten = Msg::kMasterNotWritten,
+    .deleteQuestion = Msg::kDeleteQuestion,
+    .discardChoice = Msg::kDiscardParty,
+    .discardOnLeave = Msg::kDiscardCorrections,
+};
 
 }  // namespace
 
@@ -31,7 +46,8 @@ const Korxf305Controls kKorxf305Controls = {
 
 CKorxf305Dlg::CKorxf305Dlg(HICON icon, CApMsgInfoList* messages, HWND parent,
                            const Korxf305Controls& ids)
-    : CHeaderRecordScreen(SharedIds(ids), kText, icon, messages, parent), m_kind(ids.kind) {}
+    : CHeaderRecordScreen(SharedIds(ids), kText, kMessages, icon, messages, parent),
+      m_kind(ids.kind) {}
 
 std::vector<std::string> CKorxf305Dlg::StoredDescriptions() const {
     std::vector<std::string> descriptions;

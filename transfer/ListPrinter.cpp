@@ -3,32 +3,29 @@
 #include <cstdlib>
 #include <vector>
 
+#include "transfer/MessageIds.h"
+
 namespace xf {
 
 namespace {
 
-// Column headings of the record lines.
-const CPagedListPrinter::Cell kHeadings[] = {
-    {3, "通番"},   {12, "金融機関名"}, {39, "支店名"},    {67, "口座名（カナ）"},
-    {106, "科目"}, {120, "口座番号"},  {136, "振込金額"}, {151, "振込先コード"},
-};
+// The two code columns; what they hold depends on the transfer kind and the record.
+constexpr int kCodeColumns[2] = {151, 165};
+// The heading of the code columns, the only column of the record lines that is no item's.
+const CPagedListPrinter::Cell kCodeHeading[] = {{kCodeColumns[0], "振込先コード"}};
 
 const CItemListPrinter::Layout& TransferLayout() {
     static const CItemListPrinter::Layout layout{
-        TransferItems(),
-        78,
-        {"変換結果一覧表（合計）", "変換結果一覧表", "変換エラーリスト"},
-        "　　帳票作成日 %4d/%2d/%2d      %5s/%5s ページ",
-        "データ出力日時 %4d/%2d/%2d %2d:%02d:%02d",
-        nullptr,
-        nullptr,
-        kHeadings,
+        .items = TransferItems(),
+        .titleColumn = 78,
+        .titles = {"変換結果一覧表（合計）", "変換結果一覧表", "変換エラーリスト"},
+        .printDateLine = "　　帳票作成日 %4d/%2d/%2d      %5s/%5s ページ",
+        .outputTimeLine = "データ出力日時 %4d/%2d/%2d %2d:%02d:%02d",
+        .moreHeadings = kCodeHeading,
     };
     return layout;
 }
 
-// The two code columns; what they hold depends on the transfer kind and the record.
-constexpr int kCodeColumns[2] = {151, 165};
 constexpr int kMarkOffset = 2;
 constexpr int kNoItem = -1;
 
@@ -85,6 +82,16 @@ std::string TransferKindName(const CDataSet& data) {
 CListPrinter::CListPrinter(CApMsgInfoList* messages, HWND parent)
     : CItemListPrinter(kSettings, TransferLayout(), messages, parent) {}
 
+namespace {
+
+constexpr CItemListPrinter::ButtonMessages kButtonMessages = {
+    .noPrinter = Msg::kNoPrinter,
+    .nothingToPrint = Msg::kNothingToWrite,
+    .pagesQuestion = Msg::kPrintPages,
+};
+
+}  // namespace
+
 CListPrinter::Outcome CListPrinter::PrintResultList(const CDataSet& data, CApMsgInfoList& messages,
                                                     HWND parent) {
     return PrintButton(kResultList, data, messages, parent);
@@ -102,8 +109,8 @@ CListPrinter::Outcome CListPrinter::PrintErrorList(const CDataSet& data, CApMsgI
 
 CListPrinter::Outcome CListPrinter::PrintButton(int kind, const CDataSet& data,
                                                 CApMsgInfoList& messages, HWND parent) {
-    return PrintFromButton(kind, ItemRecordRefs(data.details), kSettings.rowsPerPage, messages,
-                           parent, [&] {
+    return PrintFromButton(kind, ItemRecordRefs(data.details), kSettings.rowsPerPage,
+                           kButtonMessages, messages, parent, [&] {
                                CListPrinter printer(&messages, parent);
                                return printer.Run(kind, data);
                            });

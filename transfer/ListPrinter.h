@@ -28,9 +28,9 @@ public:
     explicit CListPrinter(CApMsgInfoList* messages = nullptr, HWND parent = nullptr);
 
     // The print buttons: the check screen's list and totals buttons, the correction screen's
-    // error-list button. Each checks for a default printer (76), for something to print (39),
-    // asks message 27 with the number of pages and prints on OK; messages are owned by
-    // parent, which is disabled while the progress window is shown.
+    // error-list button. Each checks for a default printer, for something to print, asks the
+    // number of pages and prints on OK; messages are owned by parent, which is disabled while
+    // the progress window is shown.
     static Outcome PrintResultList(const CDataSet& data, CApMsgInfoList& messages, HWND parent);
     static Outcome PrintTotalsSheet(const CDataSet& data, CApMsgInfoList& messages, HWND parent);
     static Outcome PrintErrorList(const CDataSet& data, CApMsgInfoList& messages, HWND parent);

@@ -5,10 +5,16 @@
 
 namespace xf {
 
-// The transfer tool's pattern lines: 40 fields (36 in older lines) numbered from 0; 17 for an
-// item beyond the record; the item fields from field 4, starts and columns 4 bytes wide; the
-// separated screen pads item labels to 16 bytes.
-inline constexpr PatternLayout kPatternLayout = {40, 36, 0, 17, 4, 4, 16};
+// The transfer tool's pattern lines.
+inline constexpr PatternLayout kPatternLayout = {
+    .fieldCount = 40,
+    .legacyFieldCount = 36,
+    .firstFieldNumber = 0,
+    .overrunResult = 17,
+    .firstItemField = 4,
+    .positionWidth = 4,
+    .itemNameWidth = 16,
+};
 
 using ::CPatternBase;
 using ::IsFixedLengthClass;

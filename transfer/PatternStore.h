@@ -13,7 +13,8 @@ using ::CPatternEntry;
 using ::CPatternObList;
 
 // Loaded under a progress window; the path is kept whole.
-inline constexpr PatternMasterRules kPatternMasterRules = {kPatternLayout, true, 0};
+inline constexpr PatternMasterRules kPatternMasterRules = {
+    .layout = kPatternLayout, .progressOnLoad = true, .pathLimit = 0};
 
 class CPatternStore : public CPatternStoreOf<CFixedPattern, CDelimPattern> {
 public:

@@ -1,10 +1,13 @@
 #pragma once
 // The questions the transfer tool's progress window asks before a job stops.
 #include "common/base/ProgressTask.h"
+#include "transfer/MessageIds.h"
 
 namespace xf {
 
-// 26 while printing; 25 with "読込" during any other job.
-inline constexpr CAbortQuestions kAbortQuestions{26, 25};
+// One while printing; the other, with "読込", during any other job.
+inline constexpr CAbortQuestions kAbortQuestions{.printing = Msg::kStopPrintQuestion,
+                                                 .other = Msg::kStopReadQuestion,
+                                                 .converting = std::nullopt};
 
 }  // namespace xf

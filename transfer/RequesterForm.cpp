@@ -4,6 +4,7 @@
 
 #include "common/base/CharCheck.h"
 #include "common/base/StrUtil.h"
+#include "transfer/MessageIds.h"
 
 namespace xf {
 
@@ -17,7 +18,7 @@ bool IsDigits(const std::string& text) {
     return CCharCheck::IsDigits(text.c_str(), static_cast<int>(text.size()));
 }
 
-FormFault Fault(int message, RequesterForm::Field field, std::string word1 = {},
+FormFault Fault(Msg message, RequesterForm::Field field, std::string word1 = {},
                 std::string word2 = {}) {
     return FormFault{message, std::move(word1), std::move(word2), field};
 }
@@ -35,20 +36,23 @@ FormFault CheckRequesterForm(const RequesterForm& form) {
     // The field takes 74 characters, which may be more bytes than the record holds.
     constexpr size_t kDescriptionWidth = sizeof(CRequesterInfo::description) - 1;
     if (form.description.size() > kDescriptionWidth)
-        return Fault(48, F::kDescription, "振込依頼人登録内容の説明",
+        return Fault(Msg::kTooLong, F::kDescription, "振込依頼人登録内容の説明",
                      std::to_string(kDescriptionWidth));
-    if (form.description.empty()) return Fault(10, F::kDescription, "振込依頼人登録内容の説明");
-    if (!CCharCheck::HasNoQuoteOrComma(form.description)) return Fault(108, F::kDescription);
-    if (form.name.empty()) return Fault(10, F::kName, "振込依頼人名（カナ）");
-    if (form.branchCode.empty()) return Fault(10, F::kBranchCode, "支店コード");
-    if (form.accountNumber.empty()) return Fault(10, F::kAccountNumber, "口座番号");
-    if (form.accountType < 0) return Fault(11, F::kAccountType, "科目");
-    if (!IsKana(form.name)) return Fault(18, F::kName);
+    if (form.description.empty())
+        return Fault(Msg::kRequiredEmpty, F::kDescription, "振込依頼人登録内容の説明");
+    if (!CCharCheck::HasNoQuoteOrComma(form.description))
+        return Fault(Msg::kQuoteOrComma, F::kDescription);
+    if (form.name.empty()) return Fault(Msg::kRequiredEmpty, F::kName, "振込依頼人名（カナ）");
+    if (form.branchCode.empty()) return Fault(Msg::kRequiredEmpty, F::kBranchCode, "支店コード");
+    if (form.accountNumber.empty())
+        return Fault(Msg::kRequiredEmpty, F::kAccountNumber, "口座番号");
+    if (form.accountType < 0) return Fault(Msg::kNothingChosen, F::kAccountType, "科目");
+    if (!IsKana(form.name)) return Fault(Msg::kBadCharacters, F::kName);
     if (!form.requesterCode.empty() && !IsDigits(form.requesterCode))
-        return Fault(18, F::kRequesterCode);
-    if (!IsDigits(form.branchCode)) return Fault(18, F::kBranchCode);
-    if (!IsKana(form.branchName)) return Fault(18, F::kBranchName);
-    if (!IsDigits(form.accountNumber)) return Fault(18, F::kAccountNumber);
+        return Fault(Msg::kBadCharacters, F::kRequesterCode);
+    if (!IsDigits(form.branchCode)) return Fault(Msg::kBadCharacters, F::kBranchCode);
+    if (!IsKana(form.branchName)) return Fault(Msg::kBadCharacters, F::kBranchName);
+    if (!IsDigits(form.accountNumber)) return Fault(Msg::kBadCharacters, F::kAccountNumber);
     return {};
 }
 
@@ -57,7 +61,7 @@ FormFault CheckStoredRequester(const CRequesterInfo& requester) {
     if (FormFault fault = CheckRequesterForm(form)) return fault;
     // The form reads an empty type as the list's first choice.
     if (std::string_view(requester.accountType) != AccountTypeText(form.accountType))
-        return Fault(11, RequesterForm::kAccountType, "科目");
+        return Fault(Msg::kNothingChosen, RequesterForm::kAccountType, "科目");
     return {};
 }
 

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "common/base/RecordLayout.h"
+#include "transfer/TransferItemTable.h"
 
 namespace xf {
 
@@ -51,6 +52,13 @@ constexpr RecordField<Detail> kSalaryCodes[] = {
     ItemField<Detail>(91, 10, kText, kCustomerCode1),
     ItemField<Detail>(101, 10, kText, kCustomerCode2),
 };
+
+// Every field of an item is as wide as the item.
+static_assert(FieldsFitItems(kDataStart, kItemTable));
+static_assert(FieldsFitItems(kGeneralEdi, kItemTable));
+static_assert(FieldsFitItems(kGeneralRequesterNumber, kItemTable));
+static_assert(FieldsFitItems(kGeneralCodes, kItemTable));
+static_assert(FieldsFitItems(kSalaryCodes, kItemTable));
 
 std::span<const RecordField<Detail>> DataTail(const CDataSet& data, const Detail& d) {
     if (data.transferKind != kKindGeneral) return kSalaryCodes;

@@ -120,12 +120,12 @@ std::string CApMsgInfoList::GetText(int id) {
     return ExpandLineBreaks(text);
 }
 
-std::string CApMsgInfoList::FormatMessage(int id, const char* word1, const char* word2,
+std::string CApMsgInfoList::FormatMessage(kor::MessageId id, const char* word1, const char* word2,
                                           const char* word3, const char* word4, const char* word5) {
-    std::string text = GetText(id);
+    std::string text = GetText(id.Value());
     if (text == kUnknownId) return text;
     std::string fileName;
-    if (id == m_fileNameWordId && word1) {
+    if (id.Value() == m_fileNameWordId && word1) {
         const std::string_view path = word1;
         const size_t backslash = kor::LastBackslash(path);
         fileName = backslash == std::string_view::npos ? path : path.substr(backslash + 1);
@@ -156,11 +156,11 @@ UINT CApMsgInfoList::GetStyle() const {
     return style;
 }
 
-int CApMsgInfoList::ShowMessage(HWND owner, int id, const char* word1, const char* word2,
+int CApMsgInfoList::ShowMessage(HWND owner, kor::MessageId id, const char* word1, const char* word2,
                                 const char* word3, const char* word4, const char* word5) {
     const std::string text = FormatMessage(id, word1, word2, word3, word4, word5);
     const std::string caption = GetCaption();
-    m_showing = id;
+    m_showing = id.Value();
     const int answer = kor::ShowMessageBox(owner, text, caption, GetStyle());
     m_showing = 0;
     return answer;

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "common/base/MessageId.h"
+
 class CApMsgInfo {
 public:
     int id = 0;
@@ -21,17 +23,17 @@ public:
     // 0, or 0x80000001 empty path, 0x80000000 | CFileAccess code, 0x80000002 bad line.
     DWORD Load(const std::string& path);
     std::string GetText(int id);
-    std::string FormatMessage(int id, const char* word1 = nullptr, const char* word2 = nullptr,
-                              const char* word3 = nullptr, const char* word4 = nullptr,
-                              const char* word5 = nullptr);
+    std::string FormatMessage(kor::MessageId id, const char* word1 = nullptr,
+                              const char* word2 = nullptr, const char* word3 = nullptr,
+                              const char* word4 = nullptr, const char* word5 = nullptr);
     UINT GetStyle() const;
     std::string GetCaption() const { return m_caption; }
 
     // The message-by-id operation of every screen: formats, shows a modal box owned by owner
     // through the message seam and returns the pressed button (IDOK, IDCANCEL, ...).
-    int ShowMessage(HWND owner, int id, const char* word1 = nullptr, const char* word2 = nullptr,
-                    const char* word3 = nullptr, const char* word4 = nullptr,
-                    const char* word5 = nullptr);
+    int ShowMessage(HWND owner, kor::MessageId id, const char* word1 = nullptr,
+                    const char* word2 = nullptr, const char* word3 = nullptr,
+                    const char* word4 = nullptr, const char* word5 = nullptr);
 
     size_t Count() const { return m_entries.size(); }
     // The id of the message being shown, while its box is up (a message handler may ask); 0
@@ -40,7 +42,7 @@ public:
 
     // The message whose first word is a path shown as its file name only (the part after the
     // last "\"); -1, the start value, for none.
-    void SetFileNameWord(int id) { m_fileNameWordId = id; }
+    void SetFileNameWord(kor::MessageId id) { m_fileNameWordId = id.Value(); }
 
 private:
     int m_fileNameWordId = -1;

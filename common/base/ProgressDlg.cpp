@@ -11,7 +11,8 @@ constexpr char kPrintingTitle[] = "印刷中です．．．";
 constexpr char kConvertingTitle[] = "変換中．．．";
 }  // namespace
 
-CProgressDlg::CProgressDlg(CApMsgInfoList* messages, HWND parent, const CAbortQuestions& questions,
+CProgressDlg::CProgressDlg(CApMsgInfoList* messages, HWND parent,
+                           const std::optional<CAbortQuestions>& questions,
                            const ProgressDialogIds& ids)
     : CDialogBase(ids.dialog, parent), m_messages(messages), m_questions(questions), m_ids(ids) {}
 
@@ -67,8 +68,8 @@ int CProgressDlg::PumpMessages() {
     return m_cancel;
 }
 
-int CProgressDlg::ShowMessage(int id, const char* word1, const char* word2, const char* word3,
-                              const char* word4, const char* word5) {
+int CProgressDlg::ShowMessage(kor::MessageId id, const char* word1, const char* word2,
+                              const char* word3, const char* word4, const char* word5) {
     if (!m_messages) return IDCANCEL;
     return m_messages->ShowMessage(GetSafeHwnd(), id, word1, word2, word3, word4, word5);
 }
@@ -85,14 +86,19 @@ bool CProgressDlg::OnCommand(int id, int code, HWND) {
 
 void CProgressDlg::OnBtnAbort() {
     // Without a message table there is no question to ask: the press itself is the answer.
-    if (!m_messages) {
+    if (!m_messages || !m_questions) {
         m_cancel = 1;
         return;
     }
+    const CAbortQuestions& asked = *m_questions;
     const std::string title = GetItemText(m_ids.title);
-    const int answer = title == kPrintingTitle ? ShowMessage(m_questions.printing)
-                       : m_questions.converting && title == kConvertingTitle
-                           ? ShowMessage(m_questions.converting, "変換")
-                           : ShowMessage(m_questions.other, "読込");
+    int answer = 0;
+    if (title == kPrintingTitle) {
+        answer = ShowMessage(asked.printing);
+    } else if (asked.converting && title == kConvertingTitle) {
+        answer = ShowMessage(*asked.converting, "変換");
+    } else {
+        answer = ShowMessage(asked.other, "読込");
+    }
     if (answer == IDOK) m_cancel = 1;
 }

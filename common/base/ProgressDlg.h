@@ -6,6 +6,8 @@
 // away only when its task deletes it.
 #include <windows.h>
 
+#include <optional>
+
 #include "common/base/ProgressTask.h"
 #include "framework/DialogBase.h"
 
@@ -13,9 +15,10 @@ class CApMsgInfoList;
 
 class CProgressDlg : public kor::CDialogBase {
 public:
-    // questions: the ids of messages the abort button asks (see CAbortQuestions); ids: the
-    // template and its controls.
-    CProgressDlg(CApMsgInfoList* messages, HWND parent, const CAbortQuestions& questions,
+    // questions: the ids of messages the abort button asks (see CAbortQuestions; without them,
+    // or without a message table, a press stops at once); ids: the template and its controls.
+    CProgressDlg(CApMsgInfoList* messages, HWND parent,
+                 const std::optional<CAbortQuestions>& questions,
                  const ProgressDialogIds& ids = kProgressDialogIds);
     // Enables the owner again, hides the window and destroys it.
     ~CProgressDlg() override;
@@ -28,7 +31,7 @@ public:
     // Hands every pending message of the thread to the dialog or its window; never waits.
     // Returns the cancel flag.
     int PumpMessages();
-    int ShowMessage(int id, const char* word1 = nullptr, const char* word2 = nullptr,
+    int ShowMessage(kor::MessageId id, const char* word1 = nullptr, const char* word2 = nullptr,
                     const char* word3 = nullptr, const char* word4 = nullptr,
                     const char* word5 = nullptr);
     void DisableCancel() { EnableCancel(false); }
@@ -43,7 +46,7 @@ private:
     void OnBtnAbort();
 
     CApMsgInfoList* m_messages;
-    CAbortQuestions m_questions;
+    std::optional<CAbortQuestions> m_questions;
     ProgressDialogIds m_ids;
     HWND m_owner = nullptr;
     int m_cancel = 0;

@@ -4,7 +4,9 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 
+#include "common/base/MessageId.h"
 #include "resources/common/ProgressDlgRes.h"
 
 class CApMsgInfoList;
@@ -15,9 +17,9 @@ class CProgressDlg;
 // other job. A tool that asks otherwise while converting ("変換中．．．") gives that id too; it
 // is asked with the word "変換".
 struct CAbortQuestions {
-    int printing = 0;
-    int other = 0;
-    int converting = 0;  // 0: the other question
+    kor::MessageId printing;
+    kor::MessageId other;
+    std::optional<kor::MessageId> converting;  // none: the other question
 };
 
 // The progress dialog's template and the ids of its title line, bar, sub-line and abort button.
@@ -69,7 +71,7 @@ protected:
     std::unique_ptr<CProgressDlg> m_dialog;
     HWND m_parent = nullptr;
     CApMsgInfoList* m_messages = nullptr;
-    CAbortQuestions m_questions;
+    std::optional<CAbortQuestions> m_questions;  // none: no question
     ProgressDialogIds m_ids = kProgressDialogIds;
     int m_low = 0, m_high = 100, m_shownPos = -1;
     ULONGLONG m_lastPump = 0;

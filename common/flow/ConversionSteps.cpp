@@ -20,42 +20,6 @@ constexpr char kInputWord[] = "変換前ファイル名";
 constexpr char kOutputWord[] = "変換後ファイル名";
 constexpr char kPatternWord[] = "データ変換パターン";
 
-// The message of each path fault; the words of 54 and 70 name the file edits.
-struct PathMessage {
-    PathFault fault;
-    int id;
-};
-constexpr PathMessage kPathMessages[] = {
-    {PathFault::kNoName, 54},         {PathFault::kBadName, 22},
-    {PathFault::kDriveUnusable, 106}, {PathFault::kDriveNotReady, 32},
-    {PathFault::kWriteProtected, 51}, {PathFault::kMediumUnusable, 52},
-    {PathFault::kReadOnlyDrive, 23},  {PathFault::kNoFolder, 23},
-    {PathFault::kNoFile, 5},          {PathFault::kIsFolder, 54},
-    {PathFault::kCannotRead, 85},     {PathFault::kSameAsInput, 70},
-    {PathFault::kOutputExists, 4},    {PathFault::kCannotWrite, 66},
-    {PathFault::kDiskFull, 60},       {PathFault::kDriveFull, 61},
-};
-
-int MessageOf(PathFault fault) {
-    for (const PathMessage& m : kPathMessages) {
-        if (m.fault == fault) return m.id;
-    }
-    return 0;
-}
-
-// The message of each reader result but the two of fixed texts and the one that names a line.
-struct ReadMessage {
-    int result;
-    int id;
-    const char* word;
-};
-constexpr ReadMessage kReadMessages[] = {
-    {kReadNoLines, 9, "振込明細"},     {kReadTooManyLines, 6, nullptr},
-    {kReadBadRecordSize, 91, nullptr}, {kReadNoRecords, 81, nullptr},
-    {kReadEmptyFile, 53, nullptr},     {kReadBadRecordLength, 113, nullptr},
-    {kReadCancelled, 19, nullptr},
-};
-
 std::string_view WithoutLeadingBlanks(std::string_view text) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     return text;
@@ -75,87 +39,136 @@ int NumberOf(std::string_view text) {
 
 }  // namespace
 
-int CheckConversionDate(std::string_view month, std::string_view day) {
+DateFault CheckConversionDate(std::string_view month, std::string_view day) {
     constexpr int kDaysIn[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     const int m = NumberOf(month);
     const int d = NumberOf(day);
-    if (m < 1 || m > 12 || d < 1 || d > 31) return 10;
-    return d > kDaysIn[m - 1] ? 50 : 0;
+    if (m < 1 || m > 12 || d < 1 || d > 31) return DateFault::kMissing;
+    return d > kDaysIn[m - 1] ? DateFault::kNoSuchDay : DateFault::kNone;
 }
 
-FlowResult CConversionSteps::Stop(int message, FlowField focus, bool inError) {
+FlowResult CConversionSteps::Stop(std::optional<MessageId> message, FlowField focus, bool inError) {
     FlowResult result;
-    result.code = message;
+    result.stop = message;
     result.focus = focus;
     result.inError = inError;
     return result;
 }
 
+MessageId CConversionSteps::ShowWithoutWords(MessageId id) {
+    m_messages.ShowMessage(id);
+    return id;
+}
+
+bool CConversionSteps::AskToGoOn(MessageId question) {
+    m_question = question;
+    return m_messages.ShowMessage(question) == IDOK;
+}
+
 bool CConversionSteps::Ask(PathFault fault) {
-    m_question = MessageOf(fault);
-    const int answer = m_messages.ShowMessage(m_question);
-    // Only an existing output has Cancel for "stop" and anything else for "overwrite".
-    return fault == PathFault::kOutputExists ? answer != IDCANCEL : answer == IDOK;
+    const PathMessages& m = m_ids.paths;
+    switch (fault) {
+        case PathFault::kWriteProtected:
+            return AskToGoOn(m.writeProtected);
+        case PathFault::kMediumUnusable:
+            return AskToGoOn(m.mediumUnusable);
+        case PathFault::kOutputExists:
+            // Only an existing output has Cancel for "stop" and anything else for "overwrite".
+            m_question = m.outputExists;
+            return m_messages.ShowMessage(m.outputExists) != IDCANCEL;
+        case PathFault::kDiskFull:
+            return AskToGoOn(m.diskFull);
+        default:
+            // The checks ask no other fault; one that did would stop them, unasked.
+            m_question.reset();
+            return false;
+    }
+}
+
+MessageId CConversionSteps::ShowPathFault(PathFault fault, FlowField field) {
+    const PathMessages& m = m_ids.paths;
+    switch (fault) {
+        case PathFault::kBadName:
+            return ShowWithoutWords(m.badName);
+        case PathFault::kDriveUnusable:
+            return ShowWithoutWords(m.driveUnusable);
+        case PathFault::kDriveNotReady:
+            return ShowWithoutWords(m.driveNotReady);
+        case PathFault::kWriteProtected:
+            return ShowWithoutWords(m.writeProtected);
+        case PathFault::kMediumUnusable:
+            return ShowWithoutWords(m.mediumUnusable);
+        case PathFault::kReadOnlyDrive:
+        case PathFault::kNoFolder:
+            return ShowWithoutWords(m.noFolder);
+        case PathFault::kNoFile:
+            return ShowWithoutWords(m.noFile);
+        case PathFault::kCannotRead:
+            m_messages.ShowMessage(m.cannotRead, "読込");
+            return m.cannotRead;
+        case PathFault::kSameAsInput:
+            m_messages.ShowMessage(m.sameAsInput, kOutputWord, kInputWord);
+            return m.sameAsInput;
+        case PathFault::kOutputExists:
+            return ShowWithoutWords(m.outputExists);
+        case PathFault::kCannotWrite:
+            return ShowWithoutWords(m.cannotWrite);
+        case PathFault::kDiskFull:
+            return ShowWithoutWords(m.diskFull);
+        case PathFault::kDriveFull:
+            return ShowWithoutWords(m.driveFull);
+        case PathFault::kNone:
+        case PathFault::kCancelled:
+        case PathFault::kNoName:
+        case PathFault::kIsFolder:
+            break;
+    }
+    m_messages.ShowMessage(m.noName, field == FlowField::kInput ? kInputWord : kOutputWord);
+    return m.noName;
 }
 
 FlowResult CConversionSteps::StopAtPath(PathFault fault, FlowField field) {
     if (fault == PathFault::kCancelled) return Stop(m_question, field, true);
-    const int id = MessageOf(fault);
-    const char* name = field == FlowField::kInput ? kInputWord : kOutputWord;
-    switch (fault) {
-        case PathFault::kNoName:
-        case PathFault::kIsFolder:
-            m_messages.ShowMessage(id, name);
-            break;
-        case PathFault::kCannotRead:
-            m_messages.ShowMessage(id, "読込");
-            break;
-        case PathFault::kSameAsInput:
-            m_messages.ShowMessage(id, kOutputWord, kInputWord);
-            break;
-        default:
-            m_messages.ShowMessage(id);
-            break;
-    }
-    return Stop(id, field, true);
+    return Stop(ShowPathFault(fault, field), field, true);
 }
 
 FlowResult CConversionSteps::StopAtPattern() {
-    m_messages.ShowMessage(11, kPatternWord);
-    return Stop(11, FlowField::kPattern);
+    m_messages.ShowMessage(m_ids.noPattern, kPatternWord);
+    return Stop(m_ids.noPattern, FlowField::kPattern);
 }
 
 FlowResult CConversionSteps::StopAtUnusablePattern(const std::string& name) {
-    m_messages.ShowMessage(115, name.c_str());
-    return Stop(kUnusablePatternMessage, FlowField::kPattern);
+    m_messages.ShowMessage(m_ids.unusablePattern, name.c_str());
+    return Stop(m_ids.unusablePattern, FlowField::kPattern);
 }
 
 FlowResult CConversionSteps::CheckRead(const ReadRequest& request, std::string* input) {
     if (!request.partyChosen) {
-        m_messages.ShowMessage(38, m_texts.partyWord);
-        return Stop(38);
+        m_messages.ShowMessage(m_ids.noParty, m_texts.partyWord);
+        return Stop(m_ids.noParty);
     }
     // A master edited by hand or damaged would put its faults into the header record.
     if (request.partyFaultField) {
-        m_messages.ShowMessage(114, request.partyFaultField);
-        return Stop(114);
+        m_messages.ShowMessage(m_ids.unsoundParty, request.partyFaultField);
+        return Stop(m_ids.unsoundParty);
     }
     if (request.patternIndex < 0) return StopAtPattern();
     switch (CheckConversionDate(request.month, request.day)) {
-        case 10:
-            m_messages.ShowMessage(10, "振込指定日");
-            return Stop(10, FlowField::kMonth);
-        case 50:
-            m_messages.ShowMessage(50);
-            return Stop(50, FlowField::kDay);
-        default:
+        case DateFault::kMissing:
+            m_messages.ShowMessage(m_ids.noDate, "振込指定日");
+            return Stop(m_ids.noDate, FlowField::kMonth);
+        case DateFault::kNoSuchDay:
+            m_messages.ShowMessage(m_ids.noSuchDay);
+            return Stop(m_ids.noSuchDay, FlowField::kDay);
+        case DateFault::kNone:
             break;
     }
     const std::string name = NormalizePathText(request.input);
     const PathFault pathFault = CheckInputPath(
         name, [this](PathFault fault) { return Ask(fault); }, m_probe);
     if (pathFault != PathFault::kNone) return StopAtPath(pathFault, FlowField::kInput);
-    if (m_messages.ShowMessage(24, "読込") != IDOK) return Stop(24);
+    if (m_messages.ShowMessage(m_ids.startQuestion, "読込") != IDOK)
+        return Stop(m_ids.startQuestion);
     *input = name;
     FlowResult result;
     result.stage = FlowResult::kRead;
@@ -171,28 +184,46 @@ void CConversionSteps::ShowReadFailure(int result, int faultLine) {
             m_messages.ShowFixedBox(kReadFailedText, MB_OK);
             return;
         case kReadLineTooLong:
-            m_messages.ShowMessage(111, std::to_string(faultLine).c_str());
+            m_messages.ShowMessage(m_ids.lineTooLong, std::to_string(faultLine).c_str());
+            return;
+        case kReadNoLines:
+            m_messages.ShowMessage(m_ids.noDetailLines, "振込明細");
+            return;
+        case kReadTooManyLines:
+            ShowWithoutWords(m_ids.tooManyLines);
+            return;
+        case kReadBadRecordSize:
+            ShowWithoutWords(m_ids.badRecordSize);
+            return;
+        case kReadNoRecords:
+            ShowWithoutWords(m_ids.noRecords);
+            return;
+        case kReadEmptyFile:
+            ShowWithoutWords(m_ids.emptyFile);
+            return;
+        case kReadBadRecordLength:
+            ShowWithoutWords(m_ids.badRecordLength);
+            return;
+        case kReadCancelled:
+            ShowWithoutWords(m_ids.readCancelled);
             return;
         default:
             break;
-    }
-    for (const ReadMessage& m : kReadMessages) {
-        if (m.result == result) m_messages.ShowMessage(m.id, m.word);
     }
 }
 
 int CConversionSteps::ShowReadOutcome(bool totalsOverflow, int errorCount, bool warnings) {
     if (totalsOverflow) {
         // The records can be corrected (fewer of them fit), but not written as they are.
-        m_messages.ShowMessage(112);
+        m_messages.ShowMessage(m_ids.totalsTooLarge);
         return 0;
     }
     if (errorCount == 0) {
-        m_messages.ShowMessage(67, "読込", "変換後ファイル");
+        m_messages.ShowMessage(m_ids.readWithoutErrors, "読込", "変換後ファイル");
         return 1;
     }
-    m_messages.ShowMessage(68, "読込", "変換後ファイル");
-    if (warnings) m_messages.ShowMessage(97, "", "");
+    m_messages.ShowMessage(m_ids.readWithErrors, "読込", "変換後ファイル");
+    if (warnings) m_messages.ShowMessage(m_ids.warnings, "", "");
     return 0;
 }
 
@@ -255,9 +286,15 @@ FlowResult CConversionSteps::CheckOutput(const OutputRequest& request, std::stri
 
     const PathFault pathFault = CheckOutputPath(name, request.inputName, ask, m_probe);
     if (pathFault != PathFault::kNone) return StopAtPath(pathFault, FlowField::kOutput);
-    if (request.recordsFault != 0) {
-        m_messages.ShowMessage(request.recordsFault);
-        return Stop(request.recordsFault, FlowField::kOutput);
+    switch (request.recordsFault) {
+        case RecordsFault::kInError:
+            m_messages.ShowMessage(m_ids.errorsToWrite);
+            return Stop(m_ids.errorsToWrite, FlowField::kOutput);
+        case RecordsFault::kAllDeleted:
+            m_messages.ShowMessage(m_ids.nothingToWrite);
+            return Stop(m_ids.nothingToWrite, FlowField::kOutput);
+        case RecordsFault::kNone:
+            break;
     }
     const std::uint64_t size =
         CRecordFrame::EstimateFileSize(request.lengthCode, request.lineBreak, request.keptRecords);
@@ -267,10 +304,10 @@ FlowResult CConversionSteps::CheckOutput(const OutputRequest& request, std::stri
         case PathFault::kCancelled:
             return Stop(m_question, FlowField::kOutput);
         default:
-            m_messages.ShowMessage(MessageOf(room));
-            return Stop(MessageOf(room), FlowField::kOutput);
+            return Stop(ShowPathFault(room, FlowField::kOutput), FlowField::kOutput);
     }
-    if (m_messages.ShowMessage(24, "出力") != IDOK) return Stop(24);
+    if (m_messages.ShowMessage(m_ids.startQuestion, "出力") != IDOK)
+        return Stop(m_ids.startQuestion);
     *path = name;
     FlowResult result;
     result.stage = FlowResult::kWrite;
@@ -279,9 +316,9 @@ FlowResult CConversionSteps::CheckOutput(const OutputRequest& request, std::stri
 
 void CConversionSteps::ShowWriteOutcome(int result) {
     if (result == kWritten) {
-        m_messages.ShowMessage(75);
+        m_messages.ShowMessage(m_ids.written);
     } else if (result == kTotalsTooLarge) {
-        m_messages.ShowMessage(112);
+        m_messages.ShowMessage(m_ids.totalsTooLarge);
     } else {
         m_messages.ShowFixedBox(kOutputFailedText, MB_OK | MB_ICONERROR);
     }

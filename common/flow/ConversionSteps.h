@@ -6,10 +6,12 @@
 // writer's result. A tool's flow puts its own reader and writer between them.
 #include <cstdint>
 #include <ctime>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "common/base/MessageId.h"
 #include "common/flow/FlowMessages.h"
 #include "common/flow/PathCheck.h"
 #include "common/patterns/PatternBase.h"
@@ -26,7 +28,8 @@ enum class FlowField { kNone, kPattern, kMonth, kDay, kInput, kOutput };
 struct FlowResult {
     enum Stage { kCheck, kRead, kWrite };
     Stage stage = kCheck;  // the last stage reached
-    // kCheck: the id of the message that stopped the flow (of the question answered "stop");
+    // kCheck: the message that stopped the flow (the question answered "stop").
+    std::optional<MessageId> stop;
     // kRead, kWrite: the reader's or the writer's result.
     int code = 0;
     FlowField focus = FlowField::kNone;
@@ -36,25 +39,59 @@ struct FlowResult {
     bool Done() const { return stage != kCheck && code == 0; }
 };
 
-// Month "1" to "12" and day "1" to "31" (leading blanks allowed): 0; 10 when either is missing
-// or not such a number; 50 when the day does not exist in the month (February has 29).
-int CheckConversionDate(std::string_view month, std::string_view day);
-
-// The message of a stored pattern that cannot be used, with the pattern's name: the same id in
-// every tool's message master.
-inline constexpr int kUnusablePatternMessage = 115;
+// What is wrong with a conversion date.
+enum class DateFault {
+    kNone,
+    kMissing,    // the month or the day is missing or not a number of its range
+    kNoSuchDay,  // the day does not exist in the month
+};
+// Month "1" to "12" and day "1" to "31" (leading blanks allowed); February has 29 days.
+DateFault CheckConversionDate(std::string_view month, std::string_view day);
 
 // The words of a tool's conversion messages.
 struct ConversionTexts {
-    const char* partyWord;       // message 38 when no requester or consignor is chosen
+    const char* partyWord;       // when no requester or consignor is chosen
     const char* openFailedText;  // the reader could not open the input file
+};
+
+// The messages of the conversion steps, as the tool numbers them; the words each is shown with
+// stand beside it.
+struct ConversionMessages {
+    // Before a read.
+    MessageId noParty;          // ConversionTexts::partyWord
+    MessageId unsoundParty;     // the name of the party's field in fault
+    MessageId noPattern;        // "データ変換パターン"
+    MessageId unusablePattern;  // the pattern's name
+    MessageId noDate;           // "振込指定日"
+    MessageId noSuchDay;
+    MessageId startQuestion;  // "読込" or "出力"; OK goes on
+    PathMessages paths;
+    // The reader's results.
+    MessageId noDetailLines;  // "振込明細"
+    MessageId tooManyLines;
+    MessageId badRecordSize;
+    MessageId noRecords;
+    MessageId emptyFile;
+    MessageId badRecordLength;
+    MessageId readCancelled;
+    MessageId lineTooLong;  // the line's number
+    // After a read: the count or the total does not fit the trailer (after an output too),
+    // the records are free of errors or not (both "読込", "変換後ファイル"), warnings ("", "").
+    MessageId totalsTooLarge;
+    MessageId readWithoutErrors;
+    MessageId readWithErrors;
+    MessageId warnings;
+    // Before and after an output.
+    MessageId errorsToWrite;
+    MessageId nothingToWrite;
+    MessageId written;
 };
 
 // The choices of a read as the main screen offers them, before the tool's own.
 struct ReadRequest {
     bool partyChosen = false;
     // The requester or consignor record as stored is unsound: the name of its first field in
-    // fault (message 114); null when it is sound.
+    // fault (unsoundParty); null when it is sound.
     const char* partyFaultField = nullptr;
     int patternIndex = -1;  // -1: none chosen
     std::string month;      // as listed (" 3"); empty: none chosen
@@ -62,7 +99,7 @@ struct ReadRequest {
     std::string input;  // the input file name as typed
 };
 
-// The name of the field of a stored requester or consignor that stops a read (message 114):
+// The name of the field of a stored requester or consignor that stops a read (unsoundParty):
 // the first field of its master line that held a control byte (controlField, -1 none;
 // lineLabels name the line's fields in line order), else checkFault, the field that the
 // screen's save check refuses (null when the record passes).
@@ -79,6 +116,14 @@ struct ScreenChoices {
 // The read request of those choices with the party's state.
 ReadRequest ReadRequestOf(const ScreenChoices& choices, bool partyChosen,
                           const char* partyFaultField);
+
+// The choices of a read as a main screen hands them to its tool's flow: the requester or
+// consignor chosen and the common controls' choices. A tool with choices of its own adds them.
+template <class Party>
+struct PartyChoices {
+    const Party* party = nullptr;  // in the party master's list; null: none chosen
+    ScreenChoices screen;
+};
 
 // The pattern chosen for a read: its entry and its stored line read as the shape its file class
 // names (one of fixed and delim); no entry when the index is outside the list or the line does
@@ -107,21 +152,28 @@ ChosenPattern<Fixed, Delim> ChoosePattern(CPatternStoreOf<Fixed, Delim>& store, 
     return chosen;
 }
 
+// What keeps the records of a data set from being written.
+enum class RecordsFault {
+    kNone,
+    kInError,     // a record to write has an item in error or warning
+    kAllDeleted,  // every record is deleted
+};
+
 // The output as the main screen asks for it, with what the data set says of its records.
 struct OutputRequest {
     std::string outputText;  // as typed
     std::string inputName;   // of the read
-    int recordsFault = 0;    // 20 a record to write is in error, 39 every record deleted, else 0
-    int keptRecords = 0;     // records not deleted
-    int lengthCode = 0;      // output record length code and line-break flag of the data set
+    RecordsFault recordsFault = RecordsFault::kNone;
+    int keptRecords = 0;  // records not deleted
+    int lengthCode = 0;   // output record length code and line-break flag of the data set
     int lineBreak = 0;
 };
 
 class CConversionSteps {
 public:
-    CConversionSteps(CFlowMessages& messages, const ConversionTexts& texts,
-                     const CPathProbe& probe = CPathProbe::System())
-        : m_messages(messages), m_texts(texts), m_probe(probe) {}
+    CConversionSteps(CFlowMessages& messages, const ConversionMessages& ids,
+                     const ConversionTexts& texts, const CPathProbe& probe = CPathProbe::System())
+        : m_messages(messages), m_ids(ids), m_texts(texts), m_probe(probe) {}
 
     CFlowMessages& Messages() { return m_messages; }
 
@@ -132,7 +184,7 @@ public:
     FlowResult StopAtPattern();
     // The message of a stored pattern that cannot be used (its output record-length code or
     // its line-break code is none of ours, as a hand edit may leave it): names the pattern and
-    // asks to save it again on its settings screen (message kUnusablePatternMessage).
+    // asks to save it again on its settings screen.
     FlowResult StopAtUnusablePattern(const std::string& name);
     // The stop of a read whose pattern ChoosePattern did not give: none at index of the store's
     // list, or one whose stored line cannot be used.
@@ -162,10 +214,12 @@ public:
     // Runs the writer, set up with its data and path, and shows its result.
     FlowResult Write(CRecordFileWriter& writer);
 
-    FlowResult Stop(int message, FlowField focus = FlowField::kNone, bool inError = false);
+    // The stop at message (the question answered "stop").
+    FlowResult Stop(std::optional<MessageId> message, FlowField focus = FlowField::kNone,
+                    bool inError = false);
 
     // The output request for a data set of either tool: its input name, what its records say
-    // (20 for one to write that is in error, 39 when all are deleted) and its output options.
+    // and its output options.
     template <class DataSet>
     static OutputRequest OutputRequestOf(const std::string& outputText, const DataSet& data);
     // Marks the data set written (with the time of writing) after the writer's result; a failed
@@ -179,12 +233,19 @@ public:
 
 private:
     FlowResult StopAtPath(PathFault fault, FlowField field);
+    // Shows the message of a path fault that is no question: the message shown.
+    MessageId ShowPathFault(PathFault fault, FlowField field);
     bool Ask(PathFault fault);
+    // Shows id, which takes no words: id.
+    MessageId ShowWithoutWords(MessageId id);
+    // Asks question, which takes no words: true on OK.
+    bool AskToGoOn(MessageId question);
 
     CFlowMessages& m_messages;
+    ConversionMessages m_ids;
     ConversionTexts m_texts;
     const CPathProbe& m_probe;
-    int m_question = 0;  // the id of the last question asked
+    std::optional<MessageId> m_question;  // the last question asked
 };
 
 // The date as listed without its leading blanks (" 3" is "3").
@@ -228,10 +289,11 @@ OutputRequest CConversionSteps::OutputRequestOf(const std::string& outputText,
     request.inputName = data.inputFileName;
     for (const auto& record : data.details) {
         if (record->deleteFlag == 1) continue;
-        if (request.recordsFault == 0 && record->HasFieldError()) request.recordsFault = 20;
+        if (request.recordsFault == RecordsFault::kNone && record->HasFieldError())
+            request.recordsFault = RecordsFault::kInError;
         ++request.keptRecords;
     }
-    if (request.keptRecords == 0) request.recordsFault = 39;
+    if (request.keptRecords == 0) request.recordsFault = RecordsFault::kAllDeleted;
     request.lengthCode = data.outputLengthCode;
     request.lineBreak = data.lineBreak;
     return request;

@@ -2,7 +2,7 @@
 
 #include "framework/MessageSeam.h"
 
-int CWindowMessages::ShowMessage(int id, const char* word1, const char* word2) {
+int CWindowMessages::ShowMessage(kor::MessageId id, const char* word1, const char* word2) {
     return m_table.ShowMessage(m_owner, id, word1, word2);
 }
 

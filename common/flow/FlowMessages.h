@@ -12,7 +12,8 @@ class CFlowMessages {
 public:
     virtual ~CFlowMessages() = default;
     // Message id of the message master with its words: the button pressed (IDOK, IDCANCEL...).
-    virtual int ShowMessage(int id, const char* word1 = nullptr, const char* word2 = nullptr) = 0;
+    virtual int ShowMessage(kor::MessageId id, const char* word1 = nullptr,
+                            const char* word2 = nullptr) = 0;
     // A text fixed in the program: the button pressed.
     virtual int ShowFixedBox(const char* text, UINT style) = 0;
 };
@@ -24,7 +25,8 @@ public:
     CWindowMessages(CApMsgInfoList& table, HWND owner, std::string programName)
         : m_table(table), m_owner(owner), m_programName(std::move(programName)) {}
 
-    int ShowMessage(int id, const char* word1 = nullptr, const char* word2 = nullptr) override;
+    int ShowMessage(kor::MessageId id, const char* word1 = nullptr,
+                    const char* word2 = nullptr) override;
     int ShowFixedBox(const char* text, UINT style) override;
 
 private:

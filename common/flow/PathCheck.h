@@ -9,6 +9,8 @@
 #include <functional>
 #include <string>
 
+#include "common/base/MessageId.h"
+
 namespace kor {
 
 enum class PathFault {
@@ -30,6 +32,26 @@ enum class PathFault {
     kCannotWrite,     // the output file or its folder cannot be written
     kDiskFull,        // question: the removable disk has too little room; try another?
     kDriveFull,       // the output drive has too little room
+};
+
+// The messages of the path faults, as a tool numbers them, with the words each is shown with.
+// The questions (write-protected, medium unusable, output exists, disk full) are asked without
+// words; OK (for the output, anything but Cancel) goes on.
+struct PathMessages {
+    MessageId noName;  // the file edit's name; also a folder's name given as a file
+    MessageId badName;
+    MessageId driveUnusable;
+    MessageId driveNotReady;
+    MessageId writeProtected;
+    MessageId mediumUnusable;
+    MessageId noFolder;  // also an output on a CD-ROM drive
+    MessageId noFile;
+    MessageId cannotRead;   // "読込"
+    MessageId sameAsInput;  // the output's and the input's edit names
+    MessageId outputExists;
+    MessageId cannotWrite;
+    MessageId diskFull;
+    MessageId driveFull;
 };
 
 // What the checks ask the system.

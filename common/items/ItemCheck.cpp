@@ -123,7 +123,7 @@ int CheckItemText(std::string& text, const ItemSpec& item, const ItemCheckContex
         result |= CheckAccountType(text, context);
     } else if (!CharsHold(text, item.chars, context.forbidden)) {
         result |= kItemError;
-    } else if (item.onlyValue && !IsOnlyValue(text, item.zeroPadWidth, item.onlyValue)) {
+    } else if (item.onlyValue && !IsOnlyValue(text, ZeroPadWidth(item), item.onlyValue)) {
         result |= kItemError;
     }
     if (item.chars == ItemChars::kAmount) result |= CheckAmountValue(text, context, skipLine);

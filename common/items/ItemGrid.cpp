@@ -9,7 +9,10 @@
 std::vector<GridColumnSpec> ItemGridColumns(std::span<const GridColumnSpec> leading,
                                             std::span<const ItemSpec> items) {
     std::vector<GridColumnSpec> columns(leading.begin(), leading.end());
-    for (const ItemSpec& item : items) columns.push_back(item.column);
+    for (const ItemSpec& item : items) {
+        columns.push_back(
+            {item.gridTitle, CVSFlexGrid::kTypeText, item.gridWidth, item.gridAlignment});
+    }
     return columns;
 }
 
@@ -36,7 +39,7 @@ std::string ItemCellText(const ItemSpec& item, std::string_view text, bool flagg
         if (digits == "0" && zeros == ZeroAmountCell::kZeroWhenFlagged) return std::string();
         return CStrUtil::FormatThousands(digits);
     }
-    const int width = item.zeroPadWidth;
+    const int width = ZeroPadWidth(item);
     if (width == 0) return std::string(text);
     std::string cut;
     CStrUtil::CutMbcs(text, cut, width);

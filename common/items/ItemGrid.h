@@ -28,9 +28,9 @@ enum class ZeroAmountCell {
 };
 
 // The text an item shows in its cell: an amount without leading zeros (zeros only as zeros
-// says) and, when it has no flag, with thousands separators; an item with a zero-pad width cut
-// to it and, when it has no flag and is not empty, padded with '0' to it; any other item as
-// stored.
+// says) and, when it has no flag, with thousands separators; a zero-padded item cut to its
+// record width and, when it has no flag and is not empty, padded with '0' to it; any other item
+// as stored.
 std::string ItemCellText(const ItemSpec& item, std::string_view text, bool flagged,
                          ZeroAmountCell zeros);
 

@@ -13,6 +13,8 @@ constexpr int kLabelColumn = 1;
 constexpr int kListPoints = 9;
 constexpr int kTitlePoints = 14;
 constexpr int kSerialColumn = 3;
+constexpr char kSerialHeading[] = "通番";
+constexpr int kAmountWidth = 13;           // an amount right-aligned in a field of this width
 constexpr int kAccountTypeNameOffset = 2;  // the name of the type right of its code
 constexpr int kAccountTypeBytes = 6;
 constexpr int kMarkOffset = 2;  // an item's error mark lies two columns left of it
@@ -67,10 +69,11 @@ void CItemListPrinter::PrintOwnBankLine(const Metrics& m, int y, std::string_vie
 
 CItemListPrinter::Outcome CItemListPrinter::PrintFromButton(int kind, ItemRecordSpan records,
                                                             int rowsPerPage,
+                                                            const ButtonMessages& ids,
                                                             CApMsgInfoList& messages, HWND parent,
                                                             const std::function<BOOL()>& print) {
     if (!CSysEnv::Instance().IsPrinterAvailable()) {
-        messages.ShowMessage(parent, 76);
+        messages.ShowMessage(parent, ids.noPrinter);
         return Outcome::kNoPrinter;
     }
     int pages = 1;
@@ -79,7 +82,7 @@ CItemListPrinter::Outcome CItemListPrinter::PrintFromButton(int kind, ItemRecord
         int count = 0;
         for (const CItemRecord* r : records) count += !r->deleteFlag && HasError(*r);
         if (count == 0) {
-            messages.ShowMessage(parent, 39);
+            messages.ShowMessage(parent, ids.nothingToPrint);
             return Outcome::kNothingToPrint;
         }
         pages = PageCount(count, rowsPerPage);
@@ -93,12 +96,12 @@ CItemListPrinter::Outcome CItemListPrinter::PrintFromButton(int kind, ItemRecord
             count += !r->deleteFlag;
         }
         if (shown == 0) {
-            messages.ShowMessage(parent, 39);
+            messages.ShowMessage(parent, ids.nothingToPrint);
             return Outcome::kNothingToPrint;
         }
         if (kind == kResultList) pages = PageCount(count, rowsPerPage);
     }
-    if (messages.ShowMessage(parent, 27, Printf("%d", pages).c_str()) != IDOK)
+    if (messages.ShowMessage(parent, ids.pagesQuestion, Printf("%d", pages).c_str()) != IDOK)
         return Outcome::kDeclined;
     return print() ? Outcome::kPrinted : Outcome::kFailed;
 }
@@ -200,7 +203,7 @@ int CItemListPrinter::PrintListHeader(int kind, int page, int pageCount, const D
 
 void CItemListPrinter::PrintListRows(int kind, const RowParts& parts, int& counter, int& y,
                                      const Metrics& m, ItemRecordSpan records, size_t& position) {
-    PrintCells(m, y, m_layout.headings);
+    PrintCells(m, y, m_headings);
     y += m.Step();
     PrintPageRows(m, y, [&](int rowY) {
         while (position < records.size()) {
@@ -243,8 +246,8 @@ std::vector<CItemListPrinter::Cell> CItemListPrinter::RowCells(int kind, const C
                 break;
             }
             case ItemChars::kAmount:
-                cells.push_back(
-                    {spec.listColumn, Printf("%13s", AmountText(kind, r, item).c_str())});
+                cells.push_back({spec.listColumn,
+                                 Printf("%*s", kAmountWidth, AmountText(kind, r, item).c_str())});
                 break;
             default:
                 cells.push_back({spec.listColumn, text});
@@ -262,4 +265,21 @@ std::vector<int> CItemListPrinter::ListedItems(std::span<const ItemSpec> table) 
     }
     std::ranges::sort(listed, {}, [&](int i) { return table[static_cast<size_t>(i)].listColumn; });
     return listed;
+}
+
+std::vector<CItemListPrinter::Cell> CItemListPrinter::Headings(const Layout& layout,
+                                                               std::span<const int> listed) {
+    std::vector<Cell> headings{{kSerialColumn, kSerialHeading}};
+    for (const int item : listed) {
+        const ItemSpec& spec = layout.items[static_cast<size_t>(item)];
+        if (!spec.listHeading) continue;
+        const std::string text = spec.listHeading;
+        // An amount's heading ends where the amount ends.
+        const int column = spec.chars == ItemChars::kAmount
+                               ? spec.listColumn + kAmountWidth - static_cast<int>(text.size())
+                               : spec.listHeadingColumn;
+        headings.push_back({column, text});
+    }
+    headings.insert(headings.end(), layout.moreHeadings.begin(), layout.moreHeadings.end());
+    return headings;
 }

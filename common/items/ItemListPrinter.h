@@ -3,9 +3,10 @@
 // landscape: the result list (records without error or warning, then the totals), the error
 // list (records with any result code, "*" before each faulty item, then their number) and the
 // totals sheet (header and totals only). The page header's frame, the record lines of the items
-// with a list column, the error marks two columns left of them, the page breaks and the closing
-// lines are the same for every tool; a tool gives its texts (Layout), its block below the first
-// rule and what its record lines show beyond the items (RowParts).
+// with a list column under the headings their table gives, the error marks two columns left of
+// them, the page breaks and the closing lines are the same for every tool; a tool gives its texts
+// (Layout), its block below the first rule and what its record lines show beyond the items
+// (RowParts).
 #include <windows.h>
 
 #include <array>
@@ -29,10 +30,17 @@ public:
     // How a print button ended; the button's messages have been shown.
     enum class Outcome {
         kPrinted,         // printed, or cancelled by the user while printing
-        kNoPrinter,       // message 76: no default printer
-        kNothingToPrint,  // message 39
-        kDeclined,        // the user answered Cancel to message 27 (the number of pages)
+        kNoPrinter,       // no default printer
+        kNothingToPrint,  // no record to print
+        kDeclined,        // the user answered Cancel to the number of pages
         kFailed,          // the printer could not be opened, the job not started or a page refused
+    };
+
+    // The messages of a print button, as the tool numbers them.
+    struct ButtonMessages {
+        kor::MessageId noPrinter;
+        kor::MessageId nothingToPrint;
+        kor::MessageId pagesQuestion;  // the number of pages; OK prints
     };
 
     // A tool's texts of its lists.
@@ -44,10 +52,12 @@ public:
         const char* outputTimeLine;         // printf: year, month, day, hour, minute, second
         // At column 1 of the output-time line of the result list and the totals sheet; null:
         // none.
-        const char* headerLabel;
+        const char* headerLabel = nullptr;
         // At column 1 of the line between the tool's block and the second rule; null: none.
-        const char* detailsLabel;
-        std::span<const Cell> headings;  // the column headings of the record lines
+        const char* detailsLabel = nullptr;
+        // The headings of the tool's own columns of the record lines (those of the serial
+        // number and the items come from the item table).
+        std::span<const Cell> moreHeadings = {};
     };
 
     // What a record line shows beyond its items.
@@ -82,13 +92,14 @@ protected:
                      HWND parent)
         : CPagedListPrinter(settings, messages, parent),
           m_layout(layout),
-          m_listed(ListedItems(layout.items)) {}
+          m_listed(ListedItems(layout.items)),
+          m_headings(Headings(layout, m_listed)) {}
 
-    // A print button of the check or correction screen: checks for a default printer (76), for
-    // something to print (39), asks message 27 with the number of pages and calls print on OK;
-    // messages are owned by parent.
+    // A print button of the check or correction screen: checks for a default printer, for
+    // something to print, asks the number of pages and calls print on OK; the messages (ids
+    // as the tool numbers them) are owned by parent.
     static Outcome PrintFromButton(int kind, ItemRecordSpan records, int rowsPerPage,
-                                   CApMsgInfoList& messages, HWND parent,
+                                   const ButtonMessages& ids, CApMsgInfoList& messages, HWND parent,
                                    const std::function<BOOL()>& print);
 
     // Prints one document. FALSE when the kind is unknown, the printer cannot be opened, the
@@ -118,7 +129,11 @@ private:
     std::vector<Cell> RowCells(int kind, const CItemRecord& r, const RowParts& parts) const;
     // The items with a list column, in column order.
     static std::vector<int> ListedItems(std::span<const ItemSpec> items);
+    // The column headings of the record lines: the serial number's, those of the listed items
+    // in column order, then the tool's own.
+    static std::vector<Cell> Headings(const Layout& layout, std::span<const int> listed);
 
     const Layout& m_layout;
     const std::vector<int> m_listed;
+    const std::vector<Cell> m_headings;
 };

@@ -119,8 +119,8 @@ void CItemReader::PadWithZeros(CItemRecord& record) {
     const std::span<const ItemSpec> items = record.Items();
     for (size_t i = 0; i < items.size(); ++i) {
         char* text = record.Text(static_cast<int>(i));
-        if (items[i].zeroPadWidth > 0 && text[0] != '\0')
-            CStrUtil::PadLeft(text, "0", items[i].zeroPadWidth);
+        if (items[i].zeroPadded && text[0] != '\0')
+            CStrUtil::PadLeft(text, "0", ZeroPadWidth(items[i]));
     }
 }
 

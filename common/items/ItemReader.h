@@ -65,7 +65,7 @@ public:
     // columns end before an item every line needs is never left out: those items are errors.
     bool ConvertLine(std::string_view line, CItemRecord& record, const ItemCheckContext& context);
 
-    // Pads every item with a zero-pad width that is not empty.
+    // Pads every zero-padded item that is not empty.
     static void PadWithZeros(CItemRecord& record);
     // Empties an item; a flagged one leaves the count of flagged items.
     void ClearItem(CItemRecord& record, int item);

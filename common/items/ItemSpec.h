@@ -6,6 +6,7 @@
 #include <span>
 
 #include "common/items/GridColumns.h"
+#include "framework/VSFlexGrid.h"
 
 // Item result codes, stored beside every item of a record: 0 valid; bit 1 error; bit 2 warning;
 // 18 too long (the warning bit set). Bit 0x10 alone is no flag.
@@ -38,28 +39,51 @@ enum class ItemNeed {
     kRequiredWithoutName,
 };
 
+// A longest text of 0: the item has no length rule.
+inline constexpr int kNoLengthRule = 0;
+// A list column of -1: the item has no column of its own on the printed lists.
+inline constexpr int kNotListed = -1;
+
+// A row names its fields; those that default to another field are written only where they
+// differ from it.
 struct ItemSpec {
-    const char* label;  // as the settings screens show it
-    int recordWidth;    // bytes the detail record keeps
-    int maxLength;      // longest valid text in bytes; 0: no length rule
-    ItemNeed need;
-    ItemChars chars;
-    bool name;              // empty or invalid, it makes the kRequiredWithoutName items required
-    bool optionalInFixed;   // a pattern may leave it out (no position, no column)
-    bool generalOnly;       // only general transfers carry it
-    int zeroPadWidth;       // a stored text not empty is padded with '0' to it; 0: not padded
-    GridColumnSpec column;  // its grid column
-    int editLimit;          // longest text its correction cell takes
-    int listColumn;         // its column on the printed lists; -1: none of its own
-    int patternLengthWidth = 0;  // bytes of its length field in a fixed-length pattern line
+    const char* label;            // as the settings screens show it
+    int recordWidth;              // bytes the detail record keeps
+    int maxLength = recordWidth;  // longest valid text in bytes; kNoLengthRule: none
+    ItemNeed need = ItemNeed::kOptional;
+    ItemChars chars = ItemChars::kAny;
+    // Empty or invalid, it makes the kRequiredWithoutName items required.
+    bool name = false;
+    bool optionalInFixed = false;  // a pattern may leave it out (no position, no column)
+    bool generalOnly = false;      // only general transfers carry it
+    // A stored text not empty is padded with '0' to the record width.
+    bool zeroPadded = false;
+    // Its grid column: the title (the label unless given), the width and the alignment.
+    const char* gridTitle = label;
+    int gridWidth = 0;  // twips; 0: none (a tool whose grid is its own)
+    int gridAlignment = CVSFlexGrid::kAlignLeft;
+    int editLimit = recordWidth;  // longest text its correction cell takes
+    // Its column on the printed lists; the heading of that column (null: the item stands under
+    // the heading of an item before it) and where the heading stands when elsewhere than at the
+    // item's column (an amount's heading always ends where the amount ends).
+    int listColumn = kNotListed;
+    const char* listHeading = nullptr;
+    int listHeadingColumn = listColumn;
+    // Bytes of its length field in a fixed-length pattern line.
+    int patternLengthWidth = recordWidth;
     // Its names in the fixed-length settings screen's messages of a missing start or length and
     // of a length beyond its record width; null: the label.
     const char* presenceName = nullptr;
     const char* lengthName = nullptr;
-    // The one value the item may take once padded with '0' to its zero-pad width (an empty
-    // text pads to all zeros and fails); null: any value its character rule allows.
+    // The one value the item may take once padded with '0' to the record width (an empty text
+    // pads to all zeros and fails); null: any value its character rule allows.
     const char* onlyValue = nullptr;
 };
+
+// The width to which a stored text is padded with '0'; 0: not padded.
+constexpr int ZeroPadWidth(const ItemSpec& item) {
+    return item.zeroPadded ? item.recordWidth : 0;
+}
 
 inline const char* PresenceName(const ItemSpec& item) {
     return item.presenceName ? item.presenceName : item.label;

@@ -81,6 +81,25 @@ constexpr std::array<RecordField<CItemRecord>, 9> DataRecordStart(const DataReco
     }};
 }
 
+// The width of the type code an account type item is stored as once read.
+inline constexpr int kAccountTypeCodeWidth = 1;
+
+// True when every field of fields that takes an item's text is as wide as the item is in the
+// item table (an account type: as its type code), so that the record neither cuts a stored
+// text nor pads one the item table never lets fill its field.
+constexpr bool FieldsFitItems(std::span<const RecordField<CItemRecord>> fields,
+                              std::span<const ItemSpec> items) {
+    for (const RecordField<CItemRecord>& f : fields) {
+        if (f.text || f.item < 0) continue;
+        if (static_cast<size_t>(f.item) >= items.size()) return false;
+        const ItemSpec& item = items[static_cast<size_t>(f.item)];
+        const int width =
+            item.chars == ItemChars::kAccountType ? kAccountTypeCodeWidth : item.recordWidth;
+        if (f.width != width) return false;
+    }
+    return true;
+}
+
 // How a tool fills its records: the header's texts, the data record of one detail, and the
 // trailer's fields after the count and the total (none when empty).
 struct RecordFileLayout {

@@ -50,10 +50,6 @@ bool Carries(const CPatternBase& pattern, int k, const DelimPatternKind& kind) {
     return kind.carriesGeneralOnly || !pattern.Items()[static_cast<size_t>(k)].generalOnly;
 }
 
-FormFault Fault(int message, int field, std::string word1 = {}, std::string word2 = {}) {
-    return FormFault{message, std::move(word1), std::move(word2), field};
-}
-
 }  // namespace
 
 std::string FormatDelimItemEntry(const ItemSpec& item, const PatternLayout& layout,
@@ -120,10 +116,6 @@ int SampleLineNumber(const DelimPatternFormBase& form) {
     return form.titlePosition != 0 ? form.titlePosition : form.dataPosition + 1;
 }
 
-FormFault CheckDelimPatternName(const std::string& name) {
-    return CheckDelimPatternName(name, DelimFormMessages{});
-}
-
 FormFault CheckDelimPatternName(const std::string& name, const DelimFormMessages& messages) {
     if (name.empty()) return Fault(messages.noName, F::kName, "変換パターン");
     if (name.size() > static_cast<size_t>(P::kNameWidth))
@@ -133,8 +125,10 @@ FormFault CheckDelimPatternName(const std::string& name, const DelimFormMessages
 }
 
 FormFault CheckDelimPatternForm(const DelimPatternFormBase& form, std::span<const ItemSpec> items,
-                                int rowsMessage) {
-    return CheckDelimPatternForm(form, DelimFormRules{items, {}, rowsMessage});
+                                kor::MessageId rowsMessage, const DelimFormMessages& messages) {
+    return CheckDelimPatternForm(
+        form, DelimFormRules{
+                  .items = items, .sets = {}, .rowsMessage = rowsMessage, .messages = messages});
 }
 
 FormFault CheckDelimPatternForm(const DelimPatternFormBase& form, const DelimFormRules& rules) {
@@ -146,7 +140,7 @@ FormFault CheckDelimPatternForm(const DelimPatternFormBase& form, const DelimFor
         if (IsItemRequired(item, rules.items, rules.sets, inUse) && form.items[k].column < 0)
             return Fault(m.itemUnassigned, F::ItemField(item), rules.items[k].label);
     }
-    for (size_t i = 0; m.setAlone != 0 && i < rules.sets.size(); ++i) {
+    for (size_t i = 0; m.setAlone && i < rules.sets.size(); ++i) {
         const unsigned with = rules.sets[i].requiredWith;
         if (with == 0 || !(inUse & (1u << i)) || (inUse & with)) continue;
         // The field is the first item of the first set that would make this one required.
@@ -157,7 +151,7 @@ FormFault CheckDelimPatternForm(const DelimPatternFormBase& form, const DelimFor
                 break;
             }
         }
-        return Fault(m.setAlone, field, m.setAloneWord ? m.setAloneWord : "");
+        return Fault(*m.setAlone, field, m.setAloneWord ? m.setAloneWord : "");
     }
     for (int i = 0; i < P::kAccountTypeCount; ++i) {
         const std::string& text = form.accountTypes[i];

@@ -3,6 +3,7 @@
 // of a sample line as the screens list them, the checks of a save that need only the form (in
 // the screens' order), and the mapping between the form and a separated pattern. A tool adds
 // its kind of pattern (DelimPatternKind) and its item table.
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -54,28 +55,27 @@ unsigned ItemSetsInUse(const DelimPatternFormBase& form, std::span<const DelimIt
 bool IsItemRequired(int k, std::span<const ItemSpec> items, std::span<const DelimItemSet> sets,
                     unsigned inUse);
 
-// The ids of the messages of the form's checks; each tool numbers them its own way (the
-// defaults are the transfer tool's). A data row that does not come after the title rows has
-// its id in DelimFormRules.
+// The messages of the form's checks; each tool numbers them its own way. A data row that does
+// not come after the title rows has its message in DelimFormRules.
 struct DelimFormMessages {
-    int noName = 10;       // word "変換パターン"
-    int nameTooLong = 48;  // words "変換パターン名" and the width
-    int quoteOrComma = 108;
-    int itemUnassigned = 45;  // word: the item's label
-    int textTooLong = 48;     // an account-type text; words "変換前科目" and the width
-    // A set in use while none of the sets that make it required is (0: no such check), with
-    // its word; the field is the first item of the first of those sets.
-    int setAlone = 0;
-    const char* setAloneWord = nullptr;
+    kor::MessageId noName;       // word "変換パターン"
+    kor::MessageId nameTooLong;  // words "変換パターン名" and the width
+    kor::MessageId quoteOrComma;
+    kor::MessageId itemUnassigned;  // word: the item's label
+    kor::MessageId textTooLong;     // an account-type text; words "変換前科目" and the width
+    // A set in use while none of the sets that make it required is (none: no such check),
+    // with its word; the field is the first item of the first of those sets.
+    std::optional<kor::MessageId> setAlone;
+    const char* setAloneWord;
 };
 
-// What the checks of a save need besides the form: the tool's items and item sets, the id of
-// the message of a data row that does not come after the title rows and the other ids.
+// What the checks of a save need besides the form: the tool's items and item sets, the message
+// of a data row that does not come after the title rows and the other messages.
 struct DelimFormRules {
     std::span<const ItemSpec> items;
     std::span<const DelimItemSet> sets;
-    int rowsMessage;
-    DelimFormMessages messages = {};
+    kor::MessageId rowsMessage;
+    DelimFormMessages messages;
 };
 
 // The kind of transfer or collection a pattern is stored with.
@@ -108,15 +108,13 @@ std::vector<std::string> SampleSourceLines(std::string_view line, int separator)
 int SampleLineNumber(const DelimPatternFormBase& form);
 
 // The name's checks that come before any other: present, and short enough to be stored whole.
-FormFault CheckDelimPatternName(const std::string& name);
 FormFault CheckDelimPatternName(const std::string& name, const DelimFormMessages& messages);
 
 // The first failing check of the name, the required items of items (those a pattern may not
 // leave out), the account-type texts and the rows, in the screens' order; no fault when all
-// pass. A data row that does not come after the title rows gives rowsMessage (the tools number
-// it differently).
+// pass.
 FormFault CheckDelimPatternForm(const DelimPatternFormBase& form, std::span<const ItemSpec> items,
-                                int rowsMessage);
+                                kor::MessageId rowsMessage, const DelimFormMessages& messages);
 // The same under a tool's rules: the required items are those that may never be left out and
 // those of the sets in use, in item order; a set in use alone comes after them.
 FormFault CheckDelimPatternForm(const DelimPatternFormBase& form, const DelimFormRules& rules);

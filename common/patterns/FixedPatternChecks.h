@@ -53,9 +53,18 @@ struct FixedFormText {
     int storedAccountTypes;
 };
 
-// The first failing check, or no fault; a record length above the longest gives
-// recordLengthMessage (the tools number it differently).
-FormFault CheckFixedForm(const FixedFormText& form, int recordLengthMessage);
+// The messages of the checks as the tool numbers them, with their words.
+struct FixedFormMessages {
+    kor::MessageId requiredEmpty;  // the field's name
+    kor::MessageId tooLong;        // the field's name and its width
+    kor::MessageId quoteOrComma;
+    kor::MessageId zeroStart;
+    kor::MessageId zeroLength;
+    kor::MessageId recordTooLong;  // the record length's name and "4000 byte"
+};
+
+// The first failing check, or no fault.
+FormFault CheckFixedForm(const FixedFormText& form, const FixedFormMessages& messages);
 
 // Digits a length edit takes: those of the item's record width, its longest length.
 int LengthDigitsOf(const ItemSpec& item);

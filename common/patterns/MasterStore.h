@@ -90,6 +90,7 @@ private:
 template <class Info>
 class CMasterStore : public CMasterLines {
 public:
+    using Record = Info;
     using ObList = std::vector<std::unique_ptr<Info>>;
     static constexpr int kAppend = 1;  // Update mode: add at the end
 

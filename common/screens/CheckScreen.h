@@ -42,7 +42,7 @@ protected:
     virtual void SortRecords(int key) = 0;
     // Empties the grid and fills it with the records free of flags.
     virtual void FillGrid(CVSFlexGrid& grid) = 0;
-    // The print buttons: printer (76), records (39), pages (27), print.
+    // The print buttons: printer, records, pages, print.
     virtual void PrintList() = 0;
     virtual void PrintTotals() = 0;
 

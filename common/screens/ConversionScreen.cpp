@@ -9,7 +9,7 @@
 #include "common/base/StrUtil.h"
 #include "common/flow/PathCheck.h"
 #include "common/screens/KeptChoice.h"
-#include "framework/AboutDlg.h"
+#include "common/screens/MainScreenParts.h"
 #include "framework/FileDialogSeam.h"
 #include "framework/MessageSeam.h"
 #include "framework/TextFileDialog.h"
@@ -23,18 +23,6 @@ constexpr char kMessageMasterBroken[] =
 constexpr char kMasterBroken[] =
     "処理に必要なファイルが破損しています。再インストールして下さい。<C>";
 
-// System-menu commands 16..31 open the about box.
-constexpr UINT kAboutCommand = 0x0010;
-
-// End result of a screen that could not start.
-constexpr INT_PTR kEndedAtStart = 2;
-
-// The program icon of the resources; shared, never destroyed.
-HICON ProgramIcon(UINT id) {
-    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
-                                         IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
-}
-
 // A master that could not be loaded counts as empty while its file does not exist.
 bool IsMissing(const std::string& path) {
     return kor::CPathProbe::System().KindOf(path) == kor::CPathProbe::Kind::kMissing;
@@ -44,10 +32,12 @@ bool IsMissing(const std::string& path) {
 
 CConversionScreen::CConversionScreen(std::string programFolder, HWND parent,
                                      const kor::ConversionControls& ids,
-                                     const kor::ConversionScreenNames& names)
-    : CScreenBase(ids.dialog, parent, &m_messages, ProgramIcon(ids.icon), names.programName),
+                                     const kor::ConversionScreenNames& names,
+                                     const kor::ConversionScreenMessages& messages)
+    : CScreenBase(ids.dialog, parent, &m_messages, kor::ProgramIcon(ids.icon), names.programName),
       m_ids(ids),
       m_names(names),
+      m_screenMessages(messages),
       m_programFolder(std::move(programFolder)) {}
 
 CConversionScreen::~CConversionScreen() {
@@ -67,7 +57,7 @@ BOOL CConversionScreen::OnInitDialog() {
 
     if (!LoadMasters()) {
         // The screen closes as soon as it would be shown.
-        EndDialog(kEndedAtStart);
+        EndDialog(kor::kEndedAtStart);
         return TRUE;
     }
     m_helpPath = m_programFolder + m_names.helpFile;
@@ -81,7 +71,7 @@ void CConversionScreen::AddAboutItem() {
     wchar_t text[256] = {};
     if (LoadStringW(GetModuleHandleW(nullptr), m_ids.aboutItem, text, 256) > 0) {
         AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-        AppendMenuW(menu, MF_STRING, kAboutCommand, text);
+        AppendMenuW(menu, MF_STRING, kor::kAboutCommand, text);
     }
     DeleteMenu(menu, 3, MF_BYPOSITION);
     DeleteMenu(menu, 2, MF_BYPOSITION);
@@ -215,10 +205,7 @@ bool CConversionScreen::OnButtonClicked(int id) {
 }
 
 bool CConversionScreen::OnSysCommand(UINT command, LPARAM /*lp*/) {
-    if ((command & 0xFFF0) != kAboutCommand) return false;
-    kor::CAboutDlg about(m_ids.aboutBox, ProgramName(), GetSafeHwnd());
-    about.DoModal();
-    return true;
+    return kor::OnAboutCommand(command, m_ids.aboutBox, ProgramName(), GetSafeHwnd());
 }
 
 bool CConversionScreen::OnOtherMessage(UINT msg, WPARAM /*wp*/, LPARAM /*lp*/, INT_PTR& result) {
@@ -237,12 +224,12 @@ void CConversionScreen::OnClose() {
 
 void CConversionScreen::OnBtnExit() {
     const kor::DataState data = CurrentData();
-    if (data.exists && data.errorFree && !data.outputDone) ShowMessage(71);
+    if (data.exists && data.errorFree && !data.outputDone) ShowMessage(m_screenMessages.notOutput);
     AskToClose();
 }
 
 void CConversionScreen::AskToClose() {
-    if (ShowMessage(1) != IDCANCEL) EndDialog(IDOK);
+    if (ShowMessage(m_screenMessages.endQuestion) != IDCANCEL) EndDialog(IDOK);
 }
 
 // --- Settings screens ---------------------------------------------------------------------------
@@ -293,9 +280,7 @@ void CConversionScreen::OnBtnCheck() {
 // --- Browsing ----------------------------------------------------------------------------------
 
 void CConversionScreen::OnBtnBrowseInput() {
-    if (const std::optional<std::string> path =
-            kor::ShowFileDialog(kor::TextFileDialog(GetSafeHwnd())))
-        SetItemText(m_ids.input, *path);
+    kor::BrowseInputFile(*this, m_ids.input);
 }
 
 void CConversionScreen::OnBtnBrowseOutput() {
@@ -381,7 +366,7 @@ void CConversionScreen::OnBtnOutput() {
     if (!CurrentData().exists) return;
     const kor::CWaitCursor wait;
     // The output goes on with the data as read.
-    if (HaveSettingsChanged()) ShowMessage(83);
+    if (HaveSettingsChanged()) ShowMessage(m_screenMessages.settingsChanged);
     SetFieldInError(0);
 
     CWindowMessages messages(m_messages, GetSafeHwnd(), ProgramName());

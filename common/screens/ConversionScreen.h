@@ -6,7 +6,8 @@
 // the tip over the party list), the lists that keep their choice across a refill, the buttons,
 // the about box, the minimised icon, closing, browsing and the frame of a read and an output. The
 // tool gives its masters, its flow's read and output, its settings, correction and check screens
-// and its tip text.
+// and its tip text; CConversionScreenOf gives the masters and the flow from the tool's stores and
+// flow.
 #include <windows.h>
 
 #include <cstddef>
@@ -41,6 +42,13 @@ struct ConversionScreenNames {
     const char* patternMaster;
     const char* partyMaster;
     const char* helpFile;
+};
+
+// The main screen's own messages, as the tool numbers them.
+struct ConversionScreenMessages {
+    MessageId notOutput;        // at exit: the error-free data set was not written
+    MessageId endQuestion;      // end the program? Cancel keeps it open
+    MessageId settingsChanged;  // at output: the choices changed since the read
 };
 
 // What a read stored of the choices, for the question whether they have changed since.
@@ -90,7 +98,8 @@ class CConversionScreen : public CScreenBase {
 public:
     // programFolder: where the masters are, ending in a backslash.
     CConversionScreen(std::string programFolder, HWND parent, const kor::ConversionControls& ids,
-                      const kor::ConversionScreenNames& names);
+                      const kor::ConversionScreenNames& names,
+                      const kor::ConversionScreenMessages& messages);
     ~CConversionScreen() override;
 
 protected:
@@ -123,7 +132,7 @@ protected:
                                      const kor::ScreenChoices& choices) = 0;
     virtual kor::FlowResult WriteData(CFlowMessages& messages, const std::string& outputText) = 0;
     virtual kor::DataState CurrentData() const = 0;
-    // Non-zero when the choices differ from those of the read (message 83 at output).
+    // Non-zero when the choices differ from those of the read (settingsChanged at output).
     virtual int HaveSettingsChanged() const = 0;
 
     // The sub-screens; the base refills the lists afterwards.
@@ -165,11 +174,12 @@ private:
 
     // Puts the focus where a stop of the conversion points, painting the field in error.
     void ShowStop(const kor::FlowResult& result);
-    // Asks message 1 and ends the screen unless the answer is Cancel.
+    // Asks endQuestion and ends the screen unless the answer is Cancel.
     void AskToClose();
 
     kor::ConversionControls m_ids;
     kor::ConversionScreenNames m_names;
+    kor::ConversionScreenMessages m_screenMessages;
     std::string m_programFolder;
     std::string m_helpPath;  // the tool's help file: kept, never opened
     CApMsgInfoList m_messages;

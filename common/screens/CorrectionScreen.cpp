@@ -9,11 +9,13 @@
 #include "common/items/ItemRecord.h"
 #include "framework/WaitCursor.h"
 
-CCorrectionScreen::CCorrectionScreen(const CorrectionControls& ids, HWND parent,
+CCorrectionScreen::CCorrectionScreen(const CorrectionControls& ids,
+                                     const CorrectionMessages& messageIds, HWND parent,
                                      CApMsgInfoList* messages, HICON icon, std::string programName,
                                      std::string versionText, std::span<const ItemSpec> items)
     : CScreenBase(ids.dialog, parent, messages, icon, std::move(programName)),
       m_ids(ids),
+      m_messageIds(messageIds),
       m_versionText(std::move(versionText)),
       m_items(items) {}
 
@@ -54,14 +56,14 @@ void CCorrectionScreen::OnClose() {
 }
 
 void CCorrectionScreen::OnBtnBack() {
-    if (m_modified && ShowMessage(55) != IDOK) return;
+    if (m_modified && ShowMessage(m_messageIds.discard) != IDOK) return;
     EndDialog(1);
 }
 
 void CCorrectionScreen::OnRadioView(int id) {
     if (m_modified) {
         if (id == m_view) return;
-        if (ShowMessage(55) != IDOK) {
+        if (ShowMessage(m_messageIds.discard) != IDOK) {
             CheckRadio(std::array{m_ids.viewAll, m_ids.viewErrors}, m_view);
             return;
         }
@@ -100,11 +102,11 @@ void CCorrectionScreen::OnGridAfterEdit(int row, int col) {
 
 void CCorrectionScreen::OnBtnUpdate() {
     kor::CWaitCursor wait;
-    if (ShowMessage(3, "読込", "変換後ファイル") != IDOK) return;
+    if (ShowMessage(m_messageIds.updateQuestion, "読込", "変換後ファイル") != IDOK) return;
     m_modified = false;
     // A grid down to its title row (an error view with no error left) still updates.
     if (!HasDataSet() || m_grid.Rows() < 1) {
-        ShowMessage(9, "振込明細");
+        ShowMessage(m_messageIds.nothingToUpdate, "振込明細");
         return;
     }
     const std::unique_ptr<CItemRechecks> checks = MakeItemChecks();
@@ -121,9 +123,9 @@ void CCorrectionScreen::OnBtnUpdate() {
     const bool hasError = checks->CommitDataSet();
     ShowView(m_view);
     if (hasError) {
-        ShowMessage(73);
+        ShowMessage(m_messageIds.errorsLeft);
     } else {
-        ShowMessage(72);
+        ShowMessage(m_messageIds.noErrorLeft);
     }
     GoToFirstError();
 }

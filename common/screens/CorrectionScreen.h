@@ -27,11 +27,20 @@ struct CorrectionControls {
     int version;
 };
 
+// The screen's messages, as the tool numbers them.
+struct CorrectionMessages {
+    kor::MessageId discard;          // changes not updated: discard them? OK discards
+    kor::MessageId updateQuestion;   // shown with "読込", "変換後ファイル"; OK updates
+    kor::MessageId nothingToUpdate;  // "振込明細": no record in the grid
+    kor::MessageId errorsLeft;
+    kor::MessageId noErrorLeft;
+};
+
 class CCorrectionScreen : public CScreenBase {
 public:
-    CCorrectionScreen(const CorrectionControls& ids, HWND parent, CApMsgInfoList* messages,
-                      HICON icon, std::string programName, std::string versionText,
-                      std::span<const ItemSpec> items);
+    CCorrectionScreen(const CorrectionControls& ids, const CorrectionMessages& messageIds,
+                      HWND parent, CApMsgInfoList* messages, HICON icon, std::string programName,
+                      std::string versionText, std::span<const ItemSpec> items);
 
     CVSFlexGrid& Grid() { return m_grid; }
     // An edit changed a cell since the last update or change of view.
@@ -53,7 +62,7 @@ protected:
     virtual std::unique_ptr<CItemRechecks> MakeItemChecks() = 0;
     // The columns an update visits in a row of the data set (CorrectionColumnOrder).
     virtual std::span<const int> UpdateColumnOrder() const = 0;
-    // The error list's print button: printer (76), records (39), pages (27), print.
+    // The error list's print button: printer, records, pages, print.
     virtual void PrintErrorList() = 0;
 
 private:
@@ -83,6 +92,7 @@ private:
     void GoToFirstError();
 
     CorrectionControls m_ids;
+    CorrectionMessages m_messageIds;
     std::string m_versionText;
     std::span<const ItemSpec> m_items;
     CVSFlexGrid m_grid;

@@ -24,10 +24,11 @@ void FillGridOf(DataSet* dataSet, CVSFlexGrid& grid, int mode) {
 template <class DataSet, class GridHelper>
 class CDataSetCorrectionScreen : public CCorrectionScreen {
 public:
-    CDataSetCorrectionScreen(const CorrectionControls& ids, DataSet* dataSet, HWND parent,
-                             CApMsgInfoList* messages, HICON icon, std::string programName,
-                             std::string versionText, std::span<const ItemSpec> items)
-        : CCorrectionScreen(ids, parent, messages, icon, std::move(programName),
+    CDataSetCorrectionScreen(const CorrectionControls& ids, const CorrectionMessages& messageIds,
+                             DataSet* dataSet, HWND parent, CApMsgInfoList* messages, HICON icon,
+                             std::string programName, std::string versionText,
+                             std::span<const ItemSpec> items)
+        : CCorrectionScreen(ids, messageIds, parent, messages, icon, std::move(programName),
                             std::move(versionText), items),
           m_dataSet(dataSet) {}
 

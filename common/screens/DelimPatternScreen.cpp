@@ -312,48 +312,51 @@ void CDelimPatternScreen::OnBtnBrowseSample() {
 }
 
 bool CDelimPatternScreen::CheckSamplePath(const std::string& path) {
+    // A tool that checks the path its own way overrides this and states no messages for it.
+    if (!m_text.messages.samplePath) return true;
+    const SamplePathMessages& m = *m_text.messages.samplePath;
     if (path.empty()) {
-        ShowMessage(10, kSampleLabel);
+        ShowMessage(m.noPath, kSampleLabel);
         return false;
     }
     if (!CFileAccess::IsValidPathName(path)) {
-        ShowMessage(22);
+        ShowMessage(m.badName);
         return false;
     }
     const size_t slash = LastBackslash(path);
     if (slash == std::string::npos || slash + 1 == path.size()) {
-        ShowMessage(54, kSampleLabel);
+        ShowMessage(m.noName, kSampleLabel);
         return false;
     }
     for (;;) {
         const int drive = CFileAccess::CheckOutputDrive(path, FALSE);
         if (drive == -3) {
-            ShowMessage(32);
+            ShowMessage(m.driveNotReady);
             return false;
         }
         if (drive == -2 || drive == -1) {
-            ShowMessage(106);
+            ShowMessage(m.driveUnusable);
             return false;
         }
         if (drive >= 0 && drive <= 2) break;
-        if (ShowMessage(52) != IDOK) return false;
+        if (ShowMessage(m.mediumUnusable) != IDOK) return false;
     }
     const DWORD folder = Attributes(path.substr(0, slash + 1));
     if (folder == INVALID_FILE_ATTRIBUTES || !(folder & FILE_ATTRIBUTE_DIRECTORY)) {
-        ShowMessage(23);
+        ShowMessage(m.noFolder);
         return false;
     }
     const DWORD file = Attributes(path);
     if (file == INVALID_FILE_ATTRIBUTES) {
-        ShowMessage(5);
+        ShowMessage(m.noFile);
         return false;
     }
     if (file & FILE_ATTRIBUTE_DIRECTORY) {
-        ShowMessage(54, kSampleLabel);
+        ShowMessage(m.noName, kSampleLabel);
         return false;
     }
     if (!CSysEnv::Instance().CanRead(path)) {
-        ShowMessage(85, "読込");
+        ShowMessage(m.cannotRead, "読込");
         return false;
     }
     return true;
@@ -440,7 +443,7 @@ void CDelimPatternScreen::OnBtnCancelAll() {
 }
 
 void CDelimPatternScreen::ShowFault(const FormFault& fault) {
-    ShowMessage(fault.message, fault.Word1(), fault.Word2());
+    ShowMessage(*fault.message, fault.Word1(), fault.Word2());
     int control = 0;
     if (fault.field == Form::kName) control = m_ids.name;
     if (fault.field == Form::kDataRow) control = m_ids.dataRow;
@@ -467,16 +470,18 @@ void CDelimPatternScreen::OnBtnUpdate() {
     const DelimScreenMessages& m = m_text.messages;
     FormFault fault = CheckDelimPatternName(form.name, m.form);
     if (!fault && m_store && m_store->Find(form.name, 1) == 1)
-        fault = FormFault{m.fixedLengthName, "「固定長パターン」", {}, Form::kName};
+        fault = Fault(m.fixedLengthName, Form::kName, "「固定長パターン」");
     if (!fault)
-        fault = CheckDelimPatternForm(
-            form, DelimFormRules{m_text.items, m_text.itemSets, m_text.rowsMessage, m.form});
+        fault = CheckDelimPatternForm(form, DelimFormRules{.items = m_text.items,
+                                                           .sets = m_text.itemSets,
+                                                           .rowsMessage = m_text.rowsMessage,
+                                                           .messages = m.form});
     if (fault) {
         ShowFault(fault);
     } else {
         const DelimPatternKind kind = ChosenKind();
         const bool saved =
-            SavePatternAfterAsking({this, m_store, &m.steps}, form.name, -1,
+            SavePatternAfterAsking({this, m_store, m.steps}, form.name, -1,
                                    [&](int index) { return StorePattern(index, form, kind); });
         if (saved) {
             m_names.SetCurrentName(form.name);
@@ -489,7 +494,7 @@ void CDelimPatternScreen::OnBtnUpdate() {
 }
 
 void CDelimPatternScreen::OnBtnDeletePattern() {
-    if (!DeletePatternAfterAsking({this, m_store, &m_text.messages.steps}, m_names)) return;
+    if (!DeletePatternAfterAsking({this, m_store, m_text.messages.steps}, m_names)) return;
     m_names.SetCurrentName({});
     FillPatternCombo();
     LoadSelectedPattern();

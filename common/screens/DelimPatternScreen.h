@@ -13,6 +13,7 @@
 #include <windows.h>
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -53,17 +54,31 @@ struct DelimPatternControls {
     std::array<int, 2> handlingGroups = {};
 };
 
-// The ids of the screen's own messages and of the sample reader's statuses; each tool numbers
-// them its own way (the defaults are the transfer tool's).
+// The messages of the sample file's path check (each with the word beside it).
+struct SamplePathMessages {
+    kor::MessageId noPath;  // the path's label: empty
+    kor::MessageId badName;
+    kor::MessageId noName;  // the path's label: no folder or no file name, or a folder
+    kor::MessageId driveNotReady;
+    kor::MessageId driveUnusable;
+    kor::MessageId mediumUnusable;  // OK tests again
+    kor::MessageId noFolder;
+    kor::MessageId noFile;
+    kor::MessageId cannotRead;  // "読込"
+};
+
+// The ids of the screen's own messages; each tool numbers them its own way.
 struct DelimScreenMessages {
-    DelimFormMessages form = {};
-    PatternStepMessages steps = {};
-    int fixedLengthName = 100;  // the name is a fixed-length pattern's; word "「固定長パターン」"
-    int redefine = 47;          // the item has a column already: replace it?
-    int discard = 80;           // the changes are not stored: discard them?
+    DelimFormMessages form;
+    PatternStepMessages steps;
+    kor::MessageId fixedLengthName;  // the name is a fixed-length pattern's: "「固定長パターン」"
+    kor::MessageId redefine;         // the item has a column already: replace it?
+    kor::MessageId discard;          // the changes are not stored: discard them?
     // The sample file holds no line break, with its word.
-    int noLineBreak = 9;
-    const char* noLineBreakWord = "振込明細";
+    kor::MessageId noLineBreak;
+    const char* noLineBreakWord;
+    // None: the tool checks the sample path itself (CheckSamplePath).
+    std::optional<SamplePathMessages> samplePath;
 };
 
 // The statuses of the tool's sample reader.
@@ -83,8 +98,8 @@ struct DelimPatternScreenText {
     std::span<const ItemSpec> items;
     PatternLayout layout;
     DelimPatternKind kind;
-    int rowsMessage;
-    DelimScreenMessages messages = {};
+    kor::MessageId rowsMessage;
+    DelimScreenMessages messages;
     SampleReadCodes sampleCodes = {};
     // Items a pattern leaves out together; with any, the item marks follow the sets in use and
     // the zero and blank choices are open only while a set is in use.

@@ -153,7 +153,7 @@ int CFixedPatternScreen::ControlOf(int field) const {
 }
 
 void CFixedPatternScreen::ShowFault(const FormFault& fault) {
-    ShowMessage(fault.message, fault.Word1(), fault.Word2());
+    ShowMessage(*fault.message, fault.Word1(), fault.Word2());
     const bool marked = (fault.field & Field::kUnmarked) == 0;
     const int control = ControlOf(fault.field & ~Field::kUnmarked);
     SetFieldInError(marked ? control : 0);
@@ -174,24 +174,20 @@ void CFixedPatternScreen::OnBtnUpdate() {
     const int positions = CheckFixedPositions(*pattern, &item);
     if (positions != 0 && item >= 1 && static_cast<size_t>(item) <= m_text.items.size()) {
         const FixedPatternMessages& m = m_text.messages;
-        ShowFault(FormFault{positions == pattern->Layout().overrunResult ? m.overrun : m.overlap,
-                            {},
-                            {},
-                            Field::StartField(item - 1)});
+        ShowFault(Fault(positions == pattern->Layout().overrunResult ? m.overrun : m.overlap,
+                        Field::StartField(item - 1)));
         InvalidateRect(GetSafeHwnd(), nullptr, TRUE);
         return;
     }
     const std::string name = pattern->name;
     if (m_store->Find(name, -1) == 1) {
-        ShowFault(FormFault{m_text.messages.separatedName,
-                            "「ＣＳＶ・ＴＡＢ・スペースパターン」",
-                            {},
-                            Field::kName});
+        ShowFault(Fault(m_text.messages.separatedName, Field::kName,
+                        "「ＣＳＶ・ＴＡＢ・スペースパターン」"));
         InvalidateRect(GetSafeHwnd(), nullptr, TRUE);
         return;
     }
     const bool saved =
-        SavePatternAfterAsking({this, m_store, &m_text.messages.steps}, name, 1, [&](int index) {
+        SavePatternAfterAsking({this, m_store, m_text.messages.steps}, name, 1, [&](int index) {
             const auto line = FormatPatternLine(*pattern);
             return line ? m_store->Replace(index, *line) : 0;
         });
@@ -206,7 +202,7 @@ void CFixedPatternScreen::OnBtnUpdate() {
 }
 
 void CFixedPatternScreen::OnBtnDeletePattern() {
-    if (!DeletePatternAfterAsking({this, m_store, &m_text.messages.steps}, m_names)) return;
+    if (!DeletePatternAfterAsking({this, m_store, m_text.messages.steps}, m_names)) return;
     m_names.SetCurrentName({});
     ClearForm();
 }

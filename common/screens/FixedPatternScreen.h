@@ -54,11 +54,11 @@ struct FixedPatternControls {
 // faults of the position check (two items overlap, an item ends beyond the record), a name of a
 // separated pattern, and those of the save and delete steps.
 struct FixedPatternMessages {
-    int discard = 80;
-    int overlap = 14;
-    int overrun = 15;
-    int separatedName = 100;
-    PatternStepMessages steps = kPatternStepMessages;
+    kor::MessageId discard;
+    kor::MessageId overlap;
+    kor::MessageId overrun;
+    kor::MessageId separatedName;  // "「ＣＳＶ・ＴＡＢ・スペースパターン」"
+    PatternStepMessages steps;
 };
 
 // What differs between the tools beyond the ids: the program and version texts, the item
@@ -67,7 +67,7 @@ struct FixedPatternScreenText {
     const char* programName;
     const char* version;
     std::span<const ItemSpec> items;
-    FixedPatternMessages messages = {};
+    FixedPatternMessages messages;
 };
 
 class CFixedPatternScreen : public CScreenBase, private kor::CEditableNameList::Owner {

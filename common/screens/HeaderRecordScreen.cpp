@@ -6,9 +6,13 @@
 #include "common/patterns/AccountFields.h"
 
 CHeaderRecordScreen::CHeaderRecordScreen(const HeaderRecordControls& ids,
-                                         const HeaderRecordScreenText& text, HICON icon,
+                                         const HeaderRecordScreenText& text,
+                                         const HeaderRecordMessages& messageIds, HICON icon,
                                          CApMsgInfoList* messages, HWND parent)
-    : CScreenBase(ids.dialog, parent, messages, icon, text.programName), m_ids(ids), m_text(text) {}
+    : CScreenBase(ids.dialog, parent, messages, icon, text.programName),
+      m_ids(ids),
+      m_text(text),
+      m_messageIds(messageIds) {}
 
 BOOL CHeaderRecordScreen::OnInitDialog() {
     ShowScreenIcon();
@@ -156,7 +160,7 @@ int CHeaderRecordScreen::ControlOf(HeaderRecordField field) const {
 }
 
 void CHeaderRecordScreen::ShowFault(const FormFault& fault) {
-    ShowMessage(fault.message, fault.Word1(), fault.Word2());
+    ShowMessage(*fault.message, fault.Word1(), fault.Word2());
     const int control = ControlOf(static_cast<HeaderRecordField>(fault.field));
     SetFieldInError(control);
     FocusItem(control);
@@ -175,11 +179,12 @@ void CHeaderRecordScreen::OnBtnUpdate() {
         }
         const bool append = found < 0;
         const int position = append ? static_cast<int>(stored.size()) : found;
-        if (ShowMessage(append ? 3 : 16) != IDCANCEL) {
+        const HeaderRecordMessages& m = m_messageIds;
+        if (ShowMessage(append ? m.addQuestion : m.replaceQuestion) != IDCANCEL) {
             if (StoreForm(position, append) != 1) {
-                ShowMessage(104, "更新処理");
+                ShowMessage(m.notWritten, "更新処理");
             } else {
-                ShowMessage(69, m_text.savedWord, "「ファイル読込」");
+                ShowMessage(m.saved, m_text.savedWord, "「ファイル読込」");
                 m_selected = position;
                 m_descriptions.SetCurrentName(description);
                 FillDescriptionCombo();
@@ -191,12 +196,12 @@ void CHeaderRecordScreen::OnBtnUpdate() {
 }
 
 void CHeaderRecordScreen::OnBtnDelete() {
-    if (ShowMessage(2) == IDCANCEL) return;
+    if (ShowMessage(m_messageIds.deleteQuestion) == IDCANCEL) return;
     const LPARAM position = m_descriptions.SelectedData();
     if (!HasStore() || position < 0) return;
     const int result = DeleteStored(static_cast<int>(position));
     ResetForm();
-    if (result != 1) ShowMessage(104, "削除処理");
+    if (result != 1) ShowMessage(m_messageIds.notWritten, "削除処理");
 }
 
 void CHeaderRecordScreen::ResetForm() {
@@ -212,6 +217,8 @@ void CHeaderRecordScreen::ResetForm() {
 }
 
 void CHeaderRecordScreen::ConfirmAndClose() {
-    if (!MayLeave(IsModified(m_descriptions.Text()) || m_descriptions.HasProvisional(), 55)) return;
+    if (!MayLeave(IsModified(m_descriptions.Text()) || m_descriptions.HasProvisional(),
+                  m_messageIds.discardOnLeave))
+        return;
     EndDialog(IDOK);
 }

@@ -43,6 +43,17 @@ struct HeaderRecordScreenText {
     const char* savedWord;
 };
 
+// The screen's messages, as the tool numbers them.
+struct HeaderRecordMessages {
+    kor::MessageId addQuestion;      // save under a new description? OK saves
+    kor::MessageId replaceQuestion;  // the description is stored already: overwrite?
+    kor::MessageId saved;            // the saved word, "「ファイル読込」"
+    kor::MessageId notWritten;  // "更新処理" or "削除処理": the master could not be written
+    kor::MessageId deleteQuestion;  // Cancel keeps the record
+    kor::MessageId discardChoice;   // another description chosen: discard the changes?
+    kor::MessageId discardOnLeave;  // back: discard the changes?
+};
+
 class CHeaderRecordScreen : public CScreenBase, private kor::CEditableNameList::Owner {
 public:
     // True when the form, with description in its description field, differs from the record
@@ -53,7 +64,8 @@ public:
 protected:
     // The message table is not kept beyond the screen's life or freed by it.
     CHeaderRecordScreen(const HeaderRecordControls& ids, const HeaderRecordScreenText& text,
-                        HICON icon, CApMsgInfoList* messages, HWND parent);
+                        const HeaderRecordMessages& messageIds, HICON icon,
+                        CApMsgInfoList* messages, HWND parent);
 
     BOOL OnInitDialog() override;
     bool OnButtonClicked(int id) override;
@@ -101,10 +113,11 @@ private:
     // The name list's questions.
     bool IsFormModified(const std::string& name) override { return IsModified(name); }
     void LoadChosenItem() override;
-    int AskDiscardForChoice() override { return ShowMessage(109); }
+    int AskDiscardForChoice() override { return ShowMessage(m_messageIds.discardChoice); }
 
     HeaderRecordControls m_ids;
     HeaderRecordScreenText m_text;
+    HeaderRecordMessages m_messageIds;
     int m_selected = -1;  // list position of the record last shown
     kor::CEditableNameList m_descriptions;
     kor::ImeModes m_imeModes;

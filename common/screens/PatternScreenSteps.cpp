@@ -26,17 +26,13 @@ int Show(const PatternScreenOf& screen, const StepMessage& message) {
     return screen.screen->ShowMessage(message.id, message.word1, message.word2);
 }
 
-const PatternStepMessages& Messages(const PatternScreenOf& screen) {
-    return screen.messages ? *screen.messages : kPatternStepMessages;
-}
-
 }  // namespace
 
 bool SavePatternAfterAsking(const PatternScreenOf& screen, const std::string& name, int shapeFilter,
                             const std::function<int(int)>& save) {
     if (!screen.store) return false;
     const bool stored = screen.store->Find(name, shapeFilter) == 1;
-    const PatternStepMessages& m = Messages(screen);
+    const PatternStepMessages& m = screen.messages;
     if (Show(screen, stored ? m.replaceQuestion : m.addQuestion) != IDOK) return false;
     if (save(stored ? screen.store->IndexOf(name) : -1) != 1) {
         Show(screen, m.saveFailed);
@@ -53,7 +49,7 @@ bool DeletePatternAfterAsking(const PatternScreenOf& screen, const kor::CEditabl
         screen.screen->ShowPlainMessage("変換パターンが未選択");
         return false;
     }
-    const PatternStepMessages& m = Messages(screen);
+    const PatternStepMessages& m = screen.messages;
     if (Show(screen, m.deleteQuestion) == IDCANCEL || !screen.store) return false;
     if (screen.store->Delete(static_cast<int>(position)) != 1) {
         Show(screen, m.deleteFailed);

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "common/base/MessageId.h"
 #include "framework/EditableNameList.h"
 
 class CPatternLineStore;
@@ -13,28 +14,26 @@ class CScreenBase;
 
 // A message of a step: its id and words.
 struct StepMessage {
-    int id;
+    kor::MessageId id;
     const char* word1 = nullptr;
     const char* word2 = nullptr;
 };
 
-// The messages of the steps; each tool numbers them its own way (the defaults are the transfer
-// and direct-debit tools').
+// The messages of the steps; each tool numbers them its own way.
 struct PatternStepMessages {
-    StepMessage replaceQuestion = {16};
-    StepMessage addQuestion = {3};
-    StepMessage stored = {110, "パターン情報", "「ファイル読込」"};
-    StepMessage saveFailed = {104, "更新処理"};  // the master could not be written
-    StepMessage deleteQuestion = {2};
-    StepMessage deleteFailed = {104, "削除処理"};
+    StepMessage replaceQuestion;
+    StepMessage addQuestion;
+    StepMessage stored;
+    StepMessage saveFailed;  // the master could not be written
+    StepMessage deleteQuestion;
+    StepMessage deleteFailed;
 };
-inline constexpr PatternStepMessages kPatternStepMessages = {};
 
 // The screen a step works for, which shows its messages, and the store; neither is owned.
 struct PatternScreenOf {
-    const CScreenBase* screen = nullptr;
-    CPatternLineStore* store = nullptr;
-    const PatternStepMessages* messages = &kPatternStepMessages;
+    const CScreenBase* screen;
+    CPatternLineStore* store;
+    const PatternStepMessages& messages;
 };
 
 // Fills names with the stored patterns of one shape, each item's data its position in the store.

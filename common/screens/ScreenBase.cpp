@@ -12,8 +12,8 @@ CScreenBase::CScreenBase(UINT templateId, HWND parent, CApMsgInfoList* messages,
       m_icon(icon),
       m_programName(std::move(programName)) {}
 
-int CScreenBase::ShowMessage(int id, const char* word1, const char* word2, const char* word3,
-                             const char* word4, const char* word5) const {
+int CScreenBase::ShowMessage(kor::MessageId id, const char* word1, const char* word2,
+                             const char* word3, const char* word4, const char* word5) const {
     if (!m_messages) return IDCANCEL;
     return m_messages->ShowMessage(GetSafeHwnd(), id, word1, word2, word3, word4, word5);
 }
@@ -22,7 +22,7 @@ int CScreenBase::ShowPlainMessage(std::string_view text) const {
     return kor::ShowPlainMessage(GetSafeHwnd(), text, m_programName);
 }
 
-bool CScreenBase::MayLeave(bool modified, int question, const char* word) const {
+bool CScreenBase::MayLeave(bool modified, kor::MessageId question, const char* word) const {
     return !modified || ShowMessage(question, word) == IDOK;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/base/MessageId.h"
 #include "framework/DialogBase.h"
 
 class CApMsgInfoList;
@@ -18,14 +19,14 @@ public:
 
     // The message of id with its words, as a box owned by the screen; the pressed button, or
     // IDCANCEL without a message table.
-    int ShowMessage(int id, const char* word1 = nullptr, const char* word2 = nullptr,
+    int ShowMessage(kor::MessageId id, const char* word1 = nullptr, const char* word2 = nullptr,
                     const char* word3 = nullptr, const char* word4 = nullptr,
                     const char* word5 = nullptr) const;
     // A text outside the message table, in a plain box captioned with the program's name.
     int ShowPlainMessage(std::string_view text) const;
     // Whether the user may leave a screen whose changes may not be stored: true when nothing is
     // modified, else when question (a message of OK and Cancel, with word) is answered OK.
-    bool MayLeave(bool modified, int question, const char* word = nullptr) const;
+    bool MayLeave(bool modified, kor::MessageId question, const char* word = nullptr) const;
 
     CApMsgInfoList* Messages() const { return m_messages; }
     HICON ScreenIcon() const { return m_icon; }

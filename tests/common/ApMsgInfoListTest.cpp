@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "support/MessageNumber.h"
 #include "support/MessageScript.h"
 #include "support/TestPaths.h"
 
@@ -196,7 +197,7 @@ TEST(MessageTable, WithoutEntriesEveryIdIsUnknownAndTheCaptionStaysEmpty) {
     EXPECT_EQ(table.GetText(1), kUnknown);
     EXPECT_EQ(table.GetCaption(), "");
     EXPECT_EQ(table.GetStyle(), 0u);
-    EXPECT_EQ(table.FormatMessage(1, "x"), kUnknown);
+    EXPECT_EQ(table.FormatMessage(kortest::MessageNo(1), "x"), kUnknown);
 }
 
 // --- Inserted words -------------------------------------------------------------------------
@@ -216,7 +217,7 @@ class FormatTest : public MessageTableTest, public testing::WithParamInterface<F
 TEST_P(FormatTest, FinishedText) {
     const FormatCase& c = GetParam();
     const auto& w = c.words;
-    EXPECT_EQ(table.FormatMessage(c.id, w[0], w[1], w[2], w[3], w[4]), c.text);
+    EXPECT_EQ(table.FormatMessage(kortest::MessageNo(c.id), w[0], w[1], w[2], w[3], w[4]), c.text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -242,8 +243,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(MessageTableTest, ShowMessagePassesTextCaptionStyleAndOwnerThroughTheSeam) {
     kortest::MessageScript script({IDCANCEL, IDOK});
     const HWND owner = reinterpret_cast<HWND>(static_cast<INT_PTR>(0x1234));
-    EXPECT_EQ(table.ShowMessage(owner, 10, "振込金額"), IDCANCEL);
-    EXPECT_EQ(table.ShowMessage(nullptr, 11), IDOK);
+    EXPECT_EQ(table.ShowMessage(owner, kortest::MessageNo(10), "振込金額"), IDCANCEL);
+    EXPECT_EQ(table.ShowMessage(nullptr, kortest::MessageNo(11)), IDOK);
     ASSERT_EQ(script.Shown().size(), 2u);
     const kor::MessageBoxRequest& first = script.Shown()[0];
     EXPECT_EQ(first.owner, owner);
@@ -258,8 +259,8 @@ TEST_F(MessageTableTest, ShowMessagePassesTextCaptionStyleAndOwnerThroughTheSeam
 
 TEST_F(MessageTableTest, ShowMessageOfAnUnknownIdShowsTheFixedText) {
     kortest::MessageScript script;
-    table.ShowMessage(nullptr, 1, "x");
-    table.ShowMessage(nullptr, 4711, "x");
+    table.ShowMessage(nullptr, kortest::MessageNo(1), "x");
+    table.ShowMessage(nullptr, kortest::MessageNo(4711), "x");
     ASSERT_EQ(script.Shown().size(), 2u);
     EXPECT_EQ(script.Shown()[1].text, kUnknown);
     EXPECT_EQ(script.Shown()[1].caption, "エラー");

@@ -7,27 +7,36 @@
 #include <string>
 #include <vector>
 
+#include "common/items/CorrectionRules.h"
 #include "common/items/ItemCheck.h"
 #include "common/items/ItemGrid.h"
 #include "common/items/ItemReader.h"
 #include "common/items/ItemRecord.h"
+#include "common/items/UploadRecords.h"
+#include "common/patterns/PatternItems.h"
 
 namespace {
 
 enum { kCode, kName, kType, kSum, kNote, kCount };
 
-constexpr GridColumnSpec kNoColumn = {"", 8, 1000, 1};
 constexpr ItemSpec kItems[kCount] = {
-    {"code", 4, 4, ItemNeed::kRequiredWithoutName, ItemChars::kDigits, false, false, false, 4,
-     kNoColumn, 4, -1},
-    {"name", 10, 10, ItemNeed::kOptional, ItemChars::kKanaWide, true, true, false, 0, kNoColumn, 10,
-     -1},
-    {"type", 6, 0, ItemNeed::kRequired, ItemChars::kAccountType, false, false, false, 0, kNoColumn,
-     6, -1},
-    {"sum", 8, 8, ItemNeed::kOptional, ItemChars::kAmount, false, false, false, 8, kNoColumn, 8,
-     -1},
-    {"note", 5, 5, ItemNeed::kOptional, ItemChars::kNotForbidden, false, true, false, 0, kNoColumn,
-     5, -1},
+    {.label = "code",
+     .recordWidth = 4,
+     .need = ItemNeed::kRequiredWithoutName,
+     .chars = ItemChars::kDigits,
+     .zeroPadded = true},
+    {.label = "name",
+     .recordWidth = 10,
+     .chars = ItemChars::kKanaWide,
+     .name = true,
+     .optionalInFixed = true},
+    {.label = "type",
+     .recordWidth = 6,
+     .maxLength = kNoLengthRule,
+     .need = ItemNeed::kRequired,
+     .chars = ItemChars::kAccountType},
+    {.label = "sum", .recordWidth = 8, .chars = ItemChars::kAmount, .zeroPadded = true},
+    {.label = "note", .recordWidth = 5, .chars = ItemChars::kNotForbidden, .optionalInFixed = true},
 };
 constexpr int kOrder[] = {kName, kCode, kType, kSum, kNote};
 constexpr int kTargets[] = {1, 2, 3, 9};
@@ -222,6 +231,88 @@ TEST(ItemGrid, CellTextsFollowTheTable) {
     const std::vector<GridColumnSpec> columns = ItemGridColumns(lead, kItems);
     ASSERT_EQ(columns.size(), size_t{1 + kCount});
     EXPECT_STREQ(columns[0].title, "No");
+}
+
+// A row leaves out what follows from its record width and its label: its longest text, its
+// correction cell's limit and the length field of a fixed-length pattern line take the record
+// width, its grid column the label as title; a row that states any of them keeps its own.
+TEST(ItemTable, FieldsLeftOutFollowTheRecordWidthAndTheLabel) {
+    constexpr ItemSpec items[] = {
+        {.label = "plain", .recordWidth = 6, .gridWidth = 900},
+        {.label = "given",
+         .recordWidth = 6,
+         .maxLength = 3,
+         .gridTitle = "title",
+         .gridWidth = 900,
+         .editLimit = 2,
+         .patternLengthWidth = 1},
+        {.label = "free", .recordWidth = 6, .maxLength = kNoLengthRule, .gridWidth = 900},
+    };
+    struct Case {
+        int item;
+        size_t longest;  // bytes of the longest text the check takes; 0: any
+        int editLimit;
+        size_t lengthField;
+        const char* title;
+    };
+    const Case cases[] = {
+        {0, 6, 6, 6, "plain"},
+        {1, 3, 2, 1, "title"},
+        {2, 0, 6, 6, "free"},
+    };
+    constexpr PatternLayout layout = {.fieldCount = 8,
+                                      .legacyFieldCount = 8,
+                                      .firstFieldNumber = 0,
+                                      .overrunResult = 9,
+                                      .firstItemField = 1,
+                                      .positionWidth = 4,
+                                      .itemNameWidth = 8};
+    CPatternItemFields fields(items, layout, PatternShape::kFixedLength);
+    const std::vector<GridColumnSpec> columns = ItemGridColumns(items);
+    for (const Case& c : cases) {
+        const ItemSpec& item = items[c.item];
+        if (c.longest > 0) {
+            std::string text(c.longest, 'a');
+            EXPECT_EQ(CheckItemText(text, item, Context(), false), kItemValid) << item.label;
+            text += 'a';
+            EXPECT_EQ(CheckItemText(text, item, Context(), false), kItemTooLong) << item.label;
+        } else {
+            std::string text(40, 'a');
+            EXPECT_EQ(CheckItemText(text, item, Context(), false), kItemValid) << item.label;
+        }
+        EXPECT_EQ(ItemEditLimit(items, kItemGridFirstItemCol + c.item), c.editLimit) << item.label;
+        const int lengthField = layout.firstItemField + 2 * c.item + 1;
+        fields.Set(lengthField, "123456789");
+        EXPECT_EQ(fields.Get(lengthField).size(), c.lengthField) << item.label;
+        EXPECT_STREQ(columns[static_cast<size_t>(CDetailGridBase::kFirstItemCol + c.item)].title,
+                     c.title);
+    }
+}
+
+// The fields of an upload record that take an item's text are as wide as the item, an account
+// type as the type code it is stored as; fields of other texts are not the table's concern.
+TEST(UploadRecords, ItemFieldsMustBeAsWideAsTheirItems) {
+    using Field = RecordField<CItemRecord>;
+    constexpr FieldFill kText = FieldFill::kText;
+    struct Case {
+        const char* note;
+        Field field;
+        bool fits;
+    };
+    const Case cases[] = {
+        {"a code as wide as its item", ItemField<CItemRecord>(1, 4, kText, kCode), true},
+        {"a name as wide as its item", ItemField<CItemRecord>(5, 10, kText, kName), true},
+        {"a field that would cut the name", ItemField<CItemRecord>(5, 9, kText, kName), false},
+        {"a field wider than the code", ItemField<CItemRecord>(1, 5, kText, kCode), false},
+        {"an account type as its code", ItemField<CItemRecord>(42, 1, kText, kType), true},
+        {"an account type as wide as its slot", ItemField<CItemRecord>(42, 6, kText, kType), false},
+        {"a constant of any width", Field{0, 3, kText, nullptr, "abc"}, true},
+        {"an item the table lacks", ItemField<CItemRecord>(0, 1, kText, kCount), false},
+    };
+    for (const Case& c : cases) {
+        const Field fields[] = {ItemField<CItemRecord>(80, 8, FieldFill::kZeroPad, kSum), c.field};
+        EXPECT_EQ(FieldsFitItems(fields, kItems), c.fits) << c.note;
+    }
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "resources/common/ProgressDlgRes.h"
 #include "support/EmfRecords.h"
 #include "support/JobHost.h"
+#include "support/MessageNumber.h"
 #include "support/MessageScript.h"
 #include "support/RefusingPrinter.h"
 
@@ -23,8 +24,10 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-constexpr CPagedListPrinter::Settings kThirtyRows{30, 1, {26, 25}, kProgressDialogIds, 0};
-constexpr CPagedListPrinter::Settings kTenRowsOfTwoLines{10, 2, {20, 19}, kProgressDialogIds, 0};
+constexpr CPagedListPrinter::Settings kThirtyRows{
+    30, 1, {kortest::MessageNo(26), kortest::MessageNo(25)}, kProgressDialogIds, 0};
+constexpr CPagedListPrinter::Settings kTenRowsOfTwoLines{
+    10, 2, {kortest::MessageNo(20), kortest::MessageNo(19)}, kProgressDialogIds, 0};
 
 TEST(PagedListPrinter, FormatThousands) {
     struct Case {

@@ -12,7 +12,15 @@
 
 namespace {
 
-constexpr PatternLayout kLayout = {10, 8, 1, 20, 3, 3, 8};
+constexpr PatternLayout kLayout = {
+    .fieldCount = 10,
+    .legacyFieldCount = 8,
+    .firstFieldNumber = 1,
+    .overrunResult = 20,
+    .firstItemField = 3,
+    .positionWidth = 3,
+    .itemNameWidth = 8,
+};
 
 std::string Line(int fields) {
     std::string line = "\"f1\"";
@@ -53,14 +61,18 @@ TEST(PatternLayout, PositionChecks) {
 
 // Three items of a made-up tool whose lines name their first item field 3; the second item may
 // be left out, and the length fields are 1, 2 and 1 bytes wide.
-constexpr GridColumnSpec kNoColumn = {"", 8, 1000, 1};
 constexpr ItemSpec kItems[] = {
-    {"code", 4, 4, ItemNeed::kRequired, ItemChars::kDigits, false, false, false, 0, kNoColumn, 4,
-     -1, 1},
-    {"name", 40, 40, ItemNeed::kOptional, ItemChars::kAny, false, true, false, 0, kNoColumn, 40, -1,
-     2},
-    {"sum", 6, 6, ItemNeed::kRequired, ItemChars::kAmount, false, false, false, 0, kNoColumn, 6, -1,
-     1},
+    {.label = "code",
+     .recordWidth = 4,
+     .need = ItemNeed::kRequired,
+     .chars = ItemChars::kDigits,
+     .patternLengthWidth = 1},
+    {.label = "name", .recordWidth = 40, .optionalInFixed = true, .patternLengthWidth = 2},
+    {.label = "sum",
+     .recordWidth = 6,
+     .need = ItemNeed::kRequired,
+     .chars = ItemChars::kAmount,
+     .patternLengthWidth = 1},
 };
 
 // Fields 3 to 8 are the start and length (or column and text) of each item; 1, 2, 9 and 10

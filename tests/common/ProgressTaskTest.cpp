@@ -14,6 +14,7 @@
 #include "framework/UniqueHandle.h"
 #include "resources/common/ProgressDlgRes.h"
 #include "support/JobHost.h"
+#include "support/MessageNumber.h"
 #include "support/MessageScript.h"
 
 namespace {
@@ -26,8 +27,8 @@ constexpr char kAbortOtherRead[] = "読込を中止しますか？";
 constexpr char kAbortOtherPrint[] = "印刷を中止しますか？";
 
 // The ids of the questions in the test's table: the transfer tool's, and another tool's.
-constexpr CAbortQuestions kQuestions{26, 25};
-constexpr CAbortQuestions kOtherQuestions{20, 19};
+constexpr CAbortQuestions kQuestions{kortest::MessageNo(26), kortest::MessageNo(25)};
+constexpr CAbortQuestions kOtherQuestions{kortest::MessageNo(20), kortest::MessageNo(19)};
 
 class TestTask : public CProgressTask {
 public:

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/MessageNumber.h"
+
 #include <string>
 
 #include "common/base/StrUtil.h"
@@ -95,7 +97,7 @@ TEST_P(ConsignorCheck, FindsTheFirstFailingField) {
     CConsignorInfo consignor = Valid();
     c.change(consignor);
     const FormFault fault = CheckConsignor(consignor);
-    EXPECT_EQ(fault.message, c.message);
+    EXPECT_EQ(kortest::NumberOf(fault.message), c.message);
     EXPECT_EQ(fault.field, static_cast<int>(c.field));
     EXPECT_EQ(fault.word1, c.word);
     EXPECT_EQ(fault.word2, "");

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "support/MessageNumber.h"
 #include "support/MessageScript.h"
 #include "support/TestPaths.h"
 
@@ -73,25 +74,25 @@ TEST(TaxMessageTable, TheFaultMessageShowsOnlyTheFileNameOfItsFirstWord) {
         {"D:\\src\\", ""},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(table.FormatMessage(47, c.word, "642"),
+        EXPECT_EQ(table.FormatMessage(kortest::MessageNo(47), c.word, "642"),
                   std::string("内部エラーです。<") + c.shown + ":642>")
             << c.word;
     }
     // Other messages keep their words whole.
-    EXPECT_EQ(table.FormatMessage(48, "C:\\a\\b", "C:\\c"),
+    EXPECT_EQ(table.FormatMessage(kortest::MessageNo(48), "C:\\a\\b", "C:\\c"),
               "C:\\a\\bが完了しました。C:\\cを確認してください。");
 }
 
 // Shared code takes the table as the shared class and shows the local-tax texts through it.
 int ShowThroughSharedTable(::CApMsgInfoList& messages, const char* word) {
-    return messages.ShowMessage(nullptr, 47, word, "12");
+    return messages.ShowMessage(nullptr, kortest::MessageNo(47), word, "12");
 }
 
 TEST(TaxMessageTable, ShowsItsOwnBoxesWithCaptionAndStyleOfTheEntry) {
     CApMsgInfoList table;
     ASSERT_EQ(table.Load(FolderWith(kMaster)), 0u);
     kortest::MessageScript script({IDCANCEL});
-    EXPECT_EQ(table.ShowMessage(nullptr, 1), IDCANCEL);
+    EXPECT_EQ(table.ShowMessage(nullptr, kortest::MessageNo(1)), IDCANCEL);
     EXPECT_EQ(ShowThroughSharedTable(table, "C:\\work\\ReadEngine.cpp"), IDOK);
     ASSERT_EQ(script.Shown().size(), 2u);
     EXPECT_EQ(script.Shown()[0].text, "処理を終了します。よろしいですか？");

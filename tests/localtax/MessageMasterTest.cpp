@@ -4,6 +4,7 @@
 #include <string>
 
 #include "localtax/ApMsgInfoList.h"
+#include "support/MessageNumber.h"
 #include "support/TestPaths.h"
 
 namespace tx {
@@ -35,7 +36,7 @@ TEST(TaxMessageMaster, TheDeliveredMasterLoadsFromTheProgramFolder) {
          MB_OK | MB_ICONINFORMATION},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(table.FormatMessage(c.id, c.word1, c.word2), c.text) << c.id;
+        EXPECT_EQ(table.FormatMessage(kortest::MessageNo(c.id), c.word1, c.word2), c.text) << c.id;
         EXPECT_EQ(table.GetStyle(), c.style) << c.id;
     }
 }

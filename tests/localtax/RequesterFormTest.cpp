@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/MessageNumber.h"
+
 #include <string>
 
 namespace tx {
@@ -33,7 +35,7 @@ TEST(RequesterCheck, NamesTheFirstFaultInTheScreensOrder) {
     };
     for (const Case& c : cases) {
         const FormFault fault = CheckRequesterForm(c.record);
-        EXPECT_EQ(fault.message, c.message) << c.name;
+        EXPECT_EQ(kortest::NumberOf(fault.message), c.message) << c.name;
         if (c.message != 0) {
             EXPECT_EQ(fault.field, static_cast<int>(c.field)) << c.name;
         }

@@ -1,6 +1,6 @@
 #!/usr/bin/perl
-# Runs the message checker on the fixture folders and on faulty copies of the fixture master
-# and table, and expects each fault to be reported (non-zero exit and the named line).
+# Runs the message checker on the fixture folders and on faulty copies of the fixture master,
+# list and named ids, and expects each fault to be reported (non-zero exit and the named line).
 #   perl check-messages-selftest.pl tools/check-messages.pl tests/fixtures/messages
 use strict;
 use warnings;
@@ -18,6 +18,7 @@ sub slurp {
 }
 my $master = slurp("$fixtures/master.ini");
 my $table  = slurp("$fixtures/message-ids.tsv");
+my $ids    = slurp("$fixtures/MessageIds.h");
 
 sub cp932 { Encode::encode('cp932', $_[0]) }
 
@@ -38,6 +39,14 @@ sub table_line {
         return join "\n", @lines;
     };
 }
+sub ids_line {
+    my ($name, $edit) = @_;
+    return sub {
+        my @lines = split /\n/, $_[0], -1;
+        for (@lines) { $edit->() if /\b\Q$name\E = / }
+        return join "\n", @lines;
+    };
+}
 sub pad_to {
     my ($length) = @_;
     return sub { s/"\z/'x' x ($length - length($_)) . '"'/e };
@@ -45,14 +54,34 @@ sub pad_to {
 
 my @cases = (
     { name => 'the fixture master and sources pass', sources => 'src-good', ok => 1,
-      expect => [qr/6 ids, checked 8 message calls using 6 of them: OK/] },
+      expect => [qr/6 ids, 6 named, 6 shown by the code and checked, 0 unused: OK/] },
     { name => 'a source uses ids the master lacks', sources => 'src-missing-id',
-      expect => [qr{src-missing-id/Screen\.cpp:6: ShowMessage uses id 77, which the master lacks},
-                 qr{Screen\.cpp:7: ShowMessage uses id 10000, which}] },
+      ids_file => 'src-missing-id/MessageIds.h',
+      expect => [qr{src-missing-id/MessageIds\.h:11: kMissing = 77, which the master lacks}] },
+    { name => 'a named id the master lacks', ids => ids_line('kPages', sub { s/27/28/ }),
+      expect => [qr{MessageIds\.h:7: kPages = 28, which the master lacks},
+                 qr{MessageIds\.h: id 27 of the master has no name}] },
+    { name => 'two names of one id', ids => ids_line('kUpdated', sub { s/72/70/ }),
+      expect => [qr{MessageIds\.h:9: kUpdated names id 70, which kSamePath names too}] },
+    { name => 'a name the ids file lacks', ids => ids_line('kQuoteOrComma', sub { $_ = '' }),
+      expect => [qr{src-good/Screen\.cpp:\d+: Msg::kQuoteOrComma is not named in},
+                 qr{MessageIds\.h: id 108 of the master has no name}] },
     { name => 'a source passes the wrong number of words', sources => 'src-wrong-count',
-      expect => [qr{Screen\.cpp:5: ShowMessage\(70\) passes 1 word\(s\); id 70 takes 2},
-                 qr{Screen\.cpp:6: ShowMessage\(3\) passes 1 word\(s\); id 3 takes 0 or 2},
-                 qr{Screen\.cpp:7: ShowMessage\(10\) passes 0 word\(s\); id 10 takes 1}] },
+      expect => [qr{Screen\.cpp:7: Msg::kSamePath \(id 70\) is shown with 1 word\(s\); it takes 2},
+                 qr{Screen\.cpp:8: Msg::kGoOn \(id 3\) is shown with 1 word\(s\); it takes 0 or 2},
+                 qr{Screen\.cpp:9: Msg::kRequired \(id 10\) is shown with 0 word\(s\); it takes 1},
+                 qr{Screen\.cpp:4 \(\.pages, shown at .*shared/Steps\.cpp:12\): Msg::kGoOn \(id 3\) is shown with 1 word},
+                 qr{Screen\.cpp:4 \(\.nothing, shown at .*Steps\.cpp:12\): Msg::kUpdated \(id 72\) is shown with 1 word}] },
+    { name => 'an id listed shown that no code shows', sources => 'src-unshown',
+      expect => [qr{message-ids\.tsv:7: id 108 is listed shown, but no code names it}] },
+    { name => 'an id listed unused that no code shows', sources => 'src-unshown', ok => 1,
+      table => table_line(108, sub { s/\tshown\t/\tunused\t/ }),
+      expect => [qr/6 ids, 6 named, 5 shown by the code and checked, 1 unused: OK/] },
+    { name => 'an id listed unused that the code shows',
+      table => table_line(108, sub { s/\tshown\t/\tunused\t/ }),
+      expect => [qr{Screen\.cpp:\d+: Msg::kQuoteOrComma \(id 108\) is shown, but .*message-ids\.tsv:7 lists it unused}] },
+    { name => 'a message shown by number', sources => 'src-by-number',
+      expect => [qr{src-by-number/Screen\.cpp:11: ShowMessage names message 72 by number}] },
     { name => 'a line of 418 bytes', master => master_line(72, pad_to(418)), ok => 1,
       expect => [qr/: OK/] },
     { name => 'a line of 419 bytes', master => master_line(72, pad_to(419)),
@@ -83,6 +112,8 @@ my @cases = (
     { name => 'the table counts other words than the text',
       table => table_line(70, sub { s/\A70\t2/70\t1/ }),
       expect => [qr/message-ids\.tsv:5: id 70: the text takes 2 word\(s\), the table says 1/] },
+    { name => 'the table gives no use', table => table_line(10, sub { s/\tshown\t/\t\t/ }),
+      expect => [qr/message-ids\.tsv:3: not id, words \(e\.g\. 1 or 0,2\), type, icon, use/] },
     { name => 'the table lacks an id', table => table_line(72, sub { $_ = '' }),
       expect => [qr/message-ids\.tsv: id 72 of the master is missing/] },
     { name => 'the table gives another type', table => table_line(10, sub { s/\A10\t1\t0/10\t1\t1/ }),
@@ -95,7 +126,8 @@ my $scratch = File::Temp::tempdir(CLEANUP => 1);
 my $failures = 0;
 for my $case (@cases) {
     my $dir = File::Temp::tempdir(DIR => $scratch);
-    for ([master => 'master.ini', $master], [table => 'message-ids.tsv', $table]) {
+    for ([master => 'master.ini', $master], [table => 'message-ids.tsv', $table],
+         [ids => 'MessageIds.h', $ids]) {
         my ($key, $file, $bytes) = @$_;
         if ($case->{$key}) {
             my $edited = $case->{$key}->($bytes);
@@ -107,8 +139,10 @@ for my $case (@cases) {
         close $fh;
     }
     my $sources = "$fixtures/" . ($case->{sources} // 'src-good');
+    my $ids_path = $case->{ids_file} ? "$fixtures/$case->{ids_file}" : "$dir/MessageIds.h";
     open my $run, '-|', $^X, $checker, '--master', "$dir/master.ini",
-        '--table', "$dir/message-ids.tsv", '--sources', $sources
+        '--table', "$dir/message-ids.tsv", '--ids', $ids_path,
+        '--sources', "$fixtures/shared", $sources
         or die "cannot run $checker: $!\n";
     my $output = do { local $/; <$run> } // '';
     close $run;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "common/base/FormFault.h"
+#include "support/MessageNumber.h"
 
 namespace kortest {
 
@@ -38,7 +39,7 @@ template <class Form, class Check>
 void ExpectFirstFault(const FormCase<Form>& c, Form form, Check check) {
     c.change(form);
     const FormFault fault = check(form);
-    EXPECT_EQ(fault.message, c.message);
+    EXPECT_EQ(kortest::NumberOf(fault.message), c.message);
     EXPECT_EQ(fault.word1, c.word1);
     EXPECT_EQ(fault.word2, c.word2);
     EXPECT_EQ(fault.field, c.field);

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "support/MessageNumber.h"
 #include "support/TestPaths.h"
 
 namespace kortest {
@@ -38,7 +39,7 @@ TaggedMessages::TaggedMessages(const char* masterPath) {
 }
 
 std::string TaggedMessages::Text(int id, const char* word1, const char* word2) {
-    return FormatMessage(id, word1, word2);
+    return FormatMessage(kortest::MessageNo(id), word1, word2);
 }
 
 int MessageId(const kor::MessageBoxRequest& request) {

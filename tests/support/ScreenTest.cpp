@@ -1,6 +1,7 @@
 #include "ScreenTest.h"
 
 #include "framework/Cp932.h"
+#include "support/MessageNumber.h"
 #include "support/TestPaths.h"
 
 namespace kortest {
@@ -46,7 +47,7 @@ std::string ScreenTest::Text(int id) const {
 }
 
 std::string ScreenTest::Message(int id, const char* word1, const char* word2) {
-    return m_messages.FormatMessage(id, word1, word2);
+    return m_messages.FormatMessage(kortest::MessageNo(id), word1, word2);
 }
 
 std::vector<std::string> ScreenTest::TakeShown() {

@@ -21,8 +21,8 @@ public:
     std::deque<int> answers;
     std::vector<int> shown;  // ids; 0 for a fixed text
 
-    int ShowMessage(int id, const char*, const char*) override {
-        shown.push_back(id);
+    int ShowMessage(kor::MessageId id, const char*, const char*) override {
+        shown.push_back(id.Value());
         return Next();
     }
     int ShowFixedBox(const char*, UINT) override {
@@ -73,11 +73,11 @@ protected:
         ASSERT_TRUE(kortest::WriteBytes(dir + "in.csv", kortest::kTwoTransfers));
         ASSERT_EQ(patternStore.Load(dir + "patterns.ini"), 1);
         ASSERT_EQ(requesterStore.Load(dir + "requesters.ini"), 1);
-        choices.requester = requesterStore.GetList()[kortest::kGeneralRequester].get();
-        choices.patternIndex = kortest::kGeneralComma;
-        choices.month = " 3";
-        choices.day = "15";
-        choices.input = dir + "in.csv";
+        choices.party = requesterStore.GetList()[kortest::kGeneralRequester].get();
+        choices.screen.patternIndex = kortest::kGeneralComma;
+        choices.screen.month = " 3";
+        choices.screen.day = "15";
+        choices.screen.input = dir + "in.csv";
     }
 
     xf::FlowResult Read(const kor::CPathProbe& probe) {
@@ -122,12 +122,54 @@ TEST_F(ConversionFlowTest, AnUnusableInputDiskIsAskedAboutUntilItReadsOrTheUserS
     EXPECT_NE(data, nullptr);  // nothing read, the data set of before stays
 }
 
+// The party, the common controls' choices and the salary or bonus choice reach the data set of
+// a read: the date without its leading blank, the pattern's position and the input name; the
+// bonus counts for a salary/bonus pattern only.
+TEST_F(ConversionFlowTest, TheChoicesOfAReadCompleteItsDataSet) {
+    struct Case {
+        int pattern;
+        int requester;
+        int bonus;
+        const char* month;
+        const char* day;
+        const char* monthRead;
+        const char* dayRead;
+        int kind;
+        int bonusFlag;
+    };
+    const Case cases[] = {
+        {kortest::kGeneralComma, kortest::kGeneralRequester, 0, " 3", " 9", "3", "9", 1, 0},
+        {kortest::kGeneralComma, kortest::kGeneralRequester, 1, "12", "31", "12", "31", 1, 0},
+        {kortest::kSalaryComma, kortest::kSalaryRequester, 1, " 2", "29", "2", "29", 2, 1},
+        {kortest::kSalaryComma, kortest::kSalaryRequester, 0, "11", "30", "11", "30", 2, 0},
+    };
+    for (const Case& c : cases) {
+        choices.party = requesterStore.GetList()[c.requester].get();
+        choices.screen.patternIndex = c.pattern;
+        choices.screen.month = c.month;
+        choices.screen.day = c.day;
+        choices.bonus = c.bonus;
+        DriveProbe probe;
+        ASSERT_TRUE(Read(probe).Done()) << c.pattern << " " << c.bonus;
+        ASSERT_NE(data, nullptr);
+        EXPECT_EQ(data->transferKind, c.kind);
+        EXPECT_EQ(data->bonusFlag, c.bonusFlag) << c.pattern << " " << c.bonus;
+        EXPECT_EQ(data->month, c.monthRead);
+        EXPECT_EQ(data->day, c.dayRead);
+        EXPECT_EQ(data->patternIndex, c.pattern);
+        EXPECT_EQ(data->inputFileName, dir + "in.csv");
+        EXPECT_EQ(data->outputDone, 0);
+        ASSERT_NE(data->requester, nullptr);
+        EXPECT_STREQ(data->requester->description, choices.party->description);
+    }
+}
+
 TEST_F(ConversionFlowTest, AnInputThatCannotBeReadIsRefusedWith85) {
     DriveProbe probe;
     probe.readable = false;
     const xf::FlowResult read = Read(probe);
     EXPECT_EQ(user.shown, std::vector<int>{85});
-    EXPECT_EQ(read.code, 85);
+    EXPECT_EQ(read.stop, xf::Msg::kCannotRead);
     EXPECT_EQ(read.focus, xf::FlowField::kInput);
     EXPECT_TRUE(read.inError);
 }
@@ -182,7 +224,7 @@ TEST_F(ConversionFlowTest, AnOutputThatCannotBeWrittenIsRefusedWith66) {
         const xf::FlowResult result = Output(probe);
         const std::vector<int> expected = exists ? std::vector<int>{4, 66} : std::vector<int>{66};
         EXPECT_EQ(user.shown, expected);
-        EXPECT_EQ(result.code, 66);
+        EXPECT_EQ(result.stop, xf::Msg::kCannotWrite);
         EXPECT_EQ(result.focus, xf::FlowField::kOutput);
         EXPECT_TRUE(result.inError);
     }

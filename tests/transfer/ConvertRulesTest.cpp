@@ -6,6 +6,8 @@
 #include <string>
 
 #include "common/base/StrUtil.h"
+#include "support/MessageNumber.h"
+#include "transfer/DelimPattern.h"
 
 namespace {
 
@@ -19,7 +21,8 @@ TEST(ConvertRules, TransferDate) {
                           {"2", "30", 50}, {"11", "31", 50}, {"", "1", 10},   {"1", "", 10},
                           {"13", "1", 10}, {"1", "32", 10},  {"0", "1", 10},  {"1a", "1", 10}};
     for (const Case& c : cases)
-        EXPECT_EQ(xf::CheckTransferDate(c.month, c.day), c.result) << c.month << "/" << c.day;
+        EXPECT_EQ(kortest::NumberOf(xf::CheckTransferDate(c.month, c.day)), c.result)
+            << c.month << "/" << c.day;
 }
 
 TEST(ConvertRules, PatternForRequester) {
@@ -38,7 +41,7 @@ TEST(ConvertRules, PatternForRequester) {
         xf::CRequesterInfo requester;
         CStrUtil::CopyToBuffer(c.accountType, requester.accountType, 1);
         CStrUtil::CopyToBuffer(c.requesterKind, requester.transferKind, 1);
-        EXPECT_EQ(xf::CheckPatternForRequester(entry, requester), c.result)
+        EXPECT_EQ(kortest::NumberOf(xf::CheckPatternForRequester(entry, requester)), c.result)
             << c.kind << " " << c.accountType << " " << c.requesterKind;
     }
 }
@@ -60,17 +63,13 @@ TEST(ConvertRules, CompleteDataSetTakesTheChoicesAndThePatternOptions) {
         delim.SetField(29, "2");
         delim.SetField(36, "3");
         delim.SetField(37, "0");
-        xf::ReadChoices choices;
-        choices.entry = &entry;
-        choices.delim = &delim;
-        choices.bonus = c.bonus;
-        choices.month = " 3";
-        choices.day = "15";
-        choices.inputName = "C:\\in.csv";
-        choices.patternIndex = 4;
+        kor::ScreenChoices screen;
+        screen.month = " 3";
+        screen.day = "15";
+        screen.patternIndex = 4;
         xf::CDataSet data;
         data.outputDone = 1;
-        xf::CompleteDataSet(data, choices);
+        xf::CompleteDataSet(data, entry, c.bonus, kor::ReadDetailsOf(&delim, screen, "C:\\in.csv"));
         EXPECT_EQ(data.transferKind, c.kind);
         EXPECT_EQ(data.bonusFlag, c.bonusFlag);
         EXPECT_EQ(data.zeroOption, c.zeroOption);
@@ -87,16 +86,16 @@ TEST(ConvertRules, CompleteDataSetTakesTheChoicesAndThePatternOptions) {
 
 TEST(ConvertRules, RecordsForOutput) {
     xf::CDataSet data;
-    EXPECT_EQ(xf::CheckRecordsForOutput(data), 39);
+    EXPECT_EQ(kortest::NumberOf(xf::CheckRecordsForOutput(data)), 39);
     data.details.push_back(std::make_unique<xf::CDetailRecord>());
     data.details.push_back(std::make_unique<xf::CDetailRecord>());
-    EXPECT_EQ(xf::CheckRecordsForOutput(data), 0);
+    EXPECT_EQ(kortest::NumberOf(xf::CheckRecordsForOutput(data)), 0);
     data.details[1]->SetResult(xf::kAmount, xf::kResultWarning);
-    EXPECT_EQ(xf::CheckRecordsForOutput(data), 20);
+    EXPECT_EQ(kortest::NumberOf(xf::CheckRecordsForOutput(data)), 20);
     data.details[1]->deleteFlag = 1;  // a deleted record in error does not count
-    EXPECT_EQ(xf::CheckRecordsForOutput(data), 0);
+    EXPECT_EQ(kortest::NumberOf(xf::CheckRecordsForOutput(data)), 0);
     data.details[0]->deleteFlag = 1;
-    EXPECT_EQ(xf::CheckRecordsForOutput(data), 39);
+    EXPECT_EQ(kortest::NumberOf(xf::CheckRecordsForOutput(data)), 39);
 }
 
 }  // namespace

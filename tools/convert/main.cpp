@@ -4,6 +4,8 @@
 // end-to-end check of the tools. The first word names the tool. See README, "Console harness".
 #include <windows.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -14,6 +16,7 @@
 #include "common/items/UploadRecords.h"
 #include "debit/ConsignorStore.h"
 #include "debit/ConversionFlow.h"
+#include "debit/MessageIds.h"
 #include "debit/PatternStore.h"
 #include "framework/Cp932.h"
 #include "framework/MessageSeam.h"
@@ -24,6 +27,7 @@
 #include "localtax/RequesterStore.h"
 #include "localtax/SysEnv.h"
 #include "transfer/ConversionFlow.h"
+#include "transfer/MessageIds.h"
 #include "transfer/PatternStore.h"
 #include "transfer/RequesterStore.h"
 
@@ -52,20 +56,23 @@ LARGE_INTEGER Now() {
 }
 
 // The user at the console: goes on where the screen asks whether to go on (read, output,
-// overwrite), and stops where it asks to mend a disk, which no one can do here.
+// overwrite), and stops where it asks to mend a disk (the tool's messages of a write-protected,
+// an unusable and a full disk), which no one can do here.
 class CConsoleAnswers : public CFlowMessages {
 public:
-    int ShowMessage(int id, const char* /*word1*/, const char* /*word2*/) override {
-        switch (id) {
-            case 51:  // write-protected disk
-            case 52:  // unusable disk
-            case 60:  // full disk
-                return IDCANCEL;
-            default:
-                return IDOK;
-        }
+    explicit CConsoleAnswers(std::array<kor::MessageId, 3> diskQuestions)
+        : m_diskQuestions(diskQuestions) {}
+
+    int ShowMessage(kor::MessageId id, const char* /*word1*/, const char* /*word2*/) override {
+        return std::find(m_diskQuestions.begin(), m_diskQuestions.end(), id) !=
+                       m_diskQuestions.end()
+                   ? IDCANCEL
+                   : IDOK;
     }
     int ShowFixedBox(const char* /*text*/, UINT /*style*/) override { return IDOK; }
+
+private:
+    std::array<kor::MessageId, 3> m_diskQuestions;
 };
 
 struct Report {
@@ -108,13 +115,19 @@ int FirstNamed(const List& list, const std::string& name, Name nameOf) {
 // Reads and writes through a tool's flow as the main screen's two buttons do, and prints the
 // report. read(data) and output(data) run the flow's steps; totals(data) gives the trailer's
 // figures of a written file.
+// The code a report gives a flow's result: the message of a stop, the reader's or the writer's.
+int ResultCode(const kor::FlowResult& result) {
+    if (result.stage != kor::FlowResult::kCheck) return result.code;
+    return result.stop ? result.stop->Value() : 0;
+}
+
 template <class DataSet, class Read, class Output, class Totals>
 int RunConversion(Report& report, Read read, Output output, Totals totals) {
     std::unique_ptr<DataSet> data;
     const LARGE_INTEGER readStart = Now();
     const kor::FlowResult readResult = read(data);
     report.stage = StageName(readResult.stage);
-    report.result = readResult.code;
+    report.result = ResultCode(readResult);
     if (readResult.stage != kor::FlowResult::kCheck) report.readMs = MillisecondsSince(readStart);
     if (!readResult.Done()) return Print(report, false);
     for (const auto& d : data->details)
@@ -123,7 +136,7 @@ int RunConversion(Report& report, Read read, Output output, Totals totals) {
     const LARGE_INTEGER writeStart = Now();
     const kor::FlowResult written = output(*data);
     report.stage = StageName(written.stage);
-    report.result = written.code;
+    report.result = ResultCode(written);
     if (written.stage == kor::FlowResult::kCheck) return Print(report, false);
     report.writeMs = MillisecondsSince(writeStart);
     totals(*data, report);
@@ -149,16 +162,17 @@ int ConvertTransfer(const std::string (&arg)[9]) {
     // The choices of the screen: the first pattern and requester of the given names.
     xf::ConvertChoices choices;
     const auto& entries = patterns.GetList();
-    for (size_t i = 0; i < entries.size() && choices.patternIndex < 0; ++i)
-        if (entries[i]->name == patternName) choices.patternIndex = static_cast<int>(i);
+    for (size_t i = 0; i < entries.size() && choices.screen.patternIndex < 0; ++i)
+        if (entries[i]->name == patternName) choices.screen.patternIndex = static_cast<int>(i);
     for (const auto& r : requesters.GetList())
-        if (!choices.requester && r->description == description) choices.requester = r.get();
-    choices.month = arg[4];
-    choices.day = arg[5];
+        if (!choices.party && r->description == description) choices.party = r.get();
+    choices.screen.month = arg[4];
+    choices.screen.day = arg[5];
     choices.bonus = arg[6] == "bonus" ? 1 : 0;
-    choices.input = kor::FullPathName(arg[7]);
+    choices.screen.input = kor::FullPathName(arg[7]);
 
-    CConsoleAnswers answers;
+    CConsoleAnswers answers(
+        {xf::Msg::kWriteProtected, xf::Msg::kMediumUnusable, xf::Msg::kMediumFull});
     xf::CConversionFlow flow(answers, nullptr, nullptr);
     const std::string output = kor::FullPathName(arg[8]);
     return RunConversion<xf::CDataSet>(
@@ -186,12 +200,13 @@ int ConvertDebit(const std::string (&arg)[8]) {
         FirstNamed(patterns.GetList(), arg[1], [](const auto& e) { return std::string(e.name); });
     const int consignor = FirstNamed(consignors.GetList(), arg[3],
                                      [](const auto& c) { return std::string(c.description); });
-    if (consignor >= 0) choices.consignor = consignors.GetList()[consignor].get();
+    if (consignor >= 0) choices.party = consignors.GetList()[consignor].get();
     choices.screen.month = arg[4];
     choices.screen.day = arg[5];
     choices.screen.input = kor::FullPathName(arg[6]);
 
-    CConsoleAnswers answers;
+    CConsoleAnswers answers(
+        {db::Msg::kWriteProtected, db::Msg::kMediumUnusable, db::Msg::kMediumFull});
     db::CConversionFlow flow(answers, nullptr, nullptr);
     const std::string output = kor::FullPathName(arg[7]);
     return RunConversion<db::CDataSet>(

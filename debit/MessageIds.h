@@ -1,0 +1,81 @@
+#pragma once
+// The ids of this tool's message master "mstKORDB001.ini", by what each message says; the words
+// each takes and where it is shown are listed in resources/debit/message-ids.tsv, and the message
+// check holds this table, that list and the master to each other.
+#include "common/base/MessageId.h"
+
+namespace db {
+
+enum class Msg : int {
+    kEndProgram = 1,
+    kDeleteQuestion = 2,
+    kSaveAsNewQuestion = 3,
+    kOverwriteOutput = 4,
+    kNoSuchFile = 5,
+    kTooManyLines = 6,
+    kNoDetailLines = 9,
+    kRequiredEmpty = 10,
+    kNothingChosen = 11,
+    kItemOverlaps = 14,
+    kItemBeyondRecord = 15,
+    kReplaceStored = 16,
+    kBadCharacters = 18,
+    kReadCancelled = 19,
+    kErrorsToWrite = 20,
+    kBadPathName = 22,
+    kNoFolder = 23,
+    kStartQuestion = 24,
+    kStopReadQuestion = 25,
+    kStopPrintQuestion = 26,
+    kPrintPages = 27,
+    kDriveNotReady = 32,
+    kNoPartyChosen = 38,
+    kNothingToWrite = 39,
+    kItemUnassigned = 45,
+    kRedefineItem = 47,
+    kTooLong = 48,
+    kNoSuchDay = 50,
+    kWriteProtected = 51,
+    kMediumUnusable = 52,
+    kEmptyFile = 53,
+    kNoPathName = 54,
+    kDiscardCorrections = 55,
+    kMediumFull = 60,
+    kDriveFull = 61,
+    kCannotWrite = 66,
+    kReadWithoutErrors = 67,
+    kReadWithErrors = 68,
+    kPartySaved = 69,
+    kOutputIsInput = 70,
+    kNotOutput = 71,
+    kNoErrorLeft = 72,
+    kErrorsLeft = 73,
+    kWritten = 75,
+    kNoPrinter = 76,
+    kDiscardPattern = 80,
+    kNoRecords = 81,
+    kZeroLength = 82,
+    kSettingsChanged = 83,
+    kCannotRead = 85,
+    kBadRecordSize = 91,
+    kWarnings = 97,
+    kOtherShapeName = 100,
+    kRecordTooLong = 102,
+    kDataRowBeforeTitles = 103,
+    kMasterNotWritten = 104,
+    kDriveUnusable = 106,
+    kZeroStart = 107,
+    kQuoteOrComma = 108,
+    kDiscardParty = 109,
+    kPatternSaved = 110,
+    kLineTooLong = 111,
+    kTotalsTooLarge = 112,
+    kBadRecordLength = 113,
+    kUnsoundParty = 114,
+    kUnusablePattern = 115,
+};
+constexpr bool IsMessageEnum(Msg) {
+    return true;
+}
+
+}  // namespace db

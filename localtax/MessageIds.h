@@ -1,0 +1,83 @@
+#pragma once
+// The ids of this tool's message master "mstKORTX001.ini", by what each message says; the words
+// each takes and where it is shown are listed in resources/localtax/message-ids.tsv, and the
+// message check holds this table, that list and the master to each other.
+#include "common/base/MessageId.h"
+
+namespace tx {
+
+enum class Msg : int {
+    kEndProgram = 1,
+    kDeleteQuestion = 2,
+    kGoOnQuestion = 3,
+    kNoSuchFile = 4,
+    kTooManyLines = 5,
+    kNoDetailLines = 6,
+    kRequiredEmpty = 7,
+    kNothingChosen = 8,
+    kItemOverlaps = 9,
+    kItemBeyondRecord = 10,
+    kReplaceStored = 11,
+    kBadCharacters = 13,
+    kReadCancelled = 14,
+    kErrorsToWrite = 15,
+    kBadInputPath = 16,
+    kNoFolder = 17,
+    kStartQuestion = 18,
+    kStopReadQuestion = 19,
+    kStopPrintQuestion = 20,
+    kPrintPages = 21,
+    kInsertDisk = 22,
+    kDiskNotEmpty = 25,
+    kNoMedium = 26,
+    kDisksNeeded = 27,
+    kNoRequester = 30,
+    kNothingToWrite = 31,
+    kBadPathName = 32,
+    kItemUnassigned = 35,
+    kRedefineItem = 37,
+    kTooLong = 38,
+    kWriteProtected = 39,
+    kDriveUnusable = 40,
+    kEmptyFile = 41,
+    kNoPathName = 42,
+    kDiscardCorrections = 43,
+    kNoRoom = 46,
+    kInternalFault = 47,
+    kReadWithoutErrors = 48,
+    kReadWithErrors = 49,
+    kStored = 50,
+    kNotOutput = 52,
+    kNoErrorLeft = 53,
+    kErrorsLeft = 54,
+    kPrintFailed = 55,
+    kDiscardPattern = 56,
+    kNoRecords = 57,
+    kZeroLength = 58,
+    kPatternChanged = 59,
+    kNoAccess = 61,
+    kBadRecordSize = 63,
+    kBelowRoot = 66,
+    kItemTooLong = 67,
+    kWritten = 70,
+    kLeftoverFiles = 74,
+    kReplaceFiles = 76,
+    kTotalsTooLarge = 77,
+    kTooManyFiles = 78,
+    kMunicipalityCodeLength = 79,
+    kPaymentSetAlone = 80,
+    kOtherShapeName = 81,
+    kRecordTooLong = 82,
+    kDataRowBeforeTitles = 83,
+    kZeroStart = 84,
+    kQuoteOrComma = 85,
+    kLineTooLong = 111,
+    kBadRecordLength = 113,
+    kUnsoundRequester = 114,
+    kUnusablePattern = 115,
+};
+constexpr bool IsMessageEnum(Msg) {
+    return true;
+}
+
+}  // namespace tx
