@@ -9,7 +9,8 @@ namespace db {
 
 namespace {
 
-constexpr kor::ConversionTexts kTexts = {"委託情報", "読み込みオープンエラー"};
+constexpr kor::ConversionTexts kTexts = {.partyWord = "委託情報",
+                                         .openFailedText = "読み込みオープンエラー"};
 
 constexpr kor::PathMessages kPathMessages = {
     .noName = Msg::kNoPathName,

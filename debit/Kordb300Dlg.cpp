@@ -13,12 +13,12 @@
 namespace {
 
 constexpr kor::ConversionScreenNames kNames = {
-    db::kProgramName,
-    db::kScreenVersion,
-    "mstKORDB001.ini",
-    db::CPatternStore::kFileName,
-    db::CConsignorStore::kFileName,
-    "KorDB300.chm",
+    .programName = db::kProgramName,
+    .version = db::kScreenVersion,
+    .messageMaster = "mstKORDB001.ini",
+    .patternMaster = db::CPatternStore::kFileName,
+    .partyMaster = db::CConsignorStore::kFileName,
+    .helpFile = "KorDB300.chm",
 };
 
 constexpr kor::ConversionScreenMessages kScreenMessages = {

@@ -15,7 +15,7 @@ DelimPatternScreenText Text() {
             .version = kScreenVersion,
             .items = DebitItems(),
             .layout = kPatternLayout,
-            .kind = {"03", "口座振込", true, true},
+            .kind = {.code = "03", .name = "口座振込", .carriesGeneralOnly = true, .cleared = true},
             .rowsMessage = Msg::kDataRowBeforeTitles,
             .messages = {.form = {.noName = Msg::kRequiredEmpty,
                                   .nameTooLong = Msg::kTooLong,

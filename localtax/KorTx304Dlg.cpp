@@ -43,17 +43,18 @@ DelimScreenMessages ScreenMessages() {
 // Every pattern is stored as the local-tax kind; the reader gives its own statuses of a file
 // that cannot be read.
 DelimPatternScreenText Text() {
-    return {.programName = kProgramName,
-            .version = CSysEnv::GetVersionText(),
-            .items = PatternItems(),
-            .layout = kPatternLayout,
-            .kind = {kKindCode, kKindName, true, true},
-            .rowsMessage = Msg::kDataRowBeforeTitles,
-            .messages = ScreenMessages(),
-            .sampleCodes = {kSampleNoLineBreak, kTaxReadCannotOpen, kTaxReadFailed},
-            .itemSets = kItemSets,
-            .noTitleRows = "なし",
-            .selectsFirstItem = true};
+    return {
+        .programName = kProgramName,
+        .version = CSysEnv::GetVersionText(),
+        .items = PatternItems(),
+        .layout = kPatternLayout,
+        .kind = {.code = kKindCode, .name = kKindName, .carriesGeneralOnly = true, .cleared = true},
+        .rowsMessage = Msg::kDataRowBeforeTitles,
+        .messages = ScreenMessages(),
+        .sampleCodes = {kSampleNoLineBreak, kTaxReadCannotOpen, kTaxReadFailed},
+        .itemSets = kItemSets,
+        .noTitleRows = "なし",
+        .selectsFirstItem = true};
 }
 
 }  // namespace

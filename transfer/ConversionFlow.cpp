@@ -9,7 +9,8 @@ namespace xf {
 
 namespace {
 
-constexpr kor::ConversionTexts kTexts = {"依頼人情報", "読み込みオープンエラー　　"};
+constexpr kor::ConversionTexts kTexts = {.partyWord = "依頼人情報",
+                                         .openFailedText = "読み込みオープンエラー　　"};
 
 constexpr kor::PathMessages kPathMessages = {
     .noName = Msg::kNoPathName,

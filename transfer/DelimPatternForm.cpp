@@ -3,8 +3,9 @@
 namespace xf {
 
 DelimPatternKind KindOf(const DelimPatternForm& form) {
-    if (form.General()) return {"01", "総合振込", true, true};
-    return {"02", "給与振込", false, false};
+    if (form.General())
+        return {.code = "01", .name = "総合振込", .carriesGeneralOnly = true, .cleared = true};
+    return {.code = "02", .name = "給与振込", .carriesGeneralOnly = false, .cleared = false};
 }
 
 FormFault CheckDelimPatternName(const DelimPatternForm& form) {

@@ -14,12 +14,12 @@
 namespace {
 
 constexpr kor::ConversionScreenNames kNames = {
-    xf::kProgramName,
-    xf::kScreenVersion,
-    "mstKORXF001.ini",
-    xf::CPatternStore::kFileName,
-    xf::CRequesterStore::kFileName,
-    "KorXF300.chm",
+    .programName = xf::kProgramName,
+    .version = xf::kScreenVersion,
+    .messageMaster = "mstKORXF001.ini",
+    .patternMaster = xf::CPatternStore::kFileName,
+    .partyMaster = xf::CRequesterStore::kFileName,
+    .helpFile = "KorXF300.chm",
 };
 
 constexpr kor::ConversionScreenMessages kScreenMessages = {
