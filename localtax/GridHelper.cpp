@@ -14,25 +14,30 @@ namespace {
 constexpr int kText = CVSFlexGrid::kTypeText;
 constexpr int kLeft = CVSFlexGrid::kAlignLeft;
 constexpr int kRight = CVSFlexGrid::kAlignRight;
+constexpr int kCenter = CVSFlexGrid::kAlignCenter;
+constexpr int kCheckBox = CVSFlexGrid::kTypeCheckBox;
 
 constexpr GridColumnSpec kColumns[CGridHelper::kColumnCount] = {
-    {"通番", kText, 500, kRight},
-    {"ID", kText, 500, CVSFlexGrid::kAlignCenter},
-    {"削除", CVSFlexGrid::kTypeCheckBox, 500, CVSFlexGrid::kAlignCenter},
-    {"市区町村ｺｰﾄﾞ", kText, 1200, kLeft},
-    {"市区町村名", kText, 1500, kLeft},
-    {"指定番号", kText, 1500, kLeft},
-    {"異動", kText, 500, kRight},
-    {"給与税件数", kText, 1000, kRight},
-    {"給与税額", kText, 1150, kRight},
-    {"退職税件数", kText, 1000, kRight},
-    {"退職税額", kText, 1150, kRight},
-    {"納入件数", kText, 1000, kRight},
-    {"納税額", kText, 1150, kRight},
-    {"退職明細退職人員", kText, 1550, kRight},
-    {"退職明細退職手当等支払金額", kText, 2450, kRight},
-    {"退職明細市区町村民税額", kText, 2100, kRight},
-    {"退職明細都道府県民税額", kText, 2100, kRight},
+    {.title = "通番", .dataType = kText, .widthTwips = 500, .alignment = kRight},
+    {.title = "ID", .dataType = kText, .widthTwips = 500, .alignment = kCenter},
+    {.title = "削除", .dataType = kCheckBox, .widthTwips = 500, .alignment = kCenter},
+    {.title = "市区町村ｺｰﾄﾞ", .dataType = kText, .widthTwips = 1200, .alignment = kLeft},
+    {.title = "市区町村名", .dataType = kText, .widthTwips = 1500, .alignment = kLeft},
+    {.title = "指定番号", .dataType = kText, .widthTwips = 1500, .alignment = kLeft},
+    {.title = "異動", .dataType = kText, .widthTwips = 500, .alignment = kRight},
+    {.title = "給与税件数", .dataType = kText, .widthTwips = 1000, .alignment = kRight},
+    {.title = "給与税額", .dataType = kText, .widthTwips = 1150, .alignment = kRight},
+    {.title = "退職税件数", .dataType = kText, .widthTwips = 1000, .alignment = kRight},
+    {.title = "退職税額", .dataType = kText, .widthTwips = 1150, .alignment = kRight},
+    {.title = "納入件数", .dataType = kText, .widthTwips = 1000, .alignment = kRight},
+    {.title = "納税額", .dataType = kText, .widthTwips = 1150, .alignment = kRight},
+    {.title = "退職明細退職人員", .dataType = kText, .widthTwips = 1550, .alignment = kRight},
+    {.title = "退職明細退職手当等支払金額",
+     .dataType = kText,
+     .widthTwips = 2450,
+     .alignment = kRight},
+    {.title = "退職明細市区町村民税額", .dataType = kText, .widthTwips = 2100, .alignment = kRight},
+    {.title = "退職明細都道府県民税額", .dataType = kText, .widthTwips = 2100, .alignment = kRight},
 };
 
 // The first row after the title row. The rows of group k start at k x 500 + 1 when every group
