@@ -46,8 +46,9 @@ constexpr TaxItemSpec kItems[kItemCount] = {
 // clang-format on
 
 constexpr HeaderItemSpec kHeaderItems[kHeaderItemCount] = {
-    {"委託者コード", 10}, {"店番", 3},      {"納入指定日", 6},
-    {"納入月", 4},        {"依頼人名", 40}, {"住所", 50},
+    {.label = "委託者コード", .width = 10}, {.label = "店番", .width = 3},
+    {.label = "納入指定日", .width = 6},    {.label = "納入月", .width = 4},
+    {.label = "依頼人名", .width = 40},     {.label = "住所", .width = 50},
 };
 
 // The fixed-length pattern's length field of an item is as wide as the item.

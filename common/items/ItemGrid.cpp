@@ -20,9 +20,18 @@ namespace {
 
 // The columns before the items.
 constexpr GridColumnSpec kLeadingColumns[CItemGridHelper::kFirstItemCol] = {
-    {"通番", CVSFlexGrid::kTypeText, 550, CVSFlexGrid::kAlignRight},
-    {"ID", CVSFlexGrid::kTypeText, 500, CVSFlexGrid::kAlignCenter},
-    {"削除", CVSFlexGrid::kTypeCheckBox, 500, CVSFlexGrid::kAlignCenter},
+    {.title = "通番",
+     .dataType = CVSFlexGrid::kTypeText,
+     .widthTwips = 550,
+     .alignment = CVSFlexGrid::kAlignRight},
+    {.title = "ID",
+     .dataType = CVSFlexGrid::kTypeText,
+     .widthTwips = 500,
+     .alignment = CVSFlexGrid::kAlignCenter},
+    {.title = "削除",
+     .dataType = CVSFlexGrid::kTypeCheckBox,
+     .widthTwips = 500,
+     .alignment = CVSFlexGrid::kAlignCenter},
 };
 
 }  // namespace
