@@ -23,8 +23,14 @@ constexpr CorrectionMessages kCorrectionMessages = {
 }  // namespace
 
 const Korxf301Controls kKorxf301Controls = {
-    IDD_KORXF301,   IDC_XF301_VIEW_ALL,   IDC_XF301_VIEW_ERRORS, IDC_XF301_UPDATE,
-    IDC_XF301_BACK, IDC_XF301_ERROR_LIST, IDC_XF301_GRID,        IDC_XF301_VERSION,
+    .dialog = IDD_KORXF301,
+    .viewAll = IDC_XF301_VIEW_ALL,
+    .viewErrors = IDC_XF301_VIEW_ERRORS,
+    .update = IDC_XF301_UPDATE,
+    .back = IDC_XF301_BACK,
+    .errorList = IDC_XF301_ERROR_LIST,
+    .grid = IDC_XF301_GRID,
+    .version = IDC_XF301_VERSION,
 };
 
 CKorxf301Dlg::CKorxf301Dlg(HICON icon, CDataSet* dataSet, CApMsgInfoList* messages, HWND parent,

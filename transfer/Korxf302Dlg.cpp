@@ -8,8 +8,13 @@
 namespace xf {
 
 const Korxf302Controls kKorxf302Controls = {
-    IDD_KORXF302,           IDC_XF302_GRID,       IDC_XF302_BACK,    IDC_XF302_PRINT_LIST,
-    IDC_XF302_PRINT_TOTALS, IDC_XF302_SORT_ORDER, IDC_XF302_VERSION,
+    .dialog = IDD_KORXF302,
+    .grid = IDC_XF302_GRID,
+    .back = IDC_XF302_BACK,
+    .printList = IDC_XF302_PRINT_LIST,
+    .printTotals = IDC_XF302_PRINT_TOTALS,
+    .sortOrder = IDC_XF302_SORT_ORDER,
+    .version = IDC_XF302_VERSION,
 };
 
 namespace {

@@ -34,14 +34,26 @@ FixedPatternScreenText Text() {
 
 // clang-format off
 const Korxf303Controls kKorxf303Controls = {
-    {IDD_KORXF303, IDC_XF303_BACK, IDC_XF303_CLEAR, IDC_XF303_UPDATE, IDC_XF303_DELETE,
-     {IDC_XF303_ZERO_ERROR, IDC_XF303_ZERO_SKIP}, {IDC_XF303_BLANK_ERROR, IDC_XF303_BLANK_SKIP},
-     {IDC_XF303_OUTPUT_120, IDC_XF303_OUTPUT_126, IDC_XF303_OUTPUT_128},
-     {IDC_XF303_LINE_BREAK, IDC_XF303_NO_LINE_BREAK}, IDC_XF303_RECORD_LENGTH,
-     {IDC_XF303_ACCOUNT_TYPE_FIRST, IDC_XF303_ACCOUNT_TYPE_FIRST + 1,
-      IDC_XF303_ACCOUNT_TYPE_FIRST + 2, IDC_XF303_ACCOUNT_TYPE_FIRST + 3},
-     ItemIds(0), ItemIds(1), IDC_XF303_NAME, IDC_XF303_VERSION},
-    {IDC_XF303_GENERAL, IDC_XF303_SALARY},
+    .shared =
+        {
+            .dialog = IDD_KORXF303,
+            .back = IDC_XF303_BACK,
+            .clear = IDC_XF303_CLEAR,
+            .update = IDC_XF303_UPDATE,
+            .deletePattern = IDC_XF303_DELETE,
+            .zero = {IDC_XF303_ZERO_ERROR, IDC_XF303_ZERO_SKIP},
+            .blank = {IDC_XF303_BLANK_ERROR, IDC_XF303_BLANK_SKIP},
+            .output = {IDC_XF303_OUTPUT_120, IDC_XF303_OUTPUT_126, IDC_XF303_OUTPUT_128},
+            .lineBreak = {IDC_XF303_LINE_BREAK, IDC_XF303_NO_LINE_BREAK},
+            .recordLength = IDC_XF303_RECORD_LENGTH,
+            .accountTypes = {IDC_XF303_ACCOUNT_TYPE_FIRST, IDC_XF303_ACCOUNT_TYPE_FIRST + 1,
+                             IDC_XF303_ACCOUNT_TYPE_FIRST + 2, IDC_XF303_ACCOUNT_TYPE_FIRST + 3},
+            .start = ItemIds(0),
+            .length = ItemIds(1),
+            .name = IDC_XF303_NAME,
+            .version = IDC_XF303_VERSION,
+        },
+    .kind = {IDC_XF303_GENERAL, IDC_XF303_SALARY},
 };
 // clang-format on
 

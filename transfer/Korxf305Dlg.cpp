@@ -35,13 +35,19 @@ constexpr HeaderRecordMessages kMessages = {
 }  // namespace
 
 const Korxf305Controls kKorxf305Controls = {
-    IDD_KORXF305,           {IDC_XF305_GENERAL, IDC_XF305_SALARY, IDC_XF305_NO_KIND},
-    IDC_XF305_BACK,         IDC_XF305_UPDATE,
-    IDC_XF305_DELETE,       IDC_XF305_DESCRIPTION,
-    IDC_XF305_NAME,         IDC_XF305_REQUESTER_CODE,
-    IDC_XF305_BRANCH_CODE,  IDC_XF305_BRANCH_NAME,
-    IDC_XF305_ACCOUNT_TYPE, IDC_XF305_ACCOUNT_NUMBER,
-    IDC_XF305_VERSION,
+    .dialog = IDD_KORXF305,
+    .kind = {IDC_XF305_GENERAL, IDC_XF305_SALARY, IDC_XF305_NO_KIND},
+    .back = IDC_XF305_BACK,
+    .update = IDC_XF305_UPDATE,
+    .deleteRequester = IDC_XF305_DELETE,
+    .description = IDC_XF305_DESCRIPTION,
+    .name = IDC_XF305_NAME,
+    .requesterCode = IDC_XF305_REQUESTER_CODE,
+    .branchCode = IDC_XF305_BRANCH_CODE,
+    .branchName = IDC_XF305_BRANCH_NAME,
+    .accountType = IDC_XF305_ACCOUNT_TYPE,
+    .accountNumber = IDC_XF305_ACCOUNT_NUMBER,
+    .version = IDC_XF305_VERSION,
 };
 
 CKorxf305Dlg::CKorxf305Dlg(HICON icon, CApMsgInfoList* messages, HWND parent,

@@ -29,8 +29,11 @@ const char kStored[] =
 class Xf305Test : public xftest::HeaderRecordScreenTest<xf::CRequesterStore, xf::CKorxf305Dlg> {
 protected:
     Xf305Test()
-        : HeaderRecordScreenTest({IDC_XF305_DESCRIPTION, IDC_XF305_NAME, IDC_XF305_BRANCH_NAME,
-                                  IDC_XF305_DELETE, IDC_XF305_BACK}) {}
+        : HeaderRecordScreenTest({.description = IDC_XF305_DESCRIPTION,
+                                  .name = IDC_XF305_NAME,
+                                  .branchName = IDC_XF305_BRANCH_NAME,
+                                  .deleteRecord = IDC_XF305_DELETE,
+                                  .back = IDC_XF305_BACK}) {}
     void SetUp() override { LoadRecords(kStored); }
     // A form that passes every check, under a new description.
     void FillNew(const char* description) {
