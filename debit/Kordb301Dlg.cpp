@@ -24,8 +24,14 @@ constexpr CorrectionMessages kCorrectionMessages = {
 }  // namespace
 
 const CorrectionControls kKordb301Controls = {
-    IDD_KORDB301,   IDC_DB301_VIEW_ALL,   IDC_DB301_VIEW_ERRORS, IDC_DB301_UPDATE,
-    IDC_DB301_BACK, IDC_DB301_ERROR_LIST, IDC_DB301_GRID,        IDC_DB301_VERSION,
+    .dialog = IDD_KORDB301,
+    .viewAll = IDC_DB301_VIEW_ALL,
+    .viewErrors = IDC_DB301_VIEW_ERRORS,
+    .update = IDC_DB301_UPDATE,
+    .back = IDC_DB301_BACK,
+    .errorList = IDC_DB301_ERROR_LIST,
+    .grid = IDC_DB301_GRID,
+    .version = IDC_DB301_VERSION,
 };
 
 namespace {

@@ -6,8 +6,13 @@
 namespace db {
 
 const CheckControls kKordb302Controls = {
-    IDD_KORDB302,           IDC_DB302_GRID,       IDC_DB302_BACK,    IDC_DB302_PRINT_LIST,
-    IDC_DB302_PRINT_TOTALS, IDC_DB302_SORT_ORDER, IDC_DB302_VERSION,
+    .dialog = IDD_KORDB302,
+    .grid = IDC_DB302_GRID,
+    .back = IDC_DB302_BACK,
+    .printList = IDC_DB302_PRINT_LIST,
+    .printTotals = IDC_DB302_PRINT_TOTALS,
+    .sortOrder = IDC_DB302_SORT_ORDER,
+    .version = IDC_DB302_VERSION,
 };
 
 namespace {

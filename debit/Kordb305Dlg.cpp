@@ -32,9 +32,18 @@ constexpr HeaderRecordMessages kMessages = {
 }  // namespace
 
 const Kordb305Controls kKordb305Controls = {
-    IDD_KORDB305,          IDC_DB305_BACK,         IDC_DB305_UPDATE,         IDC_DB305_DELETE,
-    IDC_DB305_DESCRIPTION, IDC_DB305_NAME,         IDC_DB305_CODE,           IDC_DB305_BRANCH_CODE,
-    IDC_DB305_BRANCH_NAME, IDC_DB305_ACCOUNT_TYPE, IDC_DB305_ACCOUNT_NUMBER, IDC_DB305_VERSION,
+    .dialog = IDD_KORDB305,
+    .back = IDC_DB305_BACK,
+    .update = IDC_DB305_UPDATE,
+    .deleteRecord = IDC_DB305_DELETE,
+    .description = IDC_DB305_DESCRIPTION,
+    .name = IDC_DB305_NAME,
+    .code = IDC_DB305_CODE,
+    .branchCode = IDC_DB305_BRANCH_CODE,
+    .branchName = IDC_DB305_BRANCH_NAME,
+    .accountType = IDC_DB305_ACCOUNT_TYPE,
+    .accountNumber = IDC_DB305_ACCOUNT_NUMBER,
+    .version = IDC_DB305_VERSION,
 };
 
 CKordb305Dlg::CKordb305Dlg(HICON icon, CApMsgInfoList* messages, HWND parent,

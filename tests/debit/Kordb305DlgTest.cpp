@@ -29,8 +29,11 @@ const char kStored[] =
 class Db305Test : public dbtest::HeaderRecordScreenTest<db::CConsignorStore, db::CKordb305Dlg> {
 protected:
     Db305Test()
-        : HeaderRecordScreenTest({IDC_DB305_DESCRIPTION, IDC_DB305_NAME, IDC_DB305_BRANCH_NAME,
-                                  IDC_DB305_DELETE, IDC_DB305_BACK}) {}
+        : HeaderRecordScreenTest({.description = IDC_DB305_DESCRIPTION,
+                                  .name = IDC_DB305_NAME,
+                                  .branchName = IDC_DB305_BRANCH_NAME,
+                                  .deleteRecord = IDC_DB305_DELETE,
+                                  .back = IDC_DB305_BACK}) {}
     void SetUp() override { LoadRecords(kStored); }
     // A form that passes every check, under a new description.
     void FillNew(const char* description) {

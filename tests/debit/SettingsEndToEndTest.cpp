@@ -45,11 +45,15 @@ void SaveDelimPattern(HWND dialog, const std::string& sample) {
     kortest::EnterNewName(dialog, IDC_DB304_NAME, L"新しいカンマ");
     std::vector<std::pair<int, int>> itemColumns;
     for (int k = 0; k < db::kItemCount; ++k) itemColumns.emplace_back(k, k);
-    kortest::DefineFromSample(
-        dialog,
-        {IDC_DB304_TITLE_ROWS, IDC_DB304_DATA_ROW, IDC_DB304_SAMPLE_PATH, IDC_DB304_READ,
-         IDC_DB304_SOURCE_LIST, IDC_DB304_ITEM_LIST, IDC_DB304_DEFINE},
-        sample, itemColumns);
+    kortest::DefineFromSample(dialog,
+                              {.titleRows = IDC_DB304_TITLE_ROWS,
+                               .dataRow = IDC_DB304_DATA_ROW,
+                               .samplePath = IDC_DB304_SAMPLE_PATH,
+                               .read = IDC_DB304_READ,
+                               .sourceList = IDC_DB304_SOURCE_LIST,
+                               .itemList = IDC_DB304_ITEM_LIST,
+                               .define = IDC_DB304_DEFINE},
+                              sample, itemColumns);
     kortest::UpdateAndLeave(dialog, IDC_DB304_UPDATE, IDC_DB304_BACK);
 }
 
