@@ -47,17 +47,21 @@ void SaveFixedPattern(HWND dialog) {
 // code, name, salary count and amount, payment count and tax paid.
 void SaveDelimPattern(HWND dialog, const std::string& sample) {
     kortest::EnterNewName(dialog, IDC_TX304_NAME, L"新しいカンマ");
-    kortest::DefineFromSample(
-        dialog,
-        {IDC_TX304_TITLE_ROWS, IDC_TX304_DATA_ROW, IDC_TX304_SAMPLE_PATH, IDC_TX304_READ,
-         IDC_TX304_SOURCE_LIST, IDC_TX304_ITEM_LIST, IDC_TX304_DEFINE},
-        sample,
-        {{tx::kMunicipalityCode, 0},
-         {tx::kMunicipalityName, 1},
-         {tx::kSalaryTaxCount, 2},
-         {tx::kSalaryTaxAmount, 3},
-         {tx::kPaymentCount, 4},
-         {tx::kTaxPaid, 5}});
+    kortest::DefineFromSample(dialog,
+                              {.titleRows = IDC_TX304_TITLE_ROWS,
+                               .dataRow = IDC_TX304_DATA_ROW,
+                               .samplePath = IDC_TX304_SAMPLE_PATH,
+                               .read = IDC_TX304_READ,
+                               .sourceList = IDC_TX304_SOURCE_LIST,
+                               .itemList = IDC_TX304_ITEM_LIST,
+                               .define = IDC_TX304_DEFINE},
+                              sample,
+                              {{tx::kMunicipalityCode, 0},
+                               {tx::kMunicipalityName, 1},
+                               {tx::kSalaryTaxCount, 2},
+                               {tx::kSalaryTaxAmount, 3},
+                               {tx::kPaymentCount, 4},
+                               {tx::kTaxPaid, 5}});
     kortest::UpdateAndLeave(dialog, IDC_TX304_UPDATE, IDC_TX304_BACK);
 }
 
