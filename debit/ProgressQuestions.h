@@ -7,9 +7,13 @@
 
 namespace db {
 
-inline constexpr ProgressDialogIds kProgressDialog{IDD_DB_PROGRESS, IDC_DB_PROGRESS_TITLE,
-                                                   IDC_DB_PROGRESS_BAR, IDC_DB_PROGRESS_SUBLINE,
-                                                   IDC_DB_PROGRESS_ABORT};
+inline constexpr ProgressDialogIds kProgressDialog{
+    .dialog = IDD_DB_PROGRESS,
+    .title = IDC_DB_PROGRESS_TITLE,
+    .bar = IDC_DB_PROGRESS_BAR,
+    .subLine = IDC_DB_PROGRESS_SUBLINE,
+    .abort = IDC_DB_PROGRESS_ABORT,
+};
 
 // One while printing; the other, with "読込", during any other job.
 inline constexpr CAbortQuestions kAbortQuestions{.printing = Msg::kStopPrintQuestion,

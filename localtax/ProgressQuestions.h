@@ -8,9 +8,13 @@
 
 namespace tx {
 
-inline constexpr ProgressDialogIds kProgressDialog{IDD_TX_PROGRESS, IDC_TX_PROGRESS_TITLE,
-                                                   IDC_TX_PROGRESS_BAR, IDC_TX_PROGRESS_SUBLINE,
-                                                   IDC_TX_PROGRESS_ABORT};
+inline constexpr ProgressDialogIds kProgressDialog{
+    .dialog = IDD_TX_PROGRESS,
+    .title = IDC_TX_PROGRESS_TITLE,
+    .bar = IDC_TX_PROGRESS_BAR,
+    .subLine = IDC_TX_PROGRESS_SUBLINE,
+    .abort = IDC_TX_PROGRESS_ABORT,
+};
 
 // One while printing; the other with "変換" while converting ("変換中．．．") and with "読込"
 // during any other job.

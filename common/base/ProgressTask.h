@@ -33,7 +33,12 @@ struct ProgressDialogIds {
 };
 // The template of resources/common/ProgressDlg.rc.
 inline constexpr ProgressDialogIds kProgressDialogIds{
-    IDD_PROGRESS, IDC_PROGRESS_TITLE, IDC_PROGRESS_BAR, IDC_PROGRESS_SUBLINE, IDC_PROGRESS_ABORT};
+    .dialog = IDD_PROGRESS,
+    .title = IDC_PROGRESS_TITLE,
+    .bar = IDC_PROGRESS_BAR,
+    .subLine = IDC_PROGRESS_SUBLINE,
+    .abort = IDC_PROGRESS_ABORT,
+};
 
 class CProgressTask {
 public:
