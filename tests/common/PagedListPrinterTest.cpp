@@ -25,9 +25,21 @@ namespace {
 using Calls = std::vector<std::string>;
 
 constexpr CPagedListPrinter::Settings kThirtyRows{
-    30, 1, {kortest::MessageNo(26), kortest::MessageNo(25)}, kProgressDialogIds, 0};
+    .rowsPerPage = 30,
+    .linesPerRow = 1,
+    .abortQuestions = {.printing = kortest::MessageNo(26),
+                       .other = kortest::MessageNo(25),
+                       .converting = std::nullopt},
+    .dialog = kProgressDialogIds,
+    .rowGapTenths = 0};
 constexpr CPagedListPrinter::Settings kTenRowsOfTwoLines{
-    10, 2, {kortest::MessageNo(20), kortest::MessageNo(19)}, kProgressDialogIds, 0};
+    .rowsPerPage = 10,
+    .linesPerRow = 2,
+    .abortQuestions = {.printing = kortest::MessageNo(20),
+                       .other = kortest::MessageNo(19),
+                       .converting = std::nullopt},
+    .dialog = kProgressDialogIds,
+    .rowGapTenths = 0};
 
 TEST(PagedListPrinter, FormatThousands) {
     struct Case {

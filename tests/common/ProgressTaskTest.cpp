@@ -27,8 +27,12 @@ constexpr char kAbortOtherRead[] = "読込を中止しますか？";
 constexpr char kAbortOtherPrint[] = "印刷を中止しますか？";
 
 // The ids of the questions in the test's table: the transfer tool's, and another tool's.
-constexpr CAbortQuestions kQuestions{kortest::MessageNo(26), kortest::MessageNo(25)};
-constexpr CAbortQuestions kOtherQuestions{kortest::MessageNo(20), kortest::MessageNo(19)};
+constexpr CAbortQuestions kQuestions{.printing = kortest::MessageNo(26),
+                                     .other = kortest::MessageNo(25),
+                                     .converting = std::nullopt};
+constexpr CAbortQuestions kOtherQuestions{.printing = kortest::MessageNo(20),
+                                          .other = kortest::MessageNo(19),
+                                          .converting = std::nullopt};
 
 class TestTask : public CProgressTask {
 public:
