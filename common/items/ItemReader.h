@@ -14,6 +14,7 @@
 #include "common/base/LineCutter.h"
 #include "common/items/ItemCheck.h"
 #include "common/items/ItemRecord.h"
+#include "common/items/TrailerLimits.h"
 
 // What a tool's reader is besides its pattern.
 struct ReaderProfile {
@@ -93,8 +94,8 @@ private:
 // trailer record carries (6 and 12 digits).
 class CItemTotals {
 public:
-    static constexpr int kMaxCount = 999999;
-    static constexpr std::uint64_t kMaxTotal = 999999999999ULL;
+    static constexpr int kMaxCount = kMaxTrailerCount;
+    static constexpr std::uint64_t kMaxTotal = kMaxTrailerTotal;
 
     // Counts the record (even with an empty amount) and adds the value of its amount item.
     void Add(const CItemRecord& record);

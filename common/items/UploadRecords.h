@@ -12,15 +12,13 @@
 #include "common/base/RecordFrame.h"
 #include "common/base/RecordLayout.h"
 #include "common/items/ItemRecord.h"
+#include "common/items/TrailerLimits.h"
 
 // What the trailer carries: the data records written and the sum of their amounts.
 struct RecordTotals {
     int count = 0;
     std::uint64_t total = 0;
 };
-
-inline constexpr int kMaxTrailerCount = 999999;                  // 6 digits
-inline constexpr std::uint64_t kMaxTrailerTotal = 999999999999;  // 12 digits
 
 // Adds one record whose delete flag is not 1 and the value of its amount's leading digits.
 void CountRecord(RecordTotals& totals, const CItemRecord& record, int amountItem);
